@@ -1,0 +1,30 @@
+# Compiler settings every Parvalon target gets through parvalon_target_defaults().
+
+# Boost 1.74's Asio under GCC 12 in C++20 uses std::exchange without including <utility>.
+set(PARVALON_ASIO_FIX -include utility)
+
+function(parvalon_target_defaults target)
+  target_compile_options(${target} PRIVATE -Wall -Wextra)
+  if(PARVALON_WERROR)
+    target_compile_options(${target} PRIVATE -Werror)
+    if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
+      # GCC 12 false positives from inlined libstdc++/Beast code stay warnings.
+      target_compile_options(${target} PRIVATE
+        -Wno-error=restrict -Wno-error=array-bounds -Wno-error=stringop-overflow
+        -Wno-error=maybe-uninitialized -Wno-error=dangling-pointer)
+    endif()
+  endif()
+endfunction()
+
+if(PARVALON_TSAN)
+  add_compile_options(-fsanitize=thread -g)
+  add_link_options(-fsanitize=thread)
+endif()
+
+if(PARVALON_FUZZ)
+  if(NOT CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
+    message(FATAL_ERROR "PARVALON_FUZZ needs clang (CXX=clang++-14)")
+  endif()
+  add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer -g)
+  add_link_options(-fsanitize=address,undefined)
+endif()

@@ -1,0 +1,27 @@
+# Every external library, found once; targets link the imported names below.
+find_package(PkgConfig REQUIRED)
+find_package(Threads REQUIRED)
+find_package(fmt REQUIRED)
+find_package(spdlog REQUIRED)
+find_package(nlohmann_json 3.10 REQUIRED)
+find_package(Boost 1.74 REQUIRED)
+
+pkg_check_modules(XCB REQUIRED IMPORTED_TARGET
+  xcb xcb-composite xcb-damage xcb-shm xcb-xfixes xcb-xtest xcb-randr xcb-icccm xcb-ewmh xcb-keysyms)
+pkg_check_modules(X264 REQUIRED IMPORTED_TARGET x264)
+pkg_check_modules(X265 REQUIRED IMPORTED_TARGET x265)
+pkg_check_modules(FFMPEG REQUIRED IMPORTED_TARGET libavcodec libavutil libswscale)
+pkg_check_modules(OPUS REQUIRED IMPORTED_TARGET opus)
+pkg_check_modules(PULSE REQUIRED IMPORTED_TARGET libpulse)
+pkg_check_modules(GLFW REQUIRED IMPORTED_TARGET glfw3)
+find_package(OpenGL REQUIRED)
+
+# Debian's libyuv-dev ships no .pc file.
+find_library(LIBYUV_LIBRARY yuv REQUIRED)
+add_library(parvalon_libyuv INTERFACE)
+target_link_libraries(parvalon_libyuv INTERFACE ${LIBYUV_LIBRARY})
+add_library(parvalon::libyuv ALIAS parvalon_libyuv)
+
+if(PARVALON_BUILD_TESTS)
+  find_package(GTest REQUIRED)
+endif()

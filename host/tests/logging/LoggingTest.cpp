@@ -1,0 +1,191 @@
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <thread>
+#include <vector>
+
+#include <spdlog/sinks/ostream_sink.h>
+
+#include "logging/Log.h"
+#include "logging/Logging.h"
+#include "logging/UISink.h"
+
+namespace fs = std::filesystem;
+
+namespace parvalon::host {
+namespace {
+
+std::string readFile(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+// Each test gets its own data folder and working directory and leaves logging shut down.
+class LoggingTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    root_ = fs::temp_directory_path() / ("parvalon-logging-" + std::to_string(::getpid()) + "-" +
+                                         ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(root_);
+    fs::create_directories(root_ / "cwd");
+    oldCwd_ = fs::current_path();
+    fs::current_path(root_ / "cwd");
+    saveEnv("XDG_DATA_HOME");
+    saveEnv("HOME");
+  }
+  void TearDown() override {
+    shutdownLogging();
+    fs::current_path(oldCwd_);
+    for (const auto& [name, value] : savedEnv_) {
+      if (value) ::setenv(name.c_str(), value->c_str(), 1); else ::unsetenv(name.c_str());
+    }
+    fs::remove_all(root_);
+  }
+  void saveEnv(const std::string& name) {
+    const char* v = std::getenv(name.c_str());
+    savedEnv_.emplace_back(name, v ? std::optional<std::string>(v) : std::nullopt);
+  }
+
+  fs::path root_;
+  fs::path oldCwd_;
+  std::vector<std::pair<std::string, std::optional<std::string>>> savedEnv_;
+};
+
+TEST_F(LoggingTest, WritesToRelativeLogsFolderWithoutDataFolder) {
+  ::unsetenv("XDG_DATA_HOME");
+  ::unsetenv("HOME");
+  initLogging("ParvalonHost", true, spdlog::level::debug);
+  PV_LOG_WARN("warned {}", 1);
+  const auto file = root_ / "cwd" / "logs" / "ParvalonHost.log";
+  ASSERT_TRUE(fs::exists(file));
+  const auto text = readFile(file);
+  EXPECT_NE(text.find("[info] [ParvalonHost] ["), std::string::npos) << text;
+  EXPECT_NE(text.find("Logging initialized for ParvalonHost"), std::string::npos);
+  EXPECT_NE(text.find("[warning] [ParvalonHost] ["), std::string::npos) << text;
+  EXPECT_NE(text.find("] warned 1"), std::string::npos) << text;
+}
+
+TEST_F(LoggingTest, UsesXdgDataHomeThenHome) {
+  ::setenv("XDG_DATA_HOME", (root_ / "xdg").c_str(), 1);
+  ::setenv("HOME", (root_ / "home").c_str(), 1);
+  EXPECT_EQ(logFolder(), root_ / "xdg" / "Parvalon" / "logs");
+  ::unsetenv("XDG_DATA_HOME");
+  EXPECT_EQ(logFolder(), root_ / "home" / ".local" / "share" / "Parvalon" / "logs");
+  initLogging("ParvalonHost", true, spdlog::level::debug);
+  EXPECT_TRUE(fs::exists(root_ / "home" / ".local" / "share" / "Parvalon" / "logs" / "ParvalonHost.log"));
+}
+
+TEST_F(LoggingTest, UnusableFolderFallsBackToConsoleOnly) {
+  // A file where the folder should be makes create_directories fail.
+  ::setenv("XDG_DATA_HOME", (root_ / "blocked").c_str(), 1);
+  std::ofstream(root_ / "blocked") << "x";
+  testing::internal::CaptureStdout();
+  initLogging("ParvalonHost", true, spdlog::level::debug);
+  PV_LOG_INFO("still logging");
+  const auto out = testing::internal::GetCapturedStdout();
+  EXPECT_NE(out.find("Failed to create file logger: "), std::string::npos) << out;
+  EXPECT_NE(out.find("still logging"), std::string::npos) << out;
+}
+
+TEST_F(LoggingTest, WarningIsFlushedAtOnceInfoIsBuffered) {
+  ::setenv("XDG_DATA_HOME", root_.c_str(), 1);
+  initLogging("ParvalonHost", true, spdlog::level::debug);
+  const auto file = root_ / "Parvalon" / "logs" / "ParvalonHost.log";
+  PV_LOG_INFO("buffered line");
+  EXPECT_EQ(readFile(file).find("buffered line"), std::string::npos);
+  PV_LOG_WARN("flushed line");
+  const auto text = readFile(file);
+  EXPECT_NE(text.find("buffered line"), std::string::npos);
+  EXPECT_NE(text.find("flushed line"), std::string::npos);
+}
+
+TEST_F(LoggingTest, RotatesAtFiveMebibytesKeepingThreeFiles) {
+  ::setenv("XDG_DATA_HOME", root_.c_str(), 1);
+  initLogging("ParvalonHost", true, spdlog::level::debug);
+  spdlog::default_logger_raw()->sinks()[0]->set_level(spdlog::level::off);  // keep the console quiet
+  const std::string payload(1000, 'x');
+  for (int i = 0; i < 25000; ++i) PV_LOG_DEBUG("{} {}", i, payload);  // about 25 MB
+  spdlog::default_logger_raw()->flush();
+  const auto folder = root_ / "Parvalon" / "logs";
+  std::vector<std::string> names;
+  for (const auto& e : fs::directory_iterator(folder)) {
+    names.push_back(e.path().filename().string());
+    EXPECT_LE(fs::file_size(e.path()), kLogFileMaxBytes) << e.path();
+  }
+  std::sort(names.begin(), names.end());
+  EXPECT_EQ(names, (std::vector<std::string>{"ParvalonHost.1.log", "ParvalonHost.2.log", "ParvalonHost.3.log",
+                                             "ParvalonHost.log"}));
+}
+
+TEST_F(LoggingTest, SecondInitIsIgnored) {
+  ::setenv("XDG_DATA_HOME", root_.c_str(), 1);
+  initLogging("ParvalonHost", true, spdlog::level::debug);
+  auto* first = spdlog::default_logger_raw();
+  initLogging("Other", false, spdlog::level::info);
+  EXPECT_EQ(spdlog::default_logger_raw(), first);
+  EXPECT_EQ(first->name(), "ParvalonHost");
+}
+
+struct QualifiedNameProbe {
+  void logFromMember() { PV_LOG_INFO("member"); }
+  void logFromLambda() {
+    auto lambda = [](int v) { PV_LOG_INFO("lambda {}", v); };
+    lambda(3);
+  }
+};
+
+TEST_F(LoggingTest, EveryLineCarriesFileLineAndQualifiedFunction) {
+  ::unsetenv("XDG_DATA_HOME");
+  initLogging("ParvalonHost", false, spdlog::level::debug);
+  std::ostringstream out;
+  auto sink = std::make_shared<spdlog::sinks::ostream_sink_mt>(out);
+  sink->set_pattern("%s|%#|%!|%v");
+  addSink(sink);
+  QualifiedNameProbe probe;
+  probe.logFromMember();
+  probe.logFromLambda();
+  const auto text = out.str();
+  EXPECT_NE(text.find("LoggingTest.cpp|"), std::string::npos) << text;
+  EXPECT_NE(text.find("|parvalon::host::{anonymous}::QualifiedNameProbe::logFromMember|member"), std::string::npos)
+      << text;
+  EXPECT_NE(text.find("|parvalon::host::{anonymous}::QualifiedNameProbe::logFromLambda|lambda 3"), std::string::npos)
+      << text;
+}
+
+// Adding a sink while other threads log must neither crash nor lose the added sink's lines.
+TEST_F(LoggingTest, AddSinkIsSafeWhileThreadsLog) {
+  ::unsetenv("XDG_DATA_HOME");
+  initLogging("ParvalonHost", false, spdlog::level::debug);
+  spdlog::default_logger_raw()->sinks()[0]->set_level(spdlog::level::off);
+  std::atomic<bool> stop{false};
+  std::vector<std::thread> writers;
+  for (int t = 0; t < 4; ++t) {
+    writers.emplace_back([&stop, t] {
+      for (int i = 0; i < 200000 && !stop.load(); ++i) PV_LOG_DEBUG("writer {} line {}", t, i);
+    });
+  }
+  std::vector<std::shared_ptr<UISinkMt>> sinks;
+  std::vector<std::shared_ptr<std::atomic<int>>> counts;
+  for (int s = 0; s < 20; ++s) {
+    auto count = std::make_shared<std::atomic<int>>(0);
+    auto sink = std::make_shared<UISinkMt>();
+    sink->setCallback([count](int, const std::string&) { count->fetch_add(1); });
+    addSink(sink);
+    sinks.push_back(sink);
+    counts.push_back(count);
+    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  }
+  PV_LOG_INFO("after all sinks");
+  stop = true;
+  for (auto& w : writers) w.join();
+  for (const auto& c : counts) EXPECT_GE(c->load(), 1);
+}
+
+}  // namespace
+}  // namespace parvalon::host
