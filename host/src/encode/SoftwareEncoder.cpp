@@ -1,0 +1,193 @@
+#include "encode/SoftwareEncoder.h"
+
+#include <chrono>
+
+#include <libyuv/convert_from_argb.h>
+
+#include "encode/ParameterSets.h"
+#include "encode/X264Codec.h"
+#include "encode/X265Codec.h"
+#include "logging/Log.h"
+
+namespace parvalon::host {
+
+namespace {
+
+constexpr double kAverageKeep = 0.95;
+constexpr double kAverageSample = 0.05;
+// Both libraries refuse pictures larger than a level 6.2 frame; this keeps the I420 buffer sane.
+constexpr std::uint32_t kMaxDimension = 8192;
+
+std::int64_t nowUs() {
+  return std::chrono::duration_cast<std::chrono::microseconds>(
+             std::chrono::steady_clock::now().time_since_epoch())
+      .count();
+}
+
+}  // namespace
+
+SoftwareEncoder::SoftwareEncoder() = default;
+
+SoftwareEncoder::~SoftwareEncoder() { shutdown(); }
+
+bool SoftwareEncoder::isAvailable() { return X264Codec::isUsable(); }
+
+bool SoftwareEncoder::validate(const EncoderConfig& config) {
+  if (config.fps == 0) {
+    PV_LOG_ERROR("Invalid encoder configuration: fps must be greater than 0");
+    return false;
+  }
+  if (config.width == 0 || config.height == 0 || config.width % 2 != 0 || config.height % 2 != 0 ||
+      config.width > kMaxDimension || config.height > kMaxDimension) {
+    PV_LOG_ERROR("Invalid encoder configuration: size {}x{} (even, 2 to {} pixels)", config.width,
+                 config.height, kMaxDimension);
+    return false;
+  }
+  if (config.bitrateKbps == 0) {
+    PV_LOG_ERROR("Invalid encoder configuration: bitrate must be greater than 0");
+    return false;
+  }
+  return true;
+}
+
+bool SoftwareEncoder::initialize(const EncoderConfig& config) {
+  if (initialized_) {
+    PV_LOG_WARN("Software encoder already initialized");
+    return true;
+  }
+  if (!validate(config)) return false;
+  config_ = config;
+  hevc_ = isHevcCodec(config.codec);
+  if (hevc_) {
+    codec_ = std::make_unique<X265Codec>();
+  } else {
+    codec_ = std::make_unique<X264Codec>();
+  }
+  if (!codec_->open(config_)) {
+    codec_.reset();
+    return false;
+  }
+  const std::size_t lumaSize = static_cast<std::size_t>(config_.width) * config_.height;
+  yuv_.assign(lumaSize + lumaSize / 2, 0);
+  output_.reserve(lumaSize);
+  frameCounter_ = 0;
+  initialized_ = true;
+  if (config_.fullRange) {
+    PV_LOG_INFO("Software {}: Full range color (0-255) enabled", hevc_ ? "HEVC" : "H.264");
+  }
+  PV_LOG_INFO("Software encoder initialized: {}x{} @ {} kbps, {} fps ({})", config_.width,
+              config_.height, config_.bitrateKbps, config_.fps, hevc_ ? "libx265" : "libx264");
+  return true;
+}
+
+void SoftwareEncoder::shutdown() {
+  if (!initialized_) return;
+  PV_LOG_INFO("Shutting down Software encoder...");
+  codec_.reset();
+  yuv_.clear();
+  yuv_.shrink_to_fit();
+  output_.clear();
+  output_.shrink_to_fit();
+  initialized_ = false;
+}
+
+bool SoftwareEncoder::encodeFrame(const platform::CpuFrame& frame) {
+  if (!initialized_ || frame.data == nullptr) return false;
+  if (frame.width != config_.width || frame.height != config_.height ||
+      frame.stride < frame.width * 4) {
+    PV_LOG_ERROR("Frame {}x{} (stride {}) does not match the encoder size {}x{}", frame.width,
+                 frame.height, frame.stride, config_.width, config_.height);
+    return false;
+  }
+  const std::int64_t start = nowUs();
+
+  const int width = static_cast<int>(config_.width);
+  const int height = static_cast<int>(config_.height);
+  const std::size_t lumaSize = static_cast<std::size_t>(width) * height;
+  std::uint8_t* y = yuv_.data();
+  std::uint8_t* u = y + lumaSize;
+  std::uint8_t* v = u + lumaSize / 4;
+  const int chromaStride = width / 2;
+  // libyuv's "ARGB" is B, G, R, A in memory: our BGRA. J420 is the full-range variant.
+  const auto convert = config_.fullRange ? libyuv::ARGBToJ420 : libyuv::ARGBToI420;
+  convert(frame.data, static_cast<int>(frame.stride), y, width, u, chromaStride, v, chromaStride,
+          width, height);
+  const std::int64_t converted = nowUs();
+
+  SoftwareCodec::Picture picture;
+  picture.planes[0] = y;
+  picture.planes[1] = u;
+  picture.planes[2] = v;
+  picture.strides[0] = width;
+  picture.strides[1] = chromaStride;
+  picture.strides[2] = chromaStride;
+  picture.pts = frameCounter_;
+  picture.forceIdr = keyframeRequested_.exchange(false);
+
+  bool isKeyframe = false;
+  if (!codec_->encode(picture, output_, isKeyframe)) return false;
+  const std::int64_t encoded = nowUs();
+  stageTimes_ = StageTimes{converted - start, encoded - converted};
+
+  if (isKeyframe) {
+    std::lock_guard<std::mutex> lock(parameterSetMutex_);
+    extractParameterSets(output_.data(), output_.size(), hevc_, parameterSets_);
+  }
+  {
+    std::lock_guard<std::mutex> lock(statsMutex_);
+    ++stats_.framesEncoded;
+    stats_.bytesEncoded += output_.size();
+    const double sampleMs = static_cast<double>(encoded - start) / 1000.0;
+    stats_.avgEncodeTimeMs = stats_.avgEncodeTimeMs * kAverageKeep + sampleMs * kAverageSample;
+  }
+  if (!output_.empty() && frameCallback_) {
+    EncodedFrame out;
+    out.data = output_.data();
+    out.size = output_.size();
+    out.timestamp = nowUs();
+    out.isKeyframe = isKeyframe;
+    out.frameNumber = frameCounter_;
+    frameCallback_(out);
+  }
+  ++frameCounter_;
+  return true;
+}
+
+void SoftwareEncoder::requestKeyframe() { keyframeRequested_ = true; }
+
+void SoftwareEncoder::setBitrate(std::uint32_t targetKbps, std::uint32_t maxKbps) {
+  if (!initialized_) return;
+  if (targetKbps == 0 || !codec_->setBitrate(targetKbps, maxKbps)) {
+    PV_LOG_WARN("Failed to reconfigure bitrate: {} / {} kbps", targetKbps, maxKbps);
+    return;
+  }
+  config_.bitrateKbps = targetKbps;
+  config_.maxBitrateKbps = maxKbps;
+  PV_LOG_INFO("Bitrate updated to {} / {} kbps", targetKbps, maxKbps);
+}
+
+void SoftwareEncoder::setFrameCallback(FrameCallback callback) {
+  frameCallback_ = std::move(callback);
+}
+
+EncoderStats SoftwareEncoder::getStats() const {
+  std::lock_guard<std::mutex> lock(statsMutex_);
+  return stats_;
+}
+
+bool SoftwareEncoder::reconfigure(const EncoderConfig& config) {
+  if (!initialized_) return false;
+  if (config.width != config_.width || config.height != config_.height) {
+    PV_LOG_WARN("Resolution change requires re-initialization");
+    return false;
+  }
+  setBitrate(config.bitrateKbps, config.maxBitrateKbps);
+  return true;
+}
+
+CodecParameterSets SoftwareEncoder::getParameterSets() const {
+  std::lock_guard<std::mutex> lock(parameterSetMutex_);
+  return parameterSets_;
+}
+
+}  // namespace parvalon::host
