@@ -72,11 +72,12 @@ class WindowCapture {
   platform::WindowHandle hwnd_ = platform::kNoWindow;
   std::uint32_t fps_ = platform::CaptureOptions::kDefaultFps;
 
-  // Guards frameCallback_, deliveringThread_ and the pool size; taken by the capture thread for
-  // a whole delivery and by startCapture/stopCapture (caller threads) to install/empty the callback.
+  // Guards frameCallback_ and the pool size; taken by the capture thread for a whole delivery
+  // and by startCapture/stopCapture/the destructor (caller threads) to install/empty the callback.
   std::mutex deliveryMutex_;
   FrameCallback frameCallback_;
-  std::thread::id deliveringThread_;
+  // The thread inside a delivery right now, so a stop from that same thread does not wait for itself.
+  std::atomic<std::thread::id> deliveringThread_{};
   std::uint32_t poolWidth_ = 0;
   std::uint32_t poolHeight_ = 0;
 

@@ -65,7 +65,8 @@ class WindowSystem {
   // nothing when it has none.
   virtual std::optional<IconImage> icon(WindowHandle window) = 0;
 
-  // The desktop's window system. Never null: without a display every query answers empty.
+  // The desktop's window system, one instance shared by the process. Never null: without a
+  // display every query answers empty.
   static std::shared_ptr<WindowSystem> create();
 };
 

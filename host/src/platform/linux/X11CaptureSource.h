@@ -1,0 +1,110 @@
+#pragma once
+
+#include <atomic>
+#include <chrono>
+#include <memory>
+#include <mutex>
+#include <thread>
+
+#include <xcb/xcb.h>
+
+#include "platform/CaptureSource.h"
+#include "platform/linux/X11Extensions.h"
+#include "platform/linux/XcbUtil.h"
+
+namespace parvalon::host::platform::linux_x11 {
+
+// A System V shared-memory image attached to one X connection: the "frame pool".
+class ShmImage {
+ public:
+  ShmImage() = default;
+  ~ShmImage() { release(); }
+  ShmImage(const ShmImage&) = delete;
+  ShmImage& operator=(const ShmImage&) = delete;
+
+  bool create(xcb_connection_t* connection, std::uint32_t width, std::uint32_t height, std::string& error);
+  void release();
+  std::uint8_t* data() const { return data_; }
+  std::uint32_t width() const { return width_; }
+  std::uint32_t height() const { return height_; }
+  std::uint32_t segment() const { return segment_; }
+
+ private:
+  xcb_connection_t* connection_ = nullptr;
+  std::uint8_t* data_ = nullptr;
+  std::uint32_t segment_ = 0;
+  std::uint32_t width_ = 0;
+  std::uint32_t height_ = 0;
+};
+
+// Captures one window through its own connection and thread: the window is redirected
+// (automatic Composite redirection, so covering windows do not touch its pixels), its pixmap
+// named (again after every resize or re-map, since a named pixmap keeps its size), DAMAGE wakes
+// the thread, at most `fps` images a second are read with MIT-SHM, and the XFixes cursor is
+// blended in while the pointer is over the window.
+class X11CaptureSource final : public CaptureSource {
+ public:
+  static std::unique_ptr<X11CaptureSource> create(WindowHandle window, const CaptureOptions& options,
+                                                  std::string& error);
+  ~X11CaptureSource() override;
+
+  CaptureSize size() const override { return initialSize_; }
+  bool start(FrameCallback onFrame, ClosedCallback onClosed, std::string& error) override;
+  void recreateFramePool(std::uint32_t width, std::uint32_t height) override;
+  void stop() override;
+
+  // Blends a premultiplied ARGB cursor image whose top-left is at (left, top) in image pixels
+  // into a BGRA image, clipped to the image.
+  static void blendCursor(std::uint8_t* image, std::uint32_t stride, std::uint32_t width, std::uint32_t height,
+                          const std::uint32_t* cursor, std::uint32_t cursorWidth, std::uint32_t cursorHeight,
+                          std::int32_t left, std::int32_t top);
+
+ private:
+  X11CaptureSource() = default;
+  void run();
+  void handleEvent(const xcb_generic_event_t* event);
+  bool nameWindowPixmap();
+  void freePixmap();
+  bool windowExists();
+  // One capture attempt: pixels delivered, a new size announced, or nothing (an error).
+  void captureOnce();
+  void applyPendingPool();
+  void waitForWork(std::chrono::steady_clock::duration timeout);
+
+  XcbConnection connection_;
+  xcb_window_t window_ = XCB_WINDOW_NONE;
+  xcb_window_t root_ = XCB_WINDOW_NONE;
+  X11Extensions extensions_;
+  CaptureOptions options_;
+  CaptureSize initialSize_;
+  int wakeFd_ = -1;  // eventfd that stop() writes to end a wait at once
+
+  // Touched only by the capture thread once it runs (and by start before it does).
+  FrameCallback onFrame_;
+  ClosedCallback onClosed_;
+  ShmImage image_;
+  std::uint32_t damage_ = 0;
+  xcb_pixmap_t pixmap_ = XCB_PIXMAP_NONE;
+  std::uint32_t contentWidth_ = 0;
+  std::uint32_t contentHeight_ = 0;
+  std::uint32_t borderWidth_ = 0;
+  bool redirected_ = false;
+  bool mapped_ = true;
+  bool needName_ = false;
+  bool dirty_ = true;  // the first frame goes out at start even for a static window
+  bool captureNow_ = false;
+  bool closed_ = false;
+
+  // Guards pendingPool_; taken by the capture thread and whoever calls recreateFramePool.
+  std::mutex poolMutex_;
+  CaptureSize pendingPool_;
+  std::atomic<bool> poolPending_{false};
+
+  std::atomic<bool> stopRequested_{false};
+  std::atomic<std::thread::id> captureThreadId_{};  // set by the capture thread as it begins
+  // Guards the join of thread_; taken by the threads calling stop and the destructor.
+  std::mutex joinMutex_;
+  std::thread thread_;
+};
+
+}  // namespace parvalon::host::platform::linux_x11
