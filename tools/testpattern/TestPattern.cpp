@@ -29,7 +29,7 @@ namespace {
 constexpr const char* kUsage =
     "usage: parvalon-testpattern [--title TEXT] [--width N] [--height N] [--x N] [--y N]\n"
     "         [--fps N] [--input-log FILE] [--id-file FILE] [--duration SECONDS]\n"
-    "         [--static] [--no-icon] [--override-redirect] [--latin1-title]\n";
+    "         [--static] [--blank] [--no-icon] [--override-redirect] [--latin1-title]\n";
 
 constexpr int kDefaultWidth = 1280;
 constexpr int kDefaultHeight = 720;
@@ -48,6 +48,7 @@ struct Options {
   std::string idFile;
   double durationS = 0;
   bool animate = true;
+  bool blank = false;  // background only: a plain window to cover others with
   bool icon = true;
   bool overrideRedirect = false;
   bool latin1Title = false;
@@ -80,6 +81,7 @@ bool parseArgs(int argc, char** argv, Options& o) {
     else if (arg == "--id-file" && value(v)) o.idFile = v;
     else if (arg == "--duration" && value(v)) o.durationS = std::atof(v);
     else if (arg == "--static") o.animate = false;
+    else if (arg == "--blank") { o.blank = true; o.animate = false; }
     else if (arg == "--no-icon") o.icon = false;
     else if (arg == "--override-redirect") o.overrideRedirect = true;
     else if (arg == "--latin1-title") o.latin1Title = true;
@@ -132,7 +134,7 @@ xcb_atom_t intern(xcb_connection_t* c, const char* name) {
 class Pattern {
  public:
   Pattern(xcb_connection_t* c, xcb_window_t window, const Options& o)
-      : c_(c), window_(window), width_(o.width), height_(o.height) {
+      : c_(c), window_(window), width_(o.width), height_(o.height), blank_(o.blank) {
     gc_ = xcb_generate_id(c_);
     xcb_create_gc(c_, gc_, window_, 0, nullptr);
   }
@@ -144,6 +146,7 @@ class Pattern {
 
   void drawAll() {
     fill(kBackgroundPixel(), {{0, 0, static_cast<std::uint16_t>(width_), static_cast<std::uint16_t>(height_)}});
+    if (blank_) return;
     for (std::size_t i = 0; i < tp::kPatches.size(); ++i) {
       fill(pixelOf(tp::kPatches[i]),
            {{static_cast<std::int16_t>(tp::patchLeft(i)), tp::kPatchY, tp::kPatchSize, tp::kPatchSize}});
@@ -225,6 +228,7 @@ class Pattern {
   int height_;
   std::uint32_t frame_ = 0;
   int barX_ = -1;
+  bool blank_;
 };
 
 class InputLog {

@@ -1,0 +1,115 @@
+#pragma once
+
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "platform/WindowSystem.h"
+
+extern char** environ;
+
+namespace parvalon::host::testing {
+
+// Runs a shell command (bounded by `timeout`) and returns its standard output.
+inline std::string runCommand(const std::string& command) {
+  std::string output;
+  FILE* pipe = popen(("timeout 10 " + command + " 2>/dev/null").c_str(), "r");
+  if (!pipe) return output;
+  char buffer[4096];
+  while (std::size_t n = std::fread(buffer, 1, sizeof buffer, pipe)) output.append(buffer, n);
+  pclose(pipe);
+  return output;
+}
+
+// Polls `condition` every 20 ms for at most `limit`.
+template <class F>
+bool waitFor(F&& condition, std::chrono::milliseconds limit = std::chrono::milliseconds(5000)) {
+  const auto until = std::chrono::steady_clock::now() + limit;
+  while (std::chrono::steady_clock::now() < until) {
+    if (condition()) return true;
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  }
+  return condition();
+}
+
+// One parvalon-testpattern window, ended (SIGTERM, then SIGKILL) when the object goes.
+class TestPatternProcess {
+ public:
+  explicit TestPatternProcess(std::vector<std::string> args) {
+    static int counter = 0;
+    idFile_ = std::filesystem::temp_directory_path() /
+              ("parvalon-tp-" + std::to_string(getpid()) + "-" + std::to_string(++counter) + ".id");
+    std::filesystem::remove(idFile_);
+    args.insert(args.begin(), PARVALON_TESTPATTERN_PATH);
+    args.push_back("--id-file");
+    args.push_back(idFile_.string());
+    args.push_back("--duration");
+    args.push_back("120");  // never outlives a hung test for long
+    std::vector<char*> argv;
+    for (auto& a : args) argv.push_back(a.data());
+    argv.push_back(nullptr);
+    if (posix_spawn(&pid_, argv[0], nullptr, nullptr, argv.data(), environ) != 0) pid_ = -1;
+    waitFor([this] { return readId(); });
+  }
+  ~TestPatternProcess() { terminate(); }
+  TestPatternProcess(const TestPatternProcess&) = delete;
+  TestPatternProcess& operator=(const TestPatternProcess&) = delete;
+
+  platform::WindowHandle window() const { return window_; }
+  std::string hexId() const {
+    char b[32];
+    std::snprintf(b, sizeof b, "0x%llx", static_cast<unsigned long long>(window_));
+    return b;
+  }
+
+  // Ends the process, which destroys its window.
+  void terminate() {
+    if (pid_ <= 0) return;
+    kill(pid_, SIGTERM);
+    int status = 0;
+    const bool ended = waitFor([&] { return waitpid(pid_, &status, WNOHANG) == pid_; });
+    if (!ended) {
+      kill(pid_, SIGKILL);
+      waitpid(pid_, &status, 0);
+    }
+    pid_ = -1;
+    std::filesystem::remove(idFile_);
+  }
+
+ private:
+  bool readId() {
+    std::ifstream in(idFile_);
+    unsigned long long id = 0;
+    if (!(in >> id)) return false;
+    window_ = id;
+    return true;
+  }
+
+  pid_t pid_ = -1;
+  std::filesystem::path idFile_;
+  platform::WindowHandle window_ = 0;
+};
+
+// Waits until the window manager shows the window (mapped, listed in the stacking order).
+inline bool waitUntilManaged(platform::WindowSystem& windows, platform::WindowHandle window) {
+  const bool managed = waitFor([&] {
+    const auto all = windows.topLevelWindows();
+    if (std::find(all.begin(), all.end(), window) == all.end()) return false;
+    const auto rect = windows.clientRect(window);
+    return rect && rect->width > 0;
+  });
+  std::this_thread::sleep_for(std::chrono::milliseconds(150));  // first expose drawn
+  return managed;
+}
+
+}  // namespace parvalon::host::testing

@@ -1,0 +1,254 @@
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <condition_variable>
+#include <cstdlib>
+#include <mutex>
+
+#include "LogCapture.h"
+#include "PatternStamp.h"
+#include "TestPatternProcess.h"
+#include "capture/WindowCapture.h"
+
+namespace parvalon::host {
+namespace {
+
+using testing::LogCapture;
+using testing::TestPatternProcess;
+using testing::runCommand;
+namespace tp = testpattern;
+
+// Keeps a copy of the latest frame the capture delivered.
+class FrameSink {
+ public:
+  WindowCapture::FrameCallback callback() {
+    return [this](const platform::CpuFrame& f) {
+      std::lock_guard lock(mutex_);
+      width_ = f.width;
+      height_ = f.height;
+      stride_ = f.stride;
+      pixels_.assign(f.data, f.data + static_cast<std::size_t>(f.stride) * f.height);
+      ++frames_;
+      arrived_.notify_all();
+    };
+  }
+  // Waits for a frame after the `count`-th one.
+  bool waitBeyond(int count, std::chrono::milliseconds limit = std::chrono::milliseconds(5000)) {
+    std::unique_lock lock(mutex_);
+    return arrived_.wait_for(lock, limit, [&] { return frames_ > count; });
+  }
+  int frames() {
+    std::lock_guard lock(mutex_);
+    return frames_;
+  }
+  std::pair<std::uint32_t, std::uint32_t> size() {
+    std::lock_guard lock(mutex_);
+    return {width_, height_};
+  }
+  tp::Rgb pixel(int x, int y) {
+    std::lock_guard lock(mutex_);
+    const std::uint8_t* p = pixels_.data() + static_cast<std::size_t>(y) * stride_ + static_cast<std::size_t>(x) * 4;
+    return {p[2], p[1], p[0]};
+  }
+  // Pixels of the patch strip that differ from the pattern's colours.
+  int patchMismatches() {
+    int bad = 0;
+    for (std::size_t i = 0; i < tp::kPatches.size(); ++i) {
+      for (int y = tp::kPatchY; y < tp::kPatchY + tp::kPatchSize; ++y) {
+        for (int x = tp::patchLeft(i); x < tp::patchLeft(i) + tp::kPatchSize; ++x) bad += !(pixel(x, y) == tp::kPatches[i]);
+      }
+    }
+    return bad;
+  }
+  std::optional<tp::Stamp> stamp() {
+    std::lock_guard lock(mutex_);
+    return tp::decodeStampBgra(pixels_.data(), stride_, static_cast<int>(width_), static_cast<int>(height_));
+  }
+
+ private:
+  // Guards everything below; taken by the capture thread and the test thread.
+  std::mutex mutex_;
+  std::condition_variable arrived_;
+  std::vector<std::uint8_t> pixels_;
+  std::uint32_t width_ = 0, height_ = 0, stride_ = 0;
+  int frames_ = 0;
+};
+
+class DesktopCapture : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_NE(std::getenv("DISPLAY"), nullptr) << "desktop tests need DISPLAY";
+    runCommand("xdotool mousemove 1910 1070");  // the cursor stays off the windows under test
+  }
+  std::unique_ptr<TestPatternProcess> openPattern(std::vector<std::string> args) {
+    auto pattern = std::make_unique<TestPatternProcess>(std::move(args));
+    EXPECT_NE(pattern->window(), 0u);
+    EXPECT_TRUE(testing::waitUntilManaged(*windows, pattern->window()));
+    return pattern;
+  }
+  std::shared_ptr<platform::WindowSystem> windows = platform::WindowSystem::create();
+};
+
+TEST_F(DesktopCapture, FramesShowThePatternPixelForPixel) {
+  auto pattern = openPattern({"--title", "Parvalon Cap Content", "--width", "640", "--height", "480", "--x", "60",
+                              "--y", "60", "--fps", "30"});
+  WindowCapture capture;
+  ASSERT_TRUE(capture.initialize(pattern->window(), 30));
+  FrameSink sink;
+  ASSERT_TRUE(capture.startCapture(sink.callback()));
+  ASSERT_TRUE(sink.waitBeyond(2));
+  EXPECT_EQ(sink.size(), (std::pair<std::uint32_t, std::uint32_t>{640, 480}));
+  EXPECT_EQ(sink.patchMismatches(), 0);
+  const auto stamp = sink.stamp();
+  ASSERT_TRUE(stamp.has_value());
+  // The stamp is the pattern's steady-clock draw time: at most a second old when captured.
+  const auto nowUs = std::chrono::duration_cast<std::chrono::microseconds>(
+                         std::chrono::steady_clock::now().time_since_epoch()).count();
+  EXPECT_LE(stamp->timeUs, static_cast<std::uint64_t>(nowUs));
+  EXPECT_GT(stamp->timeUs + 1000000, static_cast<std::uint64_t>(nowUs));
+  // Frames keep coming while the pattern animates, with a later stamp.
+  const int seen = sink.frames();
+  ASSERT_TRUE(sink.waitBeyond(seen + 3));
+  const auto later = sink.stamp();
+  ASSERT_TRUE(later.has_value());
+  EXPECT_GT(later->frame, stamp->frame);
+  capture.stopCapture();
+}
+
+TEST_F(DesktopCapture, CoveredWindowStillCapturesItsOwnPixels) {
+  auto pattern = openPattern({"--title", "Parvalon Cap Covered", "--width", "640", "--height", "480", "--x", "40",
+                              "--y", "40", "--fps", "30"});
+  WindowCapture capture;
+  ASSERT_TRUE(capture.initialize(pattern->window(), 30));
+  FrameSink sink;
+  ASSERT_TRUE(capture.startCapture(sink.callback()));
+  ASSERT_TRUE(sink.waitBeyond(1));
+  // A second window right over the first, over its stamp and patches.
+  auto cover = openPattern({"--title", "Parvalon Cap Cover", "--width", "700", "--height", "500", "--x", "30",
+                            "--y", "30", "--blank", "--no-icon"});
+  runCommand("xdotool windowraise " + cover->hexId());
+  std::this_thread::sleep_for(std::chrono::milliseconds(300));
+  // On screen the red patch is hidden now (otherwise this test would prove nothing).
+  const auto rect = windows->windowRect(pattern->window());
+  ASSERT_TRUE(rect.has_value());
+  const int redX = rect->x + tp::patchLeft(0) + tp::kPatchSize / 2, redY = rect->y + tp::kPatchY + tp::kPatchSize / 2;
+  const std::string screen = runCommand("ffmpeg -loglevel error -f x11grab -video_size 1x1 -i " +
+                                        std::string(std::getenv("DISPLAY")) + "+" + std::to_string(redX) + "," +
+                                        std::to_string(redY) + " -frames:v 1 -f rawvideo -pix_fmt rgb24 -");
+  ASSERT_EQ(screen.size(), 3u);
+  EXPECT_FALSE(static_cast<std::uint8_t>(screen[0]) == 255 && screen[1] == 0 && screen[2] == 0)
+      << "the cover window does not cover the red patch";
+  const int seen = sink.frames();
+  ASSERT_TRUE(sink.waitBeyond(seen + 3));
+  EXPECT_EQ(sink.patchMismatches(), 0);
+  EXPECT_TRUE(sink.stamp().has_value());
+  capture.stopCapture();
+}
+
+TEST_F(DesktopCapture, ResizeRecreatesThePoolAndFramesFollow) {
+  auto pattern = openPattern({"--title", "Parvalon Cap Resize", "--width", "640", "--height", "480", "--fps", "30"});
+  WindowCapture capture;
+  ASSERT_TRUE(capture.initialize(pattern->window(), 30));
+  FrameSink sink;
+  ASSERT_TRUE(capture.startCapture(sink.callback()));
+  ASSERT_TRUE(sink.waitBeyond(1));
+  LogCapture log;
+  runCommand("xdotool windowsize " + pattern->hexId() + " 800 600");
+  ASSERT_TRUE(testing::waitFor([&] { return sink.size() == std::pair<std::uint32_t, std::uint32_t>{800, 600}; }));
+  EXPECT_TRUE(log.has(LogCapture::kInfo, "Recreating frame pool: 640x480 -> 800x600"));
+  std::uint32_t w = 0, h = 0;
+  capture.getSize(w, h);
+  EXPECT_EQ(w, 800u);
+  EXPECT_EQ(h, 600u);
+  // The picture at the new size is whole: patches and stamp where they belong.
+  const int seen = sink.frames();
+  ASSERT_TRUE(sink.waitBeyond(seen));
+  EXPECT_EQ(sink.patchMismatches(), 0);
+  EXPECT_TRUE(sink.stamp().has_value());
+  capture.stopCapture();
+}
+
+TEST_F(DesktopCapture, DestroyedWindowStopsTheCapture) {
+  auto pattern = openPattern({"--title", "Parvalon Cap Destroy", "--width", "400", "--height", "300", "--fps", "30"});
+  WindowCapture capture;
+  ASSERT_TRUE(capture.initialize(pattern->window(), 30));
+  FrameSink sink;
+  ASSERT_TRUE(capture.startCapture(sink.callback()));
+  ASSERT_TRUE(sink.waitBeyond(0));
+  LogCapture log;
+  pattern->terminate();
+  ASSERT_TRUE(testing::waitFor([&] { return !capture.isCapturing(); }));
+  const int closed = log.indexOf("Captured window was closed");
+  ASSERT_GE(closed, 0);
+  EXPECT_GT(log.indexOf("Capture stopped"), closed);
+  capture.stopCapture();
+  EXPECT_EQ(log.count("Capture stopped"), 1u);
+}
+
+TEST_F(DesktopCapture, StaticWindowDeliversItsFirstFrameAtStart) {
+  auto pattern = openPattern({"--title", "Parvalon Cap Static", "--width", "600", "--height", "300", "--static"});
+  WindowCapture capture;
+  ASSERT_TRUE(capture.initialize(pattern->window(), 30));
+  FrameSink sink;
+  ASSERT_TRUE(capture.startCapture(sink.callback()));
+  ASSERT_TRUE(sink.waitBeyond(0, std::chrono::milliseconds(2000)));
+  EXPECT_EQ(sink.patchMismatches(), 0);
+  // Nothing changes, so nothing more is captured.
+  std::this_thread::sleep_for(std::chrono::milliseconds(500));
+  EXPECT_LE(sink.frames(), 2);
+}
+
+TEST_F(DesktopCapture, CaptureRateStaysWithinFps) {
+  auto pattern = openPattern({"--title", "Parvalon Cap Rate", "--width", "640", "--height", "360", "--fps", "60"});
+  WindowCapture capture;
+  constexpr std::uint32_t kFps = 10;
+  ASSERT_TRUE(capture.initialize(pattern->window(), kFps));
+  FrameSink sink;
+  ASSERT_TRUE(capture.startCapture(sink.callback()));
+  ASSERT_TRUE(sink.waitBeyond(0));
+  const int before = sink.frames();
+  std::this_thread::sleep_for(std::chrono::milliseconds(2000));
+  const int captured = sink.frames() - before;
+  // Damage 60 times a second is coalesced into at most kFps captures a second.
+  EXPECT_LE(captured, static_cast<int>(2 * kFps) + 2);
+  EXPECT_GE(captured, 5);
+}
+
+TEST_F(DesktopCapture, CursorOverTheWindowIsBlendedIn) {
+  auto pattern = openPattern({"--title", "Parvalon Cap Cursor", "--width", "640", "--height", "480", "--x", "200",
+                              "--y", "200", "--fps", "30"});
+  WindowCapture capture;
+  ASSERT_TRUE(capture.initialize(pattern->window(), 30));
+  FrameSink sink;
+  ASSERT_TRUE(capture.startCapture(sink.callback()));
+  ASSERT_TRUE(sink.waitBeyond(1));
+  ASSERT_EQ(sink.patchMismatches(), 0);
+  const auto rect = windows->windowRect(pattern->window());
+  ASSERT_TRUE(rect.has_value());
+  // Pointer on the middle of the grey patch.
+  const int px = tp::patchLeft(6) + tp::kPatchSize / 2, py = tp::kPatchY + tp::kPatchSize / 2;
+  runCommand("xdotool mousemove " + std::to_string(rect->x + px) + " " + std::to_string(rect->y + py));
+  ASSERT_TRUE(testing::waitFor([&] {
+    sink.waitBeyond(sink.frames());
+    return sink.patchMismatches() > 0;
+  }));
+  runCommand("xdotool mousemove 1910 1070");
+  capture.stopCapture();
+}
+
+TEST_F(DesktopCapture, WindowsThatCannotBeCapturedFailInitialize) {
+  LogCapture log;
+  WindowCapture notAWindow;
+  EXPECT_FALSE(notAWindow.initialize(0x1fffffff, 30));
+  EXPECT_TRUE(log.has(LogCapture::kError, "Invalid window handle"));
+
+  auto pattern = openPattern({"--title", "Parvalon Cap Iconic", "--width", "400", "--height", "300", "--static"});
+  runCommand("xdotool windowminimize " + pattern->hexId());
+  ASSERT_TRUE(testing::waitFor([&] { return windows->isMinimized(pattern->window()); }));
+  WindowCapture iconic;
+  EXPECT_FALSE(iconic.initialize(pattern->window(), 30));
+  EXPECT_TRUE(log.has(LogCapture::kError, "Window has zero size"));
+}
+
+}  // namespace
+}  // namespace parvalon::host
