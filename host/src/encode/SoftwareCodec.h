@@ -14,6 +14,9 @@ inline constexpr int kVuiTransfer = 1;         // BT.709
 inline constexpr int kVuiMatrix = 6;           // SMPTE 170M, the BT.601 matrix
 inline constexpr int kVuiVideoFormat = 5;      // unspecified
 
+// Upper bound of slices per picture (x264 needs one thread a slice).
+inline constexpr int kMaxSlices = 32;
+
 // Rate-control buffer in kbit: one frame's worth of the peak rate, at least 1 (fps is not 0).
 inline std::uint32_t vbvBufferKbit(std::uint32_t maxKbps, std::uint32_t fps) {
   const std::uint32_t size = maxKbps / fps;
@@ -35,9 +38,15 @@ class SoftwareCodec {
 
   // Opens the library encoder for the configuration; logs one line and returns false on failure.
   virtual bool open(const EncoderConfig& config) = 0;
-  // Encodes one picture synchronously. `out` is replaced by the access unit (empty when the
+  // What came out of one encode call.
+  struct Output {
+    bool isKeyframe = false;  // an IDR picture
+    std::int64_t pts = 0;     // the pts of the picture the access unit belongs to
+  };
+
+  // Encodes one picture. `out` is replaced by the access unit that came out (empty when the
   // library returned nothing); false with a logged line on a library error.
-  virtual bool encode(const Picture& picture, std::vector<std::uint8_t>& out, bool& isKeyframe) = 0;
+  virtual bool encode(const Picture& picture, std::vector<std::uint8_t>& out, Output& result) = 0;
   // Applies new target and peak rates to the open encoder; false when the library refuses.
   virtual bool setBitrate(std::uint32_t targetKbps, std::uint32_t maxKbps) = 0;
 };

@@ -124,8 +124,9 @@ bool SoftwareEncoder::encodeFrame(const platform::CpuFrame& frame) {
   picture.pts = frameCounter_;
   picture.forceIdr = keyframeRequested_.exchange(false);
 
-  bool isKeyframe = false;
-  if (!codec_->encode(picture, output_, isKeyframe)) return false;
+  SoftwareCodec::Output result;
+  if (!codec_->encode(picture, output_, result)) return false;
+  const bool isKeyframe = result.isKeyframe;
   const std::int64_t encoded = nowUs();
   stageTimes_ = StageTimes{converted - start, encoded - converted};
 
@@ -146,7 +147,7 @@ bool SoftwareEncoder::encodeFrame(const platform::CpuFrame& frame) {
     out.size = output_.size();
     out.timestamp = nowUs();
     out.isKeyframe = isKeyframe;
-    out.frameNumber = frameCounter_;
+    out.frameNumber = static_cast<std::uint32_t>(result.pts);
     frameCallback_(out);
   }
   ++frameCounter_;

@@ -4,7 +4,6 @@
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
-#include <thread>
 
 #include <stdint.h>  // x264.h needs the C integer types first
 #include <x264.h>
@@ -19,7 +18,7 @@ namespace {
 // delay so each picture comes out of the call that submitted it.
 constexpr const char* kPreset = "ultrafast";
 constexpr const char* kTune = "zerolatency";
-constexpr int kMaxSliceThreads = 4;
+
 constexpr std::uint8_t kNalTypeMask = 0x1F;
 
 const char* profileFor(const std::string& profile) {
@@ -94,14 +93,14 @@ bool X264Codec::open(const EncoderConfig& config) {
   p.rc.i_aq_mode = X264_AQ_VARIANCE;
   p.rc.f_aq_strength = 1.0f;
 
-  // Exactly sliceCount slices; sliced threads keep the output synchronous. x264 makes at least
-  // as many slices as threads, so the thread count never exceeds the slice count.
-  const int slices = std::max(1, config.sliceCount);
-  const int cores = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+  // Exactly sliceCount slices; sliced threads keep the output synchronous. With sliced threads
+  // x264 makes one slice per thread whatever i_slice_count says, so threads = slices (more
+  // threads than cores costs little: slices differ in cost and idle threads wait).
+  const int slices = std::clamp(config.sliceCount, 1, kMaxSlices);
   p.i_slice_count = slices;
   p.i_slice_count_max = slices;
   p.b_sliced_threads = 1;
-  p.i_threads = std::min({slices, cores, kMaxSliceThreads});
+  p.i_threads = slices;
   p.i_lookahead_threads = 1;
 
   // Constant rate as the hardware encoders run it, without filler or HRD timing.
@@ -139,9 +138,9 @@ bool X264Codec::open(const EncoderConfig& config) {
   return true;
 }
 
-bool X264Codec::encode(const Picture& picture, std::vector<std::uint8_t>& out, bool& isKeyframe) {
+bool X264Codec::encode(const Picture& picture, std::vector<std::uint8_t>& out, Output& result) {
   out.clear();
-  isKeyframe = false;
+  result = Output{};
   x264_picture_t& in = state_->input;
   for (int i = 0; i < 3; ++i) {
     in.img.plane[i] = const_cast<std::uint8_t*>(picture.planes[i]);
@@ -165,7 +164,8 @@ bool X264Codec::encode(const Picture& picture, std::vector<std::uint8_t>& out, b
     if (droppedNal(nal.i_type)) continue;  // the version SEI of the first picture among them
     out.insert(out.end(), nal.p_payload, nal.p_payload + nal.i_payload);
   }
-  isKeyframe = output.i_type == X264_TYPE_IDR;
+  result.isKeyframe = output.i_type == X264_TYPE_IDR;
+  result.pts = output.i_pts;
   return true;
 }
 

@@ -14,7 +14,7 @@ class X264Codec : public SoftwareCodec {
   ~X264Codec() override;
 
   bool open(const EncoderConfig& config) override;
-  bool encode(const Picture& picture, std::vector<std::uint8_t>& out, bool& isKeyframe) override;
+  bool encode(const Picture& picture, std::vector<std::uint8_t>& out, Output& result) override;
   bool setBitrate(std::uint32_t targetKbps, std::uint32_t maxKbps) override;
 
   // Whether libx264 accepts its default parameters (the library is usable).

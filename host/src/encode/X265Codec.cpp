@@ -14,6 +14,7 @@ namespace {
 constexpr const char* kPreset = "ultrafast";
 constexpr const char* kTune = "zerolatency";
 constexpr const char* kProfile = "main";
+constexpr int kLevelIdc = 51;  // level 5.1, main tier: up to 40 Mbit/s at 4K
 
 bool droppedNal(std::uint32_t type) {
   return type == NAL_UNIT_PREFIX_SEI || type == NAL_UNIT_SUFFIX_SEI ||
@@ -34,7 +35,7 @@ struct X265Codec::State {
   std::unique_ptr<x265_picture, PictureDeleter> input;
   std::unique_ptr<x265_picture, PictureDeleter> output;
   x265_encoder* encoder = nullptr;
-  std::uint32_t fps = 1;
+  EncoderConfig config;
 
   ~State() {
     if (encoder != nullptr) x265_encoder_close(encoder);
@@ -68,8 +69,13 @@ bool X265Codec::open(const EncoderConfig& config) {
   p->bframes = 0;
   p->maxNumReferences = 1;
   p->lookaheadDepth = 0;
-  p->frameNumThreads = 1;  // one picture in flight: output in the submitting call
-  p->maxSlices = static_cast<unsigned>(std::max(1, config.sliceCount));
+  // One frame thread and no lookahead. x265 still holds one picture back when a picture has more
+  // than one slice (its multi-slice mode needs the wavefront pipeline), so HEVC output trails
+  // the input by one picture then.
+  p->frameNumThreads = 1;
+  p->maxSlices = static_cast<unsigned>(std::clamp(config.sliceCount, 1, kMaxSlices));
+  // A fixed minimum level: x265 refuses to change rates later when they would move the level.
+  p->levelIdc = kLevelIdc;
 
   p->rc.rateControlMode = X265_RC_ABR;
   p->rc.bitrate = static_cast<int>(config.bitrateKbps);
@@ -104,13 +110,13 @@ bool X265Codec::open(const EncoderConfig& config) {
   x265_encoder_parameters(state_->encoder, p);
   x265_picture_init(p, state_->input.get());
   x265_picture_init(p, state_->output.get());
-  state_->fps = config.fps;
+  state_->config = config;
   return true;
 }
 
-bool X265Codec::encode(const Picture& picture, std::vector<std::uint8_t>& out, bool& isKeyframe) {
+bool X265Codec::encode(const Picture& picture, std::vector<std::uint8_t>& out, Output& result) {
   out.clear();
-  isKeyframe = false;
+  result = Output{};
   x265_picture* in = state_->input.get();
   for (int i = 0; i < 3; ++i) {
     in->planes[i] = const_cast<std::uint8_t*>(picture.planes[i]);
@@ -123,28 +129,35 @@ bool X265Codec::encode(const Picture& picture, std::vector<std::uint8_t>& out, b
 
   x265_nal* nals = nullptr;
   std::uint32_t nalCount = 0;
-  const int result = x265_encoder_encode(state_->encoder, &nals, &nalCount, in, state_->output.get());
-  if (result < 0) {
-    PV_LOG_ERROR("x265: encoding failed ({})", result);
+  const int status = x265_encoder_encode(state_->encoder, &nals, &nalCount, in, state_->output.get());
+  if (status < 0) {
+    PV_LOG_ERROR("x265: encoding failed ({})", status);
     return false;
   }
-  if (result == 0) return true;
+  if (status == 0) return true;
   for (std::uint32_t i = 0; i < nalCount; ++i) {
     if (droppedNal(nals[i].type)) continue;
     out.insert(out.end(), nals[i].payload, nals[i].payload + nals[i].sizeBytes);
   }
-  isKeyframe = state_->output->sliceType == X265_TYPE_IDR;
+  result.isKeyframe = state_->output->sliceType == X265_TYPE_IDR;
+  result.pts = state_->output->pts;
   return true;
 }
 
 bool X265Codec::setBitrate(std::uint32_t targetKbps, std::uint32_t maxKbps) {
-  std::unique_ptr<x265_param, ParamDeleter> p(x265_param_alloc());
-  if (!p) return false;
-  x265_encoder_parameters(state_->encoder, p.get());
-  p->rc.bitrate = static_cast<int>(targetKbps);
-  p->rc.vbvMaxBitrate = static_cast<int>(targetKbps);
-  p->rc.vbvBufferSize = static_cast<int>(vbvBufferKbit(maxKbps, state_->fps));
-  return x265_encoder_reconfig(state_->encoder, p.get()) == 0;
+  // x265's live reconfiguration moves only the VBV limits in average-bitrate mode and leaves the
+  // rate target where it was, so the encoder is opened again with the new rates; the stream
+  // continues with an IDR picture carrying fresh parameter sets.
+  EncoderConfig config = state_->config;
+  config.bitrateKbps = targetKbps;
+  config.maxBitrateKbps = maxKbps;
+  auto previous = std::move(state_);
+  state_ = std::make_unique<State>();
+  if (!open(config)) {
+    state_ = std::move(previous);
+    return false;
+  }
+  return true;
 }
 
 }  // namespace parvalon::host
