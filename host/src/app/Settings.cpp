@@ -1,0 +1,159 @@
+#include "app/Settings.h"
+
+#include <cmath>
+#include <cstdio>
+#include <fstream>
+#include <system_error>
+
+#include <nlohmann/json.hpp>
+
+#include "logging/Log.h"
+#include "platform/DataFolder.h"
+
+namespace parvalon::host {
+namespace {
+
+using nlohmann::json;
+
+// Any JSON number (or boolean as 1/0) into an unsigned integer field, keeping the low bits.
+// A float goes through a 64-bit integer; NaN, infinities and magnitudes of 2^63 or more
+// have no such integer and read as 0 (the plain cast would be undefined behaviour).
+template <class T>
+T readInteger(const json& value) {
+  if (value.is_number_float()) {
+    const double d = value.get<double>();
+    if (!std::isfinite(d) || std::fabs(d) >= 9223372036854775808.0) return 0;
+    return static_cast<T>(static_cast<std::uint64_t>(static_cast<std::int64_t>(d)));
+  }
+  if (value.is_boolean()) return value.get<bool>() ? 1 : 0;
+  // Unsigned and signed values convert; anything else throws the library's type error.
+  return static_cast<T>(value.get<std::uint64_t>());
+}
+
+template <class T>
+void readInteger(const json& root, const char* key, T& field) {
+  if (const auto it = root.find(key); it != root.end()) field = readInteger<T>(*it);
+}
+
+template <class T>
+void readInteger(const json& root, const char* key, std::atomic<T>& field) {
+  if (const auto it = root.find(key); it != root.end()) field.store(readInteger<T>(*it));
+}
+
+void readBool(const json& root, const char* key, bool& field) {
+  if (const auto it = root.find(key); it != root.end()) {
+    if (!it->is_boolean()) {
+      throw json::type_error::create(302, std::string("type must be boolean, but is ") + it->type_name(), &*it);
+    }
+    field = it->get<bool>();
+  }
+}
+
+}  // namespace
+
+Settings::Settings() : Settings(platform::localAppDataFolder()) {}
+
+Settings::Settings(std::optional<std::filesystem::path> dataFolder) : dataFolder_(std::move(dataFolder)) {}
+
+void Settings::resetToDefaults() {
+  signalingPort = kDefaultSignalingPort;
+  videoPort = kDefaultVideoPort;
+  audioPort = kDefaultAudioPort;
+  inputPort = kDefaultInputPort;
+  targetBitrate = kDefaultTargetBitrate;
+  maxBitrate = kDefaultMaxBitrate;
+  targetFps = kDefaultTargetFps;
+  preferredEncoder = kDefaultPreferredEncoder;
+  sharpeningEnabled = false;
+  sharpness = kDefaultSharpness;
+  vsyncEnabled = false;
+  fullRangeColor = false;
+}
+
+std::string Settings::getSettingsPath() const {
+  if (!dataFolder_) return kFileName;
+  const auto folder = *dataFolder_ / "Parvalon";
+  std::filesystem::create_directories(folder);
+  return (folder / kFileName).string();
+}
+
+bool Settings::load() {
+  try {
+    std::ifstream in(getSettingsPath(), std::ios::binary);
+    if (!in.is_open()) return false;
+    const json root = json::parse(in, nullptr, true, false);
+    if (root.is_object()) {
+      readInteger(root, "signalingPort", signalingPort);
+      readInteger(root, "videoPort", videoPort);
+      readInteger(root, "audioPort", audioPort);
+      readInteger(root, "inputPort", inputPort);
+      readInteger(root, "targetBitrate", targetBitrate);
+      readInteger(root, "maxBitrate", maxBitrate);
+      readInteger(root, "targetFps", targetFps);
+      if (const auto it = root.find("preferredEncoder"); it != root.end()) {
+        preferredEncoder = it->get<std::string>();
+      }
+      readBool(root, "sharpeningEnabled", sharpeningEnabled);
+      if (const auto it = root.find("sharpness"); it != root.end()) sharpness = it->get<float>();
+      readBool(root, "vsyncEnabled", vsyncEnabled);
+      readBool(root, "fullRangeColor", fullRangeColor);
+    }
+    PV_LOG_INFO("Settings loaded from {}", getSettingsPath());
+    return true;
+  } catch (const std::exception& e) {
+    PV_LOG_ERROR("Failed to load settings: {}", e.what());
+    return false;
+  }
+}
+
+bool Settings::save() {
+  try {
+    json root;
+    root["signalingPort"] = signalingPort;
+    root["videoPort"] = videoPort;
+    root["audioPort"] = audioPort;
+    root["inputPort"] = inputPort;
+    root["targetBitrate"] = targetBitrate.load();
+    root["maxBitrate"] = maxBitrate.load();
+    root["targetFps"] = targetFps.load();
+    root["preferredEncoder"] = preferredEncoder;
+    root["sharpeningEnabled"] = sharpeningEnabled;
+    root["sharpness"] = static_cast<double>(sharpness);
+    root["vsyncEnabled"] = vsyncEnabled;
+    root["fullRangeColor"] = fullRangeColor;
+    // Serialise first: invalid UTF-8 throws here, before the file is touched.
+    const std::string text = root.dump(4);
+
+    const std::string path = getSettingsPath();
+    // Write a sibling file and rename it over the old one, so a failed or interrupted write
+    // never leaves a truncated settings.json behind.
+    const std::string temporary = path + ".tmp";
+    {
+      std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+      if (!out.is_open()) {
+        PV_LOG_ERROR("Failed to open settings file for writing");
+        return false;
+      }
+      out.write(text.data(), static_cast<std::streamsize>(text.size()));
+      out.flush();
+      if (!out) {
+        out.close();
+        std::remove(temporary.c_str());
+        throw std::runtime_error("write to " + temporary + " failed");
+      }
+    }
+    std::error_code ec;
+    std::filesystem::rename(temporary, path, ec);
+    if (ec) {
+      std::remove(temporary.c_str());
+      throw std::filesystem::filesystem_error("rename failed", temporary, path, ec);
+    }
+    PV_LOG_INFO("Settings saved to {}", path);
+    return true;
+  } catch (const std::exception& e) {
+    PV_LOG_ERROR("Failed to save settings: {}", e.what());
+    return false;
+  }
+}
+
+}  // namespace parvalon::host

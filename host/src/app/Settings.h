@@ -1,0 +1,55 @@
+#pragma once
+
+#include <atomic>
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+
+namespace parvalon::host {
+
+// The host's persisted configuration: settings.json in <local application data>/Parvalon.
+// Fields read by other threads (congestion control, the frame callback) are atomics.
+class Settings {
+ public:
+  static constexpr std::uint16_t kDefaultSignalingPort = 9876;
+  static constexpr std::uint16_t kDefaultVideoPort = 9944;
+  static constexpr std::uint16_t kDefaultAudioPort = 9945;
+  static constexpr std::uint16_t kDefaultInputPort = 9946;
+  static constexpr std::uint32_t kDefaultTargetBitrate = 20000;
+  static constexpr std::uint32_t kDefaultMaxBitrate = 50000;
+  static constexpr std::uint32_t kDefaultTargetFps = 72;
+  static constexpr const char* kDefaultPreferredEncoder = "nvenc";
+  static constexpr float kDefaultSharpness = 0.7f;
+  static constexpr const char* kFileName = "settings.json";
+
+  Settings();
+  // The folder that holds "Parvalon"; defaults to the platform's local application-data
+  // folder. Tests point it elsewhere; nullopt means "none known" (relative settings.json).
+  explicit Settings(std::optional<std::filesystem::path> dataFolder);
+
+  void resetToDefaults();
+  bool load();
+  bool save();
+  // Full path of the file; creates the Parvalon folder. Throws std::filesystem::filesystem_error
+  // when that folder cannot be created.
+  std::string getSettingsPath() const;
+
+  std::uint16_t signalingPort = kDefaultSignalingPort;
+  std::uint16_t videoPort = kDefaultVideoPort;
+  std::uint16_t audioPort = kDefaultAudioPort;
+  std::uint16_t inputPort = kDefaultInputPort;
+  std::atomic<std::uint32_t> targetBitrate{kDefaultTargetBitrate};
+  std::atomic<std::uint32_t> maxBitrate{kDefaultMaxBitrate};
+  std::atomic<std::uint32_t> targetFps{kDefaultTargetFps};
+  std::string preferredEncoder = kDefaultPreferredEncoder;
+  bool sharpeningEnabled = false;
+  float sharpness = kDefaultSharpness;
+  bool vsyncEnabled = false;
+  bool fullRangeColor = false;
+
+ private:
+  std::optional<std::filesystem::path> dataFolder_;
+};
+
+}  // namespace parvalon::host

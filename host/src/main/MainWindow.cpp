@@ -1,0 +1,102 @@
+#include "main/MainWindow.h"
+
+#include <chrono>
+#include <thread>
+
+#define GLFW_INCLUDE_NONE
+#include <GL/gl.h>
+#include <GLFW/glfw3.h>
+
+#include "logging/Log.h"
+
+namespace parvalon::host {
+namespace {
+
+constexpr std::int64_t kFramePeriodNs = 1'000'000'000 / 60;
+
+// GLFW's monitor callback carries no user pointer: the one window of the process is kept here.
+MainWindow* monitorTarget = nullptr;
+
+std::int64_t nowNs() {
+  return std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::steady_clock::now().time_since_epoch())
+      .count();
+}
+
+void onGlfwError(int code, const char* description) { PV_LOG_WARN("GLFW error {}: {}", code, description); }
+
+}  // namespace
+
+MainWindow::~MainWindow() { destroy(); }
+
+bool MainWindow::create() {
+  glfwSetErrorCallback(onGlfwError);
+  if (!glfwInit()) return false;
+  glfwReady_ = true;
+  glfwWindowHint(GLFW_CONTEXT_VERSION_MAJOR, 3);
+  glfwWindowHint(GLFW_CONTEXT_VERSION_MINOR, 3);
+  glfwWindowHint(GLFW_OPENGL_PROFILE, GLFW_OPENGL_CORE_PROFILE);
+  window_ = glfwCreateWindow(kWidth, kHeight, kTitle, nullptr, nullptr);
+  if (window_ == nullptr) return false;
+  glfwSetWindowUserPointer(window_, this);
+  glfwMakeContextCurrent(window_);
+  glfwSwapInterval(1);
+  glfwSetFramebufferSizeCallback(window_, onFramebufferSize);
+  glfwSetWindowCloseCallback(window_, onClose);
+  monitorTarget = this;
+  glfwSetMonitorCallback([](GLFWmonitor* monitor, int event) { onMonitor(monitor, event); });
+  lastPresentNs_ = nowNs();
+  return true;
+}
+
+void MainWindow::destroy() {
+  if (window_ != nullptr) {
+    glfwDestroyWindow(window_);
+    window_ = nullptr;
+  }
+  if (glfwReady_) {
+    glfwSetMonitorCallback(nullptr);
+    monitorTarget = nullptr;
+    glfwTerminate();
+    glfwReady_ = false;
+  }
+}
+
+void MainWindow::pollEvents() { glfwPollEvents(); }
+
+void MainWindow::applyPendingResize() {
+  if (pendingResizeWidth_ == 0 || pendingResizeHeight_ == 0) return;
+  glViewport(0, 0, static_cast<GLsizei>(pendingResizeWidth_), static_cast<GLsizei>(pendingResizeHeight_));
+  pendingResizeWidth_ = 0;
+  pendingResizeHeight_ = 0;
+}
+
+void MainWindow::clear(float r, float g, float b, float a) {
+  glClearColor(r, g, b, a);
+  glClear(GL_COLOR_BUFFER_BIT);
+}
+
+void MainWindow::present() {
+  glfwSwapBuffers(window_);
+  const std::int64_t elapsed = nowNs() - lastPresentNs_;
+  if (elapsed >= 0 && elapsed < kFramePeriodNs) {
+    std::this_thread::sleep_for(std::chrono::nanoseconds(kFramePeriodNs - elapsed));
+  }
+  lastPresentNs_ = nowNs();
+}
+
+void MainWindow::onFramebufferSize(GLFWwindow* window, int width, int height) {
+  auto* self = static_cast<MainWindow*>(glfwGetWindowUserPointer(window));
+  if (self == nullptr || glfwGetWindowAttrib(window, GLFW_ICONIFIED)) return;
+  self->pendingResizeWidth_ = static_cast<std::uint32_t>(width);
+  self->pendingResizeHeight_ = static_cast<std::uint32_t>(height);
+}
+
+void MainWindow::onClose(GLFWwindow* window) {
+  if (auto* self = static_cast<MainWindow*>(glfwGetWindowUserPointer(window))) self->closeRequested_ = true;
+}
+
+void MainWindow::onMonitor(void*, int) {
+  if (monitorTarget != nullptr && monitorTarget->displayChange_) monitorTarget->displayChange_();
+}
+
+}  // namespace parvalon::host

@@ -1,0 +1,97 @@
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "LogCapture.h"
+#include "app/Application.h"
+#include "fakes/FakeSystemInfo.h"
+
+namespace fs = std::filesystem;
+
+namespace parvalon::host {
+namespace {
+
+// Operations of the application that need no running subsystem, with the settings file in a
+// private data folder.
+class ApplicationTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    root_ = fs::temp_directory_path() / ("parvalon-app-" + std::to_string(::getpid()) + "-" +
+                                         ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(root_);
+    const char* old = std::getenv("XDG_DATA_HOME");
+    oldXdg_ = old ? old : "";
+    hadXdg_ = old != nullptr;
+    ::setenv("XDG_DATA_HOME", root_.c_str(), 1);
+  }
+  void TearDown() override {
+    if (hadXdg_) ::setenv("XDG_DATA_HOME", oldXdg_.c_str(), 1); else ::unsetenv("XDG_DATA_HOME");
+    fs::remove_all(root_);
+  }
+  std::string settingsText() {
+    std::ifstream in(root_ / "Parvalon" / "settings.json");
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+  }
+
+  fs::path root_;
+  std::string oldXdg_;
+  bool hadXdg_ = false;
+  test::LogCapture log_;
+};
+
+TEST_F(ApplicationTest, SharpnessIsClampedWhenStored) {
+  Application app(std::make_unique<test::FakeSystemInfo>());
+  EXPECT_TRUE(app.applySharpeningSettings(true, 1.5f));
+  EXPECT_EQ(app.settings().sharpness, 1.0f);
+  EXPECT_TRUE(app.applySharpeningSettings(true, -0.2f));
+  EXPECT_EQ(app.settings().sharpness, 0.0f);
+  EXPECT_TRUE(app.applySharpeningSettings(true, 0.5f));
+  EXPECT_NE(settingsText().find("\"sharpeningEnabled\": true"), std::string::npos);
+  EXPECT_NE(settingsText().find("\"sharpness\": 0.5"), std::string::npos);
+  EXPECT_EQ(log_.count("info|Applying sharpening settings: enabled=true, sharpness=1.50"), 1);
+  EXPECT_EQ(log_.count("info|Applying sharpening settings: enabled=true, sharpness=-0.20"), 1);
+}
+
+TEST_F(ApplicationTest, ApplyOperationsStoreLogAndSave) {
+  Application app(std::make_unique<test::FakeSystemInfo>());
+  EXPECT_TRUE(app.applySettings(8000, 12000, 60));
+  EXPECT_TRUE(app.applyVSyncSettings(true));
+  EXPECT_TRUE(app.applyFullRangeColorSettings(true));
+  EXPECT_EQ(app.settings().targetBitrate, 8000u);
+  EXPECT_EQ(app.settings().maxBitrate, 12000u);
+  EXPECT_EQ(app.settings().targetFps, 60u);
+  const auto text = settingsText();
+  EXPECT_NE(text.find("\"targetBitrate\": 8000"), std::string::npos);
+  EXPECT_NE(text.find("\"vsyncEnabled\": true"), std::string::npos);
+  EXPECT_NE(text.find("\"fullRangeColor\": true"), std::string::npos);
+  EXPECT_EQ(log_.count("info|Applying settings: bitrate=8000 kbps, maxBitrate=12000 kbps, fps=60"), 1);
+  EXPECT_EQ(log_.count("info|Applying VSync settings: enabled=true"), 1);
+  EXPECT_EQ(log_.count("info|Applying full range color settings: enabled=true"), 1);
+}
+
+// The in-memory change stays even when the file cannot be written; only the result says so.
+TEST_F(ApplicationTest, FailedSaveReturnsFalseButKeepsTheValue) {
+  fs::create_directories(root_);
+  std::ofstream(root_ / "Parvalon") << "blocks the folder";
+  Application app(std::make_unique<test::FakeSystemInfo>());
+  EXPECT_FALSE(app.applyVSyncSettings(true));
+  EXPECT_TRUE(app.settings().vsyncEnabled);
+}
+
+TEST_F(ApplicationTest, DashboardQueriesWithoutSubsystems) {
+  Application app(std::make_unique<test::FakeSystemInfo>());
+  EXPECT_FALSE(app.startCapture(0x1234, 1));
+  EXPECT_EQ(log_.count("error|Capture orchestrator not initialized"), 1);
+  EXPECT_EQ(app.getEncoderName(), "None");
+  EXPECT_FALSE(app.isClientConnected());
+}
+
+}  // namespace
+}  // namespace parvalon::host

@@ -1,0 +1,231 @@
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "LogCapture.h"
+#include "app/Settings.h"
+
+namespace fs = std::filesystem;
+
+namespace parvalon::host {
+namespace {
+
+std::string readFile(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+class SettingsTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    root_ = fs::temp_directory_path() / ("parvalon-settings-" + std::to_string(::getpid()) + "-" +
+                                         ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(root_);
+    fs::create_directories(root_);
+  }
+  void TearDown() override { fs::remove_all(root_); }
+
+  fs::path file() const { return root_ / "Parvalon" / "settings.json"; }
+  void writeFile(const std::string& text) {
+    fs::create_directories(root_ / "Parvalon");
+    std::ofstream(file(), std::ios::binary) << text;
+  }
+  // Loads `text` into settings that start at their defaults.
+  bool loadText(Settings& s, const std::string& text) {
+    writeFile(text);
+    return s.load();
+  }
+
+  fs::path root_;
+  test::LogCapture log_;
+};
+
+constexpr const char* kDefaultFile =
+    "{\n"
+    "    \"audioPort\": 9945,\n"
+    "    \"fullRangeColor\": false,\n"
+    "    \"inputPort\": 9946,\n"
+    "    \"maxBitrate\": 50000,\n"
+    "    \"preferredEncoder\": \"nvenc\",\n"
+    "    \"sharpeningEnabled\": false,\n"
+    "    \"sharpness\": 0.699999988079071,\n"
+    "    \"signalingPort\": 9876,\n"
+    "    \"targetBitrate\": 20000,\n"
+    "    \"targetFps\": 72,\n"
+    "    \"videoPort\": 9944,\n"
+    "    \"vsyncEnabled\": false\n"
+    "}";
+
+TEST_F(SettingsTest, SavesTheDefaultFileByteForByte) {
+  Settings s(root_);
+  ASSERT_TRUE(s.save());
+  EXPECT_EQ(readFile(file()), kDefaultFile);
+  EXPECT_FALSE(fs::exists(file().string() + ".tmp"));
+  EXPECT_EQ(log_.count("info|Settings saved to " + file().string()), 1);
+}
+
+TEST_F(SettingsTest, RoundTripsEveryField) {
+  Settings a(root_);
+  a.signalingPort = 1;
+  a.videoPort = 2;
+  a.audioPort = 3;
+  a.inputPort = 4;
+  a.targetBitrate = 5;
+  a.maxBitrate = 6;
+  a.targetFps = 7;
+  a.preferredEncoder = "amf";
+  a.sharpeningEnabled = true;
+  a.sharpness = 0.5f;
+  a.vsyncEnabled = true;
+  a.fullRangeColor = true;
+  ASSERT_TRUE(a.save());
+  const auto text = readFile(file());
+  EXPECT_NE(text.find("\"sharpeningEnabled\": true"), std::string::npos);
+  EXPECT_NE(text.find("\"sharpness\": 0.5"), std::string::npos);
+  Settings b(root_);
+  ASSERT_TRUE(b.load());
+  EXPECT_EQ(b.signalingPort, 1);
+  EXPECT_EQ(b.videoPort, 2);
+  EXPECT_EQ(b.audioPort, 3);
+  EXPECT_EQ(b.inputPort, 4);
+  EXPECT_EQ(b.targetBitrate, 5u);
+  EXPECT_EQ(b.maxBitrate, 6u);
+  EXPECT_EQ(b.targetFps, 7u);
+  EXPECT_EQ(b.preferredEncoder, "amf");
+  EXPECT_TRUE(b.sharpeningEnabled);
+  EXPECT_EQ(b.sharpness, 0.5f);
+  EXPECT_TRUE(b.vsyncEnabled);
+  EXPECT_TRUE(b.fullRangeColor);
+}
+
+TEST_F(SettingsTest, MissingFileFailsSilently) {
+  Settings s(root_);
+  EXPECT_FALSE(s.load());
+  EXPECT_TRUE(log_.lines().empty());
+  EXPECT_TRUE(fs::is_directory(root_ / "Parvalon"));  // the folder is made on every path lookup
+}
+
+TEST_F(SettingsTest, PartialFileKeepsOtherDefaults) {
+  Settings s(root_);
+  ASSERT_TRUE(loadText(s, R"({"videoPort": 10000})"));
+  EXPECT_EQ(s.videoPort, 10000);
+  EXPECT_EQ(s.signalingPort, 9876);
+  EXPECT_EQ(s.targetBitrate, 20000u);
+  EXPECT_EQ(s.sharpness, 0.7f);
+  EXPECT_EQ(log_.count("info|Settings loaded from " + file().string()), 1);
+}
+
+TEST_F(SettingsTest, NonObjectRootIsAcceptedUnchanged) {
+  for (const char* text : {"[1, 2]", "42", "\"x\"", "null"}) {
+    Settings s(root_);
+    EXPECT_TRUE(loadText(s, text)) << text;
+    EXPECT_EQ(s.videoPort, 9944) << text;
+  }
+}
+
+TEST_F(SettingsTest, AcceptsByteOrderMark) {
+  Settings s(root_);
+  EXPECT_TRUE(loadText(s, "\xEF\xBB\xBF{\"targetFps\": 60}"));
+  EXPECT_EQ(s.targetFps, 60u);
+}
+
+class SettingsRejects : public SettingsTest, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(SettingsRejects, WrongTypesFailTheLoad) {
+  Settings s(root_);
+  EXPECT_FALSE(loadText(s, GetParam()));
+  EXPECT_TRUE(log_.containsPrefix("error|Failed to load settings: ")) << GetParam();
+}
+
+INSTANTIATE_TEST_SUITE_P(Types, SettingsRejects,
+                         ::testing::Values(R"({"targetFps": "60"})", R"({"sharpeningEnabled": 1})",
+                                           R"({"vsyncEnabled": "true"})", R"({"fullRangeColor": null})",
+                                           R"({"preferredEncoder": 5})", R"({"sharpness": "0.5"})",
+                                           R"({"videoPort": [1]})", R"({"videoPort": 1,})", "{ // c\n}", ""));
+
+TEST_F(SettingsTest, KeysBeforeTheFailingOneKeepTheirNewValues) {
+  Settings s(root_);
+  EXPECT_FALSE(loadText(s, R"({"signalingPort": 1234, "targetFps": "60"})"));
+  EXPECT_EQ(s.signalingPort, 1234);
+}
+
+TEST_F(SettingsTest, NumbersConvertByTruncationKeepingLowBits) {
+  struct Case {
+    const char* json;
+    std::uint16_t port;
+  };
+  // Floats go through a 64-bit integer; those without one (overflow, >= 2^63) read as 0.
+  const Case cases[] = {{"70000", 4464},  {"-1", 65535},     {"1.9", 1},    {"-1.5", 65535},
+                        {"true", 1},      {"false", 0},      {"1e19", 0},   {"-1e19", 0},
+                        {"4294967299.0", 3}, {"65536.7", 0}, {"18446744073709551615", 65535}};
+  for (const auto& c : cases) {
+    Settings s(root_);
+    ASSERT_TRUE(loadText(s, std::string("{\"signalingPort\": ") + c.json + "}")) << c.json;
+    EXPECT_EQ(s.signalingPort, c.port) << c.json;
+  }
+  Settings s(root_);
+  ASSERT_TRUE(loadText(s, R"({"targetBitrate": 4294967301, "sharpness": true})"));
+  EXPECT_EQ(s.targetBitrate, 5u);
+  EXPECT_EQ(s.sharpness, 1.0f);
+}
+
+TEST_F(SettingsTest, NonAsciiIsWrittenRaw) {
+  Settings s(root_);
+  s.preferredEncoder = "sofťware";
+  ASSERT_TRUE(s.save());
+  EXPECT_NE(readFile(file()).find("\"preferredEncoder\": \"sofťware\""), std::string::npos);
+}
+
+// A save that fails must leave the previous file whole, not truncated.
+TEST_F(SettingsTest, FailedSavesKeepThePreviousFile) {
+  Settings s(root_);
+  ASSERT_TRUE(s.save());
+
+  s.targetFps = 30;
+  fs::create_directories(file().string() + ".tmp");  // the temporary cannot be opened
+  EXPECT_FALSE(s.save());
+  EXPECT_EQ(log_.count("error|Failed to open settings file for writing"), 1);
+  EXPECT_EQ(readFile(file()), kDefaultFile);
+  fs::remove_all(file().string() + ".tmp");
+
+  s.preferredEncoder = "\xFF\xFE";  // not UTF-8: serialisation fails
+  EXPECT_FALSE(s.save());
+  EXPECT_TRUE(log_.containsPrefix("error|Failed to save settings: "));
+  EXPECT_EQ(readFile(file()), kDefaultFile);
+}
+
+TEST_F(SettingsTest, FolderThatCannotBeCreatedFailsBothWays) {
+  std::ofstream(root_ / "Parvalon") << "a file where the folder should be";
+  Settings s(root_);
+  EXPECT_FALSE(s.save());
+  EXPECT_TRUE(log_.containsPrefix("error|Failed to save settings: "));
+  EXPECT_FALSE(s.load());
+  EXPECT_TRUE(log_.containsPrefix("error|Failed to load settings: "));
+}
+
+TEST_F(SettingsTest, NoDataFolderUsesWorkingDirectory) {
+  const auto old = fs::current_path();
+  fs::current_path(root_);
+  Settings s(std::nullopt);
+  EXPECT_EQ(s.getSettingsPath(), "settings.json");
+  EXPECT_TRUE(s.save());
+  EXPECT_EQ(readFile(root_ / "settings.json"), kDefaultFile);
+  fs::current_path(old);
+}
+
+TEST_F(SettingsTest, ResetRestoresEveryDefault) {
+  Settings s(root_);
+  ASSERT_TRUE(loadText(s, R"({"signalingPort": 1, "preferredEncoder": "x", "sharpness": 0.1, "vsyncEnabled": true})"));
+  s.resetToDefaults();
+  ASSERT_TRUE(s.save());
+  EXPECT_EQ(readFile(file()), kDefaultFile);
+}
+
+}  // namespace
+}  // namespace parvalon::host

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <mutex>
+#include <string>
+#include <vector>
+
+#include "platform/SystemInfo.h"
+
+namespace parvalon::host::test {
+
+// Records every priority and timer call in order, e.g. {"raise", "begin", "restore", "end"}.
+class FakeSystemInfo final : public platform::SystemInfo {
+ public:
+  std::string name = "testhost";
+  bool refuseRaise = false;
+
+  std::string hostName() override { return name; }
+  bool raisePriority(std::string& error) override {
+    record("raise");
+    if (refuseRaise) error = "13 (Permission denied)";
+    return !refuseRaise;
+  }
+  void restorePriority() override { record("restore"); }
+  void beginTimerPeriod() override { record("begin"); }
+  void endTimerPeriod() override { record("end"); }
+
+  std::vector<std::string> calls() {
+    std::lock_guard lock(mutex_);
+    return calls_;
+  }
+
+ private:
+  void record(const char* call) {
+    std::lock_guard lock(mutex_);
+    calls_.push_back(call);
+  }
+  std::mutex mutex_;  // guards calls_; any test thread
+  std::vector<std::string> calls_;
+};
+
+}  // namespace parvalon::host::test

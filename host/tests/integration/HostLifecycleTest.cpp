@@ -1,0 +1,66 @@
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+
+#include <cstdlib>
+
+#include "HostProcess.h"
+
+namespace fs = std::filesystem;
+
+namespace parvalon::host {
+namespace {
+
+fs::path tempFolder(const char* name) {
+  auto path = fs::temp_directory_path() / ("parvalon-host-" + std::to_string(::getpid()) + "-" + name);
+  fs::remove_all(path);
+  return path;
+}
+
+TEST(HostLifecycle, StartsOnTheDesktopAndStopsCleanlyOnSigterm) {
+  ASSERT_NE(std::getenv("DISPLAY"), nullptr) << "needs the virtual desktop (scripts/test.sh)";
+  const auto folder = tempFolder("sigterm");
+  test::HostProcess host(folder);
+  ASSERT_TRUE(host.start());
+  ASSERT_TRUE(host.waitForLog("Application initialized, entering main loop...")) << host.output();
+  host.signal(SIGTERM);
+  EXPECT_EQ(host.wait(), 0);
+  const auto log = host.log();
+  const auto complete = log.find("Application shutdown complete");
+  const auto exiting = log.find("Parvalon Host exiting");
+  EXPECT_NE(complete, std::string::npos) << log;
+  EXPECT_NE(exiting, std::string::npos) << log;
+  EXPECT_LT(complete, exiting);
+  // The first run writes no settings file but logs the fallback.
+  EXPECT_NE(log.find("[warning] [ParvalonHost] ["), std::string::npos);
+  EXPECT_NE(log.find("Failed to load settings, using defaults"), std::string::npos);
+  fs::remove_all(folder);
+}
+
+TEST(HostLifecycle, SigintEndsTheLoopLikeClosingTheWindow) {
+  ASSERT_NE(std::getenv("DISPLAY"), nullptr);
+  const auto folder = tempFolder("sigint");
+  test::HostProcess host(folder);
+  ASSERT_TRUE(host.start());
+  ASSERT_TRUE(host.waitForLog("Application initialized, entering main loop..."));
+  host.signal(SIGINT);
+  EXPECT_EQ(host.wait(), 0);
+  EXPECT_NE(host.log().find("Parvalon Host exiting"), std::string::npos);
+  fs::remove_all(folder);
+}
+
+TEST(HostLifecycle, WithoutDisplayFailsToCreateTheWindow) {
+  const auto folder = tempFolder("nodisplay");
+  test::HostProcess host(folder);
+  host.setEnv("DISPLAY", std::nullopt);
+  host.setEnv("WAYLAND_DISPLAY", std::nullopt);
+  ASSERT_TRUE(host.start());
+  EXPECT_EQ(host.wait(), 1);
+  EXPECT_NE(host.log().find("[error] [ParvalonHost] ["), std::string::npos) << host.log();
+  EXPECT_NE(host.log().find("Failed to create window"), std::string::npos) << host.log();
+  EXPECT_EQ(host.log().find("Application initialized"), std::string::npos);
+  fs::remove_all(folder);
+}
+
+}  // namespace
+}  // namespace parvalon::host
