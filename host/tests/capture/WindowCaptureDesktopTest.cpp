@@ -78,6 +78,7 @@ class DesktopCapture : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_NE(std::getenv("DISPLAY"), nullptr) << "desktop tests need DISPLAY";
+    LogCapture installBeforeAnyCaptureThread;  // the host starts logging before capturing, too
     runCommand("xdotool mousemove 1910 1070");  // the cursor stays off the windows under test
   }
   std::unique_ptr<TestPatternProcess> openPattern(std::vector<std::string> args) {

@@ -1,0 +1,259 @@
+// Capture benchmark: for each window size, the host's window capture against ffmpeg's x11grab
+// of the same region in the same run. Run by hand through run-capture-bench.sh (it starts a
+// virtual desktop large enough for 2560x1440); not a timed test.
+//
+// Reported per size: frames a second, CPU per frame (the capturing process plus the X server,
+// which does the copy in both cases) and, for our capture, the draw-to-capture latency read
+// from the pattern's time stamp.
+
+#include <fcntl.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <time.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <mutex>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "PatternStamp.h"
+#include "capture/WindowCapture.h"
+#include "logging/Logging.h"
+#include "platform/WindowSystem.h"
+
+extern char** environ;
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+struct Size {
+  int width;
+  int height;
+};
+
+struct Options {
+  std::vector<Size> sizes{{1280, 720}, {1920, 1080}, {2560, 1440}};
+  double seconds = 5;
+  int fps = 60;
+  long xserverPid = 0;
+};
+
+double cpuSecondsOf(const rusage& r) {
+  return static_cast<double>(r.ru_utime.tv_sec + r.ru_stime.tv_sec) +
+         static_cast<double>(r.ru_utime.tv_usec + r.ru_stime.tv_usec) / 1e6;
+}
+
+double selfCpuSeconds() {
+  rusage r{};
+  getrusage(RUSAGE_SELF, &r);
+  return cpuSecondsOf(r);
+}
+
+// utime + stime of another process, from /proc; 0 when unknown.
+double processCpuSeconds(long pid) {
+  if (pid <= 0) return 0;
+  std::ifstream in("/proc/" + std::to_string(pid) + "/stat");
+  std::string stat((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  const auto close = stat.rfind(')');
+  if (close == std::string::npos) return 0;
+  std::istringstream rest(stat.substr(close + 2));
+  std::string field;
+  double utime = 0, stime = 0;
+  for (int i = 3; i <= 15 && rest >> field; ++i) {
+    if (i == 14) utime = std::atof(field.c_str());
+    if (i == 15) stime = std::atof(field.c_str());
+  }
+  return (utime + stime) / static_cast<double>(sysconf(_SC_CLK_TCK));
+}
+
+pid_t spawn(std::vector<std::string> args, const char* stderrPath = nullptr) {
+  std::vector<char*> argv;
+  for (auto& a : args) argv.push_back(a.data());
+  argv.push_back(nullptr);
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  if (stderrPath) posix_spawn_file_actions_addopen(&actions, 2, stderrPath, O_WRONLY | O_CREAT | O_TRUNC, 0644);
+  posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+  pid_t pid = -1;
+  if (posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), environ) != 0) pid = -1;
+  posix_spawn_file_actions_destroy(&actions);
+  return pid;
+}
+
+void endProcess(pid_t pid) {
+  if (pid <= 0) return;
+  kill(pid, SIGTERM);
+  for (int i = 0; i < 100; ++i) {
+    if (waitpid(pid, nullptr, WNOHANG) == pid) return;
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  }
+  kill(pid, SIGKILL);
+  waitpid(pid, nullptr, 0);
+}
+
+struct Result {
+  double fps = 0;
+  double cpuMsPerFrame = 0;
+  double latencyMedianMs = -1;
+  int frames = 0;
+};
+
+Result measureOurs(parvalon::host::platform::WindowHandle window, const Options& o, long xserverPid) {
+  parvalon::host::WindowCapture capture;
+  Result result;
+  if (!capture.initialize(window, static_cast<std::uint32_t>(o.fps))) return result;
+  std::mutex mutex;  // guards latencies; taken by the capture thread and at the end by main
+  std::vector<double> latencies;
+  std::atomic<int> frames{0};
+  std::atomic<bool> counting{false};
+  if (!capture.startCapture([&](const parvalon::host::platform::CpuFrame& f) {
+        if (!counting.load()) return;
+        ++frames;
+        const auto stamp = parvalon::testpattern::decodeStampBgra(f.data, f.stride, static_cast<int>(f.width),
+                                                                   static_cast<int>(f.height));
+        if (stamp) {
+          std::lock_guard lock(mutex);
+          latencies.push_back(static_cast<double>(f.timestampUs - static_cast<std::int64_t>(stamp->timeUs)) / 1000.0);
+        }
+      })) {
+    return result;
+  }
+  std::this_thread::sleep_for(std::chrono::milliseconds(500));  // warm-up
+  const double cpu0 = selfCpuSeconds() + processCpuSeconds(xserverPid);
+  const auto t0 = Clock::now();
+  counting.store(true);
+  std::this_thread::sleep_for(std::chrono::duration<double>(o.seconds));
+  counting.store(false);
+  const double wall = std::chrono::duration<double>(Clock::now() - t0).count();
+  const double cpu = selfCpuSeconds() + processCpuSeconds(xserverPid) - cpu0;
+  capture.stopCapture();
+  result.frames = frames.load();
+  result.fps = result.frames / wall;
+  result.cpuMsPerFrame = result.frames > 0 ? cpu * 1000.0 / result.frames : 0;
+  std::lock_guard lock(mutex);
+  if (!latencies.empty()) {
+    std::sort(latencies.begin(), latencies.end());
+    result.latencyMedianMs = latencies[latencies.size() / 2];
+  }
+  return result;
+}
+
+Result measureFfmpeg(const parvalon::host::platform::WindowRect& rect, const Options& o, long xserverPid) {
+  Result result;
+  const std::string log = (std::filesystem::temp_directory_path() / "parvalon-bench-ffmpeg.log").string();
+  const char* display = std::getenv("DISPLAY");
+  const std::string input = std::string(display ? display : ":0") + "+" + std::to_string(rect.x) + "," + std::to_string(rect.y);
+  const double cpu0 = processCpuSeconds(xserverPid);
+  const auto t0 = Clock::now();
+  const pid_t pid = spawn({"ffmpeg", "-nostdin", "-hide_banner", "-loglevel", "error", "-stats", "-f", "x11grab",
+                           "-framerate", std::to_string(o.fps), "-video_size",
+                           std::to_string(rect.width) + "x" + std::to_string(rect.height), "-i", input, "-t",
+                           std::to_string(o.seconds), "-f", "null", "-"},
+                          log.c_str());
+  if (pid <= 0) return result;
+  int status = 0;
+  rusage usage{};
+  wait4(pid, &status, 0, &usage);
+  const double wall = std::chrono::duration<double>(Clock::now() - t0).count();
+  const double cpu = cpuSecondsOf(usage) + processCpuSeconds(xserverPid) - cpu0;
+  std::ifstream in(log);
+  std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  const auto at = text.rfind("frame=");
+  if (at == std::string::npos) return result;
+  result.frames = std::atoi(text.c_str() + at + 6);
+  // ffmpeg's own start-up is in the wall time; the frames span the requested duration.
+  (void)wall;
+  result.fps = result.frames / o.seconds;
+  result.cpuMsPerFrame = result.frames > 0 ? cpu * 1000.0 / result.frames : 0;
+  return result;
+}
+
+bool parseArgs(int argc, char** argv, Options& o) {
+  for (int i = 1; i < argc; ++i) {
+    const std::string arg = argv[i];
+    if (arg == "--seconds" && i + 1 < argc) o.seconds = std::atof(argv[++i]);
+    else if (arg == "--fps" && i + 1 < argc) o.fps = std::atoi(argv[++i]);
+    else if (arg == "--xserver-pid" && i + 1 < argc) o.xserverPid = std::atol(argv[++i]);
+    else if (arg == "--sizes" && i + 1 < argc) {
+      o.sizes.clear();
+      std::stringstream list(argv[++i]);
+      std::string item;
+      while (std::getline(list, item, ',')) {
+        Size s{};
+        if (std::sscanf(item.c_str(), "%dx%d", &s.width, &s.height) == 2 && s.width > 0 && s.height > 0) o.sizes.push_back(s);
+      }
+    } else {
+      return false;
+    }
+  }
+  return o.seconds > 0 && o.fps > 0 && !o.sizes.empty();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  Options o;
+  if (!parseArgs(argc, argv, o)) {
+    std::fputs("usage: parvalon-bench-capture [--seconds S] [--fps N] [--sizes WxH,...] [--xserver-pid PID]\n", stderr);
+    return 2;
+  }
+  parvalon::host::initLogging("ParvalonHost", false, spdlog::level::warn);
+  auto windows = parvalon::host::platform::WindowSystem::create();
+  std::printf("capture benchmark: %.1f s per run, pattern and capture at %d fps, X server pid %ld\n", o.seconds, o.fps,
+              o.xserverPid);
+  std::printf("%-10s | %9s %12s %10s | %9s %12s | %9s %9s\n", "size", "ours fps", "ours ms/fr", "latency",
+              "ffmpeg fps", "ffmpeg ms/fr", "fps ratio", "cpu ratio");
+  int failures = 0;
+  for (const Size& size : o.sizes) {
+    const std::string idFile = (std::filesystem::temp_directory_path() / "parvalon-bench-pattern.id").string();
+    std::filesystem::remove(idFile);
+    const pid_t pattern = spawn({PARVALON_TESTPATTERN_PATH, "--title", "Parvalon Capture Bench", "--width",
+                                 std::to_string(size.width), "--height", std::to_string(size.height), "--x", "0",
+                                 "--y", "0", "--fps", std::to_string(o.fps), "--no-icon", "--id-file", idFile,
+                                 "--duration", "300"});
+    unsigned long long id = 0;
+    for (int i = 0; i < 250 && id == 0; ++i) {
+      std::ifstream in(idFile);
+      if (!(in >> id)) std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    std::optional<parvalon::host::platform::WindowRect> rect;
+    for (int i = 0; i < 250 && id != 0; ++i) {
+      rect = windows->clientRect(id);
+      if (rect && rect->width > 0) break;
+      std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    if (!rect || rect->width != size.width || rect->height != size.height) {
+      std::printf("%dx%d: the pattern window did not come up at that size (screen too small?)\n", size.width, size.height);
+      endProcess(pattern);
+      ++failures;
+      continue;
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    const Result ours = measureOurs(id, o, o.xserverPid);
+    const Result ffmpeg = measureFfmpeg(*rect, o, o.xserverPid);
+    endProcess(pattern);
+    char label[32];
+    std::snprintf(label, sizeof label, "%dx%d", size.width, size.height);
+    std::printf("%-10s | %9.1f %12.2f %8.1fms | %9.1f %12.2f | %9.2f %9.2f\n", label, ours.fps, ours.cpuMsPerFrame,
+                ours.latencyMedianMs, ffmpeg.fps, ffmpeg.cpuMsPerFrame, ffmpeg.fps > 0 ? ours.fps / ffmpeg.fps : 0.0,
+                ffmpeg.cpuMsPerFrame > 0 ? ours.cpuMsPerFrame / ffmpeg.cpuMsPerFrame : 0.0);
+    std::fflush(stdout);
+    if (ours.frames == 0 || ffmpeg.frames == 0) ++failures;
+  }
+  std::puts("ms/fr: CPU milliseconds per frame, capturing process plus X server; ratio = ours / ffmpeg");
+  return failures == 0 ? 0 : 1;
+}
