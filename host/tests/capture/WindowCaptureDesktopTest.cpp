@@ -60,6 +60,21 @@ class FrameSink {
     }
     return bad;
   }
+  // Writes the latest frame as a PPM picture, to look at when a test fails.
+  void dump(const std::string& path) {
+    std::lock_guard lock(mutex_);
+    std::FILE* f = std::fopen(path.c_str(), "wb");
+    if (!f) return;
+    std::fprintf(f, "P6\n%u %u\n255\n", width_, height_);
+    for (std::uint32_t y = 0; y < height_; ++y) {
+      for (std::uint32_t x = 0; x < width_; ++x) {
+        const std::uint8_t* p = pixels_.data() + static_cast<std::size_t>(y) * stride_ + x * 4;
+        const std::uint8_t rgb[3] = {p[2], p[1], p[0]};
+        std::fwrite(rgb, 1, 3, f);
+      }
+    }
+    std::fclose(f);
+  }
   std::optional<tp::Stamp> stamp() {
     std::lock_guard lock(mutex_);
     return tp::decodeStampBgra(pixels_.data(), stride_, static_cast<int>(width_), static_cast<int>(height_));
@@ -167,6 +182,34 @@ TEST_F(DesktopCapture, ResizeRecreatesThePoolAndFramesFollow) {
   EXPECT_EQ(sink.patchMismatches(), 0);
   EXPECT_TRUE(sink.stamp().has_value());
   capture.stopCapture();
+}
+
+// Minimizing unmaps the window and frees its composite pixmap; after the restore the pixmap
+// must be named again, or no frame would ever come back.
+TEST_F(DesktopCapture, FramesResumeAfterMinimizeAndRestore) {
+  auto pattern = openPattern({"--title", "Parvalon Cap Remap", "--width", "640", "--height", "300", "--fps", "30"});
+  WindowCapture capture;
+  ASSERT_TRUE(capture.initialize(pattern->window(), 30));
+  FrameSink sink;
+  ASSERT_TRUE(capture.startCapture(sink.callback()));
+  ASSERT_TRUE(sink.waitBeyond(1));
+  runCommand("xdotool windowminimize " + pattern->hexId());
+  ASSERT_TRUE(testing::waitFor([&] { return windows->isMinimized(pattern->window()); }));
+  std::this_thread::sleep_for(std::chrono::milliseconds(200));
+  const int whileHidden = sink.frames();
+  std::this_thread::sleep_for(std::chrono::milliseconds(300));
+  EXPECT_LE(sink.frames() - whileHidden, 1);  // an unmapped window shows nothing new
+  EXPECT_TRUE(capture.isCapturing());
+  runCommand("xdotool windowactivate " + pattern->hexId());
+  ASSERT_TRUE(testing::waitFor([&] { return !windows->isMinimized(pattern->window()); }));
+  const int restored = sink.frames();
+  ASSERT_TRUE(sink.waitBeyond(restored + 2));
+  // The first frames after the map may show the window before the pattern has repainted it.
+  EXPECT_TRUE(testing::waitFor([&] {
+    sink.waitBeyond(sink.frames(), std::chrono::milliseconds(200));
+    return sink.patchMismatches() == 0 && sink.stamp().has_value();
+  })) << "last frame written to /tmp/parvalon-remap-frame.ppm";
+  if (HasFailure()) sink.dump("/tmp/parvalon-remap-frame.ppm");
 }
 
 TEST_F(DesktopCapture, DestroyedWindowStopsTheCapture) {
