@@ -1,0 +1,601 @@
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <future>
+#include <thread>
+
+#include "capture/CaptureOrchestrator.h"
+#include "encode/LogCapture.h"
+#include "fakes/FakeCaptureSource.h"
+#include "fakes/FakeWindowSystem.h"
+#include "orchestrator/FakeEncoder.h"
+
+namespace parvalon::host {
+namespace {
+
+using testing::FakeEncoder;
+using testing::FakeEncoderJournal;
+using testing::kError;
+using testing::kInfo;
+using testing::kWarn;
+using testing::LogCapture;
+
+constexpr std::uint32_t kWindowA = 0x2a00007;
+constexpr std::uint32_t kWindowB = 0x2c00011;
+constexpr std::uint32_t kNotAWindow = 0xdead;
+
+// Runs `operation` on its own thread; a lock-order fault shows as a deadlock, which ends the
+// test binary instead of hanging it until the ctest timeout.
+template <class F>
+void runBounded(const char* what, F&& operation) {
+  auto done = std::async(std::launch::async, std::forward<F>(operation));
+  if (done.wait_for(std::chrono::seconds(10)) != std::future_status::ready) {
+    std::fprintf(stderr, "%s did not return within 10 s: deadlock\n", what);
+    std::_Exit(1);
+  }
+  done.get();
+}
+
+struct Received {
+  std::uint8_t streamId;
+  std::vector<std::uint8_t> bytes;
+  bool isKeyframe;
+};
+
+class Orchestrator : public ::testing::Test {
+ protected:
+  void SetUp() override { makeOrchestrator({EncoderType::Software}); }
+
+  void makeOrchestrator(std::vector<EncoderType> available) {
+    orchestrator.reset();
+    orchestrator = std::make_unique<CaptureOrchestrator>(windows, sources, FakeEncoder::factory(journal),
+                                                         [available] { return available; });
+    orchestrator->setFrameCallback([this](std::uint8_t id, const std::uint8_t* data, std::uint64_t size, bool key) {
+      std::lock_guard lock(receivedMutex);
+      received.push_back({id, std::vector<std::uint8_t>(data, data + size), key});
+    });
+    orchestrator->setResolutionChangeCallback([this](std::uint8_t id, std::uint32_t w, std::uint32_t h) {
+      std::lock_guard lock(receivedMutex);
+      resolutionChanges.push_back({id, w, h});
+    });
+  }
+
+  // A window whose capture shows width × height; the capture source delivers the same size
+  // unless `sourceSize` says otherwise (a window whose client area differs from its content).
+  void addWindow(std::uint32_t handle, std::uint32_t width, std::uint32_t height) {
+    fakes::FakeWindowSystem::Window w;
+    w.handle = handle;
+    w.title = "window";
+    w.rect = platform::WindowRect{0, 0, static_cast<std::int32_t>(width), static_cast<std::int32_t>(height)};
+    windows->addWindow(w);
+    sources->sourceSize = {width, height};
+  }
+
+  std::vector<Received> receivedFrames() {
+    std::lock_guard lock(receivedMutex);
+    return received;
+  }
+
+  struct Change {
+    std::uint8_t id;
+    std::uint32_t width, height;
+    bool operator==(const Change&) const = default;
+  };
+
+  std::shared_ptr<fakes::FakeWindowSystem> windows = std::make_shared<fakes::FakeWindowSystem>();
+  std::shared_ptr<fakes::FakeCaptureSourceFactory> sources = std::make_shared<fakes::FakeCaptureSourceFactory>();
+  std::shared_ptr<FakeEncoderJournal> journal = std::make_shared<FakeEncoderJournal>();
+  std::unique_ptr<CaptureOrchestrator> orchestrator;
+  // Guards received and resolutionChanges; taken by the test and the pushing threads.
+  std::mutex receivedMutex;
+  std::vector<Received> received;
+  std::vector<Change> resolutionChanges;
+};
+
+// ---- Padding rule ----
+
+struct PadCase {
+  std::uint32_t size, padded;
+};
+class PaddingRule : public ::testing::TestWithParam<PadCase> {};
+TEST_P(PaddingRule, RoundsUpToSixteen) { EXPECT_EQ(CaptureOrchestrator::padded(GetParam().size), GetParam().padded); }
+INSTANTIATE_TEST_SUITE_P(Sizes, PaddingRule,
+                         ::testing::Values(PadCase{1366, 1376}, PadCase{768, 768}, PadCase{1080, 1088},
+                                           PadCase{1920, 1920}, PadCase{767, 768}, PadCase{1, 16},
+                                           PadCase{1280, 1280}, PadCase{16, 16}, PadCase{17, 32}));
+
+// ---- initialize ----
+
+struct NameCase {
+  std::vector<EncoderType> available;
+  const char* name;
+};
+class OrchestratorEncoderName : public Orchestrator, public ::testing::WithParamInterface<NameCase> {};
+
+TEST_P(OrchestratorEncoderName, NamesTheFamilyFromTheAvailableList) {
+  makeOrchestrator(GetParam().available);
+  EXPECT_EQ(orchestrator->getEncoderName(), "");
+  LogCapture log;
+  ASSERT_TRUE(orchestrator->initialize());
+  EXPECT_EQ(orchestrator->getEncoderName(), GetParam().name);
+  EXPECT_EQ(log.count(kInfo, std::string("CaptureOrchestrator initialized with ") + GetParam().name + " encoder"), 1u);
+  EXPECT_EQ(log.count(kWarn, "No hardware encoders available - capture will work but encoding disabled"),
+            GetParam().available.empty() ? 1u : 0u);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lists, OrchestratorEncoderName,
+    ::testing::Values(NameCase{{EncoderType::Software}, "Software"}, NameCase{{}, "None"},
+                      NameCase{{EncoderType::NVENC, EncoderType::Software}, "NVENC"},
+                      NameCase{{EncoderType::AMF}, "AMF"}, NameCase{{EncoderType::QuickSync}, "Unknown"}));
+
+TEST_F(Orchestrator, SecondInitializeWarnsAndKeepsState) {
+  ASSERT_TRUE(orchestrator->initialize());
+  LogCapture log;
+  EXPECT_TRUE(orchestrator->initialize());
+  EXPECT_EQ(log.count(kWarn, "CaptureOrchestrator already initialized"), 1u);
+  EXPECT_EQ(log.lines().size(), 1u);
+}
+
+// ---- startCapture ----
+
+TEST_F(Orchestrator, StartSizesEncoderFromTemplateAndPaddedCaptureSize) {
+  addWindow(kWindowA, 1366, 768);
+  orchestrator->setBitrate(8000, 12000);
+  orchestrator->setTargetFps(60);
+  orchestrator->setFullRangeColor(true);
+  LogCapture log;
+  ASSERT_TRUE(orchestrator->startCapture(kWindowA, 3));
+  ASSERT_EQ(journal->count(), 1u);
+  const EncoderConfig c = journal->instance(0).config;
+  EXPECT_EQ(c.width, 1376u);
+  EXPECT_EQ(c.height, 768u);
+  EXPECT_EQ(c.bitrateKbps, 8000u);
+  EXPECT_EQ(c.maxBitrateKbps, 12000u);
+  EXPECT_EQ(c.fps, 60u);
+  EXPECT_TRUE(c.fullRange);
+  EXPECT_EQ(c.codec, "h264");
+  EXPECT_EQ(c.profile, "main");
+  EXPECT_EQ(c.gopLength, 60);
+  EXPECT_EQ(c.sliceCount, 4);
+  // The capture is paced at the encoder's frame rate.
+  ASSERT_NE(sources->lastSource(), nullptr);
+  EXPECT_EQ(sources->lastSource()->options().fps, 60u);
+  EXPECT_EQ(sources->lastSource()->window(), platform::WindowHandle{kWindowA});
+  EXPECT_EQ(log.count(kInfo, "Creating encoder for 1376x768 (padded from 1366x768)"), 1u);
+  EXPECT_EQ(log.count(kInfo, "Started capture for window 2a00007 on stream 3 (1376x768)"), 1u);
+  std::uint32_t w = 0, h = 0;
+  ASSERT_TRUE(orchestrator->getStreamResolution(3, w, h));
+  EXPECT_EQ(w, 1366u);
+  EXPECT_EQ(h, 768u);
+}
+
+TEST_F(Orchestrator, TemplateDefaults) {
+  const EncoderConfig c = orchestrator->getEncoderConfig();
+  EXPECT_EQ(c.bitrateKbps, 20000u);
+  EXPECT_EQ(c.maxBitrateKbps, 50000u);
+  EXPECT_EQ(c.fps, 72u);
+  EXPECT_EQ(c.codec, "h264");
+  EXPECT_FALSE(c.fullRange);
+  LogCapture log;
+  orchestrator->setFullRangeColor(false);
+  EXPECT_EQ(log.count(kInfo, "Full range color disabled"), 1u);
+}
+
+TEST_F(Orchestrator, StartOnNonWindowFailsBeforeAnyEncoderOrCapture) {
+  LogCapture log;
+  EXPECT_FALSE(orchestrator->startCapture(kNotAWindow, 1));
+  EXPECT_EQ(log.count(kError, "Invalid window handle: dead"), 1u);
+  EXPECT_EQ(journal->createAttempts, 0);
+  EXPECT_TRUE(sources->sources().empty());
+  std::uint32_t w = 0, h = 0;
+  EXPECT_FALSE(orchestrator->getStreamResolution(1, w, h));
+}
+
+TEST_F(Orchestrator, EncoderCreationFailureLeavesNoSessionAndStartsNoCapture) {
+  addWindow(kWindowA, 640, 480);
+  journal->failNextCreates = 1;
+  LogCapture log;
+  EXPECT_FALSE(orchestrator->startCapture(kWindowA, 1));
+  EXPECT_EQ(log.count(kError, "Failed to create encoder for window 2a00007"), 1u);
+  for (const auto& source : sources->sources()) EXPECT_FALSE(source->started());
+  EXPECT_FALSE(orchestrator->getParameterSets(1).valid);
+}
+
+TEST_F(Orchestrator, CaptureStartFailureShutsTheNewEncoderDown) {
+  addWindow(kWindowA, 640, 480);
+  sources->startError = "BadMatch";
+  LogCapture log;
+  EXPECT_FALSE(orchestrator->startCapture(kWindowA, 1));
+  EXPECT_EQ(log.count(kError, "Failed to start capture for window 2a00007"), 1u);
+  ASSERT_EQ(journal->count(), 1u);
+  EXPECT_EQ(journal->instance(0).shutdowns, 1);
+  EXPECT_TRUE(journal->instance(0).destroyed);
+  std::uint32_t w = 0, h = 0;
+  EXPECT_FALSE(orchestrator->getStreamResolution(1, w, h));
+}
+
+TEST_F(Orchestrator, StreamReplacedStopsOldWindowFirst) {
+  addWindow(kWindowA, 640, 480);
+  addWindow(kWindowB, 800, 600);
+  sources->sourceSize = {640, 480};
+  ASSERT_TRUE(orchestrator->startCapture(kWindowA, 1));
+  auto first = sources->lastSource();
+  sources->sourceSize = {800, 600};
+  LogCapture log;
+  ASSERT_TRUE(orchestrator->startCapture(kWindowB, 1));
+  EXPECT_EQ(log.count(kWarn, "Stream 1 already exists, stopping first"), 1u);
+  EXPECT_EQ(journal->instance(0).shutdowns, 1);
+  EXPECT_TRUE(journal->instance(0).destroyed);
+  EXPECT_TRUE(first->stopped());
+  EXPECT_TRUE(first->destroyed());
+  EXPECT_FALSE(first->pushFilledFrame(1, 2, 3));
+  ASSERT_TRUE(sources->lastSource()->pushFilledFrame(1, 2, 3));
+  EXPECT_EQ(journal->instance(1).frames.size(), 1u);
+  std::uint32_t w = 0, h = 0;
+  ASSERT_TRUE(orchestrator->getStreamResolution(1, w, h));
+  EXPECT_EQ(w, 800u);
+}
+
+TEST_F(Orchestrator, ReplacementThatFailsLeavesTheStreamEmpty) {
+  addWindow(kWindowA, 640, 480);
+  ASSERT_TRUE(orchestrator->startCapture(kWindowA, 1));
+  EXPECT_FALSE(orchestrator->startCapture(kNotAWindow, 1));
+  std::uint32_t w = 0, h = 0;
+  EXPECT_FALSE(orchestrator->getStreamResolution(1, w, h));
+  EXPECT_TRUE(sources->lastSource()->stopped());
+}
+
+// ---- per-frame work ----
+
+// Pixel (x, y) of a recorded frame, rows packed.
+const std::uint8_t* pixelAt(const FakeEncoderJournal::Frame& f, std::uint32_t x, std::uint32_t y) {
+  return &f.pixels[(static_cast<std::size_t>(y) * f.width + x) * 4];
+}
+
+TEST_F(Orchestrator, FramesArePaddedWithBlackBandsRightAndBottom) {
+  addWindow(kWindowA, 1366, 1080);
+  ASSERT_TRUE(orchestrator->startCapture(kWindowA, 2));
+  auto source = sources->lastSource();
+  ASSERT_TRUE(source->pushFilledFrame(10, 20, 30));
+  ASSERT_TRUE(source->pushFilledFrame(40, 50, 60));
+  const auto encoder = journal->instance(0);
+  ASSERT_EQ(encoder.frames.size(), 2u);
+  const std::uint8_t colours[2][3] = {{10, 20, 30}, {40, 50, 60}};
+  for (int i = 0; i < 2; ++i) {
+    const auto& f = encoder.frames[static_cast<std::size_t>(i)];
+    ASSERT_EQ(f.width, 1376u);
+    ASSERT_EQ(f.height, 1088u);
+    // Window in the top-left corner, a 10-pixel band on the right, 8 rows at the bottom.
+    for (auto [x, y] : {std::pair{0u, 0u}, std::pair{1365u, 0u}, std::pair{0u, 1079u}, std::pair{1365u, 1079u}}) {
+      EXPECT_EQ(pixelAt(f, x, y)[0], colours[i][0]) << x << "," << y;
+      EXPECT_EQ(pixelAt(f, x, y)[2], colours[i][2]) << x << "," << y;
+    }
+    for (auto [x, y] : {std::pair{1366u, 0u}, std::pair{1375u, 500u}, std::pair{0u, 1080u}, std::pair{1375u, 1087u}}) {
+      const std::uint8_t* p = pixelAt(f, x, y);
+      EXPECT_EQ(p[0] | p[1] | p[2], 0) << x << "," << y;
+      EXPECT_EQ(p[3], 255) << x << "," << y;
+    }
+  }
+  // Both frames went through the one padding image of this encoder size.
+  EXPECT_EQ(encoder.frames[0].data, encoder.frames[1].data);
+}
+
+TEST_F(Orchestrator, AlignedSizeEncodesTheCapturedFrameDirectly) {
+  addWindow(kWindowA, 1280, 720);
+  ASSERT_TRUE(orchestrator->startCapture(kWindowA, 2));
+  platform::CpuImage image(1280, 720);
+  ASSERT_TRUE(sources->lastSource()->pushFrame(image.view()));
+  const auto encoder = journal->instance(0);
+  ASSERT_EQ(encoder.frames.size(), 1u);
+  EXPECT_EQ(encoder.frames[0].data, image.data());
+  EXPECT_EQ(encoder.frames[0].width, 1280u);
+}
+
+TEST_F(Orchestrator, EncodedFramesLeaveTaggedWithTheirStream) {
+  addWindow(kWindowA, 640, 480);
+  addWindow(kWindowB, 320, 240);
+  sources->sourceSize = {640, 480};
+  ASSERT_TRUE(orchestrator->startCapture(kWindowA, 7));
+  auto a = sources->lastSource();
+  sources->sourceSize = {320, 240};
+  ASSERT_TRUE(orchestrator->startCapture(kWindowB, 200));
+  auto b = sources->lastSource();
+  ASSERT_TRUE(a->pushFilledFrame(0, 0, 0));
+  ASSERT_TRUE(b->pushFilledFrame(0, 0, 0));
+  ASSERT_TRUE(a->pushFilledFrame(0, 0, 0));
+  const auto frames = receivedFrames();
+  ASSERT_EQ(frames.size(), 3u);
+  EXPECT_EQ(frames[0].streamId, 7);
+  EXPECT_TRUE(frames[0].isKeyframe);
+  EXPECT_EQ(frames[0].bytes, std::vector<std::uint8_t>(std::begin(FakeEncoder::kKeyUnit), std::end(FakeEncoder::kKeyUnit)));
+  EXPECT_EQ(frames[1].streamId, 200);
+  EXPECT_EQ(frames[2].streamId, 7);
+  EXPECT_FALSE(frames[2].isKeyframe);
+  EXPECT_EQ(frames[2].bytes, std::vector<std::uint8_t>(std::begin(FakeEncoder::kDeltaUnit), std::end(FakeEncoder::kDeltaUnit)));
+}
+
+TEST_F(Orchestrator, SizeChangeRecreatesEncoderAndTellsTheApplication) {
+  addWindow(kWindowA, 640, 480);
+  ASSERT_TRUE(orchestrator->startCapture(kWindowA, 1));
+  auto source = sources->lastSource();
+  ASSERT_TRUE(source->pushFilledFrame(1, 1, 1));
+  LogCapture log;
+  // The source announces the new size; the capture re-creates its pool and the next frame
+  // arrives at 1366 × 770.
+  ASSERT_TRUE(source->pushResize(1366, 770));
+  ASSERT_TRUE(source->pushFilledFrame(2, 2, 2));
+  ASSERT_EQ(journal->count(), 2u);
+  EXPECT_EQ(journal->instance(0).shutdowns, 1);
+  EXPECT_TRUE(journal->instance(0).destroyed);
+  EXPECT_EQ(journal->instance(1).config.width, 1376u);
+  EXPECT_EQ(journal->instance(1).config.height, 784u);
+  ASSERT_EQ(journal->instance(1).frames.size(), 1u);
+  EXPECT_EQ(journal->instance(1).frames[0].width, 1376u);
+  EXPECT_EQ(log.count(kInfo, "Resolution changed from 640x480 to 1366x770 on stream 1 - recreating encoder"), 1u);
+  EXPECT_EQ(log.count(kInfo, "Creating new encoder for 1376x784 (padded from 1366x770)"), 1u);
+  EXPECT_EQ(log.count(kInfo, "Encoder recreated successfully for 1376x784 on stream 1"), 1u);
+  {
+    std::lock_guard lock(receivedMutex);
+    EXPECT_EQ(resolutionChanges, (std::vector<Change>{{1, 1366, 770}}));
+  }
+  std::uint32_t w = 0, h = 0;
+  ASSERT_TRUE(orchestrator->getStreamResolution(1, w, h));
+  EXPECT_EQ(w, 1366u);
+  EXPECT_EQ(h, 770u);
+  // The new encoder's output still leaves as stream 1 and starts with a key frame.
+  const auto frames = receivedFrames();
+  ASSERT_EQ(frames.size(), 2u);
+  EXPECT_EQ(frames[1].streamId, 1);
+  EXPECT_TRUE(frames[1].isKeyframe);
+}
+
+// A window with a title bar: its client area sized the encoder, its content is taller.
+TEST_F(Orchestrator, FirstFrameOfOtherContentSizeRecreatesBeforeEncoding) {
+  addWindow(kWindowA, 640, 480);
+  sources->sourceSize = {640, 502};
+  ASSERT_TRUE(orchestrator->startCapture(kWindowA, 1));
+  ASSERT_TRUE(sources->lastSource()->pushFilledFrame(1, 1, 1));
+  ASSERT_EQ(journal->count(), 2u);
+  EXPECT_TRUE(journal->instance(0).frames.empty());
+  EXPECT_EQ(journal->instance(1).config.height, 512u);
+  EXPECT_EQ(journal->instance(1).frames.size(), 1u);
+  std::lock_guard lock(receivedMutex);
+  EXPECT_EQ(resolutionChanges, (std::vector<Change>{{1, 640, 502}}));
+}
+
+TEST_F(Orchestrator, FailedRecreationLeavesASilentSessionUntilStopped) {
+  addWindow(kWindowA, 640, 480);
+  ASSERT_TRUE(orchestrator->startCapture(kWindowA, 1));
+  auto source = sources->lastSource();
+  journal->failNextCreates = 1;
+  LogCapture log;
+  ASSERT_TRUE(source->pushResize(800, 600));
+  ASSERT_TRUE(source->pushFilledFrame(1, 1, 1));
+  EXPECT_EQ(log.count(kError, "Failed to create new encoder for resolution 800x608"), 1u);
+  // Later frames of the same size do not retry and produce nothing.
+  ASSERT_TRUE(source->pushFilledFrame(1, 1, 1));
+  ASSERT_TRUE(source->pushFilledFrame(1, 1, 1));
+  EXPECT_EQ(journal->createAttempts, 2);
+  EXPECT_EQ(receivedFrames().size(), 0u);
+  EXPECT_FALSE(orchestrator->getParameterSets(1).valid);
+  orchestrator->requestKeyframe(1);
+  orchestrator->updateStreamBitrate(1, 1000, 1500);
+  {
+    std::lock_guard lock(receivedMutex);
+    EXPECT_TRUE(resolutionChanges.empty());
+  }
+  // Still a session: update keeps it, stopCapture removes it.
+  orchestrator->update();
+  std::uint32_t w = 0, h = 0;
+  EXPECT_TRUE(orchestrator->getStreamResolution(1, w, h));
+  orchestrator->stopCapture(1);
+  EXPECT_EQ(log.count(kInfo, "Stopped capture on stream 1"), 1u);
+  EXPECT_FALSE(orchestrator->getStreamResolution(1, w, h));
+  EXPECT_TRUE(source->destroyed());
+}
+
+TEST_F(Orchestrator, EncodeFailureIsWarnedWithTheAttemptNumber) {
+  addWindow(kWindowA, 640, 480);
+  ASSERT_TRUE(orchestrator->startCapture(kWindowA, 4));
+  journal->failEncode = true;
+  LogCapture log;
+  ASSERT_TRUE(sources->lastSource()->pushFilledFrame(1, 1, 1));
+  ASSERT_TRUE(sources->lastSource()->pushFilledFrame(1, 1, 1));
+  const auto lines = log.lines();
+  std::vector<std::uint64_t> attempts;
+  for (const auto& l : lines) {
+    unsigned long long n = 0;
+    if (l.level == kWarn && std::sscanf(l.text.c_str(), "Failed to encode frame on stream 4 (attempt #%llu)", &n) == 1) {
+      attempts.push_back(n);
+    }
+  }
+  ASSERT_EQ(attempts.size(), 2u);
+  EXPECT_EQ(attempts[1], attempts[0] + 1);
+}
+
+// ---- per-stream operations ----
+
+TEST_F(Orchestrator, StreamOperationsReachOnlyTheirEncoder) {
+  addWindow(kWindowA, 640, 480);
+  addWindow(kWindowB, 640, 480);
+  ASSERT_TRUE(orchestrator->startCapture(kWindowA, 1));
+  ASSERT_TRUE(orchestrator->startCapture(kWindowB, 2));
+  orchestrator->updateStreamBitrate(2, 16000, 24000);
+  orchestrator->requestKeyframe(2);
+  orchestrator->updateStreamBitrate(9, 1, 1);  // unknown: silently nothing
+  orchestrator->requestKeyframe(9);
+  EXPECT_TRUE(journal->instance(0).bitrates.empty());
+  EXPECT_EQ(journal->instance(0).keyframeRequests, 0);
+  EXPECT_EQ(journal->instance(1).bitrates, (std::vector<std::pair<std::uint32_t, std::uint32_t>>{{16000, 24000}}));
+  EXPECT_EQ(journal->instance(1).keyframeRequests, 1);
+  EXPECT_TRUE(orchestrator->getParameterSets(2).valid);
+  const CodecParameterSets unknown = orchestrator->getParameterSets(3);
+  EXPECT_FALSE(unknown.valid);
+  EXPECT_TRUE(unknown.sps.empty());
+  EXPECT_TRUE(unknown.pps.empty());
+  // Template changes do not touch running encoders.
+  orchestrator->setBitrate(1000, 2000);
+  EXPECT_EQ(journal->instance(0).bitrates.size(), 0u);
+}
+
+TEST_F(Orchestrator, StopUnknownStreamWarnsAndChangesNothing) {
+  addWindow(kWindowA, 640, 480);
+  ASSERT_TRUE(orchestrator->startCapture(kWindowA, 1));
+  LogCapture log;
+  orchestrator->stopCapture(9);
+  EXPECT_EQ(log.count(kWarn, "Stream 9 not found"), 1u);
+  EXPECT_FALSE(sources->lastSource()->stopped());
+  EXPECT_TRUE(sources->lastSource()->pushFilledFrame(1, 1, 1));
+}
+
+TEST_F(Orchestrator, StopShutsEncoderDownThenStopsCapture) {
+  addWindow(kWindowA, 640, 480);
+  ASSERT_TRUE(orchestrator->startCapture(kWindowA, 1));
+  auto source = sources->lastSource();
+  orchestrator->stopCapture(1);
+  EXPECT_EQ(journal->instance(0).shutdowns, 1);
+  EXPECT_TRUE(journal->instance(0).destroyed);
+  const auto calls = source->calls();
+  ASSERT_GE(calls.size(), 3u);
+  EXPECT_EQ(calls[0], "start");
+  EXPECT_EQ(calls[1], "stop");
+  EXPECT_EQ(calls.back(), "destroy");
+  EXPECT_FALSE(source->pushFilledFrame(1, 1, 1));
+}
+
+TEST_F(Orchestrator, UpdateRemovesSessionsOfClosedWindowsAndStoppedCaptures) {
+  addWindow(kWindowA, 640, 480);
+  addWindow(kWindowB, 640, 480);
+  ASSERT_TRUE(orchestrator->startCapture(kWindowA, 1));
+  auto a = sources->lastSource();
+  ASSERT_TRUE(orchestrator->startCapture(kWindowB, 2));
+  auto b = sources->lastSource();
+  orchestrator->update();
+  EXPECT_EQ(journal->instance(0).shutdowns, 0);
+
+  LogCapture log;
+  windows->removeWindow(kWindowA);  // gone, capture not told yet
+  ASSERT_TRUE(b->pushClosed());     // capture stopped by its own close handler
+  orchestrator->update();
+  EXPECT_EQ(log.count(kInfo, "Removing inactive session for stream 1"), 1u);
+  EXPECT_EQ(log.count(kInfo, "Removing inactive session for stream 2"), 1u);
+  EXPECT_EQ(journal->instance(0).shutdowns, 1);
+  EXPECT_EQ(journal->instance(1).shutdowns, 1);
+  EXPECT_TRUE(a->destroyed());
+  EXPECT_TRUE(b->destroyed());
+  std::uint32_t w = 0, h = 0;
+  EXPECT_FALSE(orchestrator->getStreamResolution(1, w, h));
+  EXPECT_FALSE(orchestrator->getStreamResolution(2, w, h));
+}
+
+TEST_F(Orchestrator, ShutdownStopsEverythingAndCanInitializeAgain) {
+  ASSERT_TRUE(orchestrator->initialize());
+  addWindow(kWindowA, 640, 480);
+  ASSERT_TRUE(orchestrator->startCapture(kWindowA, 1));
+  ASSERT_TRUE(orchestrator->startCapture(kWindowA, 2));
+  LogCapture log;
+  orchestrator->shutdown();
+  EXPECT_EQ(log.count(kInfo, "Shutting down CaptureOrchestrator..."), 1u);
+  EXPECT_EQ(log.count(kInfo, "Stopped all captures"), 1u);
+  for (const auto& s : sources->sources()) EXPECT_TRUE(s->destroyed());
+  EXPECT_EQ(journal->instance(0).shutdowns, 1);
+  EXPECT_EQ(journal->instance(1).shutdowns, 1);
+  EXPECT_FALSE(orchestrator->isInitialized());
+  orchestrator->shutdown();  // not initialized: nothing
+  EXPECT_EQ(log.count(kInfo, "Shutting down CaptureOrchestrator..."), 1u);
+  EXPECT_TRUE(orchestrator->initialize());
+}
+
+// ---- the lock rule ----
+
+// A window system whose isWindow runs a hook: the one call the orchestrator makes inside its
+// lock right before it stops a session in update.
+class HookedWindowSystem : public fakes::FakeWindowSystem {
+ public:
+  std::function<void(platform::WindowHandle)> hook;
+  bool isWindow(platform::WindowHandle w) override {
+    if (hook) hook(w);
+    return FakeWindowSystem::isWindow(w);
+  }
+};
+
+// update decides to remove a session while that session's capture thread has begun a delivery
+// that now waits for the orchestrator's lock. Stopping the capture under the lock would wait for
+// that delivery forever.
+TEST(OrchestratorLocking, UpdateStopsSessionsOutsideTheLock) {
+  auto windows = std::make_shared<HookedWindowSystem>();
+  auto sources = std::make_shared<fakes::FakeCaptureSourceFactory>();
+  auto journal = std::make_shared<FakeEncoderJournal>();
+  CaptureOrchestrator orchestrator(windows, sources, FakeEncoder::factory(journal),
+                                   [] { return std::vector<EncoderType>{EncoderType::Software}; });
+  fakes::FakeWindowSystem::Window w;
+  w.handle = kWindowA;
+  windows->addWindow(w);
+  ASSERT_TRUE(orchestrator.startCapture(kWindowA, 1));
+  auto source = sources->lastSource();
+  ASSERT_TRUE(source->pushFilledFrame(1, 1, 1));
+
+  std::thread delivery;
+  std::atomic<bool> armed{true};
+  windows->hook = [&](platform::WindowHandle) {
+    if (!armed.exchange(false)) return;
+    windows->removeWindow(kWindowA);
+    delivery = std::thread([&] { source->pushFilledFrame(2, 2, 2); });
+    // Let the delivery enter the source and block on the orchestrator's lock.
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+  };
+  runBounded("update", [&] { orchestrator.update(); });
+  delivery.join();
+  EXPECT_TRUE(source->destroyed());
+  // The late delivery found no session: only the first frame was encoded.
+  EXPECT_EQ(journal->instance(0).frames.size(), 1u);
+}
+
+// Deliveries on two capture threads while the caller starts, replaces and stops streams.
+TEST(OrchestratorLocking, StartStopWhileFramesFlow) {
+  auto windows = std::make_shared<fakes::FakeWindowSystem>();
+  auto sources = std::make_shared<fakes::FakeCaptureSourceFactory>();
+  auto journal = std::make_shared<FakeEncoderJournal>();
+  sources->sourceSize = {64, 48};
+  CaptureOrchestrator orchestrator(windows, sources, FakeEncoder::factory(journal),
+                                   [] { return std::vector<EncoderType>{EncoderType::Software}; });
+  for (std::uint32_t handle : {kWindowA, kWindowB}) {
+    fakes::FakeWindowSystem::Window w;
+    w.handle = handle;
+    w.rect = platform::WindowRect{0, 0, 64, 48};
+    windows->addWindow(w);
+  }
+  std::atomic<std::uint64_t> delivered{0};
+  orchestrator.setFrameCallback([&](std::uint8_t, const std::uint8_t*, std::uint64_t, bool) { ++delivered; });
+  std::atomic<bool> running{true};
+  auto pump = [&](std::size_t parity) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+    while (running && std::chrono::steady_clock::now() < deadline) {
+      const auto all = sources->sources();
+      for (std::size_t i = parity; i < all.size(); i += 2) all[i]->pushFilledFrame(9, 9, 9);
+      std::this_thread::yield();
+    }
+  };
+  std::thread t0(pump, 0), t1(pump, 1);
+  runBounded("start/stop cycle", [&] {
+    for (int i = 0; i < 60; ++i) {
+      orchestrator.startCapture(i % 2 ? kWindowA : kWindowB, static_cast<std::uint8_t>(i % 3));
+      if (i % 5 == 4) orchestrator.stopCapture(static_cast<std::uint8_t>(i % 3));
+      if (i % 7 == 6) orchestrator.update();
+      std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
+    orchestrator.stopAllCaptures();
+  });
+  running = false;
+  t0.join();
+  t1.join();
+  EXPECT_GT(delivered.load(), 0u);
+  for (const auto& s : sources->sources()) EXPECT_TRUE(s->destroyed());
+}
+
+}  // namespace
+}  // namespace parvalon::host
