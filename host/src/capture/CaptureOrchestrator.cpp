@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <atomic>
 #include <cstring>
+#include <optional>
 
 #include "capture/WindowEnumerator.h"
 #include "encode/EncoderFactory.h"
@@ -152,9 +153,18 @@ bool CaptureOrchestrator::startCapture(std::uint32_t windowId, std::uint8_t stre
   }
   const std::uint32_t paddedWidth = session.paddedWidth;
   const std::uint32_t paddedHeight = session.paddedHeight;
-  sessions_.emplace(streamId, std::move(session));
+  // Another caller may have started this stream id while the lock was released above.
+  std::optional<CaptureSession> displaced;
+  if (auto raced = sessions_.find(streamId); raced != sessions_.end()) {
+    displaced.emplace(std::move(raced->second));
+    raced->second = std::move(session);
+  } else {
+    sessions_.emplace(streamId, std::move(session));
+  }
   PV_LOG_INFO("Started capture for window {:x} on stream {} ({}x{})", windowId, streamId, paddedWidth,
               paddedHeight);
+  lock.unlock();
+  if (displaced) stopSession(*displaced);
   return true;
 }
 
