@@ -2,17 +2,23 @@
 
 #include <atomic>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <string>
 #include <unordered_map>
 
+#include <vector>
+
 #include "app/PcmFrameBatcher.h"
 #include "app/Settings.h"
 #include "app/StreamPriorityBoost.h"
+#include "capture/WindowInfo.h"
 #include "platform/SystemInfo.h"
 
 namespace parvalon::host {
+
+class CaptureOrchestrator;
 
 // Owns every subsystem of the host, brings them up and down in order and wires their
 // callbacks. Created, driven and destroyed by the process entry on the main thread.
@@ -22,7 +28,9 @@ class Application {
   static constexpr const char* kFallbackHostName = "Parvalon Host";
 
   Application();
-  explicit Application(std::unique_ptr<platform::SystemInfo> system);
+  // Tests pass a fake system and an orchestrator factory (null: the real ones).
+  using OrchestratorFactory = std::function<std::unique_ptr<CaptureOrchestrator>()>;
+  explicit Application(std::unique_ptr<platform::SystemInfo> system, OrchestratorFactory orchestratorFactory = {});
   ~Application();
   Application(const Application&) = delete;
   Application& operator=(const Application&) = delete;
@@ -40,8 +48,18 @@ class Application {
   bool applyFullRangeColorSettings(bool enabled);
   void onDisplayChange();
 
+  void handleResolutionChange(std::uint8_t streamId, std::uint32_t width, std::uint32_t height);
+
   std::string getEncoderName() const;
+  std::vector<protocol::WindowInfo> getWindowList();
   bool isClientConnected() const;
+
+  // The client path of a stream (signaling callbacks); public so they can be driven directly.
+  bool onStreamRequest(std::uint32_t windowId, std::uint8_t streamId);
+  void onStreamStop(std::uint8_t streamId);
+  void onEncodedFrame(std::uint8_t streamId, const std::uint8_t* data, std::uint64_t size, bool isKeyframe);
+  // Client streams currently registered (stream -> window).
+  std::unordered_map<std::uint8_t, std::uint32_t> clientStreams();
 
   Settings& settings() { return settings_; }
   const Settings& settings() const { return settings_; }
@@ -52,12 +70,18 @@ class Application {
 
  private:
   void boostStreamingPriority(std::uint8_t streamId);
+  // Priority and audio bookkeeping of a stream that ended (stopped or its window gone).
+  void releaseStream(std::uint8_t streamId);
+  // Client streams whose session the orchestrator removed get the bookkeeping of a stop.
+  void releaseEndedClientStreams();
   // Makes streamId the audio stream when none is assigned and audio is capturing.
   void assignAudioStream(std::uint8_t streamId);
   std::string discoveryHostName();
 
   Settings settings_;
   std::unique_ptr<platform::SystemInfo> system_;
+  OrchestratorFactory orchestratorFactory_;
+  std::unique_ptr<CaptureOrchestrator> captureOrchestrator_;
   StreamPriorityBoost priorityBoost_;
 
   PcmFrameBatcher pcmBuffer_;
@@ -71,6 +95,10 @@ class Application {
   std::unordered_map<std::uint8_t, bool> streamConfigSent_;
   std::unordered_map<std::uint8_t, std::uint32_t> streamWindows_;
   std::atomic<std::uint32_t> currentBitrateKbps_{0};
+
+  // Statistics of the encoded-frame path; serialised by the orchestrator's lock.
+  std::uint64_t frameCounter_ = 0;
+  std::uint32_t keyframeCounter_ = 0;
 };
 
 }  // namespace parvalon::host
