@@ -1,0 +1,147 @@
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+#include "LogCapture.h"
+#include "app/Application.h"
+#include "capture/CaptureOrchestrator.h"
+#include "fakes/FakeCaptureSource.h"
+#include "fakes/FakeSystemInfo.h"
+#include "fakes/FakeWindowSystem.h"
+#include "orchestrator/FakeEncoder.h"
+
+namespace fs = std::filesystem;
+
+namespace parvalon::host {
+namespace {
+
+constexpr std::uint32_t kWindowA = 0x1001;
+constexpr std::uint32_t kWindowB = 0x1002;
+constexpr std::uint32_t kWindowC = 0x1003;
+
+// The client path of streams through a real Application and orchestrator over fakes of the
+// desktop and the encoder.
+class ClientStreamTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    root_ = fs::temp_directory_path() / ("parvalon-client-" + std::to_string(::getpid()) + "-" +
+                                         ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(root_);
+    const char* old = std::getenv("XDG_DATA_HOME");
+    if (old) oldXdg_ = old;
+    ::setenv("XDG_DATA_HOME", root_.c_str(), 1);
+    for (const auto handle : {kWindowA, kWindowB, kWindowC}) {
+      fakes::FakeWindowSystem::Window w;
+      w.handle = handle;
+      w.title = "window";
+      w.rect = platform::WindowRect{0, 0, 640, 480};
+      windows_->addWindow(w);
+    }
+    sources_->sourceSize = {640, 480};
+    auto system = std::make_unique<test::FakeSystemInfo>();
+    system_ = system.get();
+    app_ = std::make_unique<Application>(std::move(system), [this] {
+      return std::make_unique<CaptureOrchestrator>(windows_, sources_, testing::FakeEncoder::factory(journal_),
+                                                   [] { return std::vector<EncoderType>{EncoderType::Software}; });
+    });
+    ASSERT_TRUE(app_->initialize());
+  }
+  void TearDown() override {
+    app_.reset();
+    if (oldXdg_) ::setenv("XDG_DATA_HOME", oldXdg_->c_str(), 1); else ::unsetenv("XDG_DATA_HOME");
+    fs::remove_all(root_);
+  }
+
+  test::LogCapture log_;
+  fs::path root_;
+  std::optional<std::string> oldXdg_;
+  std::shared_ptr<fakes::FakeWindowSystem> windows_ = std::make_shared<fakes::FakeWindowSystem>();
+  std::shared_ptr<fakes::FakeCaptureSourceFactory> sources_ = std::make_shared<fakes::FakeCaptureSourceFactory>();
+  std::shared_ptr<testing::FakeEncoderJournal> journal_ = std::make_shared<testing::FakeEncoderJournal>();
+  test::FakeSystemInfo* system_ = nullptr;
+  std::unique_ptr<Application> app_;
+};
+
+using Calls = std::vector<std::string>;
+
+TEST_F(ClientStreamTest, RequestRegistersBoostsAndStopForgets) {
+  ASSERT_TRUE(app_->onStreamRequest(kWindowA, 1));
+  EXPECT_EQ(app_->clientStreams(), (std::unordered_map<std::uint8_t, std::uint32_t>{{1, kWindowA}}));
+  EXPECT_EQ(system_->calls(), (Calls{"raise", "begin"}));
+  EXPECT_EQ(log_.count("info|Stream request: windowId=1001, streamId=1"), 1);
+  EXPECT_EQ(log_.count("info|Capture started for window 1001 on stream 1"), 1);
+  app_->onStreamStop(1);
+  EXPECT_TRUE(app_->clientStreams().empty());
+  EXPECT_EQ(system_->calls(), (Calls{"raise", "begin", "restore", "end"}));
+  EXPECT_EQ(log_.count("info|Client requested to stop stream 1"), 1);
+  EXPECT_EQ(log_.count("info|Stopped capture for stream 1"), 1);
+}
+
+TEST_F(ClientStreamTest, FailedRequestCreatesNothing) {
+  EXPECT_FALSE(app_->onStreamRequest(0xDEAD, 3));
+  EXPECT_EQ(log_.count("error|Failed to start capture for window dead"), 1);
+  EXPECT_TRUE(app_->clientStreams().empty());
+  EXPECT_TRUE(system_->calls().empty());
+}
+
+// A window that closes ends its session in the orchestrator; the application must forget the
+// stream too, or the priority stays raised for a stream nobody watches.
+TEST_F(ClientStreamTest, ClosedWindowReleasesItsClientStream) {
+  ASSERT_TRUE(app_->onStreamRequest(kWindowA, 1));
+  ASSERT_TRUE(app_->onStreamRequest(kWindowB, 2));
+  windows_->removeWindow(kWindowA);
+  app_->update();
+  EXPECT_EQ(app_->clientStreams(), (std::unordered_map<std::uint8_t, std::uint32_t>{{2, kWindowB}}));
+  EXPECT_EQ(log_.count("info|Stream 1 ended: its capture session is gone"), 1);
+  EXPECT_EQ(system_->calls(), (Calls{"raise", "begin"}));
+  windows_->removeWindow(kWindowB);
+  app_->update();
+  EXPECT_TRUE(app_->clientStreams().empty());
+  EXPECT_EQ(system_->calls(), (Calls{"raise", "begin", "restore", "end"}));
+  app_->update();
+  EXPECT_EQ(system_->calls().size(), 4u);
+}
+
+TEST_F(ClientStreamTest, DashboardStreamIsNotAClientStream) {
+  ASSERT_TRUE(app_->onStreamRequest(kWindowA, 1));
+  ASSERT_TRUE(app_->startCapture(kWindowC, 100));
+  EXPECT_EQ(log_.count("info|Started capture for window 4099 on stream 100"), 1);
+  app_->stopCapture(100);
+  EXPECT_EQ(system_->calls(), (Calls{"raise", "begin"}));  // still boosted for stream 1
+  app_->onStreamStop(1);
+  EXPECT_EQ(system_->calls(), (Calls{"raise", "begin", "restore", "end"}));
+}
+
+TEST_F(ClientStreamTest, SettingsReachOnlyClientEncoders) {
+  ASSERT_TRUE(app_->onStreamRequest(kWindowA, 1));
+  ASSERT_TRUE(app_->startCapture(kWindowB, 100));
+  ASSERT_EQ(journal_->count(), 2u);
+  EXPECT_TRUE(app_->applySettings(8000, 12000, 60));
+  using Rates = std::vector<std::pair<std::uint32_t, std::uint32_t>>;
+  EXPECT_EQ(journal_->instance(0).bitrates, (Rates{{8000, 12000}}));
+  EXPECT_TRUE(journal_->instance(1).bitrates.empty());
+  // New encoders start from the new template.
+  ASSERT_TRUE(app_->onStreamRequest(kWindowC, 2));
+  EXPECT_EQ(journal_->instance(2).config.bitrateKbps, 8000u);
+  EXPECT_EQ(journal_->instance(2).config.fps, 60u);
+}
+
+TEST_F(ClientStreamTest, ResolutionChangeAsksForAKeyFrame) {
+  ASSERT_TRUE(app_->onStreamRequest(kWindowA, 1));
+  app_->handleResolutionChange(1, 800, 600);
+  EXPECT_EQ(log_.count("info|Resolution changed for stream 1: 800x600"), 1);
+  EXPECT_EQ(journal_->instance(0).keyframeRequests, 1);
+}
+
+TEST_F(ClientStreamTest, EveryThreeHundredSixtiethFrameLogsStats) {
+  const std::uint8_t unit[] = {0, 0, 1, 0x41};
+  for (int i = 1; i <= 720; ++i) app_->onEncodedFrame(static_cast<std::uint8_t>(i % 2 + 1), unit, 4, i % 100 == 1);
+  EXPECT_EQ(log_.count("info|Stream 1 stats: 360 frames, 4 keyframes sent"), 1);
+  EXPECT_EQ(log_.count("info|Stream 1 stats: 720 frames, 8 keyframes sent"), 1);
+}
+
+}  // namespace
+}  // namespace parvalon::host
