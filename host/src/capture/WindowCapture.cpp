@@ -138,12 +138,12 @@ bool WindowCapture::startCapture(FrameCallback callback) {
     }
     const platform::CaptureSize size = source->size();
     size_.store(packSize(size.width, size.height));
-    {
-      std::lock_guard lock(deliveryMutex_);
-      frameCallback_ = std::move(callback);
-      poolWidth_ = size.width;
-      poolHeight_ = size.height;
-    }
+    // No delivery can run yet (the old source is joined, the new one not started), so these
+    // are set without deliveryMutex_: taking it here, under the caller's orchestrator lock,
+    // would invert the delivery path's order (deliveryMutex_, then the orchestrator's lock).
+    frameCallback_ = std::move(callback);
+    poolWidth_ = size.width;
+    poolHeight_ = size.height;
     source_ = std::move(source);
     // Set before the thread starts: the first frame (delivered at once for a static window)
     // must not be dropped as arriving "before the start".
