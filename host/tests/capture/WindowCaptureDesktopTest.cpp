@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <mutex>
 
-#include "LogCapture.h"
+#include "fakes/LogCapture.h"
 #include "PatternStamp.h"
 #include "TestPatternProcess.h"
 #include "capture/WindowCapture.h"

@@ -7,7 +7,7 @@
 #include <thread>
 #include <vector>
 
-#include "LogCapture.h"
+#include "fakes/LogCapture.h"
 #include "capture/WindowCapture.h"
 #include "fakes/FakeCaptureSource.h"
 #include "fakes/FakeWindowSystem.h"

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "LogCapture.h"
+#include "fakes/LogCapture.h"
 #include "capture/Base64.h"
 #include "capture/WindowEnumerator.h"
 #include "fakes/FakeWindowSystem.h"

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "encode/EncoderFactory.h"
-#include "encode/LogCapture.h"
+#include "fakes/LogCapture.h"
 
 namespace parvalon::host {
 namespace {

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "encode/AnnexB.h"
-#include "encode/LogCapture.h"
+#include "fakes/LogCapture.h"
 #include "encode/SoftwareEncoder.h"
 #include "encode/TestDecoder.h"
 #include "encode/TestPictures.h"

@@ -8,7 +8,7 @@
 #include <thread>
 
 #include "capture/CaptureOrchestrator.h"
-#include "encode/LogCapture.h"
+#include "fakes/LogCapture.h"
 #include "fakes/FakeCaptureSource.h"
 #include "fakes/FakeWindowSystem.h"
 #include "orchestrator/FakeEncoder.h"

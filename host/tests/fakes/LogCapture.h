@@ -48,6 +48,18 @@ class LogCapture {
     const auto all = lines();
     return std::any_of(all.begin(), all.end(), [&](const Line& l) { return l.text.find(fragment) != std::string::npos; });
   }
+  // Number of lines at `level` (spdlog level number) whose message equals `text`.
+  std::size_t count(int level, const std::string& text) const {
+    const auto all = lines();
+    return static_cast<std::size_t>(std::count_if(all.begin(), all.end(), [&](const Line& l) {
+      return l.level == level && l.text == text;
+    }));
+  }
+  std::size_t countAtLeast(int level) const {
+    const auto all = lines();
+    return static_cast<std::size_t>(
+        std::count_if(all.begin(), all.end(), [&](const Line& l) { return l.level >= level; }));
+  }
   // Index of the first line equal to `text`, or -1.
   int indexOf(const std::string& text) const {
     const auto all = lines();
@@ -78,5 +90,9 @@ class LogCapture {
     return s;
   }
 };
+
+inline constexpr int kInfo = LogCapture::kInfo;
+inline constexpr int kWarn = LogCapture::kWarn;
+inline constexpr int kError = LogCapture::kError;
 
 }  // namespace parvalon::host::testing
