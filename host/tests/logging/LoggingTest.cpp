@@ -156,6 +156,8 @@ TEST_F(LoggingTest, EveryLineCarriesFileLineAndQualifiedFunction) {
       << text;
   EXPECT_NE(text.find("|parvalon::host::{anonymous}::QualifiedNameProbe::logFromLambda|lambda 3"), std::string::npos)
       << text;
+  // The sink writes into a local stream: shut down while it still exists.
+  shutdownLogging();
 }
 
 // Adding a sink while other threads log must neither crash nor lose the added sink's lines.
