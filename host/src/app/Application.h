@@ -13,7 +13,7 @@
 #include "app/PcmFrameBatcher.h"
 #include "app/Settings.h"
 #include "app/StreamPriorityBoost.h"
-#include "capture/WindowInfo.h"
+#include "network/WindowInfo.h"
 #include "platform/SystemInfo.h"
 
 namespace parvalon::host {

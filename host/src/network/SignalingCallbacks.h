@@ -1,0 +1,30 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "network/WindowInfo.h"
+
+namespace parvalon::host {
+
+// The six application callbacks of the signaling channel; every one is optional.
+struct SignalingCallbacks {
+  using WindowListCallback = std::function<std::vector<protocol::WindowInfo>()>;
+  using StreamRequestCallback = std::function<bool(std::uint32_t windowId, std::uint8_t streamId)>;
+  using StreamStopCallback = std::function<void(std::uint8_t streamId)>;
+  using ClientConnectedCallback = std::function<void(const std::string& address)>;
+  using WindowResizeCallback =
+      std::function<bool(std::uint32_t windowId, std::uint32_t width, std::uint32_t height)>;
+  using KeyframeRequestCallback = std::function<void(std::uint8_t streamId)>;
+
+  WindowListCallback windowList;
+  StreamRequestCallback streamRequest;
+  StreamStopCallback streamStop;
+  ClientConnectedCallback clientConnected;
+  WindowResizeCallback windowResize;
+  KeyframeRequestCallback keyframeRequest;
+};
+
+}  // namespace parvalon::host

@@ -1,0 +1,131 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include <nlohmann/json.hpp>
+
+#include "network/WindowInfo.h"
+
+namespace parvalon::protocol {
+
+// The `type` values the host recognises; the gaps are unused.
+enum class MessageType : std::uint8_t {
+  Hello = 0,
+  Welcome = 1,
+  WindowListRequest = 4,
+  WindowList = 5,
+  StreamStart = 10,
+  StreamStarted = 11,
+  StreamStop = 12,
+  RequestKeyframe = 15,
+  WindowResize = 16,
+  WindowResized = 17,
+  Error = 20,
+  Ping = 21,
+  Pong = 22,
+};
+
+inline constexpr std::uint16_t kDefaultSignalingPort = 9876;
+inline constexpr std::uint32_t kDefaultVideoPort = 9944;
+inline constexpr std::uint32_t kDefaultAudioPort = 9945;
+inline constexpr std::uint32_t kDefaultInputPort = 9946;
+inline constexpr const char* kHostName = "Parvalon Host";
+inline constexpr const char* kHostVersion = "1.0.5";
+inline constexpr const char* kStreamCodec = "h264";
+inline constexpr const char* kStreamConfigCodec = "video/avc";
+inline constexpr std::uint32_t kStreamStartErrorCode = 1001;
+inline constexpr const char* kStreamStartErrorText = "Failed to start stream";
+
+// The transport ports a welcome announces; the defaults are the channels' default ports.
+struct TransportPorts {
+  std::uint32_t videoPort = kDefaultVideoPort;
+  std::uint32_t audioPort = kDefaultAudioPort;
+  std::uint32_t inputPort = kDefaultInputPort;
+};
+
+struct WelcomeMessage {
+  std::string type = "welcome";
+  std::string hostName = kHostName;
+  std::string hostVersion = kHostVersion;
+  std::uint32_t videoPort = kDefaultVideoPort;
+  std::uint32_t audioPort = kDefaultAudioPort;
+  std::uint32_t inputPort = kDefaultInputPort;
+  std::string protocol = "tcp";
+  std::vector<std::string> supportedCodecs{kStreamCodec};
+  bool requiresAuth = false;
+};
+
+struct StreamStartedMessage {
+  std::string type = "stream_started";
+  std::uint32_t windowId = 0;
+  std::uint8_t streamId = 0;
+  // The picture size is not known yet when a stream is accepted; it follows in stream_config.
+  std::uint32_t width = 0;
+  std::uint32_t height = 0;
+  std::string codec = kStreamCodec;
+};
+
+struct ErrorMessage {
+  std::string type = "error";
+  std::uint32_t code = kStreamStartErrorCode;
+  std::string message = kStreamStartErrorText;
+};
+
+// Decoder configuration of one stream, filled by the application (SPS/PPS already Base64).
+struct StreamConfig {
+  std::string type = "stream_config";
+  std::uint32_t windowId = 0;
+  std::uint8_t streamId = 0;
+  std::uint32_t width = 0;
+  std::uint32_t height = 0;
+  std::string codec = kStreamConfigCodec;
+  std::string sps;
+  std::string pps;
+  std::uint32_t targetBitrate = 0;
+  std::uint32_t targetFps = 0;
+};
+
+struct WindowResizeRequest {
+  std::int32_t streamId = 0;
+  std::uint32_t windowId = 0;
+  std::uint32_t width = 0;
+  std::uint32_t height = 0;
+};
+
+nlohmann::json toJson(const WelcomeMessage& m);
+nlohmann::json toJson(const StreamStartedMessage& m);
+nlohmann::json toJson(const ErrorMessage& m);
+nlohmann::json toJson(const StreamConfig& m);
+nlohmann::json toJson(const WindowInfo& w);
+nlohmann::json windowListJson(const std::vector<WindowInfo>& windows);
+nlohmann::json streamStoppedJson(std::int32_t streamId);
+nlohmann::json windowResizedJson(const WindowResizeRequest& request, bool success);
+nlohmann::json pongJson(std::int32_t timestamp);
+
+// Compact text with sorted keys and raw UTF-8; throws nlohmann::json::type_error on text
+// that is not valid UTF-8.
+std::string serialize(const nlohmann::json& value);
+
+// Exact, case-sensitive match of a client `type` text, aliases included.
+std::optional<MessageType> classifyMessageType(std::string_view type);
+
+// Parses one message (no comments allowed); throws nlohmann::json::parse_error.
+nlohmann::json parseMessage(std::string_view text);
+
+namespace detail {
+std::uint64_t readRawNumber(const nlohmann::json& message, const char* key);
+}
+
+// Reads a numeric field: absent → 0; number or boolean → truncated to T (a float goes through
+// a 64-bit integer; NaN, infinities and magnitudes of 2^63 and more read as 0); any other JSON
+// type throws std::runtime_error and the message is abandoned.
+template <class T>
+T readNumber(const nlohmann::json& message, const char* key) {
+  return static_cast<T>(detail::readRawNumber(message, key));
+}
+
+}  // namespace parvalon::protocol

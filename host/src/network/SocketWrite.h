@@ -1,0 +1,29 @@
+#pragma once
+
+#include <atomic>
+#include <chrono>
+#include <cstddef>
+#include <span>
+#include <system_error>
+
+namespace parvalon::host {
+
+struct WriteBuffer {
+  const void* data = nullptr;
+  std::size_t size = 0;
+};
+
+// Writes every byte of `pieces` (one gather write, repeated until all is out) to a connected
+// stream socket, waiting at most `timeout` in total. The socket may be in blocking or
+// non-blocking mode: a blocking write would ignore any deadline once an event loop has made
+// the descriptor non-blocking, so each attempt is non-blocking and waits in poll. Gives
+// errc::timed_out at the deadline and errc::operation_canceled once `keepGoing` is false.
+// `written` receives the number of bytes that went out, also on failure.
+std::error_code writeAllWithDeadline(int socket, std::span<const WriteBuffer> pieces,
+                                     std::chrono::milliseconds timeout,
+                                     const std::atomic<bool>& keepGoing, std::size_t& written);
+
+// SO_SNDTIMEO; false when the option cannot be set.
+bool setSendTimeout(int socket, std::chrono::milliseconds timeout);
+
+}  // namespace parvalon::host

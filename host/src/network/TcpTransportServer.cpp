@@ -1,0 +1,261 @@
+#include "network/TcpTransportServer.h"
+
+#include <atomic>
+#include <mutex>
+#include <thread>
+#include <type_traits>
+
+#include <boost/asio/buffer.hpp>
+#include <boost/asio/io_context.hpp>
+#include <boost/asio/ip/tcp.hpp>
+#include <boost/asio/read.hpp>
+#include <boost/asio/steady_timer.hpp>
+#include <boost/asio/strand.hpp>
+
+#include "logging/Log.h"
+#include "network/FramedReader.h"
+#include "network/PacketHeaders.h"
+#include "network/SocketWrite.h"
+
+namespace parvalon::host {
+
+namespace asio = boost::asio;
+using tcp = asio::ip::tcp;
+using boost::system::error_code;
+
+namespace {
+
+constexpr std::chrono::milliseconds kAcceptRetryDelay{100};
+
+// One accepted connection with its own read state; its socket runs on a strand of its own,
+// so the io thread and a polling main thread never run its handlers at once.
+struct VideoConnection {
+  explicit VideoConnection(tcp::socket s)
+      : socket(std::move(s)), reader(TcpTransportServer::kMaxVideoMessageBytes) {}
+  tcp::socket socket;
+  protocol::FramedReader reader;
+};
+
+std::uint32_t timestamp90kHz() {
+  const auto us = std::chrono::duration_cast<std::chrono::microseconds>(
+                      std::chrono::steady_clock::now().time_since_epoch())
+                      .count();
+  return static_cast<std::uint32_t>(us * 9 / 100);
+}
+
+}  // namespace
+
+struct TcpTransportServer::Impl {
+  explicit Impl(std::uint16_t p) : port(p) {}
+
+  void doAccept();
+  void handleNewConnection(tcp::socket socket);
+  void startRead(const std::shared_ptr<VideoConnection>& conn);
+  void onRead(const std::shared_ptr<VideoConnection>& conn, const error_code& ec);
+  void dispatch(std::span<const std::uint8_t> body);
+
+  std::uint16_t port;
+  asio::io_context io;
+  tcp::acceptor acceptor{io};
+  asio::steady_timer acceptRetry{io};
+  std::shared_ptr<VideoConnection> client;
+  std::thread ioThread;
+  std::atomic<bool> running{false};
+  // Guards client, sequence and every write; capture threads, the io thread, the polling main thread.
+  mutable std::mutex clientMutex;
+  std::uint16_t sequence = 0;
+  std::atomic<std::uint16_t> boundPort{0};
+  FeedbackCallback feedbackCallback;
+  ClientInputCallback clientInputCallback;
+  KeyframeRequestCallback keyframeRequestCallback;
+};
+
+void TcpTransportServer::Impl::doAccept() {
+  acceptor.async_accept(asio::make_strand(io), [this](const error_code& ec, tcp::socket socket) {
+    if (!ec) {
+      handleNewConnection(std::move(socket));
+    }
+    if (!running.load()) return;
+    if (ec) {
+      // An accept error (for example no free descriptor) is retried after a pause.
+      acceptRetry.expires_after(kAcceptRetryDelay);
+      acceptRetry.async_wait([this](const error_code& waitError) {
+        if (!waitError && running.load()) doAccept();
+      });
+      return;
+    }
+    doAccept();
+  });
+}
+
+void TcpTransportServer::Impl::handleNewConnection(tcp::socket socket) {
+  auto conn = std::make_shared<VideoConnection>(std::move(socket));
+  error_code ec;
+  tcp::endpoint peer;
+  conn->socket.set_option(tcp::no_delay(true), ec);
+  if (!ec) conn->socket.set_option(asio::socket_base::linger(true, 0), ec);
+  if (!ec) conn->socket.set_option(asio::socket_base::reuse_address(true), ec);
+  if (!ec) conn->socket.set_option(asio::socket_base::send_buffer_size(kSocketBufferBytes), ec);
+  if (!ec) conn->socket.set_option(asio::socket_base::receive_buffer_size(kSocketBufferBytes), ec);
+  if (!ec) {
+    setSendTimeout(conn->socket.native_handle(), kSendTimeout);  // writes keep their own deadline
+    peer = conn->socket.remote_endpoint(ec);
+  }
+  if (ec) {
+    // Typically the peer left before it could be configured; the accept loop carries on.
+    PV_LOG_ERROR("Failed to configure TCP client socket: {}", ec.message());
+    conn->socket.close(ec);
+    return;
+  }
+  {
+    std::lock_guard lock(clientMutex);
+    if (client && client->socket.is_open()) {
+      PV_LOG_INFO("Closing existing TCP client connection");
+      client->socket.close(ec);
+    }
+    client = conn;
+  }
+  PV_LOG_INFO("TCP client connected from {}:{}", peer.address().to_string(), peer.port());
+  startRead(conn);
+}
+
+void TcpTransportServer::Impl::startRead(const std::shared_ptr<VideoConnection>& conn) {
+  // The read is issued under the client mutex so that it never races a close on another thread.
+  std::lock_guard lock(clientMutex);
+  if (!conn->socket.is_open()) return;
+  const auto target = conn->reader.pending();
+  asio::async_read(conn->socket, asio::buffer(target.data(), target.size()),
+                   [this, conn](const error_code& ec, std::size_t) { onRead(conn, ec); });
+}
+
+void TcpTransportServer::Impl::onRead(const std::shared_ptr<VideoConnection>& conn, const error_code& ec) {
+  if (ec) {
+    if (conn->reader.phase() == protocol::FramedReader::Phase::Header) {
+      PV_LOG_INFO("TCP client disconnected: {}", ec.message());
+      std::lock_guard lock(clientMutex);
+      error_code ignored;
+      conn->socket.close(ignored);
+      // A replaced connection's late failure must not drop the connection that replaced it.
+      if (client == conn) client.reset();
+    } else {
+      PV_LOG_INFO("TCP read error: {}", ec.message());
+    }
+    return;
+  }
+  switch (conn->reader.complete()) {
+    case protocol::FramedReader::Outcome::TooLarge:
+      PV_LOG_ERROR("TCP message too large: {} bytes", conn->reader.length());
+      return;
+    case protocol::FramedReader::Outcome::Message:
+      dispatch(conn->reader.body());
+      break;
+    case protocol::FramedReader::Outcome::Skipped:
+    case protocol::FramedReader::Outcome::ReadBody:
+      break;
+  }
+  startRead(conn);
+}
+
+void TcpTransportServer::Impl::dispatch(std::span<const std::uint8_t> body) {
+  const auto message = protocol::decodeVideoClientMessage(body);
+  if (!message) return;
+  std::visit(
+      [this](const auto& m) {
+        using T = std::decay_t<decltype(m)>;
+        if constexpr (std::is_same_v<T, protocol::ClientInput>) {
+          if (clientInputCallback) clientInputCallback(m);
+        } else if constexpr (std::is_same_v<T, protocol::ClientFeedback>) {
+          if (feedbackCallback) feedbackCallback(m);
+        } else {
+          if (keyframeRequestCallback) keyframeRequestCallback(m.streamId);
+        }
+      },
+      *message);
+}
+
+TcpTransportServer::TcpTransportServer(std::uint16_t port) : impl_(std::make_shared<Impl>(port)) {}
+
+TcpTransportServer::~TcpTransportServer() { stop(); }
+
+bool TcpTransportServer::start() {
+  auto& d = *impl_;
+  try {
+    const tcp::endpoint endpoint(tcp::v4(), d.port);
+    d.acceptor.open(endpoint.protocol());
+    d.acceptor.set_option(asio::socket_base::reuse_address(true));
+    d.acceptor.bind(endpoint);
+    d.acceptor.listen(asio::socket_base::max_listen_connections);
+    d.boundPort = d.acceptor.local_endpoint().port();
+    d.running = true;
+    d.doAccept();
+    d.ioThread = std::thread([&d] { d.io.run(); });
+    PV_LOG_INFO("TCP transport server listening on port {}", d.boundPort.load());
+    return true;
+  } catch (const std::exception& e) {
+    PV_LOG_ERROR("Failed to start TCP transport: {}", e.what());
+    d.running = false;
+    error_code ignored;
+    d.acceptor.close(ignored);
+    return false;
+  }
+}
+
+void TcpTransportServer::stop() {
+  auto& d = *impl_;
+  if (!d.running.exchange(false)) return;
+  try {
+    error_code ignored;
+    d.acceptor.close(ignored);
+    d.acceptRetry.cancel();
+    {
+      // A write in progress sees running cleared and gives up within its check interval.
+      std::lock_guard lock(d.clientMutex);
+      if (d.client) d.client->socket.close(ignored);
+      d.client.reset();
+    }
+    d.io.stop();
+    if (d.ioThread.joinable()) d.ioThread.join();
+    PV_LOG_INFO("TCP transport server stopped");
+  } catch (...) {
+  }
+}
+
+void TcpTransportServer::poll() { impl_->io.poll(); }
+
+void TcpTransportServer::sendVideoFrame(std::uint8_t streamId, const std::uint8_t* data, std::size_t size,
+                                        bool isKeyframe) {
+  auto& d = *impl_;
+  std::lock_guard lock(d.clientMutex);
+  if (!d.client || !d.client->socket.is_open()) return;
+  const auto header = protocol::encode(
+      protocol::makeVideoPacketHeader(streamId, size, d.sequence++, timestamp90kHz(), isKeyframe));
+  const WriteBuffer pieces[] = {{header.data(), header.size()}, {data, size}};
+  std::size_t written = 0;
+  const auto ec = writeAllWithDeadline(d.client->socket.native_handle(), pieces, kSendTimeout, d.running, written);
+  if (!ec) return;
+  PV_LOG_ERROR("TCP send failed: {}", ec.message());
+  if (written > 0) {
+    // Part of the packet went out: the client can no longer find packet boundaries.
+    PV_LOG_WARN("Closing TCP client after a partial packet ({} of {} bytes)", written, header.size() + size);
+    error_code ignored;
+    d.client->socket.close(ignored);
+    d.client.reset();
+  }
+}
+
+void TcpTransportServer::setFeedbackCallback(FeedbackCallback cb) { impl_->feedbackCallback = std::move(cb); }
+void TcpTransportServer::setClientInputCallback(ClientInputCallback cb) {
+  impl_->clientInputCallback = std::move(cb);
+}
+void TcpTransportServer::setKeyframeRequestCallback(KeyframeRequestCallback cb) {
+  impl_->keyframeRequestCallback = std::move(cb);
+}
+
+std::uint16_t TcpTransportServer::boundPort() const { return impl_->boundPort.load(); }
+
+bool TcpTransportServer::hasClient() const {
+  std::lock_guard lock(impl_->clientMutex);
+  return impl_->client && impl_->client->socket.is_open();
+}
+
+}  // namespace parvalon::host

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <chrono>
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <memory>
+
+#include "network/ClientMessages.h"
+
+namespace parvalon::host {
+
+// The video channel: one client at a time; video packets out, client messages in.
+class TcpTransportServer {
+ public:
+  using FeedbackCallback = std::function<void(const protocol::ClientFeedback&)>;
+  using ClientInputCallback = std::function<void(const protocol::ClientInput&)>;
+  using KeyframeRequestCallback = std::function<void(std::uint8_t streamId)>;
+
+  static constexpr std::uint32_t kMaxVideoMessageBytes = 4194304;
+  static constexpr int kSocketBufferBytes = 262144;
+  static constexpr std::chrono::milliseconds kSendTimeout{20000};
+
+  // Port 0 binds a free port (see boundPort).
+  explicit TcpTransportServer(std::uint16_t port);
+  ~TcpTransportServer();
+  TcpTransportServer(const TcpTransportServer&) = delete;
+  TcpTransportServer& operator=(const TcpTransportServer&) = delete;
+
+  bool start();
+  void stop();
+  // Runs the ready accept and read handlers on the calling thread without blocking.
+  void poll();
+
+  // Writes one video packet to the client, or discards it when no client is connected.
+  // Blocks until the packet is out or the send time-out has passed.
+  void sendVideoFrame(std::uint8_t streamId, const std::uint8_t* data, std::size_t size, bool isKeyframe);
+
+  // Install before clients connect.
+  void setFeedbackCallback(FeedbackCallback callback);
+  void setClientInputCallback(ClientInputCallback callback);
+  void setKeyframeRequestCallback(KeyframeRequestCallback callback);
+
+  std::uint16_t boundPort() const;
+  bool hasClient() const;
+
+ private:
+  struct Impl;
+  std::shared_ptr<Impl> impl_;
+};
+
+}  // namespace parvalon::host
