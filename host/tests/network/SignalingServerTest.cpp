@@ -1,0 +1,222 @@
+#include <gtest/gtest.h>
+
+#include <sys/socket.h>
+#include <sys/time.h>
+
+#include <atomic>
+#include <chrono>
+#include <optional>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include <boost/asio/connect.hpp>
+#include <boost/asio/ip/tcp.hpp>
+#include <boost/beast/core/buffers_to_string.hpp>
+#include <boost/beast/core/flat_buffer.hpp>
+#include <boost/beast/websocket.hpp>
+#include <nlohmann/json.hpp>
+
+#include "fakes/LogCapture.h"
+#include "network/SignalingServer.h"
+
+namespace parvalon::host {
+namespace {
+
+namespace asio = boost::asio;
+namespace beast = boost::beast;
+namespace websocket = beast::websocket;
+using tcp = asio::ip::tcp;
+using namespace std::chrono_literals;
+using testing::kError;
+using testing::kInfo;
+using testing::LogCapture;
+
+// Polls `condition` for up to `limit`.
+template <class F>
+bool waitFor(F condition, std::chrono::milliseconds limit = 3000ms) {
+  const auto end = std::chrono::steady_clock::now() + limit;
+  while (std::chrono::steady_clock::now() < end) {
+    if (condition()) return true;
+    std::this_thread::sleep_for(5ms);
+  }
+  return condition();
+}
+
+void setReceiveTimeout(int fd, std::chrono::milliseconds timeout) {
+  timeval tv{};
+  tv.tv_sec = static_cast<time_t>(timeout.count() / 1000);
+  tv.tv_usec = static_cast<suseconds_t>((timeout.count() % 1000) * 1000);
+  ::setsockopt(fd, SOL_SOCKET, SO_RCVTIMEO, &tv, sizeof(tv));
+}
+
+// A blocking WebSocket client whose reads give up after a time-out instead of hanging.
+class WsClient {
+ public:
+  explicit WsClient(std::uint16_t port) : ws_(io_) {
+    ws_.next_layer().connect(tcp::endpoint(asio::ip::make_address("127.0.0.1"), port));
+    setReceiveTimeout(ws_.next_layer().native_handle(), 3000ms);
+    ws_.handshake("127.0.0.1", "/");
+  }
+  void send(const std::string& text) { ws_.write(asio::buffer(text)); }
+  std::optional<std::string> read() {
+    beast::flat_buffer buffer;
+    beast::error_code ec;
+    ws_.read(buffer, ec);
+    if (ec) return std::nullopt;
+    return beast::buffers_to_string(buffer.data());
+  }
+  void closeWithFrame() { ws_.close(websocket::close_code::normal); }
+  void dropConnection() {
+    beast::error_code ec;
+    ws_.next_layer().close(ec);
+  }
+
+ private:
+  asio::io_context io_;
+  websocket::stream<tcp::socket> ws_;
+};
+
+class SignalingServerTest : public ::testing::Test {
+ protected:
+  void SetUp() override { ASSERT_TRUE(server.start()); }
+  LogCapture log;
+  SignalingServer server{0};
+};
+
+TEST_F(SignalingServerTest, RepliesGoToTheSenderAndStreamConfigToEverySession) {
+  WsClient a(server.boundPort());
+  WsClient b(server.boundPort());  // never says hello
+  ASSERT_TRUE(waitFor([&] { return server.getClientCount() == 2; }));
+  a.send(R"({"type":"ping","timestamp":7})");
+  EXPECT_EQ(a.read(), R"({"timestamp":7,"type":"pong"})");
+
+  protocol::StreamConfig config;
+  config.windowId = 0x1234;
+  config.streamId = 3;
+  config.width = 1280;
+  config.height = 720;
+  config.sps = "Z0LAHg==";
+  config.pps = "aM4G4g==";
+  config.targetBitrate = 20000;
+  config.targetFps = 72;
+  server.sendStreamConfig(config);
+  const std::string expected =
+      R"({"codec":"video/avc","height":720,"pps":"aM4G4g==","sps":"Z0LAHg==","streamId":3,)"
+      R"("targetBitrate":20000,"targetFps":72,"type":"stream_config","width":1280,"windowId":4660})";
+  // b's first message is the broadcast: the pong went to a only.
+  EXPECT_EQ(b.read(), expected);
+  EXPECT_EQ(a.read(), expected);
+  EXPECT_TRUE(log.has(kInfo, "Sending stream_config: streamId=3, 1280x720, codec=video/avc, sps=8B, pps=8B"));
+}
+
+TEST_F(SignalingServerTest, QueuedMessagesArriveAllAndInOrder) {
+  WsClient client(server.boundPort());
+  ASSERT_TRUE(waitFor([&] { return server.getClientCount() == 1; }));
+  protocol::StreamConfig config;
+  config.sps = std::string(2000, 'A');  // large enough that the queue really builds up
+  for (std::uint32_t i = 0; i < 1000; ++i) {
+    config.targetBitrate = i;
+    server.sendStreamConfig(config);
+  }
+  for (std::uint32_t i = 0; i < 1000; ++i) {
+    const auto text = client.read();
+    ASSERT_TRUE(text) << "message " << i << " missing";
+    ASSERT_EQ(nlohmann::json::parse(*text).at("targetBitrate").get<std::uint32_t>(), i);
+  }
+}
+
+TEST_F(SignalingServerTest, CloseFrameAndAbruptDisconnectAreToldApart) {
+  {
+    WsClient polite(server.boundPort());
+    ASSERT_TRUE(waitFor([&] { return log.has(kInfo, "Client connected"); }));
+    polite.closeWithFrame();
+    ASSERT_TRUE(waitFor([&] { return server.getClientCount() == 0; }));
+    EXPECT_TRUE(log.has(kInfo, "Client disconnected"));
+  }
+  WsClient rude(server.boundPort());
+  ASSERT_TRUE(waitFor([&] { return server.getClientCount() == 1; }));
+  rude.dropConnection();
+  ASSERT_TRUE(waitFor([&] { return server.getClientCount() == 0; }));
+  EXPECT_TRUE(log.contains("WebSocket read failed: "));
+  EXPECT_EQ(log.count(kInfo, "Client disconnected"), 1u);
+}
+
+TEST_F(SignalingServerTest, PendingHandshakeIsCountedUntilItFails) {
+  asio::io_context io;
+  tcp::socket raw(io);
+  raw.connect(tcp::endpoint(asio::ip::make_address("127.0.0.1"), server.boundPort()));
+  ASSERT_TRUE(waitFor([&] { return server.getClientCount() == 1; }));
+  const std::string notHttp = "hello there\r\n\r\n";
+  asio::write(raw, asio::buffer(notHttp));
+  ASSERT_TRUE(waitFor([&] { return server.getClientCount() == 0; }));
+  EXPECT_TRUE(log.contains("WebSocket accept failed: "));
+}
+
+TEST_F(SignalingServerTest, EndedSessionStopsTheStreamsItStarted) {
+  std::mutex mutex;
+  std::vector<int> stopped;
+  server.setStreamRequestCallback([](std::uint32_t, std::uint8_t) { return true; });
+  server.setStreamStopCallback([&](std::uint8_t streamId) {
+    std::lock_guard lock(mutex);
+    stopped.push_back(streamId);
+  });
+  WsClient keeper(server.boundPort());
+  keeper.send(R"({"type":"stream_start","windowId":1})");
+  ASSERT_TRUE(keeper.read());  // stream 1
+  {
+    WsClient leaver(server.boundPort());
+    leaver.send(R"({"type":"stream_start","windowId":2})");
+    ASSERT_TRUE(leaver.read());  // stream 2
+    leaver.send(R"({"type":"stream_start","windowId":3})");
+    ASSERT_TRUE(leaver.read());  // stream 3
+    leaver.send(R"({"type":"stream_stop","streamId":2})");
+    ASSERT_TRUE(leaver.read());
+    leaver.dropConnection();
+  }
+  ASSERT_TRUE(waitFor([&] {
+    std::lock_guard lock(mutex);
+    return stopped.size() == 2;
+  }));
+  std::lock_guard lock(mutex);
+  // Stream 2 was stopped by request, stream 3 when its session ended; stream 1 keeps running.
+  EXPECT_EQ(stopped, (std::vector<int>{2, 3}));
+}
+
+TEST(SignalingServerStart, PortInUseFailsWithTheBindError) {
+  LogCapture log;
+  asio::io_context io;
+  tcp::acceptor holder(io, tcp::endpoint(tcp::v4(), 0), false);  // no address reuse
+  SignalingServer server(holder.local_endpoint().port());
+  EXPECT_FALSE(server.start());
+  EXPECT_TRUE(log.contains("Failed to start signaling server: "));
+  EXPECT_TRUE(log.contains("ddress already in use"));
+  EXPECT_EQ(server.getClientCount(), 0u);
+}
+
+TEST(SignalingServerStart, SecondStopDoesNothing) {
+  LogCapture log;
+  SignalingServer server(0);
+  ASSERT_TRUE(server.start());
+  server.stop();
+  server.stop();
+  EXPECT_EQ(log.count(kInfo, "Signaling server stopped"), 1u);
+}
+
+TEST(SignalingServerStart, StopClosesConnectionsWhenTheServerGoes) {
+  std::optional<WsClient> client;
+  {
+    SignalingServer server(0);
+    ASSERT_TRUE(server.start());
+    client.emplace(server.boundPort());
+    ASSERT_TRUE(waitFor([&] { return server.getClientCount() == 1; }));
+  }
+  // The abandoned session must not outlive the server: its socket closes and the read ends
+  // at once rather than at the client's 3 s time-out.
+  const auto start = std::chrono::steady_clock::now();
+  EXPECT_FALSE(client->read());
+  EXPECT_LT(std::chrono::steady_clock::now() - start, 2s);
+}
+
+}  // namespace
+}  // namespace parvalon::host
