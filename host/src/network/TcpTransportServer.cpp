@@ -1,13 +1,17 @@
 #include "network/TcpTransportServer.h"
 
 #include <atomic>
+#include <cerrno>
+#include <exception>
 #include <mutex>
 #include <thread>
 #include <type_traits>
 
 #include <boost/asio/buffer.hpp>
+#include <boost/asio/executor_work_guard.hpp>
 #include <boost/asio/io_context.hpp>
 #include <boost/asio/ip/tcp.hpp>
+#include <boost/asio/post.hpp>
 #include <boost/asio/read.hpp>
 #include <boost/asio/steady_timer.hpp>
 #include <boost/asio/strand.hpp>
@@ -43,13 +47,22 @@ std::uint32_t timestamp90kHz() {
   return static_cast<std::uint32_t>(us * 9 / 100);
 }
 
+// The peer is gone for good: further writes can only fail the same way.
+bool isBrokenConnection(const std::error_code& ec) {
+  return ec.category() == std::system_category() &&
+         (ec.value() == EPIPE || ec.value() == ECONNRESET || ec.value() == ENOTCONN);
+}
+
 }  // namespace
 
 struct TcpTransportServer::Impl {
   explicit Impl(std::uint16_t p) : port(p) {}
 
+  void runIo();
   void doAccept();
   void handleNewConnection(tcp::socket socket);
+  void closeOnStrand(const std::shared_ptr<VideoConnection>& conn);
+  bool isCurrent(const std::shared_ptr<VideoConnection>& conn) const;
   void startRead(const std::shared_ptr<VideoConnection>& conn);
   void onRead(const std::shared_ptr<VideoConnection>& conn, const error_code& ec);
   void dispatch(std::span<const std::uint8_t> body);
@@ -69,6 +82,19 @@ struct TcpTransportServer::Impl {
   ClientInputCallback clientInputCallback;
   KeyframeRequestCallback keyframeRequestCallback;
 };
+
+void TcpTransportServer::Impl::runIo() {
+  auto work = asio::make_work_guard(io);
+  // A throwing callback costs the read loop of that one connection, not the server.
+  for (;;) {
+    try {
+      io.run();
+      return;
+    } catch (const std::exception& e) {
+      PV_LOG_ERROR("TCP transport IO error: {}", e.what());
+    }
+  }
+}
 
 void TcpTransportServer::Impl::doAccept() {
   acceptor.async_accept(asio::make_strand(io), [this](const error_code& ec, tcp::socket socket) {
@@ -111,17 +137,32 @@ void TcpTransportServer::Impl::handleNewConnection(tcp::socket socket) {
     std::lock_guard lock(clientMutex);
     if (client && client->socket.is_open()) {
       PV_LOG_INFO("Closing existing TCP client connection");
-      client->socket.close(ec);
+      closeOnStrand(client);
     }
     client = conn;
   }
   PV_LOG_INFO("TCP client connected from {}:{}", peer.address().to_string(), peer.port());
-  startRead(conn);
+  // From here on the connection's socket is used on its strand only.
+  asio::post(conn->socket.get_executor(), [this, conn] { startRead(conn); });
+}
+
+// Closing a socket while one of its reads is being issued on another thread corrupts the
+// reactor's state, so a connection is closed on its own strand; under the client mutex, so a
+// writer never has the descriptor taken from under it.
+void TcpTransportServer::Impl::closeOnStrand(const std::shared_ptr<VideoConnection>& conn) {
+  asio::post(conn->socket.get_executor(), [this, conn] {
+    std::lock_guard lock(clientMutex);
+    error_code ignored;
+    conn->socket.close(ignored);
+  });
+}
+
+bool TcpTransportServer::Impl::isCurrent(const std::shared_ptr<VideoConnection>& conn) const {
+  std::lock_guard lock(clientMutex);
+  return client == conn;
 }
 
 void TcpTransportServer::Impl::startRead(const std::shared_ptr<VideoConnection>& conn) {
-  // The read is issued under the client mutex so that it never races a close on another thread.
-  std::lock_guard lock(clientMutex);
   if (!conn->socket.is_open()) return;
   const auto target = conn->reader.pending();
   asio::async_read(conn->socket, asio::buffer(target.data(), target.size()),
@@ -142,6 +183,8 @@ void TcpTransportServer::Impl::onRead(const std::shared_ptr<VideoConnection>& co
     }
     return;
   }
+  // Messages come only from the registered connection; a replaced one is not read any more.
+  if (!isCurrent(conn)) return;
   switch (conn->reader.complete()) {
     case protocol::FramedReader::Outcome::TooLarge:
       PV_LOG_ERROR("TCP message too large: {} bytes", conn->reader.length());
@@ -188,7 +231,7 @@ bool TcpTransportServer::start() {
     d.boundPort = d.acceptor.local_endpoint().port();
     d.running = true;
     d.doAccept();
-    d.ioThread = std::thread([&d] { d.io.run(); });
+    d.ioThread = std::thread([&d] { d.runIo(); });
     PV_LOG_INFO("TCP transport server listening on port {}", d.boundPort.load());
     return true;
   } catch (const std::exception& e) {
@@ -204,17 +247,19 @@ void TcpTransportServer::stop() {
   auto& d = *impl_;
   if (!d.running.exchange(false)) return;
   try {
+    // The io thread is joined before anything is closed, so no handler is using the acceptor or
+    // a socket then (poll runs on the thread that calls stop). A write in progress sees running
+    // cleared and gives up within its check interval.
+    d.io.stop();
+    if (d.ioThread.joinable()) d.ioThread.join();
     error_code ignored;
     d.acceptor.close(ignored);
     d.acceptRetry.cancel();
     {
-      // A write in progress sees running cleared and gives up within its check interval.
       std::lock_guard lock(d.clientMutex);
       if (d.client) d.client->socket.close(ignored);
       d.client.reset();
     }
-    d.io.stop();
-    if (d.ioThread.joinable()) d.ioThread.join();
     PV_LOG_INFO("TCP transport server stopped");
   } catch (...) {
   }
@@ -237,10 +282,11 @@ void TcpTransportServer::sendVideoFrame(std::uint8_t streamId, const std::uint8_
   if (written > 0) {
     // Part of the packet went out: the client can no longer find packet boundaries.
     PV_LOG_WARN("Closing TCP client after a partial packet ({} of {} bytes)", written, header.size() + size);
-    error_code ignored;
-    d.client->socket.close(ignored);
-    d.client.reset();
+  } else if (!isBrokenConnection(ec)) {
+    return;  // nothing went out and the connection may recover: keep it
   }
+  d.closeOnStrand(d.client);
+  d.client.reset();
 }
 
 void TcpTransportServer::setFeedbackCallback(FeedbackCallback cb) { impl_->feedbackCallback = std::move(cb); }

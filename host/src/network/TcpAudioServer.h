@@ -1,0 +1,41 @@
+#pragma once
+
+#include <chrono>
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+
+namespace parvalon::host {
+
+// The audio channel: one client at a time, Opus packets out, nothing ever read.
+class TcpAudioServer {
+ public:
+  static constexpr int kSocketBufferBytes = 65536;
+  // A client that stops reading is dropped after this long instead of stalling audio capture.
+  static constexpr std::chrono::milliseconds kSendDeadline{2000};
+  static constexpr std::chrono::milliseconds kIoSlice{100};
+  // The first packets after start (and after each sequence wrap) are logged in full.
+  static constexpr std::uint16_t kLoggedPacketCount = 3;
+
+  // Port 0 binds a free port (see boundPort).
+  explicit TcpAudioServer(std::uint16_t port);
+  ~TcpAudioServer();
+  TcpAudioServer(const TcpAudioServer&) = delete;
+  TcpAudioServer& operator=(const TcpAudioServer&) = delete;
+
+  bool start();
+  void stop();
+
+  // Writes one audio packet to the client, or discards it when no client is connected. A failed
+  // write drops the client.
+  void sendAudioData(std::uint8_t streamId, const std::uint8_t* data, std::size_t size);
+
+  std::uint16_t boundPort() const;
+  bool hasClient() const;
+
+ private:
+  struct Impl;
+  std::unique_ptr<Impl> impl_;
+};
+
+}  // namespace parvalon::host

@@ -1,0 +1,228 @@
+#include "network/TcpInputServer.h"
+
+#include <atomic>
+#include <exception>
+#include <mutex>
+#include <thread>
+
+#include <boost/asio/buffer.hpp>
+#include <boost/asio/executor_work_guard.hpp>
+#include <boost/asio/io_context.hpp>
+#include <boost/asio/ip/tcp.hpp>
+#include <boost/asio/read.hpp>
+#include <boost/asio/steady_timer.hpp>
+
+#include "logging/Log.h"
+#include "network/FramedReader.h"
+
+namespace parvalon::host {
+
+namespace asio = boost::asio;
+using tcp = asio::ip::tcp;
+using boost::system::error_code;
+
+namespace {
+
+constexpr std::chrono::milliseconds kAcceptRetryDelay{100};
+
+// One accepted connection with its own read state, so a replaced connection's late completion
+// never lands in the buffers of the one that replaced it.
+struct InputConnection {
+  explicit InputConnection(tcp::socket s)
+      : socket(std::move(s)), reader(TcpInputServer::kMaxInputMessageBytes) {}
+  tcp::socket socket;
+  protocol::FramedReader reader;
+};
+
+}  // namespace
+
+// Only the io thread runs this io context, so every handler (and the callback) runs there, one
+// at a time; sockets are closed from that thread too, or after it has been joined.
+struct TcpInputServer::Impl {
+  explicit Impl(std::uint16_t p) : port(p) {}
+
+  void runIo();
+  void doAccept();
+  void handleNewConnection(tcp::socket socket);
+  void startRead(const std::shared_ptr<InputConnection>& conn);
+  void onRead(const std::shared_ptr<InputConnection>& conn, const error_code& ec);
+  void handleCompleteMessage(std::span<const std::uint8_t> body);
+  bool isCurrent(const std::shared_ptr<InputConnection>& conn) const;
+
+  std::uint16_t port;
+  asio::io_context io;
+  tcp::acceptor acceptor{io};
+  asio::steady_timer acceptRetry{io};
+  std::shared_ptr<InputConnection> client;
+  std::thread ioThread;
+  std::atomic<bool> running{false};
+  // Guards client; the io thread, stop and hasClient callers.
+  mutable std::mutex clientMutex;
+  std::atomic<std::uint16_t> boundPort{0};
+  InputEventCallback inputEventCallback;
+};
+
+void TcpInputServer::Impl::runIo() {
+  auto work = asio::make_work_guard(io);
+  // A throwing callback costs the read loop of that one connection, not the server.
+  for (;;) {
+    try {
+      io.run();
+      return;
+    } catch (const std::exception& e) {
+      PV_LOG_ERROR("TCP input IO error: {}", e.what());
+    }
+  }
+}
+
+void TcpInputServer::Impl::doAccept() {
+  acceptor.async_accept([this](const error_code& ec, tcp::socket socket) {
+    if (!ec) handleNewConnection(std::move(socket));
+    if (!running.load()) return;
+    if (ec) {
+      // Out of descriptors and the like: pause instead of spinning on the same error.
+      acceptRetry.expires_after(kAcceptRetryDelay);
+      acceptRetry.async_wait([this](const error_code& waitError) {
+        if (!waitError && running.load()) doAccept();
+      });
+      return;
+    }
+    doAccept();
+  });
+}
+
+void TcpInputServer::Impl::handleNewConnection(tcp::socket socket) {
+  auto conn = std::make_shared<InputConnection>(std::move(socket));
+  error_code ec;
+  tcp::endpoint peer;
+  conn->socket.set_option(tcp::no_delay(true), ec);
+  if (!ec) conn->socket.set_option(asio::socket_base::receive_buffer_size(kReceiveBufferBytes), ec);
+  if (!ec) conn->socket.set_option(asio::socket_base::reuse_address(true), ec);
+  if (!ec) peer = conn->socket.remote_endpoint(ec);
+  if (ec) {
+    // Typically the peer left before it could be configured; the registered client stays.
+    PV_LOG_ERROR("Failed to configure TCP input socket: {}", ec.message());
+    conn->socket.close(ec);
+    return;
+  }
+  {
+    std::lock_guard lock(clientMutex);
+    if (client && client->socket.is_open()) {
+      PV_LOG_INFO("Closing existing TCP input client connection");
+      client->socket.close(ec);
+    }
+    client = conn;
+  }
+  PV_LOG_INFO("TCP input client connected from {}:{}", peer.address().to_string(), peer.port());
+  startRead(conn);
+}
+
+bool TcpInputServer::Impl::isCurrent(const std::shared_ptr<InputConnection>& conn) const {
+  std::lock_guard lock(clientMutex);
+  return client == conn;
+}
+
+void TcpInputServer::Impl::startRead(const std::shared_ptr<InputConnection>& conn) {
+  if (!conn->socket.is_open()) return;
+  const auto target = conn->reader.pending();
+  asio::async_read(conn->socket, asio::buffer(target.data(), target.size()),
+                   [this, conn](const error_code& ec, std::size_t) { onRead(conn, ec); });
+}
+
+void TcpInputServer::Impl::onRead(const std::shared_ptr<InputConnection>& conn, const error_code& ec) {
+  if (ec) {
+    if (conn->reader.phase() == protocol::FramedReader::Phase::Header) {
+      PV_LOG_INFO("TCP input client disconnected: {}", ec.message());
+      std::lock_guard lock(clientMutex);
+      error_code ignored;
+      conn->socket.close(ignored);
+      // A replaced connection's aborted read must not drop the connection that replaced it.
+      if (client == conn) client.reset();
+    } else {
+      PV_LOG_INFO("TCP input read error: {}", ec.message());
+    }
+    return;
+  }
+  // Events come only from the registered connection; a replaced one is not read any more.
+  if (!isCurrent(conn)) return;
+  switch (conn->reader.complete()) {
+    case protocol::FramedReader::Outcome::TooLarge:
+      PV_LOG_ERROR("TCP input message too large: {} bytes", conn->reader.length());
+      return;
+    case protocol::FramedReader::Outcome::Message:
+      handleCompleteMessage(conn->reader.body());
+      break;
+    case protocol::FramedReader::Outcome::Skipped:
+    case protocol::FramedReader::Outcome::ReadBody:
+      break;
+  }
+  startRead(conn);
+}
+
+void TcpInputServer::Impl::handleCompleteMessage(std::span<const std::uint8_t> body) {
+  const auto event = protocol::decodeInputEvent(body);
+  if (!event) {
+    PV_LOG_WARN("TCP input message too small: {} bytes", body.size());
+    return;
+  }
+  if (inputEventCallback) inputEventCallback(*event);
+}
+
+TcpInputServer::TcpInputServer(std::uint16_t port) : impl_(std::make_unique<Impl>(port)) {}
+
+TcpInputServer::~TcpInputServer() { stop(); }
+
+bool TcpInputServer::start() {
+  auto& d = *impl_;
+  if (d.running.load()) return true;
+  try {
+    const tcp::endpoint endpoint(tcp::v4(), d.port);
+    d.acceptor.open(endpoint.protocol());
+    d.acceptor.set_option(asio::socket_base::reuse_address(true));
+    d.acceptor.bind(endpoint);
+    d.acceptor.listen(asio::socket_base::max_listen_connections);
+    d.boundPort = d.acceptor.local_endpoint().port();
+    d.running = true;
+    d.doAccept();
+    d.ioThread = std::thread([&d] { d.runIo(); });
+    PV_LOG_INFO("TCP input server listening on port {}", d.boundPort.load());
+    return true;
+  } catch (const std::exception& e) {
+    PV_LOG_ERROR("Failed to start TCP input server: {}", e.what());
+    d.running = false;
+    error_code ignored;
+    d.acceptor.close(ignored);
+    return false;
+  }
+}
+
+void TcpInputServer::stop() {
+  auto& d = *impl_;
+  if (!d.running.exchange(false)) return;
+  try {
+    // Sockets are closed once the io thread is gone, so no handler can be using them.
+    d.io.stop();
+    if (d.ioThread.joinable()) d.ioThread.join();
+    error_code ignored;
+    d.acceptor.close(ignored);
+    d.acceptRetry.cancel();
+    {
+      std::lock_guard lock(d.clientMutex);
+      if (d.client) d.client->socket.close(ignored);
+      d.client.reset();
+    }
+    PV_LOG_INFO("TCP input server stopped");
+  } catch (...) {
+  }
+}
+
+void TcpInputServer::setInputEventCallback(InputEventCallback cb) { impl_->inputEventCallback = std::move(cb); }
+
+std::uint16_t TcpInputServer::boundPort() const { return impl_->boundPort.load(); }
+
+bool TcpInputServer::hasClient() const {
+  std::lock_guard lock(impl_->clientMutex);
+  return impl_->client && impl_->client->socket.is_open();
+}
+
+}  // namespace parvalon::host

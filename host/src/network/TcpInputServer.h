@@ -1,0 +1,39 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+
+#include "network/ClientMessages.h"
+
+namespace parvalon::host {
+
+// The input channel: one client at a time; length-prefixed InputEvent records in, nothing out.
+class TcpInputServer {
+ public:
+  using InputEventCallback = std::function<void(const protocol::InputEvent&)>;
+
+  static constexpr std::uint32_t kMaxInputMessageBytes = 1024;
+  static constexpr int kReceiveBufferBytes = 16384;
+
+  // Port 0 binds a free port (see boundPort).
+  explicit TcpInputServer(std::uint16_t port);
+  ~TcpInputServer();
+  TcpInputServer(const TcpInputServer&) = delete;
+  TcpInputServer& operator=(const TcpInputServer&) = delete;
+
+  bool start();
+  void stop();
+
+  // Install before clients connect. Called on the server's io thread, one event at a time.
+  void setInputEventCallback(InputEventCallback callback);
+
+  std::uint16_t boundPort() const;
+  bool hasClient() const;
+
+ private:
+  struct Impl;
+  std::unique_ptr<Impl> impl_;
+};
+
+}  // namespace parvalon::host
