@@ -14,7 +14,13 @@ std::optional<std::string> parseDiscoveryRequest(std::span<const std::uint8_t> d
   if (d.size() <= kDiscoveryRequestMagic.size() + 1) return std::string(kUnknownClientName);
   const auto name = d.subspan(kDiscoveryRequestMagic.size() + 1);
   const auto end = std::find(name.begin(), name.end(), std::uint8_t{0});
-  return std::string(name.begin(), end);
+  std::string text(name.begin(), end);
+  // The name only goes to the log; control characters there could forge or garble lines.
+  for (auto& c : text) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte < 0x20 || byte == 0x7f) c = '?';
+  }
+  return text;
 }
 
 std::vector<std::uint8_t> buildDiscoveryRequest(std::string_view clientName) {

@@ -15,8 +15,8 @@ inline constexpr std::string_view kDiscoveryReplyMagic = "PARVALON_HOST";
 inline constexpr std::size_t kDiscoveryMaxDatagram = 1023;
 inline constexpr const char* kUnknownClientName = "Unknown";
 
-// The client name of a valid request ("Unknown" when none is given); nullopt when the
-// datagram is not a discovery request.
+// The client name of a valid request ("Unknown" when none is given, control characters as
+// '?'); nullopt when the datagram is not a discovery request.
 std::optional<std::string> parseDiscoveryRequest(std::span<const std::uint8_t> datagram);
 
 // A request datagram as a client sends it (the name, when given, follows a ':' separator).

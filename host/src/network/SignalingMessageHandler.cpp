@@ -1,6 +1,7 @@
 #include "network/SignalingMessageHandler.h"
 
 #include <exception>
+#include <string>
 #include <vector>
 
 #include "logging/Log.h"
@@ -9,6 +10,21 @@ namespace parvalon::host {
 
 using protocol::MessageType;
 using protocol::readNumber;
+
+namespace {
+
+// The type text comes from the client: control characters would let it forge or garble
+// log lines, so they are shown as '?'.
+std::string printable(std::string_view text) {
+  std::string out(text);
+  for (auto& c : out) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte < 0x20 || byte == 0x7f) c = '?';
+  }
+  return out;
+}
+
+}  // namespace
 
 SignalingMessageHandler::SignalingMessageHandler(protocol::TransportPorts ports) : ports_(ports) {}
 
@@ -26,7 +42,7 @@ void SignalingMessageHandler::handleMessage(std::string_view text, const FindSen
     const auto typeText = typeIt->get<std::string>();
     const auto type = protocol::classifyMessageType(typeText);
     if (!type) {
-      PV_LOG_WARN("Unknown message type: '{}'", typeText);
+      PV_LOG_WARN("Unknown message type: '{}'", printable(typeText));
       return;
     }
     const auto sender = findSender ? findSender() : nullptr;
@@ -34,6 +50,9 @@ void SignalingMessageHandler::handleMessage(std::string_view text, const FindSen
     dispatch(*type, message, sender);
   } catch (const std::exception& e) {
     PV_LOG_ERROR("Error processing message: {}", e.what());
+  } catch (...) {
+    // A callback may throw anything; it must not unwind into the session's read handler.
+    PV_LOG_ERROR("Error processing message: {}", "unknown exception");
   }
 }
 

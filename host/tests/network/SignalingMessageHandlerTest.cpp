@@ -1,0 +1,386 @@
+// The signaling conversation as one session sees it: replies, callbacks, stream numbers, the
+// failure rules, and the streams a session leaves behind when it ends.
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "fakes/LogCapture.h"
+#include "network/SignalingMessageHandler.h"
+
+namespace parvalon::host {
+namespace {
+
+using testing::LogCapture;
+
+class FakePeer : public SignalingPeer {
+ public:
+  explicit FakePeer(std::string address) : address_(std::move(address)) {}
+  const std::string& remoteAddress() const override { return address_; }
+  void send(std::string text) override {
+    std::lock_guard lock(mutex_);
+    sent_.push_back(std::move(text));
+  }
+  std::vector<std::string> sent() const {
+    std::lock_guard lock(mutex_);
+    return sent_;
+  }
+
+ private:
+  std::string address_;
+  mutable std::mutex mutex_;  // guards sent_; the handler may send from any thread
+  std::vector<std::string> sent_;
+};
+
+constexpr const char* kWelcome =
+    R"({"audioPort":9945,"hostName":"Parvalon Host","hostVersion":"1.0.5","inputPort":9946,)"
+    R"("protocol":"tcp","requiresAuth":false,"supportedCodecs":["h264"],"type":"welcome",)"
+    R"("videoPort":9944})";
+constexpr const char* kRefused = R"({"code":1001,"message":"Failed to start stream","type":"error"})";
+
+class SignalingHandler : public ::testing::Test {
+ protected:
+  // What this one message made the handler send to `to`.
+  std::vector<std::string> handle(const std::string& text, const std::shared_ptr<FakePeer>& to) {
+    const auto before = to->sent().size();
+    handler.handleMessage(text, [to] { return to; });
+    const auto all = to->sent();
+    return {all.begin() + static_cast<std::ptrdiff_t>(before), all.end()};
+  }
+  std::vector<std::string> handle(const std::string& text) { return handle(text, peer); }
+
+  bool loggedErrorProcessing() const {
+    for (const auto& line : log.lines()) {
+      if (line.level == testing::kError && line.text.rfind("Error processing message: ", 0) == 0) return true;
+    }
+    return false;
+  }
+
+  void recordStreamCalls(bool accept = true) {
+    handler.callbacks().streamRequest = [this, accept](std::uint32_t windowId, std::uint8_t streamId) {
+      requests.emplace_back(windowId, streamId);
+      return accept;
+    };
+    handler.callbacks().streamStop = [this](std::uint8_t streamId) { stops.push_back(streamId); };
+  }
+
+  LogCapture log;
+  SignalingMessageHandler handler;
+  std::shared_ptr<FakePeer> peer = std::make_shared<FakePeer>("127.0.0.1");
+  std::vector<std::pair<std::uint32_t, std::uint8_t>> requests;
+  std::vector<std::uint8_t> stops;
+};
+
+using Texts = std::vector<std::string>;
+
+TEST_F(SignalingHandler, HelloGetsTheWelcomeAndReportsTheClient) {
+  std::vector<std::string> connected;
+  handler.callbacks().clientConnected = [&](const std::string& address) { connected.push_back(address); };
+
+  EXPECT_EQ(handle(R"({"type":"hello"})"), Texts{kWelcome});
+  EXPECT_EQ(connected, Texts{"127.0.0.1"});
+  EXPECT_TRUE(log.has(testing::kInfo, "Received hello from client at 127.0.0.1"));
+  EXPECT_TRUE(log.has(testing::kInfo, std::string("Sending welcome message: ") + kWelcome));
+}
+
+TEST_F(SignalingHandler, HelloWithExtraFieldsGetsTheSameWelcome) {
+  EXPECT_EQ(handle(R"({"type":"hello","clientName":"Quest 3","version":"2.1","windowId":"x"})"),
+            Texts{kWelcome});
+}
+
+TEST(SignalingHandlerPorts, WelcomeAnnouncesTheConfiguredPorts) {
+  SignalingMessageHandler moved(protocol::TransportPorts{19944, 19945, 19946});
+  auto peer = std::make_shared<FakePeer>("10.0.0.7");
+  moved.handleMessage(R"({"type":"hello"})", [peer] { return peer; });
+  EXPECT_EQ(peer->sent(),
+            Texts{R"({"audioPort":19945,"hostName":"Parvalon Host","hostVersion":"1.0.5","inputPort":19946,)"
+                  R"("protocol":"tcp","requiresAuth":false,"supportedCodecs":["h264"],"type":"welcome",)"
+                  R"("videoPort":19944})"});
+}
+
+TEST_F(SignalingHandler, RefusedRequestStillConsumesAStreamNumber) {
+  bool accept = false;
+  handler.callbacks().streamRequest = [&](std::uint32_t windowId, std::uint8_t streamId) {
+    requests.emplace_back(windowId, streamId);
+    return accept;
+  };
+  EXPECT_EQ(handle(R"({"type":"stream_start","windowId":4660})"), Texts{kRefused});
+  accept = true;
+  EXPECT_EQ(handle(R"({"type":"stream_subscribe","windowId":4661})"),
+            Texts{R"({"codec":"h264","height":0,"streamId":2,"type":"stream_started","width":0,"windowId":4661})"});
+  EXPECT_EQ(requests, (std::vector<std::pair<std::uint32_t, std::uint8_t>>{{4660, 1}, {4661, 2}}));
+  EXPECT_TRUE(log.has(testing::kInfo, "Stream subscribe request for window 1234"));
+  EXPECT_TRUE(log.has(testing::kInfo, "Stream subscribe request for window 1235"));
+}
+
+TEST_F(SignalingHandler, WithoutStreamCallbackEveryRequestIsRefused) {
+  EXPECT_EQ(handle(R"({"type":"stream_start"})"), Texts{kRefused});
+  EXPECT_TRUE(log.has(testing::kInfo, "Stream subscribe request for window 0"));
+}
+
+TEST_F(SignalingHandler, StreamNumbersWrapAfter255) {
+  recordStreamCalls();
+  for (int i = 0; i < 257; ++i) handle(R"({"type":"stream_start","windowId":1})");
+  ASSERT_EQ(requests.size(), 257u);
+  EXPECT_EQ(requests[0].second, 1);
+  EXPECT_EQ(requests[254].second, 255);
+  EXPECT_EQ(requests[255].second, 0);  // the 256th request
+  EXPECT_EQ(requests[256].second, 1);
+}
+
+struct StopCase {
+  const char* message;
+  std::uint8_t callbackStream;
+  const char* reply;
+  const char* logLine;
+};
+
+class SignalingStop : public SignalingHandler, public ::testing::WithParamInterface<StopCase> {};
+
+TEST_P(SignalingStop, PassesLowBitsAndEchoesTheValueRead) {
+  const auto& c = GetParam();
+  recordStreamCalls();
+  EXPECT_EQ(handle(c.message), Texts{c.reply});
+  EXPECT_EQ(stops, std::vector<std::uint8_t>{c.callbackStream});
+  EXPECT_TRUE(log.has(testing::kInfo, c.logLine));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Values, SignalingStop,
+    ::testing::Values(
+        StopCase{R"({"type":"stream_stop","streamId":300})", 44, R"({"streamId":300,"type":"stream_stopped"})",
+                 "Stream stop request for stream 300"},
+        StopCase{R"({"type":"stream_unsubscribe","streamId":-1})", 255,
+                 R"({"streamId":-1,"type":"stream_stopped"})", "Stream stop request for stream -1"},
+        StopCase{R"({"type":"stream_stop","streamId":300.9})", 44, R"({"streamId":300,"type":"stream_stopped"})",
+                 "Stream stop request for stream 300"},
+        StopCase{R"({"type":"stream_stop","streamId":4294967298})", 2, R"({"streamId":2,"type":"stream_stopped"})",
+                 "Stream stop request for stream 2"},
+        StopCase{R"({"type":"stream_stop"})", 0, R"({"streamId":0,"type":"stream_stopped"})",
+                 "Stream stop request for stream 0"}));
+
+TEST_F(SignalingHandler, StopIsAnsweredWithoutCallback) {
+  EXPECT_EQ(handle(R"({"type":"stream_stop","streamId":7})"), Texts{R"({"streamId":7,"type":"stream_stopped"})"});
+}
+
+TEST_F(SignalingHandler, ResizeWithoutCallbackFailsAndEchoesTheRequest) {
+  EXPECT_EQ(handle(R"({"type":"window_resize","streamId":3,"windowId":77,"width":1280})"),
+            Texts{R"({"height":0,"streamId":3,"success":false,"type":"window_resized","width":1280,"windowId":77})"});
+  EXPECT_TRUE(log.has(testing::kInfo, "Window resize request: stream=3, window=4d, size=1280x0"));
+}
+
+TEST_F(SignalingHandler, ResizeCallbackDecidesSuccessAndDoesNotGetTheStream) {
+  std::vector<std::uint32_t> args;
+  handler.callbacks().windowResize = [&](std::uint32_t windowId, std::uint32_t width, std::uint32_t height) {
+    args = {windowId, width, height};
+    return true;
+  };
+  EXPECT_EQ(handle(R"({"type":"window_resize","streamId":-2,"windowId":-1,"width":800.5,"height":true})"),
+            Texts{R"({"height":1,"streamId":-2,"success":true,"type":"window_resized","width":800,"windowId":4294967295})"});
+  EXPECT_EQ(args, (std::vector<std::uint32_t>{4294967295u, 800, 1}));
+}
+
+TEST_F(SignalingHandler, KeyframeRequestsPassTheLowBitsAndGetNoReply) {
+  std::vector<std::uint8_t> keyframes;
+  handler.callbacks().keyframeRequest = [&](std::uint8_t streamId) { keyframes.push_back(streamId); };
+  EXPECT_TRUE(handle(R"({"type":"request_keyframe","streamId":258})").empty());
+  EXPECT_TRUE(handle(R"({"type":"keyframe_request","streamId":5})").empty());
+  EXPECT_TRUE(handle(R"({"type":"keyframe_request"})").empty());
+  EXPECT_EQ(keyframes, (std::vector<std::uint8_t>{2, 5, 0}));
+}
+
+struct PingCase {
+  const char* message;
+  const char* reply;
+};
+
+class SignalingPing : public SignalingHandler, public ::testing::WithParamInterface<PingCase> {};
+
+TEST_P(SignalingPing, EchoesTheInt32Read) {
+  EXPECT_EQ(handle(GetParam().message), Texts{GetParam().reply});
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Values, SignalingPing,
+    ::testing::Values(PingCase{R"({"type":"ping"})", R"({"timestamp":0,"type":"pong"})"},
+                      PingCase{R"({"type":"ping","timestamp":123456})", R"({"timestamp":123456,"type":"pong"})"},
+                      PingCase{R"({"type":"ping","timestamp":-5})", R"({"timestamp":-5,"type":"pong"})"},
+                      // Outside int32 only the low 32 bits come back, read as signed.
+                      PingCase{R"({"type":"ping","timestamp":2147483648})", R"({"timestamp":-2147483648,"type":"pong"})"},
+                      PingCase{R"({"type":"ping","timestamp":1700000000123})", R"({"timestamp":-807049093,"type":"pong"})"},
+                      PingCase{R"({"type":"ping","timestamp":99.99})", R"({"timestamp":99,"type":"pong"})"},
+                      PingCase{R"({"type":"ping","timestamp":-7.5})", R"({"timestamp":-7,"type":"pong"})"},
+                      PingCase{R"({"type":"ping","timestamp":false})", R"({"timestamp":0,"type":"pong"})"},
+                      PingCase{R"({"type":"ping","timestamp":1e300})", R"({"timestamp":0,"type":"pong"})"},
+                      PingCase{R"({"type":"ping","timestamp":-1e19})", R"({"timestamp":0,"type":"pong"})"}));
+
+TEST_F(SignalingHandler, WindowListIsTheCallbacksListInOrder) {
+  EXPECT_EQ(handle(R"({"type":"window_list_request"})"), Texts{R"({"type":"window_list","windows":[]})"});
+
+  protocol::WindowInfo a;
+  a.id = 2;
+  a.title = "B";
+  protocol::WindowInfo b;
+  b.id = 1;
+  b.title = "A";
+  handler.callbacks().windowList = [&] { return std::vector<protocol::WindowInfo>{a, b}; };
+  const auto reply = handle(R"({"type":"window_list_request"})");
+  ASSERT_EQ(reply.size(), 1u);
+  const auto windows = nlohmann::json::parse(reply[0]).at("windows");
+  ASSERT_EQ(windows.size(), 2u);
+  EXPECT_EQ(windows[0].at("id"), 2);
+  EXPECT_EQ(windows[1].at("title"), "A");
+}
+
+TEST_F(SignalingHandler, InvalidUtf8TitleLosesOnlyThatReply) {
+  protocol::WindowInfo w;
+  w.title = "caf\xe9";  // Latin-1, not UTF-8
+  handler.callbacks().windowList = [&] { return std::vector<protocol::WindowInfo>{w}; };
+  EXPECT_TRUE(handle(R"({"type":"window_list_request"})").empty());
+  EXPECT_TRUE(loggedErrorProcessing());
+  // The session carries on.
+  EXPECT_EQ(handle(R"({"type":"ping","timestamp":1})"), Texts{R"({"timestamp":1,"type":"pong"})"});
+}
+
+class SignalingBadField : public SignalingHandler, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(SignalingBadField, AbandonsTheMessage) {
+  int calls = 0;
+  recordStreamCalls();
+  handler.callbacks().windowResize = [&](std::uint32_t, std::uint32_t, std::uint32_t) { return ++calls, true; };
+  handler.callbacks().keyframeRequest = [&](std::uint8_t) { ++calls; };
+
+  EXPECT_TRUE(handle(GetParam()).empty());
+  EXPECT_TRUE(loggedErrorProcessing());
+  EXPECT_EQ(calls, 0);
+  EXPECT_TRUE(requests.empty());
+  EXPECT_TRUE(stops.empty());
+  EXPECT_FALSE(log.contains("Window resize request"));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Values, SignalingBadField,
+    ::testing::Values(R"({"type":"stream_start","windowId":"12"})", R"({"type":"stream_subscribe","windowId":null})",
+                      R"({"type":"stream_stop","streamId":null})", R"({"type":"stream_unsubscribe","streamId":[300]})",
+                      R"({"type":"window_resize","streamId":1,"windowId":2,"width":3,"height":"4"})",
+                      R"({"type":"window_resize","windowId":{}})", R"({"type":"request_keyframe","streamId":"1"})",
+                      R"({"type":"ping","timestamp":"now"})"));
+
+struct RejectCase {
+  const char* message;
+  int level;
+  const char* logLine;  // exact text, or null for any "Error processing message: " line
+};
+
+class SignalingReject : public SignalingHandler, public ::testing::WithParamInterface<RejectCase> {};
+
+TEST_P(SignalingReject, SendsNothing) {
+  const auto& c = GetParam();
+  EXPECT_TRUE(handle(c.message).empty());
+  if (c.logLine) {
+    EXPECT_TRUE(log.has(c.level, c.logLine)) << c.message;
+    EXPECT_FALSE(loggedErrorProcessing());
+  } else {
+    EXPECT_TRUE(loggedErrorProcessing()) << c.message;
+    EXPECT_FALSE(log.contains("Unknown message type"));
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Values, SignalingReject,
+    ::testing::Values(RejectCase{R"({"type":"hello")", testing::kError, nullptr},
+                      RejectCase{R"({"type":"hello"} /* c */)", testing::kError, nullptr},
+                      RejectCase{R"(["hello"])", testing::kError, nullptr},
+                      RejectCase{R"("hello")", testing::kError, nullptr},
+                      RejectCase{"42", testing::kError, nullptr},
+                      RejectCase{R"({"type":5})", testing::kError, nullptr},
+                      RejectCase{R"({"type":null})", testing::kError, nullptr},
+                      RejectCase{R"({"type":["hello"]})", testing::kError, nullptr},
+                      RejectCase{R"({"windowId":1})", testing::kWarn, "Unknown message type: 'missing'"},
+                      RejectCase{R"({"type":"Hello"})", testing::kWarn, "Unknown message type: 'Hello'"},
+                      RejectCase{R"({"type":"stream_config","streamId":1})", testing::kWarn,
+                                 "Unknown message type: 'stream_config'"},
+                      RejectCase{R"({"type":"stream_stopped","streamId":1})", testing::kWarn,
+                                 "Unknown message type: 'stream_stopped'"},
+                      // Control characters must not reach the log as they are.
+                      RejectCase{R"({"type":"a\nb\u001b[2J"})", testing::kWarn, "Unknown message type: 'a?b?[2J'"}));
+
+class SignalingIgnored : public SignalingHandler, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(SignalingIgnored, IsSilent) {
+  EXPECT_TRUE(handle(GetParam()).empty());
+  EXPECT_TRUE(log.lines().empty()) << log.lines().front().text;
+}
+
+INSTANTIATE_TEST_SUITE_P(Values, SignalingIgnored,
+                         ::testing::Values(R"({"type":"pong"})", R"({"type":"welcome","videoPort":1})",
+                                           R"({"type":"window_list","windows":[]})",
+                                           R"({"type":"stream_started"})", R"({"type":"error","code":1001})",
+                                           R"({"type":"window_resized","success":true})"));
+
+TEST_F(SignalingHandler, UnregisteredSenderGetsNothingAndCallsNothing) {
+  std::vector<std::string> connected;
+  handler.callbacks().clientConnected = [&](const std::string& address) { connected.push_back(address); };
+  recordStreamCalls();
+  const auto gone = [] { return std::shared_ptr<SignalingPeer>(); };
+
+  handler.handleMessage(R"({"type":"hello"})", gone);
+  handler.handleMessage(R"({"type":"stream_start","windowId":9})", gone);
+  handler.handleMessage(R"({"type":"stream_stop","streamId":1})", gone);
+  EXPECT_TRUE(connected.empty());
+  EXPECT_TRUE(requests.empty());
+  EXPECT_TRUE(stops.empty());
+  EXPECT_FALSE(log.contains("Received hello"));
+  // The dropped request took no stream number.
+  handle(R"({"type":"stream_start","windowId":9})");
+  EXPECT_EQ(requests, (std::vector<std::pair<std::uint32_t, std::uint8_t>>{{9, 1}}));
+}
+
+TEST_F(SignalingHandler, CallbackThrowingAnythingIsContained) {
+  handler.callbacks().streamRequest = [](std::uint32_t, std::uint8_t) -> bool { throw 42; };
+  EXPECT_TRUE(handle(R"({"type":"stream_start","windowId":1})").empty());
+  EXPECT_TRUE(log.has(testing::kError, "Error processing message: unknown exception"));
+}
+
+TEST_F(SignalingHandler, EndedSessionStopsOnlyTheStreamsItStillOwns) {
+  auto other = std::make_shared<FakePeer>("127.0.0.2");
+  bool accept = true;
+  handler.callbacks().streamRequest = [&](std::uint32_t, std::uint8_t) { return accept; };
+  handler.callbacks().streamStop = [&](std::uint8_t streamId) { stops.push_back(streamId); };
+
+  handle(R"({"type":"stream_start","windowId":1})");         // 1, ours
+  handle(R"({"type":"stream_start","windowId":2})", other);  // 2, theirs
+  accept = false;
+  handle(R"({"type":"stream_start","windowId":3})");  // 3, refused
+  accept = true;
+  handle(R"({"type":"stream_start","windowId":4})");         // 4, ours, stopped below
+  handle(R"({"type":"stream_start","windowId":5})");         // 5, ours, stopped by the other session
+  handle(R"({"type":"stream_start","windowId":6})");         // 6, ours
+  handle(R"({"type":"stream_stop","streamId":4})");
+  handle(R"({"type":"stream_stop","streamId":5})", other);
+  stops.clear();
+
+  handler.sessionEnded(peer.get());
+  EXPECT_EQ(stops, (std::vector<std::uint8_t>{1, 6}));
+  stops.clear();
+  handler.sessionEnded(peer.get());
+  EXPECT_TRUE(stops.empty());
+  handler.sessionEnded(other.get());
+  EXPECT_EQ(stops, std::vector<std::uint8_t>{2});
+}
+
+TEST_F(SignalingHandler, ForgottenSessionsStopNothing) {
+  recordStreamCalls();
+  handle(R"({"type":"stream_start","windowId":1})");
+  handler.forgetSessions();
+  handler.sessionEnded(peer.get());
+  EXPECT_TRUE(stops.empty());
+}
+
+}  // namespace
+}  // namespace parvalon::host
