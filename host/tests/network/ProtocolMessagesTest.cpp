@@ -157,6 +157,16 @@ INSTANTIATE_TEST_SUITE_P(
                       NumberCase{"18446744073709551616", 0u, 0}, NumberCase{"1e300", 0u, 0},
                       NumberCase{"-1e300", 0u, 0}));
 
+TEST(NumericReadRule, BoundaryOfTwoToTheSixtyThreeInSixtyFourBits) {
+  // Narrower reads cannot tell 2^63 from 0: its low 32 bits are zero either way.
+  EXPECT_EQ(readNumber<std::uint64_t>(parseMessage(R"({"n":9.223372036854775808e18})"), "n"), 0u);
+  EXPECT_EQ(readNumber<std::uint64_t>(parseMessage(R"({"n":-9.223372036854775808e18})"), "n"), 0u);
+  EXPECT_EQ(readNumber<std::uint64_t>(parseMessage(R"({"n":9.223372036854774784e18})"), "n"),
+            9223372036854774784u);
+  EXPECT_EQ(readNumber<std::int64_t>(parseMessage(R"({"n":-9.223372036854774784e18})"), "n"),
+            -9223372036854774784);
+}
+
 TEST(NumericReadRule, AbsentKeyReadsAsZero) {
   EXPECT_EQ(readNumber<std::uint32_t>(parseMessage(R"({"type":"ping"})"), "timestamp"), 0u);
 }
