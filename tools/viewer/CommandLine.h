@@ -1,0 +1,47 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "VideoDecoder.h"
+
+namespace parvalon::viewer {
+
+struct ViewerOptions {
+  enum class Command { Discover, List, Stream };
+  Command command = Command::Stream;
+
+  // discover
+  std::string discoverTo;  // default: the limited broadcast address
+  double discoverTimeoutS = 2.0;
+
+  // list, stream
+  std::string host;
+  std::uint16_t port = 9876;
+
+  // stream
+  std::optional<std::uint32_t> windowId;
+  std::string titleRegex;
+  std::optional<double> seconds;
+  std::optional<std::uint64_t> frames;
+  std::string snapshotPath;
+  std::string recordPath;
+  std::string audioPath;
+  std::string statsPath;
+  bool show = false;
+  VideoCodec codec = VideoCodec::H264;
+  // Drops and reopens the video connection this many seconds into the stream, as a headset
+  // recovering its channel does.
+  std::optional<double> reconnectVideoAfterS;
+};
+
+class CommandLine {
+ public:
+  static const char* usage();
+  // The options, or nothing with `error` set.
+  static std::optional<ViewerOptions> parse(const std::vector<std::string>& args, std::string& error);
+};
+
+}  // namespace parvalon::viewer
