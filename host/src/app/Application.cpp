@@ -2,8 +2,15 @@
 
 #include <algorithm>
 
+#include "capture/Base64.h"
 #include "capture/CaptureOrchestrator.h"
 #include "logging/Log.h"
+#include "network/ClientMessages.h"
+#include "network/DiscoveryResponder.h"
+#include "network/SignalingServer.h"
+#include "network/TcpAudioServer.h"
+#include "network/TcpInputServer.h"
+#include "network/TcpTransportServer.h"
 
 namespace parvalon::host {
 namespace {
@@ -18,9 +25,11 @@ const char* boolText(bool value) { return value ? "true" : "false"; }
 
 Application::Application() : Application(platform::SystemInfo::create()) {}
 
-Application::Application(std::unique_ptr<platform::SystemInfo> system, OrchestratorFactory orchestratorFactory)
+Application::Application(std::unique_ptr<platform::SystemInfo> system, OrchestratorFactory orchestratorFactory,
+                         std::uint16_t discoveryPort)
     : system_(system ? std::move(system) : platform::SystemInfo::create()),
       orchestratorFactory_(std::move(orchestratorFactory)),
+      discoveryPort_(discoveryPort),
       priorityBoost_(*system_),
       pcmBuffer_(kOpusFrameSize * kAudioChannels, kPcmReserveFrames * kOpusFrameSize * kAudioChannels) {}
 
@@ -52,6 +61,79 @@ bool Application::initialize() {
   gpuName = captureOrchestrator_->gpuName;
   vramMB = captureOrchestrator_->vramMB;
 
+  if (!startNetwork()) return false;
+  installCallbacks();
+
+  PV_LOG_INFO("Initializing discovery responder on port {}...", kDiscoveryPort);
+  discoveryResponder_ = std::make_unique<DiscoveryResponder>(discoveryHostName(), settings_.signalingPort,
+                                                             discoveryPort_);
+  if (!discoveryResponder_->start()) {
+    PV_LOG_WARN("Failed to start discovery responder - clients must connect manually");
+  }
+
+  PV_LOG_INFO("All subsystems initialized successfully");
+  PV_LOG_INFO("Signaling: ws://localhost:{}", settings_.signalingPort);
+  PV_LOG_INFO("Video:     tcp://localhost:{}", settings_.videoPort);
+  PV_LOG_INFO("Audio:     tcp://localhost:{}", settings_.audioPort);
+  PV_LOG_INFO("Input:     tcp://localhost:{}", settings_.inputPort);
+  PV_LOG_INFO("Discovery: udp://broadcast:{}", kDiscoveryPort);
+  running_ = true;
+  return true;
+}
+
+bool Application::startNetwork() {
+  const protocol::TransportPorts ports{settings_.videoPort, settings_.audioPort,
+                                       settings_.inputPort};
+  PV_LOG_INFO("Initializing signaling server on port {}...", settings_.signalingPort);
+  auto signaling = std::make_unique<SignalingServer>(settings_.signalingPort, ports);
+  const bool signalingStarted = signaling->start();
+  {
+    std::lock_guard lock(networkMutex_);
+    signalingServer_ = std::move(signaling);
+  }
+  if (!signalingStarted) {
+    PV_LOG_ERROR("Failed to start signaling server");
+    return false;
+  }
+
+  PV_LOG_INFO("Initializing TCP transport server on port {}...", settings_.videoPort);
+  auto transport = std::make_unique<TcpTransportServer>(settings_.videoPort);
+  const bool transportStarted = transport->start();
+  {
+    std::lock_guard lock(networkMutex_);
+    transportServer_ = std::move(transport);
+  }
+  if (!transportStarted) {
+    PV_LOG_ERROR("Failed to start TCP transport server");
+    return false;
+  }
+  transportServer_->setKeyframeRequestCallback([this](std::uint8_t streamId) { onKeyframeRequest(streamId); });
+
+  PV_LOG_INFO("Initializing TCP audio server on port {}...", settings_.audioPort);
+  audioServer_ = std::make_unique<TcpAudioServer>(settings_.audioPort);
+  if (!audioServer_->start()) {
+    PV_LOG_ERROR("Failed to start TCP audio server");
+    return false;
+  }
+
+  PV_LOG_INFO("Initializing TCP input server on port {}...", settings_.inputPort);
+  inputServer_ = std::make_unique<TcpInputServer>(settings_.inputPort);
+  if (!inputServer_->start()) {
+    PV_LOG_ERROR("Failed to start TCP input server");
+    return false;
+  }
+  return true;
+}
+
+void Application::installCallbacks() {
+  signalingServer_->setWindowListCallback([this] { return getWindowList(); });
+  signalingServer_->setStreamRequestCallback(
+      [this](std::uint32_t windowId, std::uint8_t streamId) { return onStreamRequest(windowId, streamId); });
+  signalingServer_->setStreamStopCallback([this](std::uint8_t streamId) { onStreamStop(streamId); });
+  signalingServer_->setKeyframeRequestCallback([this](std::uint8_t streamId) { onKeyframeRequest(streamId); });
+  signalingServer_->setClientConnectedCallback([this](const std::string& address) {
+    PV_LOG_INFO("Client connected from {} (TCP video port: {})", address, settings_.videoPort);
+  });
   captureOrchestrator_->setFrameCallback(
       [this](std::uint8_t streamId, const std::uint8_t* data, std::uint64_t size, bool isKeyframe) {
         onEncodedFrame(streamId, data, size, isKeyframe);
@@ -60,10 +142,8 @@ bool Application::initialize() {
       [this](std::uint8_t streamId, std::uint32_t width, std::uint32_t height) {
         handleResolutionChange(streamId, width, height);
       });
-
-  PV_LOG_INFO("All subsystems initialized successfully");
-  running_ = true;
-  return true;
+  transportServer_->setFeedbackCallback(
+      [this](const protocol::ClientFeedback& feedback) { onClientFeedback(feedback); });
 }
 
 void Application::update() {
@@ -71,6 +151,8 @@ void Application::update() {
     captureOrchestrator_->update();
     releaseEndedClientStreams();
   }
+  if (signalingServer_) signalingServer_->poll();
+  if (transportServer_) transportServer_->poll();
 }
 
 void Application::releaseEndedClientStreams() {
@@ -100,9 +182,26 @@ void Application::shutdown() {
   PV_LOG_INFO("Shutting down application...");
   running_ = false;
   audioStreamAssigned_ = false;
+  // Capture threads may still deliver frames until the orchestrator stops: each server is
+  // stopped first (a blocked video write gives up), then released under networkMutex_, and
+  // the frame path drops what arrives after that.
+  if (transportServer_) {
+    transportServer_->stop();
+    std::lock_guard lock(networkMutex_);
+    transportServer_.reset();
+  }
+  if (signalingServer_) {
+    signalingServer_->stop();
+    std::lock_guard lock(networkMutex_);
+    signalingServer_.reset();
+  }
   if (captureOrchestrator_) {
     captureOrchestrator_->shutdown();
     captureOrchestrator_.reset();
+  }
+  if (discoveryResponder_) {
+    discoveryResponder_->stop();
+    discoveryResponder_.reset();
   }
   PV_LOG_INFO("Application shutdown complete");
 }
@@ -164,13 +263,62 @@ void Application::onStreamStop(std::uint8_t streamId) {
 
 void Application::onEncodedFrame(std::uint8_t streamId, const std::uint8_t* data, std::uint64_t size,
                                  bool isKeyframe) {
-  (void)data;
-  (void)size;
+  std::lock_guard network(networkMutex_);
+  if (!transportServer_) return;  // shutting down: the transport is gone
+  if (isKeyframe) {
+    std::lock_guard lock(stateMutex_);
+    sendStreamConfigIfDue(streamId);
+  }
+  transportServer_->sendVideoFrame(streamId, data, static_cast<std::size_t>(size), isKeyframe);
   ++frameCounter_;
   if (isKeyframe) ++keyframeCounter_;
   if (frameCounter_ % 360 == 0) {
     PV_LOG_INFO("Stream {} stats: {} frames, {} keyframes sent", streamId, frameCounter_, keyframeCounter_);
   }
+}
+
+void Application::sendStreamConfigIfDue(std::uint8_t streamId) {
+  const auto sent = streamConfigSent_.find(streamId);
+  if (sent == streamConfigSent_.end() || sent->second) return;  // dashboard stream, or already sent
+  const auto sets = captureOrchestrator_->getParameterSets(streamId);
+  if (!sets.valid) return;  // the next key frame tries again
+  std::uint32_t width = 0;
+  std::uint32_t height = 0;
+  captureOrchestrator_->getStreamResolution(streamId, width, height);
+  const auto window = streamWindows_.find(streamId);
+  protocol::StreamConfig config;
+  config.windowId = window != streamWindows_.end() ? window->second : 0;
+  config.streamId = streamId;
+  config.width = width;
+  config.height = height;
+  config.sps = encodeBase64(sets.sps);
+  config.pps = encodeBase64(sets.pps);
+  config.targetBitrate = settings_.targetBitrate;
+  config.targetFps = settings_.targetFps;
+  PV_LOG_INFO("Sending stream_config for stream {}: {}x{}, SPS={}B, PPS={}B", streamId, width, height,
+              sets.sps.size(), sets.pps.size());
+  if (signalingServer_) signalingServer_->sendStreamConfig(config);
+  sent->second = true;
+}
+
+void Application::onKeyframeRequest(std::uint8_t streamId) {
+  if (captureOrchestrator_) captureOrchestrator_->requestKeyframe(streamId);
+}
+
+void Application::onClientFeedback(const protocol::ClientFeedback& feedback) {
+  const auto change = congestion_.onFeedback(feedback.rttMs, feedback.decodeTimeMs, settings_.targetBitrate);
+  if (!change || !captureOrchestrator_) return;
+  // The stream numbers are collected under the state lock and the orchestrator is called after
+  // it: the frame path holds the orchestrator's lock while it takes the state lock.
+  std::vector<std::uint8_t> streams;
+  {
+    std::lock_guard lock(stateMutex_);
+    for (const auto& entry : streamWindows_) streams.push_back(entry.first);
+  }
+  for (const auto streamId : streams) {
+    captureOrchestrator_->updateStreamBitrate(streamId, change->bitrateKbps, change->maxBitrateKbps);
+  }
+  congestion_.committed(change->bitrateKbps);
 }
 
 void Application::handleResolutionChange(std::uint8_t streamId, std::uint32_t width, std::uint32_t height) {
@@ -193,7 +341,7 @@ bool Application::applySettings(std::uint32_t targetBitrateKbps, std::uint32_t m
   settings_.targetBitrate = targetBitrateKbps;
   settings_.maxBitrate = maxBitrateKbps;
   settings_.targetFps = fps;
-  currentBitrateKbps_ = targetBitrateKbps;
+  congestion_.setCurrent(targetBitrateKbps);
   if (captureOrchestrator_) {
     captureOrchestrator_->setBitrate(targetBitrateKbps, maxBitrateKbps);
     captureOrchestrator_->setTargetFps(fps);
@@ -246,7 +394,9 @@ std::vector<protocol::WindowInfo> Application::getWindowList() {
   return captureOrchestrator_ ? captureOrchestrator_->getAvailableWindows() : std::vector<protocol::WindowInfo>{};
 }
 
-bool Application::isClientConnected() const { return false; }
+bool Application::isClientConnected() const {
+  return signalingServer_ && signalingServer_->getClientCount() != 0;
+}
 
 std::string Application::discoveryHostName() {
   const std::string name = system_->hostName();

@@ -10,27 +10,40 @@
 
 #include <vector>
 
+#include "app/CongestionControl.h"
 #include "app/PcmFrameBatcher.h"
 #include "app/Settings.h"
 #include "app/StreamPriorityBoost.h"
+#include "network/DiscoveryMessages.h"
 #include "network/WindowInfo.h"
 #include "platform/SystemInfo.h"
+
+namespace parvalon::protocol {
+struct ClientFeedback;
+}
 
 namespace parvalon::host {
 
 class CaptureOrchestrator;
+class DiscoveryResponder;
+class SignalingServer;
+class TcpAudioServer;
+class TcpInputServer;
+class TcpTransportServer;
 
 // Owns every subsystem of the host, brings them up and down in order and wires their
 // callbacks. Created, driven and destroyed by the process entry on the main thread.
 class Application {
  public:
-  static constexpr std::uint16_t kDiscoveryPort = 9877;
+  static constexpr std::uint16_t kDiscoveryPort = protocol::kDiscoveryPort;
   static constexpr const char* kFallbackHostName = "Parvalon Host";
 
   Application();
   // Tests pass a fake system and an orchestrator factory (null: the real ones).
   using OrchestratorFactory = std::function<std::unique_ptr<CaptureOrchestrator>()>;
-  explicit Application(std::unique_ptr<platform::SystemInfo> system, OrchestratorFactory orchestratorFactory = {});
+  // `discoveryPort` is the UDP port the responder binds (tests pass 0 for a free one).
+  explicit Application(std::unique_ptr<platform::SystemInfo> system, OrchestratorFactory orchestratorFactory = {},
+                       std::uint16_t discoveryPort = kDiscoveryPort);
   ~Application();
   Application(const Application&) = delete;
   Application& operator=(const Application&) = delete;
@@ -58,6 +71,8 @@ class Application {
   bool onStreamRequest(std::uint32_t windowId, std::uint8_t streamId);
   void onStreamStop(std::uint8_t streamId);
   void onEncodedFrame(std::uint8_t streamId, const std::uint8_t* data, std::uint64_t size, bool isKeyframe);
+  void onClientFeedback(const protocol::ClientFeedback& feedback);
+  void onKeyframeRequest(std::uint8_t streamId);
   // Client streams currently registered (stream -> window).
   std::unordered_map<std::uint8_t, std::uint32_t> clientStreams();
 
@@ -77,11 +92,26 @@ class Application {
   // Makes streamId the audio stream when none is assigned and audio is capturing.
   void assignAudioStream(std::uint8_t streamId);
   std::string discoveryHostName();
+  bool startNetwork();
+  void installCallbacks();
+  // Broadcasts the stream's decoder configuration when it has not been sent since the stream
+  // started or changed size. Called with stateMutex_ held.
+  void sendStreamConfigIfDue(std::uint8_t streamId);
 
   Settings settings_;
   std::unique_ptr<platform::SystemInfo> system_;
   OrchestratorFactory orchestratorFactory_;
   std::unique_ptr<CaptureOrchestrator> captureOrchestrator_;
+  std::unique_ptr<SignalingServer> signalingServer_;
+  std::unique_ptr<TcpTransportServer> transportServer_;
+  std::unique_ptr<TcpAudioServer> audioServer_;
+  std::unique_ptr<TcpInputServer> inputServer_;
+  std::unique_ptr<DiscoveryResponder> discoveryResponder_;
+  std::uint16_t discoveryPort_;
+  // Guards signalingServer_ and transportServer_ against release during shutdown while the
+  // orchestrator's capture threads still deliver frames; taken by those threads (inside the
+  // orchestrator's lock, before stateMutex_) and by shutdown.
+  std::mutex networkMutex_;
   StreamPriorityBoost priorityBoost_;
 
   PcmFrameBatcher pcmBuffer_;
@@ -94,7 +124,7 @@ class Application {
   std::mutex stateMutex_;
   std::unordered_map<std::uint8_t, bool> streamConfigSent_;
   std::unordered_map<std::uint8_t, std::uint32_t> streamWindows_;
-  std::atomic<std::uint32_t> currentBitrateKbps_{0};
+  CongestionControl congestion_;
 
   // Statistics of the encoded-frame path; serialised by the orchestrator's lock.
   std::uint64_t frameCounter_ = 0;

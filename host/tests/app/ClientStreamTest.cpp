@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "FreePortSettings.h"
 #include "LogCapture.h"
 #include "app/Application.h"
 #include "capture/CaptureOrchestrator.h"
@@ -33,6 +34,7 @@ class ClientStreamTest : public ::testing::Test {
     const char* old = std::getenv("XDG_DATA_HOME");
     if (old) oldXdg_ = old;
     ::setenv("XDG_DATA_HOME", root_.c_str(), 1);
+    ports_ = test::writeSettingsWithFreePorts(root_);
     for (const auto handle : {kWindowA, kWindowB, kWindowC}) {
       fakes::FakeWindowSystem::Window w;
       w.handle = handle;
@@ -46,7 +48,7 @@ class ClientStreamTest : public ::testing::Test {
     app_ = std::make_unique<Application>(std::move(system), [this] {
       return std::make_unique<CaptureOrchestrator>(windows_, sources_, testing::FakeEncoder::factory(journal_),
                                                    [] { return std::vector<EncoderType>{EncoderType::Software}; });
-    });
+    }, 0);
     ASSERT_TRUE(app_->initialize());
   }
   void TearDown() override {
@@ -58,6 +60,7 @@ class ClientStreamTest : public ::testing::Test {
   test::LogCapture log_;
   fs::path root_;
   std::optional<std::string> oldXdg_;
+  test::HostPorts ports_;
   std::shared_ptr<fakes::FakeWindowSystem> windows_ = std::make_shared<fakes::FakeWindowSystem>();
   std::shared_ptr<fakes::FakeCaptureSourceFactory> sources_ = std::make_shared<fakes::FakeCaptureSourceFactory>();
   std::shared_ptr<testing::FakeEncoderJournal> journal_ = std::make_shared<testing::FakeEncoderJournal>();
