@@ -10,8 +10,15 @@
 namespace parvalon::protocol {
 
 inline constexpr std::uint16_t kDiscoveryPort = 9877;
-inline constexpr std::string_view kDiscoveryRequestMagic = "PARVALON_DISCOVER";
-inline constexpr std::string_view kDiscoveryReplyMagic = "PARVALON_HOST";
+// The views point into inline arrays, not string literals: a literal is a separate object in
+// every translation unit, and clang 14 then folds begin() to its own copy while end() comes from
+// the copy the linker kept, so begin()..end() spans unrelated memory.
+inline constexpr char kDiscoveryRequestMagicText[] = "PARVALON_DISCOVER";
+inline constexpr char kDiscoveryReplyMagicText[] = "PARVALON_HOST";
+inline constexpr std::string_view kDiscoveryRequestMagic{kDiscoveryRequestMagicText,
+                                                         sizeof(kDiscoveryRequestMagicText) - 1};
+inline constexpr std::string_view kDiscoveryReplyMagic{kDiscoveryReplyMagicText,
+                                                       sizeof(kDiscoveryReplyMagicText) - 1};
 inline constexpr std::size_t kDiscoveryMaxDatagram = 1023;
 inline constexpr const char* kUnknownClientName = "Unknown";
 
