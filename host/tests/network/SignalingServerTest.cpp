@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <sys/socket.h>
-#include <sys/time.h>
 
 #include <atomic>
 #include <chrono>
@@ -12,12 +10,11 @@
 
 #include <boost/asio/connect.hpp>
 #include <boost/asio/ip/tcp.hpp>
-#include <boost/beast/core/buffers_to_string.hpp>
-#include <boost/beast/core/flat_buffer.hpp>
 #include <boost/beast/websocket.hpp>
 #include <nlohmann/json.hpp>
 
 #include "fakes/LogCapture.h"
+#include "fakes/WsTestClient.h"
 #include "network/SignalingServer.h"
 
 namespace parvalon::host {
@@ -43,39 +40,7 @@ bool waitFor(F condition, std::chrono::milliseconds limit = 3000ms) {
   return condition();
 }
 
-void setReceiveTimeout(int fd, std::chrono::milliseconds timeout) {
-  timeval tv{};
-  tv.tv_sec = static_cast<time_t>(timeout.count() / 1000);
-  tv.tv_usec = static_cast<suseconds_t>((timeout.count() % 1000) * 1000);
-  ::setsockopt(fd, SOL_SOCKET, SO_RCVTIMEO, &tv, sizeof(tv));
-}
-
-// A blocking WebSocket client whose reads give up after a time-out instead of hanging.
-class WsClient {
- public:
-  explicit WsClient(std::uint16_t port) : ws_(io_) {
-    ws_.next_layer().connect(tcp::endpoint(asio::ip::make_address("127.0.0.1"), port));
-    setReceiveTimeout(ws_.next_layer().native_handle(), 3000ms);
-    ws_.handshake("127.0.0.1", "/");
-  }
-  void send(const std::string& text) { ws_.write(asio::buffer(text)); }
-  std::optional<std::string> read() {
-    beast::flat_buffer buffer;
-    beast::error_code ec;
-    ws_.read(buffer, ec);
-    if (ec) return std::nullopt;
-    return beast::buffers_to_string(buffer.data());
-  }
-  void closeWithFrame() { ws_.close(websocket::close_code::normal); }
-  void dropConnection() {
-    beast::error_code ec;
-    ws_.next_layer().close(ec);
-  }
-
- private:
-  asio::io_context io_;
-  websocket::stream<tcp::socket> ws_;
-};
+using WsClient = testing::WsTestClient;
 
 class SignalingServerTest : public ::testing::Test {
  protected:

@@ -1,0 +1,264 @@
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <optional>
+#include <thread>
+
+#include <boost/asio/connect.hpp>
+#include <boost/asio/ip/tcp.hpp>
+#include <boost/asio/read.hpp>
+#include <boost/asio/write.hpp>
+#include <nlohmann/json.hpp>
+
+#include "FreePortSettings.h"
+#include "LogCapture.h"
+#include "app/Application.h"
+#include "capture/CaptureOrchestrator.h"
+#include "fakes/FakeCaptureSource.h"
+#include "fakes/FakeSystemInfo.h"
+#include "fakes/FakeWindowSystem.h"
+#include "fakes/WsTestClient.h"
+#include "network/ClientMessages.h"
+#include "network/PacketHeaders.h"
+#include "orchestrator/FakeEncoder.h"
+
+namespace fs = std::filesystem;
+namespace asio = boost::asio;
+using tcp = asio::ip::tcp;
+using namespace std::chrono_literals;
+using nlohmann::json;
+
+namespace parvalon::host {
+namespace {
+
+constexpr std::uint32_t kWindow = 0x2001;
+
+template <class F>
+bool waitFor(F condition, std::chrono::milliseconds limit = 3000ms) {
+  const auto end = std::chrono::steady_clock::now() + limit;
+  while (std::chrono::steady_clock::now() < end) {
+    if (condition()) return true;
+    std::this_thread::sleep_for(5ms);
+  }
+  return condition();
+}
+
+// A raw client of the video channel: reads whole packets with a time-out.
+class VideoClient {
+ public:
+  explicit VideoClient(std::uint16_t port) : socket_(io_) {
+    socket_.connect(tcp::endpoint(asio::ip::make_address("127.0.0.1"), port));
+    timeval tv{3, 0};
+    ::setsockopt(socket_.native_handle(), SOL_SOCKET, SO_RCVTIMEO, &tv, sizeof(tv));
+  }
+  struct Packet {
+    protocol::VideoPacketHeader header;
+    std::vector<std::uint8_t> payload;
+  };
+  std::optional<Packet> read() {
+    std::array<std::uint8_t, protocol::kVideoPacketHeaderBytes> head{};
+    boost::system::error_code ec;
+    asio::read(socket_, asio::buffer(head), ec);
+    if (ec) return std::nullopt;
+    Packet p;
+    p.header = *protocol::decodeVideoPacketHeader(head);
+    p.payload.resize(p.header.length - 16);
+    asio::read(socket_, asio::buffer(p.payload), ec);
+    if (ec) return std::nullopt;
+    return p;
+  }
+  void send(const std::vector<std::uint8_t>& bytes) { asio::write(socket_, asio::buffer(bytes)); }
+
+ private:
+  asio::io_context io_;
+  tcp::socket socket_;
+};
+
+// A real Application with its real servers on free ports, over fakes of the desktop and encoder.
+class ApplicationNetworkTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    root_ = fs::temp_directory_path() / ("parvalon-appnet-" + std::to_string(::getpid()) + "-" +
+                                         ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(root_);
+    if (const char* old = std::getenv("XDG_DATA_HOME")) oldXdg_ = old;
+    ::setenv("XDG_DATA_HOME", root_.c_str(), 1);
+    fakes::FakeWindowSystem::Window w;
+    w.handle = kWindow;
+    w.title = "pattern";
+    w.rect = platform::WindowRect{0, 0, 640, 480};
+    windows_->addWindow(w);
+    sources_->sourceSize = {640, 480};
+  }
+  void TearDown() override {
+    app_.reset();
+    if (oldXdg_) ::setenv("XDG_DATA_HOME", oldXdg_->c_str(), 1); else ::unsetenv("XDG_DATA_HOME");
+    fs::remove_all(root_);
+  }
+  std::unique_ptr<Application> makeApp() {
+    return std::make_unique<Application>(std::make_unique<test::FakeSystemInfo>(), [this] {
+      return std::make_unique<CaptureOrchestrator>(windows_, sources_, testing::FakeEncoder::factory(journal_),
+                                                   [] { return std::vector<EncoderType>{EncoderType::Software}; });
+    }, 0);
+  }
+  void startApp() {
+    ports_ = test::writeSettingsWithFreePorts(root_);
+    app_ = makeApp();
+    ASSERT_TRUE(app_->initialize());
+  }
+  // Subscribes to the window over signaling and returns the stream number.
+  int subscribe(testing::WsTestClient& ws) {
+    ws.send(R"({"type":"stream_start","windowId":8193})");
+    const auto reply = ws.read();
+    if (!reply) return -1;
+    const auto j = json::parse(*reply);
+    return j.at("type") == "stream_started" ? j.at("streamId").get<int>() : -1;
+  }
+  std::shared_ptr<fakes::FakeCaptureControl> source() { return sources_->sources().back(); }
+
+  test::LogCapture log_;
+  fs::path root_;
+  std::optional<std::string> oldXdg_;
+  test::HostPorts ports_;
+  std::shared_ptr<fakes::FakeWindowSystem> windows_ = std::make_shared<fakes::FakeWindowSystem>();
+  std::shared_ptr<fakes::FakeCaptureSourceFactory> sources_ = std::make_shared<fakes::FakeCaptureSourceFactory>();
+  std::shared_ptr<testing::FakeEncoderJournal> journal_ = std::make_shared<testing::FakeEncoderJournal>();
+  std::unique_ptr<Application> app_;
+};
+
+TEST_F(ApplicationNetworkTest, WelcomeAnnouncesTheConfiguredPorts) {
+  startApp();
+  testing::WsTestClient ws(ports_.signaling);
+  ws.send(R"({"type":"hello","clientName":"test"})");
+  const auto welcome = json::parse(ws.read().value());
+  EXPECT_EQ(welcome.at("videoPort"), ports_.video);
+  EXPECT_EQ(welcome.at("audioPort"), ports_.audio);
+  EXPECT_EQ(welcome.at("inputPort"), ports_.input);
+  EXPECT_TRUE(waitFor([&] { return log_.count("info|Client connected from 127.0.0.1 (TCP video port: " +
+                                              std::to_string(ports_.video) + ")") == 1; }));
+  EXPECT_TRUE(app_->isClientConnected());
+}
+
+TEST_F(ApplicationNetworkTest, FirstKeyFrameBringsOneStreamConfigToEveryClientThenThePackets) {
+  startApp();
+  testing::WsTestClient requester(ports_.signaling);
+  testing::WsTestClient bystander(ports_.signaling);
+  VideoClient video(ports_.video);
+  const int streamId = subscribe(requester);
+  ASSERT_EQ(streamId, 1);
+  // The video connection is registered on the io thread; give it a moment before frames flow.
+  ASSERT_TRUE(waitFor([&] {
+    for (const auto& line : log_.lines()) {
+      if (line.rfind("info|TCP client connected from 127.0.0.1:", 0) == 0) return true;
+    }
+    return false;
+  }));
+  for (int i = 0; i < 3; ++i) ASSERT_TRUE(source()->pushFilledFrame(10, 20, 30));
+  app_->handleResolutionChange(1, 640, 480);  // asks for a fresh configuration with the next key frame
+  ASSERT_TRUE(source()->pushFilledFrame(10, 20, 30));
+
+  const std::string config =
+      R"({"codec":"video/avc","height":480,"pps":"aO4=","sps":"Z00=","streamId":1,"targetBitrate":20000,)"
+      R"("targetFps":72,"type":"stream_config","width":640,"windowId":8193})";
+  EXPECT_EQ(bystander.read(), config);  // the bystander never said hello and still hears it
+  EXPECT_EQ(requester.read(), config);
+  EXPECT_EQ(requester.read(), config);  // again after the size change, and only then
+  EXPECT_EQ(log_.count("info|Sending stream_config for stream 1: 640x480, SPS=2B, PPS=2B"), 2);
+
+  std::vector<std::uint8_t> frameTypes;
+  std::vector<std::uint16_t> sequences;
+  for (int i = 0; i < 4; ++i) {
+    const auto packet = video.read();
+    ASSERT_TRUE(packet) << "packet " << i;
+    EXPECT_EQ(packet->header.common.streamId, 1);
+    frameTypes.push_back(packet->header.frameType);
+    sequences.push_back(packet->header.common.sequence);
+  }
+  EXPECT_EQ(frameTypes, (std::vector<std::uint8_t>{1, 3, 3, 1}));
+  EXPECT_EQ(sequences, (std::vector<std::uint16_t>{0, 1, 2, 3}));
+}
+
+TEST_F(ApplicationNetworkTest, HeadsetThatDisconnectsStopsItsStream) {
+  startApp();
+  {
+    testing::WsTestClient ws(ports_.signaling);
+    ASSERT_EQ(subscribe(ws), 1);
+    EXPECT_EQ(app_->clientStreams().size(), 1u);
+    ws.dropConnection();
+  }
+  // The signaling handlers also run on the main thread's poll, as in the host's loop.
+  ASSERT_TRUE(waitFor([&] {
+    app_->update();
+    return app_->clientStreams().empty();
+  }));
+  EXPECT_EQ(log_.count("info|Stopped capture for stream 1"), 1);
+  EXPECT_TRUE(source()->stopped());
+}
+
+TEST_F(ApplicationNetworkTest, CongestedFeedbackLowersClientStreamsOncePerSecond) {
+  startApp();
+  testing::WsTestClient ws(ports_.signaling);
+  ASSERT_EQ(subscribe(ws), 1);
+  VideoClient video(ports_.video);
+  protocol::ClientFeedback feedback;
+  feedback.rttMs = 80;
+  // First feedback starts the clock; the next ones within the second change nothing.
+  for (int i = 0; i < 5; ++i) {
+    video.send(protocol::encodeFeedbackMessage(feedback));
+    std::this_thread::sleep_for(100ms);
+  }
+  EXPECT_EQ(log_.count("warning|Network congestion (RTT=80ms, decode=0ms), reducing bitrate 20000 -> 16000 kbps"), 0);
+  std::this_thread::sleep_for(600ms);
+  video.send(protocol::encodeFeedbackMessage(feedback));
+  ASSERT_TRUE(waitFor([&] {
+    app_->update();
+    return log_.count("warning|Network congestion (RTT=80ms, decode=0ms), reducing bitrate 20000 -> 16000 kbps") == 1;
+  }));
+  ASSERT_TRUE(waitFor([&] {
+    const auto bitrates = journal_->instance(0).bitrates;
+    return !bitrates.empty() && bitrates.back() == std::make_pair(16000u, 24000u);
+  }));
+}
+
+TEST_F(ApplicationNetworkTest, SignalingPortInUseAbortsBeforeTheOtherServers) {
+  asio::io_context io;
+  tcp::acceptor holder(io, tcp::endpoint(tcp::v4(), 0), false);
+  test::writeSettingsWithFreePorts(root_);
+  // Move the signaling port onto the held one.
+  json settings = json::parse(std::ifstream(root_ / "Parvalon" / "settings.json"));
+  settings["signalingPort"] = holder.local_endpoint().port();
+  std::ofstream(root_ / "Parvalon" / "settings.json") << settings.dump();
+  app_ = makeApp();
+  EXPECT_FALSE(app_->initialize());
+  EXPECT_EQ(log_.count("error|Failed to start signaling server"), 1);
+  for (const auto& line : log_.lines()) {
+    EXPECT_EQ(line.find("Initializing TCP"), std::string::npos) << line;
+    EXPECT_EQ(line.find("Initializing discovery"), std::string::npos) << line;
+  }
+}
+
+TEST_F(ApplicationNetworkTest, ShutdownWithFramesStillFlowingDropsThemSafely) {
+  startApp();
+  testing::WsTestClient ws(ports_.signaling);
+  ASSERT_EQ(subscribe(ws), 1);
+  VideoClient video(ports_.video);
+  std::atomic<bool> stop{false};
+  auto control = source();
+  std::thread pusher([&] {
+    for (int i = 0; i < 2000 && !stop.load(); ++i) {
+      if (!control->pushFilledFrame(1, 2, 3)) break;
+    }
+  });
+  std::this_thread::sleep_for(50ms);
+  app_->shutdown();
+  stop = true;
+  pusher.join();
+  EXPECT_EQ(log_.count("info|Application shutdown complete"), 1);
+}
+
+}  // namespace
+}  // namespace parvalon::host
