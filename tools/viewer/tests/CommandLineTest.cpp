@@ -1,0 +1,82 @@
+#include <gtest/gtest.h>
+
+#include "CommandLine.h"
+
+namespace parvalon::viewer {
+namespace {
+
+std::optional<ViewerOptions> parse(std::vector<std::string> args, std::string* errorOut = nullptr) {
+  std::string error;
+  auto o = CommandLine::parse(args, error);
+  if (errorOut) *errorOut = error;
+  return o;
+}
+
+TEST(ViewerCommandLine, DiscoverDefaultsToTheLimitedBroadcast) {
+  const auto o = parse({"discover"});
+  ASSERT_TRUE(o);
+  EXPECT_EQ(o->command, ViewerOptions::Command::Discover);
+  EXPECT_EQ(o->discoverTo, "255.255.255.255");
+  EXPECT_DOUBLE_EQ(o->discoverTimeoutS, 2.0);
+  const auto local = parse({"discover", "--to", "127.0.0.1", "--timeout", "0.5"});
+  ASSERT_TRUE(local);
+  EXPECT_EQ(local->discoverTo, "127.0.0.1");
+  EXPECT_DOUBLE_EQ(local->discoverTimeoutS, 0.5);
+}
+
+TEST(ViewerCommandLine, StreamReadsEveryOption) {
+  const auto o = parse({"stream", "--host", "127.0.0.1", "--port", "9000", "--window", "0x2a00004", "--frames", "90",
+                        "--snapshot", "s.png", "--record", "r.h264", "--audio", "a.wav", "--stats", "st.json", "--show",
+                        "--codec", "hevc", "--reconnect-video-after", "1.5"});
+  ASSERT_TRUE(o);
+  EXPECT_EQ(o->host, "127.0.0.1");
+  EXPECT_EQ(o->port, 9000);
+  EXPECT_EQ(o->windowId, 0x2a00004u);
+  EXPECT_EQ(o->frames, 90u);
+  EXPECT_FALSE(o->seconds);
+  EXPECT_EQ(o->snapshotPath, "s.png");
+  EXPECT_EQ(o->recordPath, "r.h264");
+  EXPECT_EQ(o->audioPath, "a.wav");
+  EXPECT_EQ(o->statsPath, "st.json");
+  EXPECT_TRUE(o->show);
+  EXPECT_EQ(o->codec, VideoCodec::Hevc);
+  EXPECT_EQ(o->reconnectVideoAfterS, 1.5);
+  const auto decimal = parse({"stream", "--host", "h", "--window", "44040196", "--seconds", "3"});
+  ASSERT_TRUE(decimal);
+  EXPECT_EQ(decimal->windowId, 44040196u);
+  EXPECT_EQ(decimal->port, 9876);
+  EXPECT_EQ(decimal->seconds, 3.0);
+  EXPECT_EQ(decimal->codec, VideoCodec::H264);
+}
+
+struct BadCase {
+  std::vector<std::string> args;
+  const char* errorFragment;
+};
+
+class ViewerCommandLineRejects : public ::testing::TestWithParam<BadCase> {};
+
+TEST_P(ViewerCommandLineRejects, WithAReason) {
+  std::string error;
+  EXPECT_FALSE(parse(GetParam().args, &error));
+  EXPECT_NE(error.find(GetParam().errorFragment), std::string::npos) << error;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ViewerCommandLineRejects,
+    ::testing::Values(BadCase{{}, "no command"}, BadCase{{"play"}, "unknown command"},
+                      BadCase{{"list"}, "needs --host"}, BadCase{{"stream", "--host", "h"}, "exactly one"},
+                      BadCase{{"stream", "--host", "h", "--window", "1", "--title", "x"}, "exactly one"},
+                      BadCase{{"stream", "--host", "h", "--window", "4294967296"}, "bad --window"},
+                      BadCase{{"stream", "--host", "h", "--window", "12abc"}, "bad --window"},
+                      BadCase{{"stream", "--host", "h", "--title", "(("}, "bad --title"},
+                      BadCase{{"stream", "--host", "h", "--window", "1", "--seconds", "0"}, "bad --seconds"},
+                      BadCase{{"stream", "--host", "h", "--window", "1", "--seconds", "2", "--frames", "3"}, "exclude"},
+                      BadCase{{"stream", "--host", "h", "--window", "1", "--codec", "vp9"}, "bad --codec"},
+                      BadCase{{"list", "--host", "h", "--port", "65536"}, "bad --port"},
+                      BadCase{{"list", "--host"}, "needs a value"},
+                      BadCase{{"discover", "--host", "h"}, "unknown option"},
+                      BadCase{{"list", "--host", "h", "--show"}, "unknown option"}));
+
+}  // namespace
+}  // namespace parvalon::viewer
