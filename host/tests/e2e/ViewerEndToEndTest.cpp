@@ -1,0 +1,196 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+
+#include <nlohmann/json.hpp>
+#include <stb/stb_image.h>
+
+#include "ChildProcess.h"
+#include "HostProcess.h"
+#include "PatternStamp.h"
+
+namespace fs = std::filesystem;
+using namespace std::chrono_literals;
+
+namespace parvalon::host {
+namespace {
+
+constexpr const char* kTitle = "Parvalon E2E Pattern";
+
+std::string hexText(const std::string& prefix, std::uint32_t v) {
+  char text[16];
+  std::snprintf(text, sizeof text, "%x", v);
+  return prefix + text;
+}
+
+fs::path binary(const char* relative) { return fs::path(PARVALON_BINARY_DIR) / relative; }
+fs::path viewerBinary() { return binary("tools/viewer/parvalon-viewer"); }
+
+// One host and one pattern window for the whole suite: starting them is the slow part.
+class ViewerEndToEnd : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    if (std::getenv("DISPLAY") == nullptr) return;
+    folder_ = fs::temp_directory_path() / ("parvalon-e2e-" + std::to_string(::getpid()));
+    fs::remove_all(folder_);
+    fs::create_directories(folder_);
+    pattern_ = new test::ChildProcess(binary("tools/testpattern/parvalon-testpattern"),
+                                      {"--title", kTitle, "--width", "640", "--height", "360"}, folder_ / "pattern.txt");
+    host_ = new test::HostProcess(folder_ / "host");
+    if (!pattern_->start() || !pattern_->waitForOutput("parvalon-testpattern window", 10s)) return;
+    if (!host_->start() || !host_->waitForLog("Application initialized, entering main loop...")) return;
+    ready_ = true;
+  }
+  static void TearDownTestSuite() {
+    if (host_ != nullptr) {
+      host_->signal(SIGTERM);
+      host_->wait();
+    }
+    delete host_;
+    delete pattern_;
+    host_ = nullptr;
+    pattern_ = nullptr;
+    fs::remove_all(folder_);
+  }
+  void SetUp() override {
+    ASSERT_NE(std::getenv("DISPLAY"), nullptr) << "needs the virtual desktop (scripts/test.sh)";
+    ASSERT_TRUE(ready_) << (host_ ? host_->output() : std::string());
+  }
+
+  // Runs the viewer to its end (bounded); its exit code and output.
+  static std::pair<std::optional<int>, std::string> viewer(const std::vector<std::string>& args, const char* name,
+                                                           std::chrono::milliseconds timeout = 40s) {
+    test::ChildProcess v(viewerBinary(), args, folder_ / (std::string(name) + ".txt"));
+    if (!v.start()) return {std::nullopt, "could not start the viewer"};
+    auto code = v.wait(timeout);
+    return {code, v.output()};
+  }
+
+  static nlohmann::json readJson(const fs::path& path) {
+    std::ifstream in(path);
+    return nlohmann::json::parse(in, nullptr, false);
+  }
+
+  static std::size_t countInLog(const std::string& text) {
+    const std::string log = host_->output();  // the console is written line by line
+    std::size_t n = 0;
+    for (auto at = log.find(text); at != std::string::npos; at = log.find(text, at + 1)) ++n;
+    return n;
+  }
+
+  static inline fs::path folder_;
+  static inline test::ChildProcess* pattern_ = nullptr;
+  static inline test::HostProcess* host_ = nullptr;
+  static inline bool ready_ = false;
+};
+
+TEST_F(ViewerEndToEnd, DiscoveryOverLoopbackNamesTheSignalingPort) {
+  const auto [code, out] = viewer({"discover", "--to", "127.0.0.1", "--timeout", "1"}, "discover");
+  EXPECT_EQ(code, 0) << out;
+  EXPECT_NE(out.find("127.0.0.1  name=\""), std::string::npos) << out;
+  EXPECT_NE(out.find("signalingPort=9876"), std::string::npos) << out;
+  EXPECT_TRUE(host_->waitForLog("Discovery request from 127.0.0.1 (parvalon-viewer)", 2s)) << host_->log();
+}
+
+TEST_F(ViewerEndToEnd, ListShowsThePatternWithItsIconAndSize) {
+  const auto [code, out] = viewer({"list", "--host", "127.0.0.1"}, "list");
+  EXPECT_EQ(code, 0) << out;
+  const auto line = out.find(std::string("\"") + kTitle + "\"");
+  ASSERT_NE(line, std::string::npos) << out;
+  const std::string rest = out.substr(line, out.find('\n', line) - line);
+  EXPECT_NE(rest.find("process=parvalon-testpattern"), std::string::npos) << rest;
+  EXPECT_NE(rest.find("size=640x360"), std::string::npos) << rest;
+  EXPECT_NE(rest.find("icon=yes"), std::string::npos) << rest;
+}
+
+TEST_F(ViewerEndToEnd, ThreeSecondStreamMatchesThePatternAndStopsCleanly) {
+  const auto snapshot = folder_ / "stream.png";
+  const auto stats = folder_ / "stream.json";
+  const std::size_t stopsBefore = countInLog("Stream stop request for stream");
+  const auto [code, out] = viewer({"stream", "--host", "127.0.0.1", "--title", kTitle, "--seconds", "3", "--snapshot",
+                                   snapshot.string(), "--stats", stats.string()},
+                                  "stream");
+  ASSERT_EQ(code, 0) << out;
+  const auto s = readJson(stats);
+  ASSERT_TRUE(s.is_object()) << out;
+  EXPECT_EQ(s["width"], 640);
+  EXPECT_EQ(s["height"], 360);
+  // The pattern draws 60 frames a second: three seconds give well over a hundred pictures.
+  EXPECT_GT(s["frames"].get<int>(), 90) << s.dump();
+  EXPECT_GE(s["keyFrames"].get<int>(), 1);
+  EXPECT_EQ(s["decodeErrors"], 0);
+  EXPECT_EQ(s["streamStopped"], true);
+  EXPECT_GT(s["latencyMs"]["samples"].get<int>(), 90);
+  EXPECT_GT(s["latencyMs"]["p50"].get<double>(), 0.0);
+  EXPECT_LT(s["latencyMs"]["p50"].get<double>(), 200.0) << s.dump();
+
+  // The host's log file is written behind the events: wait for the lines, bounded.
+  const std::uint32_t windowId = s["windowId"];
+  const std::string streamId = std::to_string(s["streamId"].get<int>());
+  EXPECT_TRUE(host_->waitForLog(hexText("Stream subscribe request for window ", windowId), 5s));
+  EXPECT_TRUE(host_->waitForLog("Sending stream_config: streamId=" + streamId + ", 640x360", 5s)) << host_->log();
+  EXPECT_TRUE(host_->waitForLog("Stream stop request for stream " + streamId, 5s));
+  EXPECT_EQ(countInLog("Stream stop request for stream"), stopsBefore + 1);
+
+  int w = 0, h = 0, n = 0;
+  unsigned char* px = stbi_load(snapshot.c_str(), &w, &h, &n, 3);
+  ASSERT_NE(px, nullptr);
+  EXPECT_EQ(w, 640);
+  EXPECT_EQ(h, 360);
+  for (std::size_t i = 0; i < testpattern::kPatches.size(); ++i) {
+    const int x = testpattern::patchLeft(i) + testpattern::kPatchSize / 2;
+    const int y = testpattern::kPatchY + testpattern::kPatchSize / 2;
+    const unsigned char* p = px + (static_cast<std::size_t>(y) * 640 + x) * 3;
+    const auto want = testpattern::kPatches[i];
+    EXPECT_NEAR(p[0], want.r, 16) << "patch " << i;
+    EXPECT_NEAR(p[1], want.g, 16) << "patch " << i;
+    EXPECT_NEAR(p[2], want.b, 16) << "patch " << i;
+  }
+  stbi_image_free(px);
+}
+
+TEST_F(ViewerEndToEnd, ReconnectedVideoChannelAsksForAKeyFrameAndDecodesAgain) {
+  const auto stats = folder_ / "reconnect.json";
+  const auto [code, out] = viewer({"stream", "--host", "127.0.0.1", "--title", kTitle, "--seconds", "4",
+                                   "--reconnect-video-after", "1.5", "--stats", stats.string()},
+                                  "reconnect");
+  ASSERT_EQ(code, 0) << out;
+  const auto s = readJson(stats);
+  EXPECT_EQ(s["videoReconnects"], 1);
+  EXPECT_GE(s["keyframeRequests"].get<int>(), 1) << s.dump();
+  // 2.5 s remain after the reconnect at 60 pictures a second.
+  EXPECT_GT(s["framesAfterReconnect"].get<int>(), 60) << s.dump();
+  EXPECT_GE(s["keyFrames"].get<int>(), 2);
+  // Pictures that lost their references are skipped, not decoded into errors.
+  EXPECT_EQ(s["decodeErrors"], 0);
+  EXPECT_NE(out.find("Asked for a key frame of stream"), std::string::npos) << out;
+}
+
+TEST_F(ViewerEndToEnd, KilledViewerStopsItsStreamAndTheNextViewerIsServed) {
+  test::ChildProcess doomed(viewerBinary(), {"stream", "--host", "127.0.0.1", "--title", kTitle, "--seconds", "30"},
+                            folder_ / "doomed.txt");
+  ASSERT_TRUE(doomed.start());
+  ASSERT_TRUE(doomed.waitForOutput("stream_config for stream", 15s)) << doomed.output();
+  const std::string out = doomed.output();
+  const auto at = out.find("stream_config for stream ");
+  const int streamId = std::atoi(out.c_str() + at + std::string("stream_config for stream ").size());
+  std::this_thread::sleep_for(500ms);
+  doomed.kill(SIGKILL);
+  EXPECT_FALSE(doomed.wait(5s).has_value());  // ended by the signal, not by itself
+  EXPECT_TRUE(host_->waitForLog("Stopped capture for stream " + std::to_string(streamId), 10s)) << host_->log();
+
+  const auto stats = folder_ / "after-kill.json";
+  const auto [code, next] = viewer({"stream", "--host", "127.0.0.1", "--title", kTitle, "--seconds", "2", "--stats",
+                                    stats.string()},
+                                   "after-kill");
+  ASSERT_EQ(code, 0) << next;
+  const auto s = readJson(stats);
+  EXPECT_NE(s["streamId"], streamId);
+  EXPECT_GT(s["frames"].get<int>(), 30);
+  EXPECT_EQ(s["decodeErrors"], 0);
+}
+
+}  // namespace
+}  // namespace parvalon::host
