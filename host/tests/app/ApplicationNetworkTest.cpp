@@ -21,6 +21,7 @@
 #include "fakes/FakeCaptureSource.h"
 #include "fakes/FakeSystemInfo.h"
 #include "fakes/FakeWindowSystem.h"
+#include "fakes/VideoTestClient.h"
 #include "fakes/WsTestClient.h"
 #include "network/ClientMessages.h"
 #include "network/PacketHeaders.h"
@@ -47,36 +48,7 @@ bool waitFor(F condition, std::chrono::milliseconds limit = 3000ms) {
   return condition();
 }
 
-// A raw client of the video channel: reads whole packets with a time-out.
-class VideoClient {
- public:
-  explicit VideoClient(std::uint16_t port) : socket_(io_) {
-    socket_.connect(tcp::endpoint(asio::ip::make_address("127.0.0.1"), port));
-    timeval tv{3, 0};
-    ::setsockopt(socket_.native_handle(), SOL_SOCKET, SO_RCVTIMEO, &tv, sizeof(tv));
-  }
-  struct Packet {
-    protocol::VideoPacketHeader header;
-    std::vector<std::uint8_t> payload;
-  };
-  std::optional<Packet> read() {
-    std::array<std::uint8_t, protocol::kVideoPacketHeaderBytes> head{};
-    boost::system::error_code ec;
-    asio::read(socket_, asio::buffer(head), ec);
-    if (ec) return std::nullopt;
-    Packet p;
-    p.header = *protocol::decodeVideoPacketHeader(head);
-    p.payload.resize(p.header.length - 16);
-    asio::read(socket_, asio::buffer(p.payload), ec);
-    if (ec) return std::nullopt;
-    return p;
-  }
-  void send(const std::vector<std::uint8_t>& bytes) { asio::write(socket_, asio::buffer(bytes)); }
-
- private:
-  asio::io_context io_;
-  tcp::socket socket_;
-};
+using VideoClient = testing::VideoTestClient;
 
 // A real Application with its real servers on free ports, over fakes of the desktop and encoder.
 class ApplicationNetworkTest : public ::testing::Test {

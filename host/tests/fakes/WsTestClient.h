@@ -1,8 +1,5 @@
 #pragma once
 
-#include <sys/socket.h>
-#include <sys/time.h>
-
 #include <chrono>
 #include <optional>
 #include <string>
@@ -14,25 +11,38 @@
 
 namespace parvalon::host::testing {
 
-// A blocking WebSocket client on 127.0.0.1 whose reads give up after a time-out instead of hanging.
+// A WebSocket client on 127.0.0.1 whose reads give up after a time-out instead of hanging.
+// (Asio's synchronous reads ignore SO_RCVTIMEO, so a read runs asynchronously for a bounded time.)
 class WsTestClient {
  public:
   explicit WsTestClient(std::uint16_t port, std::chrono::milliseconds readTimeout = std::chrono::seconds(3))
-      : ws_(io_) {
+      : ws_(io_), readTimeout_(readTimeout) {
     namespace asio = boost::asio;
     ws_.next_layer().connect(asio::ip::tcp::endpoint(asio::ip::make_address("127.0.0.1"), port));
-    timeval tv{};
-    tv.tv_sec = static_cast<time_t>(readTimeout.count() / 1000);
-    tv.tv_usec = static_cast<suseconds_t>((readTimeout.count() % 1000) * 1000);
-    ::setsockopt(ws_.next_layer().native_handle(), SOL_SOCKET, SO_RCVTIMEO, &tv, sizeof(tv));
     ws_.handshake("127.0.0.1", "/");
   }
   void send(const std::string& text) { ws_.write(boost::asio::buffer(text)); }
+  // The next message, or nullopt when the connection failed or nothing came in time (the
+  // connection is then closed: a read abandoned half-way cannot be resumed).
   std::optional<std::string> read() {
+    if (broken_) return std::nullopt;
     boost::beast::flat_buffer buffer;
-    boost::beast::error_code ec;
-    ws_.read(buffer, ec);
-    if (ec) return std::nullopt;
+    bool done = false;
+    boost::beast::error_code result;
+    ws_.async_read(buffer, [&](const boost::beast::error_code& ec, std::size_t) {
+      result = ec;
+      done = true;
+    });
+    io_.restart();
+    io_.run_for(readTimeout_);
+    if (!done) {
+      broken_ = true;
+      dropConnection();
+      io_.restart();
+      io_.run_for(std::chrono::seconds(1));  // lets the cancelled read finish
+      return std::nullopt;
+    }
+    if (result) return std::nullopt;
     return boost::beast::buffers_to_string(buffer.data());
   }
   void closeWithFrame() { ws_.close(boost::beast::websocket::close_code::normal); }
@@ -44,6 +54,8 @@ class WsTestClient {
  private:
   boost::asio::io_context io_;
   boost::beast::websocket::stream<boost::asio::ip::tcp::socket> ws_;
+  std::chrono::milliseconds readTimeout_;
+  bool broken_ = false;
 };
 
 }  // namespace parvalon::host::testing

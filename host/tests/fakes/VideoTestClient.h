@@ -1,0 +1,80 @@
+#pragma once
+
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <array>
+#include <chrono>
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+#include "network/PacketHeaders.h"
+
+namespace parvalon::host::testing {
+
+// A headset's video channel on 127.0.0.1: reads whole packets, each within a time-out.
+class VideoTestClient {
+ public:
+  struct Packet {
+    std::array<std::uint8_t, protocol::kVideoPacketHeaderBytes> raw{};
+    protocol::VideoPacketHeader header;
+    std::vector<std::uint8_t> payload;
+  };
+
+  explicit VideoTestClient(std::uint16_t port) : fd_(::socket(AF_INET, SOCK_STREAM, 0)) {
+    sockaddr_in sa{};
+    sa.sin_family = AF_INET;
+    sa.sin_port = htons(port);
+    sa.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    connected_ = ::connect(fd_, reinterpret_cast<sockaddr*>(&sa), sizeof(sa)) == 0;
+  }
+  ~VideoTestClient() { ::close(fd_); }
+  VideoTestClient(const VideoTestClient&) = delete;
+  VideoTestClient& operator=(const VideoTestClient&) = delete;
+
+  bool connected() const { return connected_; }
+
+  std::optional<Packet> read(std::chrono::milliseconds timeout = std::chrono::seconds(3)) {
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    Packet p;
+    if (!readExact(p.raw.data(), p.raw.size(), deadline)) return std::nullopt;
+    p.header = *protocol::decodeVideoPacketHeader(p.raw);
+    p.payload.resize(p.header.length - 16);
+    if (!readExact(p.payload.data(), p.payload.size(), deadline)) return std::nullopt;
+    return p;
+  }
+  // True when no packet arrives within `quiet` once what was already queued has drained.
+  bool fallsSilent(std::chrono::milliseconds quiet) {
+    for (int i = 0; i < 1000; ++i) {
+      if (!read(quiet)) return true;
+    }
+    return false;
+  }
+  bool send(const std::vector<std::uint8_t>& bytes) {
+    return ::send(fd_, bytes.data(), bytes.size(), MSG_NOSIGNAL) == static_cast<ssize_t>(bytes.size());
+  }
+
+ private:
+  bool readExact(std::uint8_t* out, std::size_t size, std::chrono::steady_clock::time_point deadline) {
+    std::size_t got = 0;
+    while (got < size) {
+      const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+      if (left.count() <= 0) return false;
+      pollfd pfd{fd_, POLLIN, 0};
+      if (::poll(&pfd, 1, static_cast<int>(left.count())) <= 0) return false;
+      const ssize_t n = ::recv(fd_, out + got, size - got, 0);
+      if (n <= 0) return false;
+      got += static_cast<std::size_t>(n);
+    }
+    return true;
+  }
+
+  int fd_;
+  bool connected_ = false;
+};
+
+}  // namespace parvalon::host::testing

@@ -1,0 +1,217 @@
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <optional>
+#include <thread>
+
+#include <boost/asio/ip/tcp.hpp>
+#include <boost/asio/read.hpp>
+#include <boost/asio/write.hpp>
+#include <nlohmann/json.hpp>
+
+#include "HostProcess.h"
+#include "PatternStamp.h"
+#include "app/FreePortSettings.h"
+#include "capture/Base64.h"
+#include "capture/TestPatternProcess.h"
+#include "encode/TestDecoder.h"
+#include "fakes/VideoTestClient.h"
+#include "fakes/WsTestClient.h"
+#include "network/ClientMessages.h"
+#include "network/PacketHeaders.h"
+
+namespace fs = std::filesystem;
+namespace asio = boost::asio;
+using tcp = asio::ip::tcp;
+using namespace std::chrono_literals;
+using nlohmann::json;
+
+namespace parvalon::host {
+namespace {
+
+using VideoChannel = testing::VideoTestClient;
+
+std::optional<json> readJson(testing::WsTestClient& ws) {
+  const auto text = ws.read();
+  if (!text) return std::nullopt;
+  return json::parse(*text);
+}
+
+// The real host on the virtual desktop, streaming the test pattern to a hand-made client.
+class FirstStreamTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    if (!std::getenv("DISPLAY")) GTEST_SKIP() << "needs the virtual desktop (scripts/test.sh starts it)";
+    root_ = fs::temp_directory_path() / ("parvalon-first-stream-" + std::to_string(::getpid()));
+    fs::remove_all(root_);
+    ports_ = test::writeSettingsWithFreePorts(root_);
+    pattern_.emplace(std::vector<std::string>{"--title", "First Stream Pattern", "--width", "640", "--height",
+                                              "360", "--fps", "30"});
+    ASSERT_NE(pattern_->window(), 0u);
+    host_.emplace(root_);
+    host_->setEnv("XDG_DATA_HOME", root_.string());
+    ASSERT_TRUE(host_->start());
+    ASSERT_TRUE(host_->waitForLog("Application initialized, entering main loop")) << host_->output();
+  }
+  void TearDown() override {
+    if (host_) {
+      host_->signal(SIGTERM);
+      EXPECT_EQ(host_->wait(), 0) << host_->output();
+    }
+    host_.reset();
+    pattern_.reset();
+    fs::remove_all(root_);
+  }
+
+  fs::path root_;
+  test::HostPorts ports_;
+  std::optional<testing::TestPatternProcess> pattern_;
+  std::optional<test::HostProcess> host_;
+};
+
+TEST_F(FirstStreamTest, StreamsThePatternDecodablyAndStopsOnRequest) {
+  testing::WsTestClient ws(ports_.signaling);
+  ws.send(R"({"type":"hello"})");
+  const auto welcome = readJson(ws);
+  ASSERT_TRUE(welcome);
+  EXPECT_EQ(welcome->at("videoPort"), ports_.video);
+
+  ws.send(R"({"type":"window_list_request"})");
+  const auto list = readJson(ws);
+  ASSERT_TRUE(list);
+  bool listed = false;
+  for (const auto& w : list->at("windows")) listed |= w.at("id") == pattern_->window();
+  EXPECT_TRUE(listed) << list->dump();
+
+  VideoChannel video(ports_.video);
+  ASSERT_TRUE(host_->waitForLog("TCP client connected from 127.0.0.1:"));
+  ws.send(json{{"type", "stream_start"}, {"windowId", pattern_->window()}}.dump());
+  const auto started = readJson(ws);
+  ASSERT_TRUE(started);
+  ASSERT_EQ(started->at("type"), "stream_started") << started->dump();
+  const int streamId = started->at("streamId");
+
+  const auto config = readJson(ws);
+  ASSERT_TRUE(config);
+  EXPECT_EQ(config->at("type"), "stream_config");
+  EXPECT_EQ(config->at("codec"), "video/avc");
+  EXPECT_EQ(config->at("streamId"), streamId);
+  EXPECT_EQ(config->at("windowId"), pattern_->window());
+  EXPECT_EQ(config->at("width"), 640);
+  EXPECT_EQ(config->at("height"), 360);
+  const auto sps = decodeBase64(config->at("sps").get<std::string>());
+  ASSERT_TRUE(sps && !sps->empty());
+  EXPECT_EQ((*sps)[0] & 0x1F, 7);  // an SPS NAL unit, without start code
+
+  testing::TestDecoder decoder(false);
+  std::vector<testing::DecodedPicture> pictures;
+  std::uint32_t lastTimestamp = 0;
+  for (int i = 0; i < 30; ++i) {
+    const auto packet = video.read();
+    ASSERT_TRUE(packet) << "packet " << i;
+    const auto& h = packet->header;
+    EXPECT_EQ(packet->raw[4], 1);  // version
+    EXPECT_EQ(packet->raw[5], 1);  // video
+    EXPECT_EQ(packet->raw[6], streamId);
+    EXPECT_EQ(packet->raw[7], 1);  // flags
+    EXPECT_EQ(h.common.sequence, i);
+    EXPECT_EQ(h.frameType, i == 0 ? 1 : 3);
+    EXPECT_EQ(packet->raw[17], 0);
+    EXPECT_EQ(packet->raw[18], 1);
+    EXPECT_EQ(packet->raw[19], 0);
+    if (i > 0) {
+      EXPECT_GT(static_cast<std::int32_t>(h.timestamp - lastTimestamp), 0);
+    }
+    lastTimestamp = h.timestamp;
+    for (auto& p : decoder.decode(packet->payload.data(), packet->payload.size())) pictures.push_back(std::move(p));
+  }
+  ASSERT_FALSE(pictures.empty());
+  const auto& picture = pictures.back();
+  EXPECT_EQ(picture.width, 640);
+  EXPECT_EQ(picture.height, 368);  // padded to the encoder's 16-pixel grid
+  ASSERT_FALSE(picture.bgra.empty());
+  for (std::size_t i = 0; i < testpattern::kPatches.size(); ++i) {
+    const int x = testpattern::patchLeft(i) + testpattern::kPatchSize / 2;
+    const int y = testpattern::kPatchY + testpattern::kPatchSize / 2;
+    const std::uint8_t* px = &picture.bgra[(static_cast<std::size_t>(y) * picture.width + x) * 4];
+    const auto& want = testpattern::kPatches[i];
+    EXPECT_NEAR(px[2], want.r, 8) << "patch " << i;
+    EXPECT_NEAR(px[1], want.g, 8) << "patch " << i;
+    EXPECT_NEAR(px[0], want.b, 8) << "patch " << i;
+  }
+
+  // RTT 80 ms twice, more than a second apart: the host lowers the bitrate once.
+  protocol::ClientFeedback feedback;
+  feedback.rttMs = 80;
+  video.send(protocol::encodeFeedbackMessage(feedback));
+  std::this_thread::sleep_for(1100ms);
+  video.send(protocol::encodeFeedbackMessage(feedback));
+  EXPECT_TRUE(host_->waitForLog("reducing bitrate 20000 -> 16000 kbps", 5s));
+
+  ws.send(json{{"type", "stream_stop"}, {"streamId", streamId}}.dump());
+  const auto stopped = readJson(ws);
+  ASSERT_TRUE(stopped);
+  EXPECT_EQ(stopped->dump(), json({{"streamId", streamId}, {"type", "stream_stopped"}}).dump());
+  EXPECT_TRUE(video.fallsSilent(700ms));
+}
+
+TEST_F(FirstStreamTest, ResizedWindowGetsANewConfigurationAndKeepsDecoding) {
+  testing::WsTestClient ws(ports_.signaling);
+  VideoChannel video(ports_.video);
+  ASSERT_TRUE(host_->waitForLog("TCP client connected from 127.0.0.1:"));
+  ws.send(json{{"type", "stream_start"}, {"windowId", pattern_->window()}}.dump());
+  ASSERT_TRUE(readJson(ws));                     // stream_started
+  const auto first = readJson(ws);               // stream_config 640x360
+  ASSERT_TRUE(first);
+  EXPECT_EQ(first->at("width"), 640);
+
+  const auto resize = "xdotool windowsize " + std::to_string(pattern_->window()) + " 800 480";
+  ASSERT_EQ(std::system(resize.c_str()), 0);
+  const auto second = readJson(ws);
+  ASSERT_TRUE(second) << "no stream_config after the resize";
+  EXPECT_EQ(second->at("type"), "stream_config");
+  EXPECT_EQ(second->at("width"), 800);
+  EXPECT_EQ(second->at("height"), 480);
+
+  // The packets after the new key frame decode at the new size.
+  testing::TestDecoder decoder(false);
+  int decodedAtNewSize = 0;
+  for (int i = 0; i < 120 && decodedAtNewSize < 3; ++i) {
+    const auto packet = video.read();
+    ASSERT_TRUE(packet);
+    for (const auto& p : decoder.decode(packet->payload.data(), packet->payload.size())) {
+      if (p.width == 800 && p.height == 480) ++decodedAtNewSize;
+    }
+  }
+  EXPECT_GE(decodedAtNewSize, 3);
+}
+
+TEST_F(FirstStreamTest, ClosingTheSignalingConnectionOrTheWindowEndsTheStream) {
+  {
+    testing::WsTestClient ws(ports_.signaling);
+    ws.send(json{{"type", "stream_start"}, {"windowId", pattern_->window()}}.dump());
+    const auto started = readJson(ws);
+    ASSERT_TRUE(started);
+    ASSERT_EQ(started->at("streamId"), 1);
+    ASSERT_TRUE(host_->waitForLog("Sending stream_config for stream 1"));
+    ws.dropConnection();
+  }
+  EXPECT_TRUE(host_->waitForLog("Stopped capture for stream 1", 5s)) << host_->log();
+
+  testing::WsTestClient ws(ports_.signaling);
+  ws.send(json{{"type", "stream_start"}, {"windowId", pattern_->window()}}.dump());
+  const auto started = readJson(ws);
+  ASSERT_TRUE(started);
+  EXPECT_EQ(started->at("streamId"), 2);
+  ASSERT_TRUE(host_->waitForLog("Sending stream_config for stream 2"));
+  pattern_->terminate();  // the window goes away under the capture
+  EXPECT_TRUE(host_->waitForLog("Captured window was closed", 5s));
+  EXPECT_TRUE(host_->waitForLog("Stream 2 ended: its capture session is gone", 5s)) << host_->log();
+}
+
+}  // namespace
+}  // namespace parvalon::host
