@@ -167,7 +167,11 @@ TEST_P(DecodePath, CropsAndConvertsWithTheSignalledMatrixAndRange) {
 
 INSTANTIATE_TEST_SUITE_P(Signalled, DecodePath,
                          ::testing::Values(Colourimetry{1, false}, Colourimetry{1, true}, Colourimetry{6, false},
-                                           Colourimetry{6, true}));
+                                           Colourimetry{6, true}),
+                         [](const ::testing::TestParamInfo<Colourimetry>& info) {
+                           return std::string(info.param.matrix == 1 ? "Bt709" : "Bt601") +
+                                  (info.param.fullRange ? "Full" : "Limited");
+                         });
 
 TEST(DecodePathStamp, ReadsEachNewStampOnce) {
   const Colourimetry c{6, false};
