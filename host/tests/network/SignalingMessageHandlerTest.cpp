@@ -95,7 +95,7 @@ TEST_F(SignalingHandler, HelloWithExtraFieldsGetsTheSameWelcome) {
 
 TEST(SignalingHandlerPorts, WelcomeAnnouncesTheConfiguredPorts) {
   SignalingMessageHandler moved(protocol::TransportPorts{19944, 19945, 19946});
-  auto peer = std::make_shared<FakePeer>("10.0.0.7");
+  auto peer = std::make_shared<FakePeer>("127.0.0.1");
   moved.handleMessage(R"({"type":"hello"})", [peer] { return peer; });
   EXPECT_EQ(peer->sent(),
             Texts{R"({"audioPort":19945,"hostName":"Parvalon Host","hostVersion":"1.0.5","inputPort":19946,)"

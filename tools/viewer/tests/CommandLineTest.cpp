@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "CommandLine.h"
+#include "DiscoveryClient.h"
 
 namespace parvalon::viewer {
 namespace {
@@ -16,7 +17,8 @@ TEST(ViewerCommandLine, DiscoverDefaultsToTheLimitedBroadcast) {
   const auto o = parse({"discover"});
   ASSERT_TRUE(o);
   EXPECT_EQ(o->command, ViewerOptions::Command::Discover);
-  EXPECT_EQ(o->discoverTo, "255.255.255.255");
+  // Real networks need the broadcast default; tests only ever send to 127.0.0.1.
+  EXPECT_EQ(o->discoverTo, kDiscoveryBroadcastAddress);
   EXPECT_DOUBLE_EQ(o->discoverTimeoutS, 2.0);
   const auto local = parse({"discover", "--to", "127.0.0.1", "--timeout", "0.5"});
   ASSERT_TRUE(local);
