@@ -17,6 +17,7 @@
 #include <boost/beast/websocket.hpp>
 
 #include "logging/Log.h"
+#include "network/ListeningAcceptor.h"
 #include "network/SignalingMessageHandler.h"
 
 namespace parvalon::host {
@@ -149,12 +150,7 @@ class WebSocketSession : public SignalingPeer, public std::enable_shared_from_th
 
 bool SignalingServerImpl::start() {
   try {
-    const tcp::endpoint endpoint(tcp::v4(), port);
-    acceptor.open(endpoint.protocol());
-    acceptor.set_option(asio::socket_base::reuse_address(true));
-    acceptor.bind(endpoint);
-    acceptor.listen(asio::socket_base::max_listen_connections);
-    boundPort = acceptor.local_endpoint().port();
+    boundPort = openListeningAcceptor(acceptor, port);
     running = true;
     doAccept();
     ioThread = std::thread([this] { io.run(); });

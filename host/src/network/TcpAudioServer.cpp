@@ -11,6 +11,7 @@
 #include <boost/asio/steady_timer.hpp>
 
 #include "logging/Log.h"
+#include "network/ListeningAcceptor.h"
 #include "network/PacketHeaders.h"
 #include "network/SocketWrite.h"
 
@@ -123,12 +124,7 @@ bool TcpAudioServer::start() {
   auto& d = *impl_;
   if (d.running.load()) return true;
   try {
-    const tcp::endpoint endpoint(tcp::v4(), d.port);
-    d.acceptor.open(endpoint.protocol());
-    d.acceptor.set_option(asio::socket_base::reuse_address(true));
-    d.acceptor.bind(endpoint);
-    d.acceptor.listen(asio::socket_base::max_listen_connections);
-    d.boundPort = d.acceptor.local_endpoint().port();
+    d.boundPort = openListeningAcceptor(d.acceptor, d.port);
     d.running = true;
     // The first accept is queued before the thread starts so that only the io thread touches
     // the acceptor from here on.

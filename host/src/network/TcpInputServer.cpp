@@ -13,6 +13,7 @@
 #include <boost/asio/steady_timer.hpp>
 
 #include "logging/Log.h"
+#include "network/ListeningAcceptor.h"
 #include "network/FramedReader.h"
 
 namespace parvalon::host {
@@ -176,12 +177,7 @@ bool TcpInputServer::start() {
   auto& d = *impl_;
   if (d.running.load()) return true;
   try {
-    const tcp::endpoint endpoint(tcp::v4(), d.port);
-    d.acceptor.open(endpoint.protocol());
-    d.acceptor.set_option(asio::socket_base::reuse_address(true));
-    d.acceptor.bind(endpoint);
-    d.acceptor.listen(asio::socket_base::max_listen_connections);
-    d.boundPort = d.acceptor.local_endpoint().port();
+    d.boundPort = openListeningAcceptor(d.acceptor, d.port);
     d.running = true;
     d.doAccept();
     d.ioThread = std::thread([&d] { d.runIo(); });

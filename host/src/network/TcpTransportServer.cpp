@@ -17,6 +17,7 @@
 #include <boost/asio/strand.hpp>
 
 #include "logging/Log.h"
+#include "network/ListeningAcceptor.h"
 #include "network/FramedReader.h"
 #include "network/PacketHeaders.h"
 #include "network/SocketWrite.h"
@@ -223,12 +224,7 @@ TcpTransportServer::~TcpTransportServer() { stop(); }
 bool TcpTransportServer::start() {
   auto& d = *impl_;
   try {
-    const tcp::endpoint endpoint(tcp::v4(), d.port);
-    d.acceptor.open(endpoint.protocol());
-    d.acceptor.set_option(asio::socket_base::reuse_address(true));
-    d.acceptor.bind(endpoint);
-    d.acceptor.listen(asio::socket_base::max_listen_connections);
-    d.boundPort = d.acceptor.local_endpoint().port();
+    d.boundPort = openListeningAcceptor(d.acceptor, d.port);
     d.running = true;
     d.doAccept();
     d.ioThread = std::thread([&d] { d.runIo(); });
