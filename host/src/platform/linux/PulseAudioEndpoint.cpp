@@ -103,6 +103,7 @@ void PulseAudioEndpoint::StreamDeleter::operator()(pa_stream* stream) const { pa
 
 PulseAudioEndpoint::~PulseAudioEndpoint() { close(); }
 
+// The event is a condition variable of ours; making it cannot fail.
 bool PulseAudioEndpoint::createEvent() {
   std::lock_guard lock(eventMutex_);
   eventSignalled_ = false;

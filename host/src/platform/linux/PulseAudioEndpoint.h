@@ -7,7 +7,6 @@
 #include <functional>
 #include <memory>
 #include <mutex>
-#include <string>
 
 #include "platform/AudioEndpoint.h"
 
