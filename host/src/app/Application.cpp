@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "audio/AudioCapture.h"
+#include "audio/OpusAudioEncoder.h"
 #include "capture/Base64.h"
 #include "capture/CaptureOrchestrator.h"
 #include "logging/Log.h"
@@ -26,15 +28,19 @@ const char* boolText(bool value) { return value ? "true" : "false"; }
 Application::Application() : Application(platform::SystemInfo::create()) {}
 
 Application::Application(std::unique_ptr<platform::SystemInfo> system, OrchestratorFactory orchestratorFactory,
-                         std::uint16_t discoveryPort)
+                         std::uint16_t discoveryPort, AudioCaptureFactory audioCaptureFactory)
     : system_(system ? std::move(system) : platform::SystemInfo::create()),
       orchestratorFactory_(std::move(orchestratorFactory)),
+      audioCaptureFactory_(std::move(audioCaptureFactory)),
       discoveryPort_(discoveryPort),
       priorityBoost_(*system_),
       pcmBuffer_(kOpusFrameSize * kAudioChannels, kPcmReserveFrames * kOpusFrameSize * kAudioChannels) {}
 
 Application::~Application() {
   if (running_.load()) shutdown();
+  // After a failed start the capture thread may still run: it must end before the encoder,
+  // the audio server and the PCM buffer it uses are released.
+  releaseAudio();
 }
 
 bool Application::initialize() {
@@ -61,6 +67,8 @@ bool Application::initialize() {
   gpuName = captureOrchestrator_->gpuName;
   vramMB = captureOrchestrator_->vramMB;
 
+  if (!initializeAudio()) PV_LOG_WARN("Audio capture not available");
+
   if (!startNetwork()) return false;
   installCallbacks();
 
@@ -79,6 +87,78 @@ bool Application::initialize() {
   PV_LOG_INFO("Discovery: udp://broadcast:{}", kDiscoveryPort);
   running_ = true;
   return true;
+}
+
+bool Application::initializeAudio() {
+  PV_LOG_INFO("Initializing audio capture...");
+  audioCapture_ = audioCaptureFactory_ ? audioCaptureFactory_() : std::make_unique<AudioCapture>();
+  AudioCaptureConfig captureConfig;
+  captureConfig.sampleRate = 48000;
+  captureConfig.channels = kAudioChannels;
+  captureConfig.bitsPerSample = 16;
+  captureConfig.loopback = true;
+  if (!audioCapture_ || !audioCapture_->initialize(captureConfig)) {
+    PV_LOG_WARN("Failed to initialize audio capture");
+    audioCapture_.reset();
+    return false;
+  }
+  opusEncoder_ = std::make_unique<OpusAudioEncoder>();
+  OpusConfig opusConfig;
+  opusConfig.sampleRate = 48000;
+  opusConfig.channels = kAudioChannels;
+  opusConfig.bitrate = 128000;
+  opusConfig.frameSize = kOpusFrameSize;
+  opusConfig.complexity = 5;
+  opusConfig.lowDelay = true;
+  if (!opusEncoder_->initialize(opusConfig)) {
+    PV_LOG_WARN("Failed to initialize Opus encoder");
+    opusEncoder_.reset();
+    audioCapture_.reset();
+    return false;
+  }
+  pcmBuffer_.clear();
+  const bool started = audioCapture_->start(
+      [this](const std::int16_t* samples, std::uint32_t frames, std::uint32_t sampleRate, std::uint32_t channels) {
+        audioPump(samples, frames, sampleRate, channels);
+      });
+  if (!started) {
+    PV_LOG_WARN("Failed to start audio capture");
+    opusEncoder_.reset();
+    audioCapture_.reset();
+    return false;
+  }
+  PV_LOG_INFO("Audio capture started");
+  return true;
+}
+
+void Application::audioPump(const std::int16_t* samples, std::uint32_t frames, std::uint32_t /*sampleRate*/,
+                            std::uint32_t channels) {
+  // Reading the assignment first orders the rest: a stream is assigned only after every server
+  // exists, and the capture is stopped before the encoder goes.
+  if (!audioStreamAssigned_.load() || !opusEncoder_ || !audioServer_) return;
+  const auto streamId = audioStreamId_.load();
+  const int frameSize = opusEncoder_->frameSize();
+  pcmBuffer_.push(samples, static_cast<std::size_t>(frames) * channels,
+                  [&](const std::int16_t* frame, std::size_t) {
+                    const auto packet = opusEncoder_->encode(frame, frameSize);
+                    if (!packet.empty()) audioServer_->sendAudioData(streamId, packet.data(), packet.size());
+                  });
+}
+
+void Application::releaseAudio() {
+  if (audioCapture_) {
+    audioCapture_->stop();
+    audioCapture_.reset();
+  }
+  if (opusEncoder_) {
+    opusEncoder_->destroy();
+    opusEncoder_.reset();
+  }
+}
+
+std::optional<std::uint8_t> Application::audioStream() const {
+  if (!audioStreamAssigned_.load()) return std::nullopt;
+  return audioStreamId_.load();
 }
 
 bool Application::startNetwork() {
@@ -181,7 +261,11 @@ void Application::releaseEndedClientStreams() {
 void Application::shutdown() {
   PV_LOG_INFO("Shutting down application...");
   running_ = false;
-  audioStreamAssigned_ = false;
+  {
+    std::lock_guard lock(audioAssignMutex_);
+    audioStreamAssigned_ = false;
+  }
+  releaseAudio();
   // Capture threads may still deliver frames until the orchestrator stops: each server is
   // stopped first (a blocked video write gives up), then released under networkMutex_, and
   // the frame path drops what arrives after that.
@@ -226,6 +310,7 @@ void Application::stopCapture(std::uint8_t streamId) {
 
 void Application::releaseStream(std::uint8_t streamId) {
   priorityBoost_.streamStopped(streamId);
+  std::lock_guard lock(audioAssignMutex_);
   if (audioStreamAssigned_.load() && audioStreamId_.load() == streamId) audioStreamAssigned_ = false;
 }
 
@@ -233,7 +318,11 @@ void Application::boostStreamingPriority(std::uint8_t streamId) { priorityBoost_
 
 void Application::assignAudioStream(std::uint8_t streamId) {
   // Audio packets carry the number of one video stream; without audio capture none is chosen.
-  (void)streamId;
+  std::lock_guard lock(audioAssignMutex_);
+  if (audioStreamAssigned_.load() || !audioCapture_ || !audioCapture_->isCapturing()) return;
+  audioStreamId_ = streamId;
+  audioStreamAssigned_ = true;
+  PV_LOG_INFO("Audio is carried by stream {}", streamId);
 }
 
 bool Application::onStreamRequest(std::uint32_t windowId, std::uint8_t streamId) {

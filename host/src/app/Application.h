@@ -5,6 +5,7 @@
 #include <functional>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <unordered_map>
 
@@ -24,8 +25,10 @@ struct ClientFeedback;
 
 namespace parvalon::host {
 
+class AudioCapture;
 class CaptureOrchestrator;
 class DiscoveryResponder;
+class OpusAudioEncoder;
 class SignalingServer;
 class TcpAudioServer;
 class TcpInputServer;
@@ -41,9 +44,11 @@ class Application {
   Application();
   // Tests pass a fake system and an orchestrator factory (null: the real ones).
   using OrchestratorFactory = std::function<std::unique_ptr<CaptureOrchestrator>()>;
-  // `discoveryPort` is the UDP port the responder binds (tests pass 0 for a free one).
+  using AudioCaptureFactory = std::function<std::unique_ptr<AudioCapture>()>;
+  // `discoveryPort` is the UDP port the responder binds (tests pass 0 for a free one); the
+  // audio factory (null: the real loopback capture) lets tests script the captured audio.
   explicit Application(std::unique_ptr<platform::SystemInfo> system, OrchestratorFactory orchestratorFactory = {},
-                       std::uint16_t discoveryPort = kDiscoveryPort);
+                       std::uint16_t discoveryPort = kDiscoveryPort, AudioCaptureFactory audioCaptureFactory = {});
   ~Application();
   Application(const Application&) = delete;
   Application& operator=(const Application&) = delete;
@@ -66,6 +71,8 @@ class Application {
   std::string getEncoderName() const;
   std::vector<protocol::WindowInfo> getWindowList();
   bool isClientConnected() const;
+  // The stream number audio packets are tagged with, when one is assigned.
+  std::optional<std::uint8_t> audioStream() const;
 
   // The client path of a stream (signaling callbacks); public so they can be driven directly.
   bool onStreamRequest(std::uint32_t windowId, std::uint8_t streamId);
@@ -92,6 +99,12 @@ class Application {
   // Makes streamId the audio stream when none is assigned and audio is capturing.
   void assignAudioStream(std::uint8_t streamId);
   std::string discoveryHostName();
+  bool initializeAudio();
+  // Capture thread: batches the device's packets into Opus frames for the audio stream.
+  void audioPump(const std::int16_t* samples, std::uint32_t frames, std::uint32_t sampleRate,
+                 std::uint32_t channels);
+  // Stops the capture thread and releases the capture and the encoder.
+  void releaseAudio();
   bool startNetwork();
   void installCallbacks();
   // Broadcasts the stream's decoder configuration when it has not been sent since the stream
@@ -101,7 +114,10 @@ class Application {
   Settings settings_;
   std::unique_ptr<platform::SystemInfo> system_;
   OrchestratorFactory orchestratorFactory_;
+  AudioCaptureFactory audioCaptureFactory_;
   std::unique_ptr<CaptureOrchestrator> captureOrchestrator_;
+  std::unique_ptr<AudioCapture> audioCapture_;
+  std::unique_ptr<OpusAudioEncoder> opusEncoder_;
   std::unique_ptr<SignalingServer> signalingServer_;
   std::unique_ptr<TcpTransportServer> transportServer_;
   std::unique_ptr<TcpAudioServer> audioServer_;
@@ -116,8 +132,11 @@ class Application {
 
   PcmFrameBatcher pcmBuffer_;
   std::atomic<bool> running_{false};
+  // Written by the stream start and stop paths (under audioAssignMutex_, so two starts cannot
+  // both claim the audio), read lock-free by the audio capture thread.
   std::atomic<std::uint8_t> audioStreamId_{0};
   std::atomic<bool> audioStreamAssigned_{false};
+  std::mutex audioAssignMutex_;
 
   // Guards streamConfigSent_, streamWindows_ and congestion-control commits; taken by the
   // signaling, video, input and capture threads and by the main thread.

@@ -14,6 +14,7 @@
 #include <boost/asio/write.hpp>
 #include <nlohmann/json.hpp>
 
+#include "ApplicationHarness.h"
 #include "FreePortSettings.h"
 #include "LogCapture.h"
 #include "app/Application.h"
@@ -36,71 +37,9 @@ using nlohmann::json;
 namespace parvalon::host {
 namespace {
 
-constexpr std::uint32_t kWindow = 0x2001;
-
-template <class F>
-bool waitFor(F condition, std::chrono::milliseconds limit = 3000ms) {
-  const auto end = std::chrono::steady_clock::now() + limit;
-  while (std::chrono::steady_clock::now() < end) {
-    if (condition()) return true;
-    std::this_thread::sleep_for(5ms);
-  }
-  return condition();
-}
-
 using VideoClient = testing::VideoTestClient;
 
-// A real Application with its real servers on free ports, over fakes of the desktop and encoder.
-class ApplicationNetworkTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    root_ = fs::temp_directory_path() / ("parvalon-appnet-" + std::to_string(::getpid()) + "-" +
-                                         ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(root_);
-    if (const char* old = std::getenv("XDG_DATA_HOME")) oldXdg_ = old;
-    ::setenv("XDG_DATA_HOME", root_.c_str(), 1);
-    fakes::FakeWindowSystem::Window w;
-    w.handle = kWindow;
-    w.title = "pattern";
-    w.rect = platform::WindowRect{0, 0, 640, 480};
-    windows_->addWindow(w);
-    sources_->sourceSize = {640, 480};
-  }
-  void TearDown() override {
-    app_.reset();
-    if (oldXdg_) ::setenv("XDG_DATA_HOME", oldXdg_->c_str(), 1); else ::unsetenv("XDG_DATA_HOME");
-    fs::remove_all(root_);
-  }
-  std::unique_ptr<Application> makeApp() {
-    return std::make_unique<Application>(std::make_unique<test::FakeSystemInfo>(), [this] {
-      return std::make_unique<CaptureOrchestrator>(windows_, sources_, testing::FakeEncoder::factory(journal_),
-                                                   [] { return std::vector<EncoderType>{EncoderType::Software}; });
-    }, 0);
-  }
-  void startApp() {
-    ports_ = test::writeSettingsWithFreePorts(root_);
-    app_ = makeApp();
-    ASSERT_TRUE(app_->initialize());
-  }
-  // Subscribes to the window over signaling and returns the stream number.
-  int subscribe(testing::WsTestClient& ws) {
-    ws.send(R"({"type":"stream_start","windowId":8193})");
-    const auto reply = ws.read();
-    if (!reply) return -1;
-    const auto j = json::parse(*reply);
-    return j.at("type") == "stream_started" ? j.at("streamId").get<int>() : -1;
-  }
-  std::shared_ptr<fakes::FakeCaptureControl> source() { return sources_->sources().back(); }
-
-  test::LogCapture log_;
-  fs::path root_;
-  std::optional<std::string> oldXdg_;
-  test::HostPorts ports_;
-  std::shared_ptr<fakes::FakeWindowSystem> windows_ = std::make_shared<fakes::FakeWindowSystem>();
-  std::shared_ptr<fakes::FakeCaptureSourceFactory> sources_ = std::make_shared<fakes::FakeCaptureSourceFactory>();
-  std::shared_ptr<testing::FakeEncoderJournal> journal_ = std::make_shared<testing::FakeEncoderJournal>();
-  std::unique_ptr<Application> app_;
-};
+class ApplicationNetworkTest : public ApplicationHarness {};
 
 TEST_F(ApplicationNetworkTest, WelcomeAnnouncesTheConfiguredPorts) {
   startApp();

@@ -16,12 +16,17 @@
 
 namespace parvalon::host::testing {
 
-// A headset's video channel on 127.0.0.1: reads whole packets, each within a time-out.
+// A headset's video channel on 127.0.0.1: reads whole packets, each within a time-out. The
+// audio channel is read the same way with readAudio.
 class VideoTestClient {
  public:
   struct Packet {
     std::array<std::uint8_t, protocol::kVideoPacketHeaderBytes> raw{};
     protocol::VideoPacketHeader header;
+    std::vector<std::uint8_t> payload;
+  };
+  struct AudioPacket {
+    protocol::AudioPacketHeader header;
     std::vector<std::uint8_t> payload;
   };
 
@@ -44,6 +49,18 @@ class VideoTestClient {
     if (!readExact(p.raw.data(), p.raw.size(), deadline)) return std::nullopt;
     p.header = *protocol::decodeVideoPacketHeader(p.raw);
     p.payload.resize(p.header.length - 16);
+    if (!readExact(p.payload.data(), p.payload.size(), deadline)) return std::nullopt;
+    return p;
+  }
+  std::optional<AudioPacket> readAudio(std::chrono::milliseconds timeout = std::chrono::seconds(3)) {
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    std::array<std::uint8_t, protocol::kAudioPacketHeaderBytes> raw{};
+    if (!readExact(raw.data(), raw.size(), deadline)) return std::nullopt;
+    AudioPacket p;
+    p.header = *protocol::decodeAudioPacketHeader(raw);
+    // The length field counts everything after itself.
+    if (p.header.length < raw.size() - 4) return std::nullopt;
+    p.payload.resize(p.header.length - (raw.size() - 4));
     if (!readExact(p.payload.data(), p.payload.size(), deadline)) return std::nullopt;
     return p;
   }

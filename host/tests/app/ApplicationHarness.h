@@ -1,0 +1,102 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include <nlohmann/json.hpp>
+
+#include "FreePortSettings.h"
+#include "LogCapture.h"
+#include "app/Application.h"
+#include "audio/AudioCapture.h"
+#include "capture/CaptureOrchestrator.h"
+#include "fakes/FakeAudioEndpoint.h"
+#include "fakes/FakeCaptureSource.h"
+#include "fakes/FakeSystemInfo.h"
+#include "fakes/FakeWindowSystem.h"
+#include "fakes/WsTestClient.h"
+#include "orchestrator/FakeEncoder.h"
+
+namespace parvalon::host {
+
+namespace fs = std::filesystem;
+using namespace std::chrono_literals;
+using nlohmann::json;
+
+inline constexpr std::uint32_t kWindow = 0x2001;
+
+template <class F>
+inline bool waitFor(F condition, std::chrono::milliseconds limit = 3000ms) {
+  const auto end = std::chrono::steady_clock::now() + limit;
+  while (std::chrono::steady_clock::now() < end) {
+    if (condition()) return true;
+    std::this_thread::sleep_for(5ms);
+  }
+  return condition();
+}
+
+// A real Application with its real servers on free ports, over fakes of the desktop, the
+// encoder and the audio device (48 kHz stereo float, scripted through audio_).
+class ApplicationHarness : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    root_ = fs::temp_directory_path() / ("parvalon-appnet-" + std::to_string(::getpid()) + "-" +
+                                         ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(root_);
+    if (const char* old = std::getenv("XDG_DATA_HOME")) oldXdg_ = old;
+    ::setenv("XDG_DATA_HOME", root_.c_str(), 1);
+    fakes::FakeWindowSystem::Window w;
+    w.handle = kWindow;
+    w.title = "pattern";
+    w.rect = platform::WindowRect{0, 0, 640, 480};
+    windows_->addWindow(w);
+    sources_->sourceSize = {640, 480};
+  }
+  void TearDown() override {
+    app_.reset();
+    if (oldXdg_) ::setenv("XDG_DATA_HOME", oldXdg_->c_str(), 1); else ::unsetenv("XDG_DATA_HOME");
+    fs::remove_all(root_);
+  }
+  std::unique_ptr<Application> makeApp() {
+    return std::make_unique<Application>(std::make_unique<test::FakeSystemInfo>(), [this] {
+      return std::make_unique<CaptureOrchestrator>(windows_, sources_, testing::FakeEncoder::factory(journal_),
+                                                   [] { return std::vector<EncoderType>{EncoderType::Software}; });
+    }, 0, [this] { return std::make_unique<AudioCapture>(std::make_unique<test::FakeAudioEndpoint>(audio_)); });
+  }
+  void startApp() {
+    ports_ = test::writeSettingsWithFreePorts(root_);
+    app_ = makeApp();
+    ASSERT_TRUE(app_->initialize());
+  }
+  // Subscribes to the window over signaling and returns the stream number.
+  int subscribe(testing::WsTestClient& ws) {
+    ws.send(R"({"type":"stream_start","windowId":8193})");
+    const auto reply = ws.read();
+    if (!reply) return -1;
+    const auto j = json::parse(*reply);
+    return j.at("type") == "stream_started" ? j.at("streamId").get<int>() : -1;
+  }
+  std::shared_ptr<fakes::FakeCaptureControl> source() { return sources_->sources().back(); }
+
+  test::LogCapture log_;
+  fs::path root_;
+  std::optional<std::string> oldXdg_;
+  test::HostPorts ports_;
+  std::shared_ptr<fakes::FakeWindowSystem> windows_ = std::make_shared<fakes::FakeWindowSystem>();
+  std::shared_ptr<fakes::FakeCaptureSourceFactory> sources_ = std::make_shared<fakes::FakeCaptureSourceFactory>();
+  std::shared_ptr<testing::FakeEncoderJournal> journal_ = std::make_shared<testing::FakeEncoderJournal>();
+  std::shared_ptr<test::FakeAudioEndpoint::Device> audio_ = std::make_shared<test::FakeAudioEndpoint::Device>();
+  std::unique_ptr<Application> app_;
+};
+
+}  // namespace parvalon::host
