@@ -41,6 +41,15 @@ std::optional<json> readJson(testing::WsTestClient& ws) {
   return json::parse(*text);
 }
 
+// The next message of `type`, skipping others (stream_config broadcasts, for instance).
+std::optional<json> readJsonOfType(testing::WsTestClient& ws, const std::string& type) {
+  for (int i = 0; i < 20; ++i) {
+    auto message = readJson(ws);
+    if (!message || message->value("type", "") == type) return message;
+  }
+  return std::nullopt;
+}
+
 // The real host on the virtual desktop, streaming the test pattern to a hand-made client.
 class FirstStreamTest : public ::testing::Test {
  protected:
@@ -211,6 +220,41 @@ TEST_F(FirstStreamTest, ClosingTheSignalingConnectionOrTheWindowEndsTheStream) {
   pattern_->terminate();  // the window goes away under the capture
   EXPECT_TRUE(host_->waitForLog("Captured window was closed", 5s));
   EXPECT_TRUE(host_->waitForLog("Stream 2 ended: its capture session is gone", 5s)) << host_->log();
+}
+
+// The audio number follows the first stream; when that stream's window closes, the next stream
+// started gets it (without that, no later stream would ever carry audio).
+TEST_F(FirstStreamTest, AudioMovesToTheNextStreamWhenTheWindowOfItsStreamCloses) {
+  if (!std::getenv("PULSE_SERVER")) GTEST_SKIP() << "needs the virtual desktop's PulseAudio";
+  ASSERT_TRUE(host_->waitForLog("Audio capture started")) << host_->log();
+  testing::TestPatternProcess second(std::vector<std::string>{"--title", "Second Pattern", "--width", "320",
+                                                              "--height", "240", "--fps", "30"});
+  ASSERT_NE(second.window(), 0u);
+  VideoChannel audio(ports_.audio);
+  ASSERT_TRUE(audio.connected());
+  ASSERT_TRUE(host_->waitForLog("TCP audio client connected from 127.0.0.1"));
+
+  testing::WsTestClient ws(ports_.signaling);
+  ws.send(json{{"type", "stream_start"}, {"windowId", pattern_->window()}}.dump());
+  ASSERT_EQ(readJsonOfType(ws, "stream_started").value().at("streamId"), 1);
+  ASSERT_TRUE(host_->waitForLog("Audio is carried by stream 1")) << host_->log();
+  // The null sink's monitor delivers its silence as samples: packets flow with nothing playing.
+  const auto first = audio.readAudio(8s);
+  ASSERT_TRUE(first) << host_->log();
+  EXPECT_EQ(first->header.common.packetType, protocol::kPacketTypeAudio);
+  EXPECT_EQ(first->header.common.streamId, 1);
+
+  pattern_->terminate();
+  ASSERT_TRUE(host_->waitForLog("Stream 1 ended: its capture session is gone", 5s)) << host_->log();
+  EXPECT_TRUE(audio.fallsSilent(500ms));  // nothing is tagged with the dead stream any more
+
+  ws.send(json{{"type", "stream_start"}, {"windowId", second.window()}}.dump());
+  ASSERT_EQ(readJsonOfType(ws, "stream_started").value().at("streamId"), 2);
+  for (int i = 0; i < 5; ++i) {
+    const auto packet = audio.readAudio(5s);
+    ASSERT_TRUE(packet) << host_->log();
+    EXPECT_EQ(packet->header.common.streamId, 2);
+  }
 }
 
 }  // namespace
