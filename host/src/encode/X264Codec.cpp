@@ -4,6 +4,7 @@
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
+#include <thread>
 
 #include <stdint.h>  // x264.h needs the C integer types first
 #include <x264.h>
@@ -93,14 +94,17 @@ bool X264Codec::open(const EncoderConfig& config) {
   p.rc.i_aq_mode = X264_AQ_VARIANCE;
   p.rc.f_aq_strength = 1.0f;
 
-  // Exactly sliceCount slices; sliced threads keep the output synchronous. With sliced threads
-  // x264 makes one slice per thread whatever i_slice_count says, so threads = slices (more
-  // threads than cores costs little: slices differ in cost and idle threads wait).
+  // Exactly sliceCount slices, output synchronous either way. With sliced threads x264 makes
+  // one slice per thread whatever i_slice_count says, so threads = slices; that only pays when
+  // every slice gets a core beside the capture thread and the X server. On fewer cores one
+  // thread encoding all slices took as long per picture (1440p: 8.5 ms both ways) for 15 % less
+  // CPU, because the slice threads only waited for each other.
   const int slices = std::clamp(config.sliceCount, 1, kMaxSlices);
+  const bool sliced = slices > 1 && std::thread::hardware_concurrency() > static_cast<unsigned>(slices);
   p.i_slice_count = slices;
   p.i_slice_count_max = slices;
-  p.b_sliced_threads = 1;
-  p.i_threads = slices;
+  p.b_sliced_threads = sliced ? 1 : 0;
+  p.i_threads = sliced ? slices : 1;
   p.i_lookahead_threads = 1;
 
   // Constant rate as the hardware encoders run it, without filler or HRD timing.
