@@ -68,7 +68,9 @@ class ApplicationHarness : public ::testing::Test {
     fs::remove_all(root_);
   }
   std::unique_ptr<Application> makeApp() {
-    return std::make_unique<Application>(std::make_unique<test::FakeSystemInfo>(), [this] {
+    auto system = std::make_unique<test::FakeSystemInfo>();
+    system_ = system.get();
+    return std::make_unique<Application>(std::move(system), [this] {
       return std::make_unique<CaptureOrchestrator>(windows_, sources_, testing::FakeEncoder::factory(journal_),
                                                    [] { return std::vector<EncoderType>{EncoderType::Software}; });
     }, 0, [this] { return std::make_unique<AudioCapture>(std::make_unique<test::FakeAudioEndpoint>(audio_)); });
@@ -96,6 +98,7 @@ class ApplicationHarness : public ::testing::Test {
   std::shared_ptr<fakes::FakeCaptureSourceFactory> sources_ = std::make_shared<fakes::FakeCaptureSourceFactory>();
   std::shared_ptr<testing::FakeEncoderJournal> journal_ = std::make_shared<testing::FakeEncoderJournal>();
   std::shared_ptr<test::FakeAudioEndpoint::Device> audio_ = std::make_shared<test::FakeAudioEndpoint::Device>();
+  test::FakeSystemInfo* system_ = nullptr;  // owned by app_
   std::unique_ptr<Application> app_;
 };
 

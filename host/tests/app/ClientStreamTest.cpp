@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "ApplicationHarness.h"
 #include "FreePortSettings.h"
 #include "LogCapture.h"
 #include "app/Application.h"
@@ -13,8 +14,6 @@
 #include "fakes/FakeSystemInfo.h"
 #include "fakes/FakeWindowSystem.h"
 #include "orchestrator/FakeEncoder.h"
-
-namespace fs = std::filesystem;
 
 namespace parvalon::host {
 namespace {
@@ -25,16 +24,10 @@ constexpr std::uint32_t kWindowC = 0x1003;
 
 // The client path of streams through a real Application and orchestrator over fakes of the
 // desktop and the encoder.
-class ClientStreamTest : public ::testing::Test {
+class ClientStreamTest : public ApplicationHarness {
  protected:
   void SetUp() override {
-    root_ = fs::temp_directory_path() / ("parvalon-client-" + std::to_string(::getpid()) + "-" +
-                                         ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(root_);
-    const char* old = std::getenv("XDG_DATA_HOME");
-    if (old) oldXdg_ = old;
-    ::setenv("XDG_DATA_HOME", root_.c_str(), 1);
-    ports_ = test::writeSettingsWithFreePorts(root_);
+    ApplicationHarness::SetUp();
     for (const auto handle : {kWindowA, kWindowB, kWindowC}) {
       fakes::FakeWindowSystem::Window w;
       w.handle = handle;
@@ -42,30 +35,8 @@ class ClientStreamTest : public ::testing::Test {
       w.rect = platform::WindowRect{0, 0, 640, 480};
       windows_->addWindow(w);
     }
-    sources_->sourceSize = {640, 480};
-    auto system = std::make_unique<test::FakeSystemInfo>();
-    system_ = system.get();
-    app_ = std::make_unique<Application>(std::move(system), [this] {
-      return std::make_unique<CaptureOrchestrator>(windows_, sources_, testing::FakeEncoder::factory(journal_),
-                                                   [] { return std::vector<EncoderType>{EncoderType::Software}; });
-    }, 0);
-    ASSERT_TRUE(app_->initialize());
+    startApp();
   }
-  void TearDown() override {
-    app_.reset();
-    if (oldXdg_) ::setenv("XDG_DATA_HOME", oldXdg_->c_str(), 1); else ::unsetenv("XDG_DATA_HOME");
-    fs::remove_all(root_);
-  }
-
-  test::LogCapture log_;
-  fs::path root_;
-  std::optional<std::string> oldXdg_;
-  test::HostPorts ports_;
-  std::shared_ptr<fakes::FakeWindowSystem> windows_ = std::make_shared<fakes::FakeWindowSystem>();
-  std::shared_ptr<fakes::FakeCaptureSourceFactory> sources_ = std::make_shared<fakes::FakeCaptureSourceFactory>();
-  std::shared_ptr<testing::FakeEncoderJournal> journal_ = std::make_shared<testing::FakeEncoderJournal>();
-  test::FakeSystemInfo* system_ = nullptr;
-  std::unique_ptr<Application> app_;
 };
 
 using Calls = std::vector<std::string>;
