@@ -14,6 +14,7 @@
 #include "network/ListeningAcceptor.h"
 #include "network/PacketHeaders.h"
 #include "network/SocketWrite.h"
+#include "network/TcpChannel.h"
 
 namespace parvalon::host {
 
@@ -22,8 +23,6 @@ using tcp = asio::ip::tcp;
 using boost::system::error_code;
 
 namespace {
-
-constexpr std::chrono::milliseconds kAcceptRetryDelay{100};
 
 std::uint32_t timestampMs() {
   const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(
@@ -38,7 +37,10 @@ struct TcpAudioServer::Impl {
   explicit Impl(std::uint16_t p) : port(p) {}
 
   void runIo();
-  void doAccept();
+  void doAccept() {
+    tcp_channel::acceptConnections(acceptor, acceptRetry, running,
+                                   [this](tcp::socket socket) { handleNewConnection(std::move(socket)); });
+  }
   void handleNewConnection(tcp::socket socket);
   void dropClientLocked();
 
@@ -66,22 +68,6 @@ void TcpAudioServer::Impl::runIo() {
     }
     io.restart();
   }
-}
-
-void TcpAudioServer::Impl::doAccept() {
-  acceptor.async_accept([this](const error_code& ec, tcp::socket socket) {
-    if (!ec) handleNewConnection(std::move(socket));
-    if (!running.load()) return;
-    if (ec) {
-      // Out of descriptors and the like: pause instead of spinning on the same error.
-      acceptRetry.expires_after(kAcceptRetryDelay);
-      acceptRetry.async_wait([this](const error_code& waitError) {
-        if (!waitError && running.load()) doAccept();
-      });
-      return;
-    }
-    doAccept();
-  });
 }
 
 void TcpAudioServer::Impl::handleNewConnection(tcp::socket socket) {
@@ -148,11 +134,7 @@ void TcpAudioServer::stop() {
     // The io thread is joined before the acceptor is closed: the acceptor is not safe to close
     // while its accept handler may be running. A write in progress sees running cleared and
     // gives up within its check interval.
-    d.io.stop();
-    if (d.ioThread.joinable()) d.ioThread.join();
-    error_code ignored;
-    d.acceptor.close(ignored);
-    d.acceptRetry.cancel();
+    tcp_channel::stopIo(d.io, d.ioThread, d.acceptor, d.acceptRetry);
     {
       std::lock_guard lock(d.clientMutex);
       d.dropClientLocked();

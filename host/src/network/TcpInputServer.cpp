@@ -15,6 +15,7 @@
 #include "logging/Log.h"
 #include "network/ListeningAcceptor.h"
 #include "network/FramedReader.h"
+#include "network/TcpChannel.h"
 
 namespace parvalon::host {
 
@@ -23,8 +24,6 @@ using tcp = asio::ip::tcp;
 using boost::system::error_code;
 
 namespace {
-
-constexpr std::chrono::milliseconds kAcceptRetryDelay{100};
 
 // One accepted connection with its own read state, so a replaced connection's late completion
 // never lands in the buffers of the one that replaced it.
@@ -42,13 +41,13 @@ struct InputConnection {
 struct TcpInputServer::Impl {
   explicit Impl(std::uint16_t p) : port(p) {}
 
-  void runIo();
-  void doAccept();
+  void doAccept() {
+    tcp_channel::acceptConnections(acceptor, acceptRetry, running,
+                                   [this](tcp::socket socket) { handleNewConnection(std::move(socket)); });
+  }
   void handleNewConnection(tcp::socket socket);
   void startRead(const std::shared_ptr<InputConnection>& conn);
-  void onRead(const std::shared_ptr<InputConnection>& conn, const error_code& ec);
   void handleCompleteMessage(std::span<const std::uint8_t> body);
-  bool isCurrent(const std::shared_ptr<InputConnection>& conn) const;
 
   std::uint16_t port;
   asio::io_context io;
@@ -58,39 +57,10 @@ struct TcpInputServer::Impl {
   std::thread ioThread;
   std::atomic<bool> running{false};
   // Guards client; the io thread, stop and hasClient callers.
-  mutable std::mutex clientMutex;
+  std::mutex clientMutex;
   std::atomic<std::uint16_t> boundPort{0};
   InputEventCallback inputEventCallback;
 };
-
-void TcpInputServer::Impl::runIo() {
-  auto work = asio::make_work_guard(io);
-  // A throwing callback costs the read loop of that one connection, not the server.
-  for (;;) {
-    try {
-      io.run();
-      return;
-    } catch (const std::exception& e) {
-      PV_LOG_ERROR("TCP input IO error: {}", e.what());
-    }
-  }
-}
-
-void TcpInputServer::Impl::doAccept() {
-  acceptor.async_accept([this](const error_code& ec, tcp::socket socket) {
-    if (!ec) handleNewConnection(std::move(socket));
-    if (!running.load()) return;
-    if (ec) {
-      // Out of descriptors and the like: pause instead of spinning on the same error.
-      acceptRetry.expires_after(kAcceptRetryDelay);
-      acceptRetry.async_wait([this](const error_code& waitError) {
-        if (!waitError && running.load()) doAccept();
-      });
-      return;
-    }
-    doAccept();
-  });
-}
 
 void TcpInputServer::Impl::handleNewConnection(tcp::socket socket) {
   auto conn = std::make_shared<InputConnection>(std::move(socket));
@@ -118,46 +88,9 @@ void TcpInputServer::Impl::handleNewConnection(tcp::socket socket) {
   startRead(conn);
 }
 
-bool TcpInputServer::Impl::isCurrent(const std::shared_ptr<InputConnection>& conn) const {
-  std::lock_guard lock(clientMutex);
-  return client == conn;
-}
-
 void TcpInputServer::Impl::startRead(const std::shared_ptr<InputConnection>& conn) {
-  if (!conn->socket.is_open()) return;
-  const auto target = conn->reader.pending();
-  asio::async_read(conn->socket, asio::buffer(target.data(), target.size()),
-                   [this, conn](const error_code& ec, std::size_t) { onRead(conn, ec); });
-}
-
-void TcpInputServer::Impl::onRead(const std::shared_ptr<InputConnection>& conn, const error_code& ec) {
-  if (ec) {
-    if (conn->reader.phase() == protocol::FramedReader::Phase::Header) {
-      PV_LOG_INFO("TCP input client disconnected: {}", ec.message());
-      std::lock_guard lock(clientMutex);
-      error_code ignored;
-      conn->socket.close(ignored);
-      // A replaced connection's aborted read must not drop the connection that replaced it.
-      if (client == conn) client.reset();
-    } else {
-      PV_LOG_INFO("TCP input read error: {}", ec.message());
-    }
-    return;
-  }
-  // Events come only from the registered connection; a replaced one is not read any more.
-  if (!isCurrent(conn)) return;
-  switch (conn->reader.complete()) {
-    case protocol::FramedReader::Outcome::TooLarge:
-      PV_LOG_ERROR("TCP input message too large: {} bytes", conn->reader.length());
-      return;
-    case protocol::FramedReader::Outcome::Message:
-      handleCompleteMessage(conn->reader.body());
-      break;
-    case protocol::FramedReader::Outcome::Skipped:
-    case protocol::FramedReader::Outcome::ReadBody:
-      break;
-  }
-  startRead(conn);
+  tcp_channel::readFramedMessages(conn, clientMutex, client, "TCP input",
+                                  [this](std::span<const std::uint8_t> body) { handleCompleteMessage(body); });
 }
 
 void TcpInputServer::Impl::handleCompleteMessage(std::span<const std::uint8_t> body) {
@@ -180,7 +113,7 @@ bool TcpInputServer::start() {
     d.boundPort = openListeningAcceptor(d.acceptor, d.port);
     d.running = true;
     d.doAccept();
-    d.ioThread = std::thread([&d] { d.runIo(); });
+    d.ioThread = std::thread([&d] { tcp_channel::runUntilStopped(d.io, "TCP input"); });
     PV_LOG_INFO("TCP input server listening on port {}", d.boundPort.load());
     return true;
   } catch (const std::exception& e) {
@@ -197,11 +130,8 @@ void TcpInputServer::stop() {
   if (!d.running.exchange(false)) return;
   try {
     // Sockets are closed once the io thread is gone, so no handler can be using them.
-    d.io.stop();
-    if (d.ioThread.joinable()) d.ioThread.join();
+    tcp_channel::stopIo(d.io, d.ioThread, d.acceptor, d.acceptRetry);
     error_code ignored;
-    d.acceptor.close(ignored);
-    d.acceptRetry.cancel();
     {
       std::lock_guard lock(d.clientMutex);
       if (d.client) d.client->socket.close(ignored);

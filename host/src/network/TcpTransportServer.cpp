@@ -21,6 +21,7 @@
 #include "network/FramedReader.h"
 #include "network/PacketHeaders.h"
 #include "network/SocketWrite.h"
+#include "network/TcpChannel.h"
 
 namespace parvalon::host {
 
@@ -29,8 +30,6 @@ using tcp = asio::ip::tcp;
 using boost::system::error_code;
 
 namespace {
-
-constexpr std::chrono::milliseconds kAcceptRetryDelay{100};
 
 // One accepted connection with its own read state; its socket runs on a strand of its own,
 // so the io thread and a polling main thread never run its handlers at once.
@@ -59,13 +58,14 @@ bool isBrokenConnection(const std::error_code& ec) {
 struct TcpTransportServer::Impl {
   explicit Impl(std::uint16_t p) : port(p) {}
 
-  void runIo();
-  void doAccept();
+  void doAccept() {
+    tcp_channel::acceptConnections(
+        acceptor, acceptRetry, running, [this](tcp::socket socket) { handleNewConnection(std::move(socket)); },
+        /*strandPerConnection=*/true);
+  }
   void handleNewConnection(tcp::socket socket);
   void closeOnStrand(const std::shared_ptr<VideoConnection>& conn);
-  bool isCurrent(const std::shared_ptr<VideoConnection>& conn) const;
   void startRead(const std::shared_ptr<VideoConnection>& conn);
-  void onRead(const std::shared_ptr<VideoConnection>& conn, const error_code& ec);
   void dispatch(std::span<const std::uint8_t> body);
 
   std::uint16_t port;
@@ -76,44 +76,13 @@ struct TcpTransportServer::Impl {
   std::thread ioThread;
   std::atomic<bool> running{false};
   // Guards client, sequence and every write; capture threads, the io thread, the polling main thread.
-  mutable std::mutex clientMutex;
+  std::mutex clientMutex;
   std::uint16_t sequence = 0;
   std::atomic<std::uint16_t> boundPort{0};
   FeedbackCallback feedbackCallback;
   ClientInputCallback clientInputCallback;
   KeyframeRequestCallback keyframeRequestCallback;
 };
-
-void TcpTransportServer::Impl::runIo() {
-  auto work = asio::make_work_guard(io);
-  // A throwing callback costs the read loop of that one connection, not the server.
-  for (;;) {
-    try {
-      io.run();
-      return;
-    } catch (const std::exception& e) {
-      PV_LOG_ERROR("TCP transport IO error: {}", e.what());
-    }
-  }
-}
-
-void TcpTransportServer::Impl::doAccept() {
-  acceptor.async_accept(asio::make_strand(io), [this](const error_code& ec, tcp::socket socket) {
-    if (!ec) {
-      handleNewConnection(std::move(socket));
-    }
-    if (!running.load()) return;
-    if (ec) {
-      // An accept error (for example no free descriptor) is retried after a pause.
-      acceptRetry.expires_after(kAcceptRetryDelay);
-      acceptRetry.async_wait([this](const error_code& waitError) {
-        if (!waitError && running.load()) doAccept();
-      });
-      return;
-    }
-    doAccept();
-  });
-}
 
 void TcpTransportServer::Impl::handleNewConnection(tcp::socket socket) {
   auto conn = std::make_shared<VideoConnection>(std::move(socket));
@@ -158,46 +127,9 @@ void TcpTransportServer::Impl::closeOnStrand(const std::shared_ptr<VideoConnecti
   });
 }
 
-bool TcpTransportServer::Impl::isCurrent(const std::shared_ptr<VideoConnection>& conn) const {
-  std::lock_guard lock(clientMutex);
-  return client == conn;
-}
-
 void TcpTransportServer::Impl::startRead(const std::shared_ptr<VideoConnection>& conn) {
-  if (!conn->socket.is_open()) return;
-  const auto target = conn->reader.pending();
-  asio::async_read(conn->socket, asio::buffer(target.data(), target.size()),
-                   [this, conn](const error_code& ec, std::size_t) { onRead(conn, ec); });
-}
-
-void TcpTransportServer::Impl::onRead(const std::shared_ptr<VideoConnection>& conn, const error_code& ec) {
-  if (ec) {
-    if (conn->reader.phase() == protocol::FramedReader::Phase::Header) {
-      PV_LOG_INFO("TCP client disconnected: {}", ec.message());
-      std::lock_guard lock(clientMutex);
-      error_code ignored;
-      conn->socket.close(ignored);
-      // A replaced connection's late failure must not drop the connection that replaced it.
-      if (client == conn) client.reset();
-    } else {
-      PV_LOG_INFO("TCP read error: {}", ec.message());
-    }
-    return;
-  }
-  // Messages come only from the registered connection; a replaced one is not read any more.
-  if (!isCurrent(conn)) return;
-  switch (conn->reader.complete()) {
-    case protocol::FramedReader::Outcome::TooLarge:
-      PV_LOG_ERROR("TCP message too large: {} bytes", conn->reader.length());
-      return;
-    case protocol::FramedReader::Outcome::Message:
-      dispatch(conn->reader.body());
-      break;
-    case protocol::FramedReader::Outcome::Skipped:
-    case protocol::FramedReader::Outcome::ReadBody:
-      break;
-  }
-  startRead(conn);
+  tcp_channel::readFramedMessages(conn, clientMutex, client, "TCP",
+                                  [this](std::span<const std::uint8_t> body) { dispatch(body); });
 }
 
 void TcpTransportServer::Impl::dispatch(std::span<const std::uint8_t> body) {
@@ -227,7 +159,7 @@ bool TcpTransportServer::start() {
     d.boundPort = openListeningAcceptor(d.acceptor, d.port);
     d.running = true;
     d.doAccept();
-    d.ioThread = std::thread([&d] { d.runIo(); });
+    d.ioThread = std::thread([&d] { tcp_channel::runUntilStopped(d.io, "TCP transport"); });
     PV_LOG_INFO("TCP transport server listening on port {}", d.boundPort.load());
     return true;
   } catch (const std::exception& e) {
@@ -246,11 +178,8 @@ void TcpTransportServer::stop() {
     // The io thread is joined before anything is closed, so no handler is using the acceptor or
     // a socket then (poll runs on the thread that calls stop). A write in progress sees running
     // cleared and gives up within its check interval.
-    d.io.stop();
-    if (d.ioThread.joinable()) d.ioThread.join();
+    tcp_channel::stopIo(d.io, d.ioThread, d.acceptor, d.acceptRetry);
     error_code ignored;
-    d.acceptor.close(ignored);
-    d.acceptRetry.cancel();
     {
       std::lock_guard lock(d.clientMutex);
       if (d.client) d.client->socket.close(ignored);
