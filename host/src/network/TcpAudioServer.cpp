@@ -109,22 +109,13 @@ TcpAudioServer::~TcpAudioServer() { stop(); }
 bool TcpAudioServer::start() {
   auto& d = *impl_;
   if (d.running.load()) return true;
-  try {
-    d.boundPort = openListeningAcceptor(d.acceptor, d.port);
-    d.running = true;
-    // The first accept is queued before the thread starts so that only the io thread touches
-    // the acceptor from here on.
-    d.doAccept();
-    d.ioThread = std::thread([&d] { d.runIo(); });
-    PV_LOG_INFO("TCP audio server started on port {}", d.boundPort.load());
-    return true;
-  } catch (const std::exception& e) {
-    PV_LOG_ERROR("Failed to start TCP audio server: {}", e.what());
-    d.running = false;
-    error_code ignored;
-    d.acceptor.close(ignored);
+  std::string error;
+  if (!tcp_channel::startListening(d, [&d] { d.runIo(); }, error)) {
+    PV_LOG_ERROR("Failed to start TCP audio server: {}", error);
     return false;
   }
+  PV_LOG_INFO("TCP audio server started on port {}", d.boundPort.load());
+  return true;
 }
 
 void TcpAudioServer::stop() {

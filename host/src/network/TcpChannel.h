@@ -6,6 +6,7 @@
 #include <memory>
 #include <mutex>
 #include <span>
+#include <string>
 #include <string_view>
 #include <thread>
 #include <utility>
@@ -20,6 +21,7 @@
 
 #include "logging/Log.h"
 #include "network/FramedReader.h"
+#include "network/ListeningAcceptor.h"
 
 // The accept, read and stop loops the video, audio and input channels share. Each channel keeps
 // one registered connection (`client`, guarded by the channel's client mutex); `channel` names
@@ -127,6 +129,37 @@ inline void stopIo(asio::io_context& io, std::thread& ioThread, tcp::acceptor& a
   error_code ignored;
   acceptor.close(ignored);
   retry.cancel();
+}
+
+// Opens the channel's listening socket, queues the first accept (before the io thread starts, so
+// that only that thread touches the acceptor from then on) and starts the thread running `run`.
+// `Channel` has port, boundPort, acceptor, running, ioThread and doAccept. On failure the acceptor
+// is closed, nothing runs and `error` says why.
+template <class Channel, class Run>
+bool startListening(Channel& d, Run run, std::string& error) {
+  try {
+    d.boundPort = openListeningAcceptor(d.acceptor, d.port);
+    d.running = true;
+    d.doAccept();
+    d.ioThread = std::thread(std::move(run));
+    return true;
+  } catch (const std::exception& e) {
+    error = e.what();
+    d.running = false;
+    error_code ignored;
+    d.acceptor.close(ignored);
+    return false;
+  }
+}
+
+// stopIo, then closes and forgets the registered connection (a `socket` inside `client`).
+template <class Channel>
+void stopWithConnection(Channel& d) {
+  stopIo(d.io, d.ioThread, d.acceptor, d.acceptRetry);
+  std::lock_guard lock(d.clientMutex);
+  error_code ignored;
+  if (d.client) d.client->socket.close(ignored);
+  d.client.reset();
 }
 
 }  // namespace parvalon::host::tcp_channel

@@ -109,20 +109,13 @@ TcpInputServer::~TcpInputServer() { stop(); }
 bool TcpInputServer::start() {
   auto& d = *impl_;
   if (d.running.load()) return true;
-  try {
-    d.boundPort = openListeningAcceptor(d.acceptor, d.port);
-    d.running = true;
-    d.doAccept();
-    d.ioThread = std::thread([&d] { tcp_channel::runUntilStopped(d.io, "TCP input"); });
-    PV_LOG_INFO("TCP input server listening on port {}", d.boundPort.load());
-    return true;
-  } catch (const std::exception& e) {
-    PV_LOG_ERROR("Failed to start TCP input server: {}", e.what());
-    d.running = false;
-    error_code ignored;
-    d.acceptor.close(ignored);
+  std::string error;
+  if (!tcp_channel::startListening(d, [&d] { tcp_channel::runUntilStopped(d.io, "TCP input"); }, error)) {
+    PV_LOG_ERROR("Failed to start TCP input server: {}", error);
     return false;
   }
+  PV_LOG_INFO("TCP input server listening on port {}", d.boundPort.load());
+  return true;
 }
 
 void TcpInputServer::stop() {
@@ -130,13 +123,7 @@ void TcpInputServer::stop() {
   if (!d.running.exchange(false)) return;
   try {
     // Sockets are closed once the io thread is gone, so no handler can be using them.
-    tcp_channel::stopIo(d.io, d.ioThread, d.acceptor, d.acceptRetry);
-    error_code ignored;
-    {
-      std::lock_guard lock(d.clientMutex);
-      if (d.client) d.client->socket.close(ignored);
-      d.client.reset();
-    }
+    tcp_channel::stopWithConnection(d);
     PV_LOG_INFO("TCP input server stopped");
   } catch (...) {
   }

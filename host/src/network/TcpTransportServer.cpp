@@ -155,20 +155,13 @@ TcpTransportServer::~TcpTransportServer() { stop(); }
 
 bool TcpTransportServer::start() {
   auto& d = *impl_;
-  try {
-    d.boundPort = openListeningAcceptor(d.acceptor, d.port);
-    d.running = true;
-    d.doAccept();
-    d.ioThread = std::thread([&d] { tcp_channel::runUntilStopped(d.io, "TCP transport"); });
-    PV_LOG_INFO("TCP transport server listening on port {}", d.boundPort.load());
-    return true;
-  } catch (const std::exception& e) {
-    PV_LOG_ERROR("Failed to start TCP transport: {}", e.what());
-    d.running = false;
-    error_code ignored;
-    d.acceptor.close(ignored);
+  std::string error;
+  if (!tcp_channel::startListening(d, [&d] { tcp_channel::runUntilStopped(d.io, "TCP transport"); }, error)) {
+    PV_LOG_ERROR("Failed to start TCP transport: {}", error);
     return false;
   }
+  PV_LOG_INFO("TCP transport server listening on port {}", d.boundPort.load());
+  return true;
 }
 
 void TcpTransportServer::stop() {
@@ -178,13 +171,7 @@ void TcpTransportServer::stop() {
     // The io thread is joined before anything is closed, so no handler is using the acceptor or
     // a socket then (poll runs on the thread that calls stop). A write in progress sees running
     // cleared and gives up within its check interval.
-    tcp_channel::stopIo(d.io, d.ioThread, d.acceptor, d.acceptRetry);
-    error_code ignored;
-    {
-      std::lock_guard lock(d.clientMutex);
-      if (d.client) d.client->socket.close(ignored);
-      d.client.reset();
-    }
+    tcp_channel::stopWithConnection(d);
     PV_LOG_INFO("TCP transport server stopped");
   } catch (...) {
   }
