@@ -73,9 +73,10 @@ echo "ParvalonHost is running (log: $LOG_DIR/ParvalonHost.log)"
 VIEWER="$BUILD/tools/viewer/parvalon-viewer"
 if [ -x "$VIEWER" ]; then
   "$VIEWER" stream --host 127.0.0.1 --title "$TITLE" --seconds "$SECONDS_TO_RUN" \
-    --snapshot "$OUT/snapshot.png" --stats "$OUT/stats.json"
+    --snapshot "$OUT/snapshot.png" --stats "$OUT/stats.json" --audio "$OUT/audio.wav"
   echo "Snapshot:   $OUT/snapshot.png"
   echo "Statistics: $OUT/stats.json"
+  echo "Audio:      $OUT/audio.wav"
 else
   sleep "$SECONDS_TO_RUN"
 fi
