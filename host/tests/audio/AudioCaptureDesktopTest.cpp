@@ -33,9 +33,9 @@ using Simple = std::unique_ptr<pa_simple, SimpleDeleter>;
 class TonePlayer {
  public:
   static Simple connect() {
-    pa_sample_spec spec{PA_SAMPLE_S16LE, kRate, 2};
+    pa_sample_spec sampleFormat{PA_SAMPLE_S16LE, kRate, 2};
     int error = 0;
-    return Simple(pa_simple_new(nullptr, "parvalon-audio-test", PA_STREAM_PLAYBACK, nullptr, "tone", &spec, nullptr,
+    return Simple(pa_simple_new(nullptr, "parvalon-audio-test", PA_STREAM_PLAYBACK, nullptr, "tone", &sampleFormat, nullptr,
                                 nullptr, &error));
   }
   explicit TonePlayer(Simple simple) : simple_(std::move(simple)), thread_([this] { run(); }) {}

@@ -21,12 +21,12 @@ namespace {
 constexpr const char* kClientName = "Parvalon Host";
 constexpr const char* kStreamName = "Loopback capture";
 
-pa_sample_spec requestedSpec() {
-  pa_sample_spec spec{};
-  spec.format = PA_SAMPLE_FLOAT32LE;
-  spec.rate = PulseAudioEndpoint::kSampleRate;
-  spec.channels = PulseAudioEndpoint::kChannels;
-  return spec;
+pa_sample_spec requestedFormat() {
+  pa_sample_spec sampleFormat{};
+  sampleFormat.format = PA_SAMPLE_FLOAT32LE;
+  sampleFormat.rate = PulseAudioEndpoint::kSampleRate;
+  sampleFormat.channels = PulseAudioEndpoint::kChannels;
+  return sampleFormat;
 }
 
 constexpr std::size_t kFrameBytes = PulseAudioEndpoint::kChannels * PulseAudioEndpoint::kBitsPerSample / 8;
@@ -172,10 +172,10 @@ AudioEndpoint::OpenResult PulseAudioEndpoint::openStreamLocked(bool loopback) {
   if (!lookup.found) return fail(OpenStep::GetDefaultEndpoint, contextError());
   result.friendlyName = lookup.description;
 
-  const pa_sample_spec spec = requestedSpec();
+  const pa_sample_spec sampleFormat = requestedFormat();
   pa_channel_map map;
   pa_channel_map_init_stereo(&map);
-  stream_.reset(pa_stream_new(context_.get(), kStreamName, &spec, &map));
+  stream_.reset(pa_stream_new(context_.get(), kStreamName, &sampleFormat, &map));
   if (!stream_) return fail(OpenStep::ActivateClient, contextError());
   pa_stream_set_state_callback(stream_.get(), &PulseAudioEndpoint::onStreamState, this);
   pa_stream_set_read_callback(stream_.get(), &PulseAudioEndpoint::onStreamRead, this);
@@ -189,7 +189,7 @@ AudioEndpoint::OpenResult PulseAudioEndpoint::openStreamLocked(bool loopback) {
   attr.prebuf = static_cast<std::uint32_t>(-1);
   attr.minreq = static_cast<std::uint32_t>(-1);
   attr.fragsize = static_cast<std::uint32_t>(
-      pa_usec_to_bytes(static_cast<pa_usec_t>(std::chrono::microseconds(kFragment).count()), &spec));
+      pa_usec_to_bytes(static_cast<pa_usec_t>(std::chrono::microseconds(kFragment).count()), &sampleFormat));
   // Connected corked: the stream runs only between start() and stop().
   const auto flags = static_cast<pa_stream_flags_t>(PA_STREAM_START_CORKED | PA_STREAM_ADJUST_LATENCY);
   if (pa_stream_connect_record(stream_.get(), lookup.name.c_str(), &attr, flags) < 0) {
