@@ -1,15 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <cstdlib>
-#include <fstream>
 
-#include <nlohmann/json.hpp>
 #include <stb/stb_image.h>
 
-#include "ChildProcess.h"
-#include "HostProcess.h"
 #include "PatternStamp.h"
+#include "ViewerFixture.h"
 
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
@@ -17,73 +13,21 @@ using namespace std::chrono_literals;
 namespace parvalon::host {
 namespace {
 
-constexpr const char* kTitle = "Parvalon E2E Pattern";
+using test::hexText;
+using test::viewerBinary;
+constexpr const char* kTitle = test::kPatternTitle;
 
-std::string hexText(const std::string& prefix, std::uint32_t v) {
-  char text[16];
-  std::snprintf(text, sizeof text, "%x", v);
-  return prefix + text;
-}
-
-fs::path binary(const char* relative) { return fs::path(PARVALON_BINARY_DIR) / relative; }
-fs::path viewerBinary() { return binary("tools/viewer/parvalon-viewer"); }
-
-// One host and one pattern window for the whole suite: starting them is the slow part.
-class ViewerEndToEnd : public ::testing::Test {
+class ViewerEndToEnd : public test::ViewerFixture {
  protected:
   static void SetUpTestSuite() {
     if (std::getenv("DISPLAY") == nullptr) return;
-    folder_ = fs::temp_directory_path() / ("parvalon-e2e-" + std::to_string(::getpid()));
-    fs::remove_all(folder_);
-    fs::create_directories(folder_);
-    pattern_ = new test::ChildProcess(binary("tools/testpattern/parvalon-testpattern"),
-                                      {"--title", kTitle, "--width", "640", "--height", "360"}, folder_ / "pattern.txt");
-    host_ = new test::HostProcess(folder_ / "host");
-    if (!pattern_->start() || !pattern_->waitForOutput("parvalon-testpattern window", 10s)) return;
-    if (!host_->start() || !host_->waitForLog("Application initialized, entering main loop...")) return;
-    ready_ = true;
+    startHostAndPattern("e2e");
   }
-  static void TearDownTestSuite() {
-    if (host_ != nullptr) {
-      host_->signal(SIGTERM);
-      host_->wait();
-    }
-    delete host_;
-    delete pattern_;
-    host_ = nullptr;
-    pattern_ = nullptr;
-    fs::remove_all(folder_);
-  }
+  static void TearDownTestSuite() { stopHostAndPattern(); }
   void SetUp() override {
     ASSERT_NE(std::getenv("DISPLAY"), nullptr) << "needs the virtual desktop (scripts/test.sh)";
     ASSERT_TRUE(ready_) << (host_ ? host_->output() : std::string());
   }
-
-  // Runs the viewer to its end (bounded); its exit code and output.
-  static std::pair<std::optional<int>, std::string> viewer(const std::vector<std::string>& args, const char* name,
-                                                           std::chrono::milliseconds timeout = 40s) {
-    test::ChildProcess v(viewerBinary(), args, folder_ / (std::string(name) + ".txt"));
-    if (!v.start()) return {std::nullopt, "could not start the viewer"};
-    auto code = v.wait(timeout);
-    return {code, v.output()};
-  }
-
-  static nlohmann::json readJson(const fs::path& path) {
-    std::ifstream in(path);
-    return nlohmann::json::parse(in, nullptr, false);
-  }
-
-  static std::size_t countInLog(const std::string& text) {
-    const std::string log = host_->output();  // the console is written line by line
-    std::size_t n = 0;
-    for (auto at = log.find(text); at != std::string::npos; at = log.find(text, at + 1)) ++n;
-    return n;
-  }
-
-  static inline fs::path folder_;
-  static inline test::ChildProcess* pattern_ = nullptr;
-  static inline test::HostProcess* host_ = nullptr;
-  static inline bool ready_ = false;
 };
 
 TEST_F(ViewerEndToEnd, DiscoveryOverLoopbackNamesTheSignalingPort) {
