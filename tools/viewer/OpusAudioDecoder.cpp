@@ -26,7 +26,12 @@ bool OpusAudioDecoder::open() {
 }
 
 int OpusAudioDecoder::decode(const std::uint8_t* packet, std::size_t size, std::vector<std::int16_t>& pcm) {
-  if (decoder_ == nullptr) return -1;
+  // Every Opus packet holds at least its TOC byte. libopus takes an empty one for a lost packet
+  // and would conceal a whole 120 ms into the recording.
+  if (decoder_ == nullptr || (packet != nullptr && size == 0)) {
+    pcm.clear();
+    return -1;
+  }
   pcm.resize(static_cast<std::size_t>(kMaxFrames) * kChannels);
   const int frames = packet == nullptr ? opus_decode(decoder_, nullptr, 0, pcm.data(), kLostFrames, 0)
                                        : opus_decode(decoder_, packet, static_cast<opus_int32>(size), pcm.data(), kMaxFrames, 0);

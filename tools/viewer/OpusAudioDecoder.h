@@ -20,8 +20,8 @@ class OpusAudioDecoder {
   OpusAudioDecoder& operator=(const OpusAudioDecoder&) = delete;
 
   bool open();
-  // Decodes one packet; the frames decoded, or -1 on a bad packet. A null packet asks for
-  // concealment of one lost 10 ms packet.
+  // Decodes one packet; the frames decoded, or -1 (and no samples) on a bad or empty packet.
+  // A null packet asks for concealment of one lost 10 ms packet.
   int decode(const std::uint8_t* packet, std::size_t size, std::vector<std::int16_t>& pcm);
 
  private:
