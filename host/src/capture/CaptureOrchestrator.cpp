@@ -265,7 +265,8 @@ void CaptureOrchestrator::onFrameCaptured(std::uint8_t streamId, const platform:
   const std::uint64_t attempt = ++frameAttemptCounter;
 
   platform::CpuFrame toEncode = frame;
-  if (session.width != session.paddedWidth || session.height != session.paddedHeight) {
+  const bool needsPadding = session.width != session.paddedWidth || session.height != session.paddedHeight;
+  if (needsPadding && !session.encoder->padsSmallerFrames()) {
     // Made once per encoder size; its right and bottom bands keep the black of that first clear.
     if (session.paddingImage.width() != session.paddedWidth ||
         session.paddingImage.height() != session.paddedHeight) {

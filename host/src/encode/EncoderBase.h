@@ -24,6 +24,9 @@ class EncoderBase {
   // Encodes one BGRA picture of the configured size and delivers its output through the frame
   // callback before returning. False at once when not initialized.
   virtual bool encodeFrame(const platform::CpuFrame& frame) = 0;
+  // True when encodeFrame also takes a picture smaller than the configured size and pads it
+  // itself (black on the right and at the bottom), so the caller can skip its padding copy.
+  virtual bool padsSmallerFrames() const { return false; }
   // The next picture submitted is an IDR picture.
   virtual void requestKeyframe() = 0;
   // Changes target and peak rate of the running encoder; ignored when not initialized.

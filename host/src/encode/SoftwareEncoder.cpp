@@ -1,6 +1,7 @@
 #include "encode/SoftwareEncoder.h"
 
 #include <chrono>
+#include <cstring>
 
 #include <libyuv/convert_from_argb.h>
 
@@ -69,6 +70,8 @@ bool SoftwareEncoder::initialize(const EncoderConfig& config) {
   }
   const std::size_t lumaSize = static_cast<std::size_t>(config_.width) * config_.height;
   yuv_.assign(lumaSize + lumaSize / 2, 0);
+  paddedForWidth_ = 0;
+  paddedForHeight_ = 0;
   output_.reserve(lumaSize);
   frameCounter_ = 0;
   initialized_ = true;
@@ -78,6 +81,36 @@ bool SoftwareEncoder::initialize(const EncoderConfig& config) {
   PV_LOG_INFO("Software encoder initialized: {}x{} @ {} kbps, {} fps ({})", config_.width,
               config_.height, config_.bitrateKbps, config_.fps, hevc_ ? "libx265" : "libx264");
   return true;
+}
+
+void SoftwareEncoder::padPlanes(std::uint32_t width, std::uint32_t height) {
+  if (width == paddedForWidth_ && height == paddedForHeight_) return;
+  paddedForWidth_ = width;
+  paddedForHeight_ = height;
+  // What the conversion makes of opaque black, so a padded picture encodes as a copied one.
+  const std::uint8_t blackLuma = config_.fullRange ? 0 : 16;
+  constexpr std::uint8_t kNeutralChroma = 128;
+  const std::uint32_t fullWidth = config_.width;
+  const std::uint32_t fullHeight = config_.height;
+  const std::size_t lumaSize = static_cast<std::size_t>(fullWidth) * fullHeight;
+  const auto paint = [](std::uint8_t* plane, std::uint32_t stride, std::uint32_t rows, std::uint32_t usedWidth,
+                        std::uint32_t usedHeight, std::uint8_t value) {
+    for (std::uint32_t row = 0; row < rows; ++row) {
+      std::uint8_t* line = plane + static_cast<std::size_t>(row) * stride;
+      if (row >= usedHeight) {
+        std::memset(line, value, stride);
+      } else if (usedWidth < stride) {
+        std::memset(line + usedWidth, value, stride - usedWidth);
+      }
+    }
+  };
+  paint(yuv_.data(), fullWidth, fullHeight, width, height, blackLuma);
+  // The conversion writes a chroma sample for every started pair of pixels.
+  const std::uint32_t chromaWidth = (width + 1) / 2;
+  const std::uint32_t chromaHeight = (height + 1) / 2;
+  std::uint8_t* u = yuv_.data() + lumaSize;
+  paint(u, fullWidth / 2, fullHeight / 2, chromaWidth, chromaHeight, kNeutralChroma);
+  paint(u + lumaSize / 4, fullWidth / 2, fullHeight / 2, chromaWidth, chromaHeight, kNeutralChroma);
 }
 
 void SoftwareEncoder::shutdown() {
@@ -93,9 +126,9 @@ void SoftwareEncoder::shutdown() {
 
 bool SoftwareEncoder::encodeFrame(const platform::CpuFrame& frame) {
   if (!initialized_ || frame.data == nullptr) return false;
-  if (frame.width != config_.width || frame.height != config_.height ||
+  if (frame.width == 0 || frame.height == 0 || frame.width > config_.width || frame.height > config_.height ||
       frame.stride < frame.width * 4) {
-    PV_LOG_ERROR("Frame {}x{} (stride {}) does not match the encoder size {}x{}", frame.width,
+    PV_LOG_ERROR("Frame {}x{} (stride {}) does not fit the encoder size {}x{}", frame.width,
                  frame.height, frame.stride, config_.width, config_.height);
     return false;
   }
@@ -110,8 +143,9 @@ bool SoftwareEncoder::encodeFrame(const platform::CpuFrame& frame) {
   const int chromaStride = width / 2;
   // libyuv's "ARGB" is B, G, R, A in memory: our BGRA. J420 is the full-range variant.
   const auto convert = config_.fullRange ? libyuv::ARGBToJ420 : libyuv::ARGBToI420;
+  padPlanes(frame.width, frame.height);
   convert(frame.data, static_cast<int>(frame.stride), y, width, u, chromaStride, v, chromaStride,
-          width, height);
+          static_cast<int>(frame.width), static_cast<int>(frame.height));
   const std::int64_t converted = nowUs();
 
   SoftwareCodec::Picture picture;

@@ -27,7 +27,10 @@ class SoftwareEncoder : public EncoderBase {
   const char* getName() const override { return "Software"; }
   bool initialize(const EncoderConfig& config) override;
   void shutdown() override;
+  // Takes pictures up to the configured size; a smaller one is padded with black while it is
+  // converted, which saves the caller a copy of every picture.
   bool encodeFrame(const platform::CpuFrame& frame) override;
+  bool padsSmallerFrames() const override { return true; }
   void requestKeyframe() override;
   void setBitrate(std::uint32_t targetKbps, std::uint32_t maxKbps) override;
   void setFrameCallback(FrameCallback callback) override;
@@ -45,6 +48,8 @@ class SoftwareEncoder : public EncoderBase {
  private:
   // Refuses configurations the libraries would crash or divide by zero on; logs the reason.
   static bool validate(const EncoderConfig& config);
+  // Paints the planes outside a width × height picture black, once per picture size.
+  void padPlanes(std::uint32_t width, std::uint32_t height);
 
   EncoderConfig config_;
   bool hevc_ = false;
@@ -53,6 +58,8 @@ class SoftwareEncoder : public EncoderBase {
   std::uint32_t frameCounter_ = 0;  // pictures submitted since initialization
   std::unique_ptr<SoftwareCodec> codec_;
   std::vector<std::uint8_t> yuv_;  // I420 planes of the configured size
+  std::uint32_t paddedForWidth_ = 0;   // picture size the black bands of yuv_ were painted for
+  std::uint32_t paddedForHeight_ = 0;
   std::vector<std::uint8_t> output_;
   FrameCallback frameCallback_;
   StageTimes stageTimes_;

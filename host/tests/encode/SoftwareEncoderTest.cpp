@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <set>
 #include <string>
 #include <vector>
@@ -471,19 +473,80 @@ TEST(SoftwareEncoderLifecycle, UninitializedEncoderRefusesSilently) {
   EXPECT_TRUE(log.lines().empty());
 }
 
-// A frame of another size would make the conversion read past the caller's pixels.
-TEST(SoftwareEncoderLifecycle, WrongFrameSizeIsRefused) {
+// A larger frame would make the conversion write past the planes, a narrow stride read past
+// the caller's pixels.
+TEST(SoftwareEncoderLifecycle, FrameThatDoesNotFitIsRefused) {
   Recorder rec(configFor("h264", 320, 240));
   ASSERT_TRUE(rec.initialized);
   LogCapture log;
-  EXPECT_FALSE(rec.encoder.encodeFrame(testing::patternPicture(320, 224, 0).view()));
+  EXPECT_FALSE(rec.encoder.encodeFrame(testing::patternPicture(320, 256, 0).view()));
+  EXPECT_FALSE(rec.encoder.encodeFrame(testing::patternPicture(336, 240, 0).view()));
   platform::CpuFrame narrowStride = testing::patternPicture(320, 240, 0).view();
   narrowStride.stride = 320;
   EXPECT_FALSE(rec.encoder.encodeFrame(narrowStride));
   EXPECT_FALSE(rec.encoder.encodeFrame(platform::CpuFrame{}));
-  EXPECT_EQ(log.countAtLeast(kError), 2u);
+  EXPECT_EQ(log.countAtLeast(kError), 3u);
   EXPECT_TRUE(rec.outputs.empty());
 }
+
+// ---- Padding a smaller picture ----
+
+class SoftwareEncoderPadding : public ::testing::TestWithParam<bool> {};
+
+// Largest difference of any channel over a region of the decoded picture from `expected`
+// (a BGRA picture, or black where it is null).
+int worstDifference(const testing::DecodedPicture& picture, const platform::CpuImage* expected, std::uint32_t x0,
+                    std::uint32_t y0, std::uint32_t x1, std::uint32_t y1) {
+  int worst = 0;
+  for (std::uint32_t y = y0; y < y1; ++y) {
+    for (std::uint32_t x = x0; x < x1; ++x) {
+      const std::uint8_t* got = &picture.bgra[(static_cast<std::size_t>(y) * picture.width + x) * 4];
+      for (int c = 0; c < 3; ++c) {
+        const int want = expected ? expected->data()[y * expected->stride() + 4 * x + c] : 0;
+        worst = std::max(worst, std::abs(got[c] - want));
+      }
+    }
+  }
+  return worst;
+}
+
+// The encoder pads instead of the caller: the bands must be black in both ranges, also where
+// a larger picture drew before the window shrank.
+TEST_P(SoftwareEncoderPadding, SmallerPictureGetsBlackBandsThatFollowItsSize) {
+  EncoderConfig config = configFor("h264", 640, 368);
+  config.fullRange = GetParam();
+  config.bitrateKbps = 10000;
+  config.maxBitrateKbps = 15000;
+  Recorder rec(config);
+  ASSERT_TRUE(rec.initialized);
+  ASSERT_TRUE(rec.encoder.padsSmallerFrames());
+  for (int i = 0; i < 4; ++i) ASSERT_TRUE(rec.encoder.encodeFrame(testing::patternPicture(631, 359, i).view()));
+  for (int i = 4; i < 8; ++i) ASSERT_TRUE(rec.encoder.encodeFrame(testing::patternPicture(560, 300, i).view()));
+
+  testing::TestDecoder decoder(false);
+  std::vector<testing::DecodedPicture> pictures;
+  for (const auto& o : rec.outputs) {
+    auto got = decoder.decode(o.bytes.data(), o.bytes.size());
+    pictures.insert(pictures.end(), got.begin(), got.end());
+  }
+  ASSERT_EQ(pictures.size(), 8u);
+  ASSERT_EQ(pictures[3].width, 640);
+  ASSERT_FALSE(pictures[3].bgra.empty());
+
+  // Inner parts of flat regions only: edges blur across a few pixels.
+  const platform::CpuImage wide = testing::patternPicture(631, 359, 3);
+  EXPECT_LE(worstDifference(pictures[3], &wide, 40, 56, 136, 152), 8);  // a colour patch
+  EXPECT_LE(worstDifference(pictures[3], nullptr, 636, 0, 640, 352), 8);
+  EXPECT_LE(worstDifference(pictures[3], nullptr, 0, 364, 640, 368), 8);
+
+  const platform::CpuImage narrow = testing::patternPicture(560, 300, 7);
+  EXPECT_LE(worstDifference(pictures[7], &narrow, 40, 56, 136, 152), 8);
+  EXPECT_LE(worstDifference(pictures[7], nullptr, 568, 8, 640, 368), 8) << "stale pixels of the wider picture";
+  EXPECT_LE(worstDifference(pictures[7], nullptr, 0, 308, 640, 368), 8);
+}
+
+INSTANTIATE_TEST_SUITE_P(Ranges, SoftwareEncoderPadding, ::testing::Bool(),
+                         [](const auto& info) { return std::string(info.param ? "FullRange" : "LimitedRange"); });
 
 TEST(SoftwareEncoderLifecycle, ReconfigureSameSizeChangesRateOtherSizeRefuses) {
   Recorder rec(configFor("h264", 320, 240));
