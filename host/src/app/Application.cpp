@@ -112,8 +112,7 @@ bool Application::initializeAudio() {
   opusConfig.lowDelay = true;
   if (!opusEncoder_->initialize(opusConfig)) {
     PV_LOG_WARN("Failed to initialize Opus encoder");
-    opusEncoder_.reset();
-    audioCapture_.reset();
+    releaseAudio();
     return false;
   }
   pcmBuffer_.clear();
@@ -123,8 +122,7 @@ bool Application::initializeAudio() {
       });
   if (!started) {
     PV_LOG_WARN("Failed to start audio capture");
-    opusEncoder_.reset();
-    audioCapture_.reset();
+    releaseAudio();
     return false;
   }
   PV_LOG_INFO("Audio capture started");

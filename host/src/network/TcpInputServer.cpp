@@ -1,15 +1,11 @@
 #include "network/TcpInputServer.h"
 
 #include <atomic>
-#include <exception>
 #include <mutex>
 #include <thread>
 
-#include <boost/asio/buffer.hpp>
-#include <boost/asio/executor_work_guard.hpp>
 #include <boost/asio/io_context.hpp>
 #include <boost/asio/ip/tcp.hpp>
-#include <boost/asio/read.hpp>
 #include <boost/asio/steady_timer.hpp>
 
 #include "logging/Log.h"

@@ -2,17 +2,13 @@
 
 #include <atomic>
 #include <cerrno>
-#include <exception>
 #include <mutex>
 #include <thread>
 #include <type_traits>
 
-#include <boost/asio/buffer.hpp>
-#include <boost/asio/executor_work_guard.hpp>
 #include <boost/asio/io_context.hpp>
 #include <boost/asio/ip/tcp.hpp>
 #include <boost/asio/post.hpp>
-#include <boost/asio/read.hpp>
 #include <boost/asio/steady_timer.hpp>
 #include <boost/asio/strand.hpp>
 
