@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "network/DiscoveryMessages.h"
+#include "protocol/DiscoveryMessages.h"
 
 namespace parvalon::viewer {
 

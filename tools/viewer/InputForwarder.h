@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "network/ClientMessages.h"
+#include "protocol/ClientMessages.h"
 
 namespace parvalon::viewer {
 

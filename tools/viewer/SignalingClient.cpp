@@ -13,7 +13,7 @@
 #include <thread>
 
 #include "logging/Log.h"
-#include "network/SignalingMessages.h"
+#include "protocol/SignalingMessages.h"
 
 namespace parvalon::viewer {
 

@@ -10,11 +10,11 @@ extern "C" {
 
 #include "PngWriter.h"
 #include "StreamWindow.h"
-#include "capture/Base64.h"
+#include "protocol/Base64.h"
 #include "logging/Log.h"
-#include "network/ClientMessages.h"
-#include "network/PacketHeaders.h"
-#include "network/SignalingMessages.h"
+#include "protocol/ClientMessages.h"
+#include "protocol/PacketHeaders.h"
+#include "protocol/SignalingMessages.h"
 
 namespace parvalon::viewer {
 
@@ -38,7 +38,7 @@ bool isType(const nlohmann::json& m, const char* type) { return m.is_object() &&
 
 std::vector<std::uint8_t> parameterSet(const nlohmann::json& m, const char* key) {
   if (!m.contains(key) || !m[key].is_string()) return {};
-  auto bytes = host::decodeBase64(m[key].get<std::string>());
+  auto bytes = protocol::decodeBase64(m[key].get<std::string>());
   if (!bytes) {
     PV_LOG_WARN("stream_config carries a {} that is not Base64", key);
     return {};

@@ -24,7 +24,7 @@
 #include "VideoDecoder.h"
 #include "VideoPacketGate.h"
 #include "WavWriter.h"
-#include "network/ClientMessages.h"
+#include "protocol/ClientMessages.h"
 
 struct AVFrame;
 

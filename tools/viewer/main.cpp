@@ -12,7 +12,7 @@
 #include "SignalingClient.h"
 #include "StreamSession.h"
 #include "logging/Log.h"
-#include "network/SignalingMessages.h"
+#include "protocol/SignalingMessages.h"
 
 namespace {
 

@@ -4,10 +4,10 @@
 
 #include "audio/AudioCapture.h"
 #include "audio/OpusAudioEncoder.h"
-#include "capture/Base64.h"
+#include "protocol/Base64.h"
 #include "capture/CaptureOrchestrator.h"
 #include "logging/Log.h"
-#include "network/ClientMessages.h"
+#include "protocol/ClientMessages.h"
 #include "network/DiscoveryResponder.h"
 #include "network/SignalingServer.h"
 #include "network/TcpAudioServer.h"
@@ -378,8 +378,8 @@ void Application::sendStreamConfigIfDue(std::uint8_t streamId) {
   config.streamId = streamId;
   config.width = width;
   config.height = height;
-  config.sps = encodeBase64(sets.sps);
-  config.pps = encodeBase64(sets.pps);
+  config.sps = protocol::encodeBase64(sets.sps);
+  config.pps = protocol::encodeBase64(sets.pps);
   config.targetBitrate = settings_.targetBitrate;
   config.targetFps = settings_.targetFps;
   PV_LOG_INFO("Sending stream_config for stream {}: {}x{}, SPS={}B, PPS={}B", streamId, width, height,

@@ -15,8 +15,8 @@
 #include "app/PcmFrameBatcher.h"
 #include "app/Settings.h"
 #include "app/StreamPriorityBoost.h"
-#include "network/DiscoveryMessages.h"
-#include "network/WindowInfo.h"
+#include "protocol/DiscoveryMessages.h"
+#include "protocol/WindowInfo.h"
 #include "platform/SystemInfo.h"
 
 namespace parvalon::protocol {

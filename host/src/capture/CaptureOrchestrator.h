@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "capture/WindowCapture.h"
-#include "network/WindowInfo.h"
+#include "protocol/WindowInfo.h"
 #include "encode/CodecParameterSets.h"
 #include "encode/EncoderBase.h"
 #include "encode/EncoderConfig.h"

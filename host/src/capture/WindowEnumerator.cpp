@@ -6,7 +6,7 @@
 
 #include <stb/stb_image_write.h>
 
-#include "capture/Base64.h"
+#include "protocol/Base64.h"
 #include "logging/Log.h"
 
 namespace parvalon::host {
@@ -130,7 +130,7 @@ std::string WindowEnumerator::getWindowIconBase64(platform::WindowSystem& window
     PV_LOG_WARN("getWindowIconBase64: PNG data is empty after encoding for hwnd {:x}", window);
     return {};
   }
-  return encodeBase64(png.data(), png.size());
+  return protocol::encodeBase64(png.data(), png.size());
 }
 
 }  // namespace parvalon::host

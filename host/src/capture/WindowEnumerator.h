@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "network/WindowInfo.h"
+#include "protocol/WindowInfo.h"
 #include "platform/WindowHandle.h"
 #include "platform/WindowSystem.h"
 

@@ -58,12 +58,12 @@ void DiscoveryResponder::listenerThread() {
   // One byte more than a request may take, so an oversized one is told apart.
   std::array<std::uint8_t, protocol::kDiscoveryMaxDatagram + 1> buffer{};
   while (running_.load()) {
-    if (socket_.waitReadable(kWaitSlice) != UdpSocket::Wait::Readable) continue;
+    if (socket_.waitReadable(kWaitSlice) != platform::UdpSocket::Wait::Readable) continue;
     const auto received =
         socket_.receive(std::span<std::uint8_t>(buffer.data(), protocol::kDiscoveryMaxDatagram));
     if (received.error != 0) {
-      if (running_.load() && !UdpSocket::isInterruption(received.error) &&
-          !UdpSocket::isConnectionReset(received.error)) {
+      if (running_.load() && !platform::UdpSocket::isInterruption(received.error) &&
+          !platform::UdpSocket::isConnectionReset(received.error)) {
         PV_LOG_WARN("Discovery recvfrom error: {}", received.error);
       }
       continue;
@@ -77,7 +77,7 @@ void DiscoveryResponder::listenerThread() {
   }
 }
 
-void DiscoveryResponder::sendResponse(const UdpPeer& to) {
+void DiscoveryResponder::sendResponse(const platform::UdpPeer& to) {
   const auto reply = protocol::buildDiscoveryReply(hostName_, port_);
   if (const int err = socket_.sendTo(reply, to)) {
     PV_LOG_ERROR("Failed to send discovery response: {}", err);

@@ -5,8 +5,8 @@
 #include <string>
 #include <thread>
 
-#include "network/DiscoveryMessages.h"
-#include "network/UdpSocket.h"
+#include "protocol/DiscoveryMessages.h"
+#include "platform/UdpSocket.h"
 
 namespace parvalon::host {
 
@@ -31,12 +31,12 @@ class DiscoveryResponder {
 
  private:
   void listenerThread();
-  void sendResponse(const UdpPeer& to);
+  void sendResponse(const platform::UdpPeer& to);
 
   std::string hostName_;
   std::uint16_t port_;
   std::uint16_t listenPort_;
-  UdpSocket socket_;
+  platform::UdpSocket socket_;
   std::thread listener_;
   std::atomic<bool> running_{false};
   std::atomic<std::uint16_t> boundPort_{0};

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "network/WindowInfo.h"
+#include "protocol/WindowInfo.h"
 
 namespace parvalon::host {
 

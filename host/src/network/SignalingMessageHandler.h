@@ -10,7 +10,7 @@
 #include <string_view>
 
 #include "network/SignalingCallbacks.h"
-#include "network/SignalingMessages.h"
+#include "protocol/SignalingMessages.h"
 
 namespace parvalon::host {
 

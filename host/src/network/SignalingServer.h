@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "network/SignalingCallbacks.h"
-#include "network/SignalingMessages.h"
+#include "protocol/SignalingMessages.h"
 
 namespace parvalon::host {
 

@@ -12,8 +12,8 @@
 
 #include "logging/Log.h"
 #include "network/ListeningAcceptor.h"
-#include "network/PacketHeaders.h"
-#include "network/SocketWrite.h"
+#include "protocol/PacketHeaders.h"
+#include "platform/SocketWrite.h"
 #include "network/TcpChannel.h"
 
 namespace parvalon::host {
@@ -148,9 +148,9 @@ void TcpAudioServer::sendAudioData(std::uint8_t streamId, const std::uint8_t* da
         header.common.packetType, streamId, header.common.payloadLength);
   }
   const auto bytes = protocol::encode(header);
-  const WriteBuffer pieces[] = {{bytes.data(), bytes.size()}, {data, size}};
+  const platform::WriteBuffer pieces[] = {{bytes.data(), bytes.size()}, {data, size}};
   std::size_t written = 0;
-  const auto ec = writeAllWithDeadline(d.client->native_handle(), pieces, kSendDeadline, d.running, written);
+  const auto ec = platform::writeAllWithDeadline(d.client->native_handle(), pieces, kSendDeadline, d.running, written);
   if (!ec) return;
   PV_LOG_ERROR("TCP audio send failed: {}", ec.message());
   d.dropClientLocked();

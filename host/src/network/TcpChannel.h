@@ -20,7 +20,7 @@
 #include <boost/asio/strand.hpp>
 
 #include "logging/Log.h"
-#include "network/FramedReader.h"
+#include "protocol/FramedReader.h"
 #include "network/ListeningAcceptor.h"
 
 // The accept, read and stop loops the video, audio and input channels share. Each channel keeps

@@ -10,7 +10,7 @@
 
 #include "logging/Log.h"
 #include "network/ListeningAcceptor.h"
-#include "network/FramedReader.h"
+#include "protocol/FramedReader.h"
 #include "network/TcpChannel.h"
 
 namespace parvalon::host {

@@ -4,7 +4,7 @@
 #include <functional>
 #include <memory>
 
-#include "network/ClientMessages.h"
+#include "protocol/ClientMessages.h"
 
 namespace parvalon::host {
 

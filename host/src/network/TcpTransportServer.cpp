@@ -14,9 +14,9 @@
 
 #include "logging/Log.h"
 #include "network/ListeningAcceptor.h"
-#include "network/FramedReader.h"
-#include "network/PacketHeaders.h"
-#include "network/SocketWrite.h"
+#include "protocol/FramedReader.h"
+#include "protocol/PacketHeaders.h"
+#include "platform/SocketWrite.h"
 #include "network/TcpChannel.h"
 
 namespace parvalon::host {
@@ -90,7 +90,7 @@ void TcpTransportServer::Impl::handleNewConnection(tcp::socket socket) {
   if (!ec) conn->socket.set_option(asio::socket_base::send_buffer_size(kSocketBufferBytes), ec);
   if (!ec) conn->socket.set_option(asio::socket_base::receive_buffer_size(kSocketBufferBytes), ec);
   if (!ec) {
-    setSendTimeout(conn->socket.native_handle(), kSendTimeout);  // writes keep their own deadline
+    platform::setSendTimeout(conn->socket.native_handle(), kSendTimeout);  // writes keep their own deadline
     peer = conn->socket.remote_endpoint(ec);
   }
   if (ec) {
@@ -182,9 +182,9 @@ void TcpTransportServer::sendVideoFrame(std::uint8_t streamId, const std::uint8_
   if (!d.client || !d.client->socket.is_open()) return;
   const auto header = protocol::encode(
       protocol::makeVideoPacketHeader(streamId, size, d.sequence++, timestamp90kHz(), isKeyframe));
-  const WriteBuffer pieces[] = {{header.data(), header.size()}, {data, size}};
+  const platform::WriteBuffer pieces[] = {{header.data(), header.size()}, {data, size}};
   std::size_t written = 0;
-  const auto ec = writeAllWithDeadline(d.client->socket.native_handle(), pieces, kSendTimeout, d.running, written);
+  const auto ec = platform::writeAllWithDeadline(d.client->socket.native_handle(), pieces, kSendTimeout, d.running, written);
   if (!ec) return;
   PV_LOG_ERROR("TCP send failed: {}", ec.message());
   if (written > 0) {

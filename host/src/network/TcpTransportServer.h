@@ -6,7 +6,7 @@
 #include <functional>
 #include <memory>
 
-#include "network/ClientMessages.h"
+#include "protocol/ClientMessages.h"
 
 namespace parvalon::host {
 

@@ -6,7 +6,7 @@
 
 #include "ApplicationHarness.h"
 #include "fakes/VideoTestClient.h"
-#include "network/PacketHeaders.h"
+#include "protocol/PacketHeaders.h"
 
 namespace parvalon::host {
 namespace {

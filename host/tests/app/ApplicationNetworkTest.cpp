@@ -24,8 +24,8 @@
 #include "fakes/FakeWindowSystem.h"
 #include "fakes/VideoTestClient.h"
 #include "fakes/WsTestClient.h"
-#include "network/ClientMessages.h"
-#include "network/PacketHeaders.h"
+#include "protocol/ClientMessages.h"
+#include "protocol/PacketHeaders.h"
 #include "orchestrator/FakeEncoder.h"
 
 namespace fs = std::filesystem;

@@ -9,7 +9,7 @@
 
 #include "PatternStamp.h"
 #include "TestPatternProcess.h"
-#include "capture/Base64.h"
+#include "protocol/Base64.h"
 #include "capture/WindowEnumerator.h"
 
 namespace parvalon::host {

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "fakes/LogCapture.h"
-#include "capture/Base64.h"
+#include "protocol/Base64.h"
 #include "capture/WindowEnumerator.h"
 #include "fakes/FakeWindowSystem.h"
 
@@ -197,7 +197,7 @@ struct DecodedPng {
 
 DecodedPng decodePngBase64(const std::string& text) {
   DecodedPng out;
-  const auto bytes = decodeBase64(text);
+  const auto bytes = protocol::decodeBase64(text);
   if (!bytes) return out;
   unsigned char* pixels = stbi_load_from_memory(bytes->data(), static_cast<int>(bytes->size()), &out.width,
                                                 &out.height, &out.channels, 4);

@@ -12,7 +12,7 @@
 #include <optional>
 #include <vector>
 
-#include "network/PacketHeaders.h"
+#include "protocol/PacketHeaders.h"
 
 namespace parvalon::host::testing {
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "network/DiscoveryMessages.h"
+#include "protocol/DiscoveryMessages.h"
 
 namespace {
 

@@ -7,8 +7,8 @@
 #include <span>
 #include <vector>
 
-#include "network/ClientMessages.h"
-#include "network/FramedReader.h"
+#include "protocol/ClientMessages.h"
+#include "protocol/FramedReader.h"
 
 namespace {
 

@@ -9,8 +9,8 @@
 #include <variant>
 #include <vector>
 
-#include "network/ClientMessages.h"
-#include "network/FramedReader.h"
+#include "protocol/ClientMessages.h"
+#include "protocol/FramedReader.h"
 
 namespace {
 

@@ -16,13 +16,13 @@
 #include "HostProcess.h"
 #include "PatternStamp.h"
 #include "app/FreePortSettings.h"
-#include "capture/Base64.h"
+#include "protocol/Base64.h"
 #include "capture/TestPatternProcess.h"
 #include "encode/TestDecoder.h"
 #include "fakes/VideoTestClient.h"
 #include "fakes/WsTestClient.h"
-#include "network/ClientMessages.h"
-#include "network/PacketHeaders.h"
+#include "protocol/ClientMessages.h"
+#include "protocol/PacketHeaders.h"
 
 namespace fs = std::filesystem;
 namespace asio = boost::asio;
@@ -112,7 +112,7 @@ TEST_F(FirstStreamTest, StreamsThePatternDecodablyAndStopsOnRequest) {
   EXPECT_EQ(config->at("windowId"), pattern_->window());
   EXPECT_EQ(config->at("width"), 640);
   EXPECT_EQ(config->at("height"), 360);
-  const auto sps = decodeBase64(config->at("sps").get<std::string>());
+  const auto sps = protocol::decodeBase64(config->at("sps").get<std::string>());
   ASSERT_TRUE(sps && !sps->empty());
   EXPECT_EQ((*sps)[0] & 0x1F, 7);  // an SPS NAL unit, without start code
 

@@ -18,21 +18,12 @@
 #include <utility>
 #include <vector>
 
+#include "fakes/WaitUntil.h"
+
 namespace parvalon::host::testing {
 
 using namespace std::chrono_literals;
 using Bytes = std::vector<std::uint8_t>;
-
-// Checks `done` every 5 ms until it holds or `timeout` has passed.
-template <class F>
-bool waitUntil(F done, std::chrono::milliseconds timeout = 3000ms) {
-  const auto deadline = std::chrono::steady_clock::now() + timeout;
-  while (std::chrono::steady_clock::now() < deadline) {
-    if (done()) return true;
-    std::this_thread::sleep_for(5ms);
-  }
-  return done();
-}
 
 inline sockaddr_in loopback(std::uint16_t port) {
   sockaddr_in sa{};

@@ -6,7 +6,7 @@
 #include <span>
 #include <string>
 
-namespace parvalon::host {
+namespace parvalon::host::platform {
 
 // An IPv4 peer of a datagram.
 struct UdpPeer {
@@ -57,4 +57,4 @@ class UdpSocket {
   int fd_ = -1;
 };
 
-}  // namespace parvalon::host
+}  // namespace parvalon::host::platform

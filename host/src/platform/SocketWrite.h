@@ -6,7 +6,7 @@
 #include <span>
 #include <system_error>
 
-namespace parvalon::host {
+namespace parvalon::host::platform {
 
 struct WriteBuffer {
   const void* data = nullptr;
@@ -26,4 +26,4 @@ std::error_code writeAllWithDeadline(int socket, std::span<const WriteBuffer> pi
 // SO_SNDTIMEO; false when the option cannot be set.
 bool setSendTimeout(int socket, std::chrono::milliseconds timeout);
 
-}  // namespace parvalon::host
+}  // namespace parvalon::host::platform

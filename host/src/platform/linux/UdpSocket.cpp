@@ -1,4 +1,4 @@
-#include "network/UdpSocket.h"
+#include "platform/UdpSocket.h"
 
 #include <arpa/inet.h>
 #include <netinet/in.h>
@@ -8,7 +8,7 @@
 
 #include <cerrno>
 
-namespace parvalon::host {
+namespace parvalon::host::platform {
 
 namespace {
 
@@ -116,4 +116,4 @@ bool UdpSocket::isInterruption(int error) {
 // On Linux an earlier reply to a closed port shows up as ECONNREFUSED.
 bool UdpSocket::isConnectionReset(int error) { return error == ECONNREFUSED || error == ECONNRESET; }
 
-}  // namespace parvalon::host
+}  // namespace parvalon::host::platform

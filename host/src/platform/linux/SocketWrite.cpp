@@ -1,4 +1,4 @@
-#include "network/SocketWrite.h"
+#include "platform/SocketWrite.h"
 
 #include <poll.h>
 #include <sys/socket.h>
@@ -9,7 +9,7 @@
 #include <cerrno>
 #include <vector>
 
-namespace parvalon::host {
+namespace parvalon::host::platform {
 
 namespace {
 // How often a waiting write looks at its keep-going flag.
@@ -70,4 +70,4 @@ bool setSendTimeout(int socket, std::chrono::milliseconds timeout) {
   return ::setsockopt(socket, SOL_SOCKET, SO_SNDTIMEO, &tv, sizeof(tv)) == 0;
 }
 
-}  // namespace parvalon::host
+}  // namespace parvalon::host::platform

@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 
-#include "network/SignalingMessages.h"
+#include "protocol/SignalingMessages.h"
 
 namespace parvalon::protocol {
 namespace {

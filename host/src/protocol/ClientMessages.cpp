@@ -1,8 +1,8 @@
-#include "network/ClientMessages.h"
+#include "protocol/ClientMessages.h"
 
 #include <algorithm>
 
-#include "network/PacketHeaders.h"
+#include "protocol/PacketHeaders.h"
 
 namespace parvalon::protocol {
 

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-namespace parvalon::host {
+namespace parvalon::protocol {
 
 // Standard alphabet (A-Z a-z 0-9 + /), "=" padding, no line breaks.
 std::string encodeBase64(const std::uint8_t* data, std::size_t size);
@@ -18,4 +18,4 @@ inline std::string encodeBase64(const std::vector<std::uint8_t>& bytes) {
 // character outside the alphabet, or misplaced padding.
 std::optional<std::vector<std::uint8_t>> decodeBase64(std::string_view text);
 
-}  // namespace parvalon::host
+}  // namespace parvalon::protocol

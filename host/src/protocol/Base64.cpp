@@ -1,8 +1,8 @@
-#include "capture/Base64.h"
+#include "protocol/Base64.h"
 
 #include <array>
 
-namespace parvalon::host {
+namespace parvalon::protocol {
 
 namespace {
 
@@ -78,4 +78,4 @@ std::optional<std::vector<std::uint8_t>> decodeBase64(std::string_view text) {
   return out;
 }
 
-}  // namespace parvalon::host
+}  // namespace parvalon::protocol

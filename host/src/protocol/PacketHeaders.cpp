@@ -1,4 +1,4 @@
-#include "network/PacketHeaders.h"
+#include "protocol/PacketHeaders.h"
 
 #include <algorithm>
 

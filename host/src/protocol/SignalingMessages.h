@@ -8,7 +8,7 @@
 
 #include <nlohmann/json.hpp>
 
-#include "network/WindowInfo.h"
+#include "protocol/WindowInfo.h"
 
 namespace parvalon::protocol {
 

@@ -1,4 +1,4 @@
-#include "network/DiscoveryMessages.h"
+#include "protocol/DiscoveryMessages.h"
 
 #include <algorithm>
 #include <charconv>

@@ -1,6 +1,6 @@
-#include "network/FramedReader.h"
+#include "protocol/FramedReader.h"
 
-#include "network/PacketHeaders.h"
+#include "protocol/PacketHeaders.h"
 
 namespace parvalon::protocol {
 

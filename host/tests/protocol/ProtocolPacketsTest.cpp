@@ -12,10 +12,10 @@
 #include <variant>
 #include <vector>
 
-#include "network/ClientMessages.h"
-#include "network/DiscoveryMessages.h"
-#include "network/FramedReader.h"
-#include "network/PacketHeaders.h"
+#include "protocol/ClientMessages.h"
+#include "protocol/DiscoveryMessages.h"
+#include "protocol/FramedReader.h"
+#include "protocol/PacketHeaders.h"
 
 namespace parvalon::protocol {
 namespace {

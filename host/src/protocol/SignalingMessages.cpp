@@ -1,4 +1,4 @@
-#include "network/SignalingMessages.h"
+#include "protocol/SignalingMessages.h"
 
 #include <cmath>
 #include <stdexcept>

@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "capture/Base64.h"
+#include "protocol/Base64.h"
 
-namespace parvalon::host {
+namespace parvalon::protocol {
 namespace {
 
 struct Vector {
@@ -50,4 +50,4 @@ TEST(Base64, RoundTripsEveryByteValueAtEveryLengthRemainder) {
 }
 
 }  // namespace
-}  // namespace parvalon::host
+}  // namespace parvalon::protocol
