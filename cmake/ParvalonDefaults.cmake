@@ -29,3 +29,16 @@ if(PARVALON_FUZZ)
   add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer -g)
   add_link_options(-fsanitize=address,undefined)
 endif()
+
+# parvalon_host_library(<target> <folder>): the library exports only the headers of its own
+# folder under host/src, so an include of another subsystem compiles only where that subsystem
+# is linked. Each folder gets an include root of its own holding a link to the folder.
+function(parvalon_host_library target folder)
+  set(root ${CMAKE_BINARY_DIR}/include-roots/${folder})
+  if(NOT EXISTS ${root}/${folder})
+    file(MAKE_DIRECTORY ${root})
+    file(CREATE_LINK ${PARVALON_HOST_SRC}/${folder} ${root}/${folder} SYMBOLIC)
+  endif()
+  target_include_directories(${target} PUBLIC ${root})
+  parvalon_target_defaults(${target})
+endfunction()
