@@ -9,6 +9,7 @@
 
 #include "protocol/WindowInfo.h"
 #include "ui/ConnectionStatus.h"
+#include "ui/DashboardBackend.h"
 #include "ui/LogView.h"
 #include "ui/SystemInformation.h"
 #include "ui/UISettings.h"
@@ -17,7 +18,6 @@
 
 namespace parvalon::host {
 
-class DashboardBackend;
 
 // One line of the dashboard's window list.
 struct WindowEntry {
