@@ -6,6 +6,7 @@
 #include <ctime>
 #include <fmt/format.h>
 
+#include "ui/DashboardLayout.h"
 #include "ui/DashboardPalette.h"
 
 namespace parvalon::host {
@@ -109,7 +110,7 @@ void LogView::drawPage(ImFont* titleFont) {
   ImGui::TextColored(palette::kTextPrimary, "Logs");
   ImGui::PopFont();
   ImGui::TextColored(palette::kTextSecondary, "Real-time application logs");
-  ImGui::Dummy(ImVec2(0, 15));
+  space(15);
 
   // The clipboard is written only after logMutex_ is released: the platform's clipboard call
   // may log (a windowing error), which would re-enter addLogEntry.
@@ -131,7 +132,7 @@ void LogView::drawPage(ImFont* titleFont) {
   ImGui::PopStyleVar();
 
   ImGui::TextColored(palette::kTextMuted, "Tip: Right-click a log entry to copy it");
-  ImGui::Dummy(ImVec2(0, 10));
+  space(10);
 
   ImGui::PushStyleColor(ImGuiCol_ChildBg, palette::kBackground);
   ImGui::BeginChild("LogScroll", ImVec2(0, -5.0f), true, ImGuiWindowFlags_HorizontalScrollbar);

@@ -11,6 +11,7 @@
 #include "logging/Log.h"
 #include "platform/LocalAddress.h"
 #include "ui/DashboardBackend.h"
+#include "ui/DashboardLayout.h"
 #include "ui/DashboardPalette.h"
 
 namespace parvalon::host {
@@ -381,30 +382,30 @@ void UIManager::drawSidebar(float height) {
   ImGui::BeginChild("Sidebar", ImVec2(kSidebarWidth, height), false, ImGuiWindowFlags_NoScrollbar);
 
   ImGui::BeginChild("LogoArea", ImVec2(kSidebarWidth, 140), false, ImGuiWindowFlags_NoScrollbar);
-  ImGui::Dummy(ImVec2(0, 25));
+  space(25);
   if (logoTexture_ != nullptr) {
     ImGui::SetCursorPosX(100);
     ImGui::Image(logoTexture_, ImVec2(60, 60));
   }
-  ImGui::Dummy(ImVec2(0, 10));
+  space(10);
   ImGui::PushFont(titleFont_);
   centredText(kAccentHover, "PARVALON");
   ImGui::PopFont();
   ImGui::EndChild();
 
-  ImGui::Dummy(ImVec2(0, 10));
+  space(10);
   gradientBar(220, 2, rgb(115, 89, 230, 100), rgb(140, 102, 250, 100));
-  ImGui::Dummy(ImVec2(0, 25));
+  space(25);
 
   for (std::int32_t page = kDashboard; page <= kLogs; ++page) {
     navigationButton(kPageLabels[page], page);
-    ImGui::Dummy(ImVec2(0, 4));
+    space(4);
   }
 
   const float rest = height - ImGui::GetCursorPosY() - 80.0f;
-  if (rest > 0) ImGui::Dummy(ImVec2(0, rest));
+  if (rest > 0) space(rest);
   gradientBar(220, 1, rgb(50, 50, 80, 150), rgb(80, 60, 120, 150));
-  ImGui::Dummy(ImVec2(0, 15));
+  space(15);
   navigationButton(kPageLabels[kAbout], kAbout);
 
   ImGui::EndChild();
@@ -456,7 +457,7 @@ void UIManager::pageTitle(const char* title, const char* subtitle) {
 }
 
 void UIManager::heading(const char* text, float spaceBefore) {
-  ImGui::Dummy(ImVec2(0, spaceBefore));
+  space(spaceBefore);
   ImGui::PushFont(headingFont_);
   ImGui::TextColored(kTextPrimary, "%s", text);
   ImGui::PopFont();
@@ -477,13 +478,13 @@ void UIManager::drawPage() {
 
 void UIManager::drawDashboardPage() {
   pageTitle("Dashboard", nullptr);
-  ImGui::Dummy(ImVec2(0, 20));
+  space(20);
   drawConnectionCard();
   ImGui::SameLine(0, 30);
   drawSystemCard();
   heading("Available Windows", 30);
   ImGui::TextColored(kTextSecondary, "Select windows to stream to your Quest headset");
-  ImGui::Dummy(ImVec2(0, 15));
+  space(15);
   drawWindowList();
 }
 
@@ -543,7 +544,7 @@ void UIManager::drawWindowList() {
   ImGui::PushStyleVar(ImGuiStyleVar_ChildRounding, 12);
   ImGui::BeginChild("WindowList", ImVec2(ImGui::GetContentRegionAvail().x - 30, 350), true);
   if (windows_.empty()) {
-    ImGui::Dummy(ImVec2(0, 30));
+    space(30);
     centredText(kTextMuted, "No windows available for capture");
     centredText(kTextMuted, "Open some applications to see them here");
   } else {
@@ -690,7 +691,7 @@ void UIManager::drawAudioPage() {
 
 void UIManager::drawInputPage() {
   pageTitle("Input", "Configure controller and tracking input");
-  ImGui::Dummy(ImVec2(0, 25));
+  space(25);
   if (ImGui::Checkbox("Track Controllers", &settings_.trackControllers)) fireSettingsChanged();
   note("Use Quest controllers as mouse/keyboard input");
   if (ImGui::Checkbox("Forward Tracking Data", &settings_.forwardTracking)) fireSettingsChanged();
@@ -718,7 +719,7 @@ void UIManager::drawSettingsPage() {
   ImGui::Checkbox("Start with Windows", &startWithSystem);
   ImGui::Checkbox("Start Minimized", &startMinimized);
 
-  ImGui::Dummy(ImVec2(0, 25));
+  space(25);
   ImGui::PushStyleColor(ImGuiCol_Button, kCard);
   ImGui::PushStyleColor(ImGuiCol_ButtonHovered, kError);
   const bool reset = ImGui::Button("Reset to Defaults", ImVec2(180, 45));
@@ -728,16 +729,16 @@ void UIManager::drawSettingsPage() {
 
 void UIManager::drawAboutPage() {
   pageTitle("About", nullptr);
-  ImGui::Dummy(ImVec2(0, 30));
+  space(30);
   if (logoTexture_ != nullptr) {
     ImGui::Image(logoTexture_, ImVec2(80, 80));
-    ImGui::Dummy(ImVec2(0, 15));
+    space(15);
   }
   ImGui::PushFont(titleFont_);
   ImGui::TextColored(kAccentHover, "Parvalon Native");
   ImGui::PopFont();
   ImGui::TextColored(kTextSecondary, "%s", kVersionText);
-  ImGui::Dummy(ImVec2(0, 20));
+  space(20);
   ImGui::PushTextWrapPos(ImGui::GetCursorPosX() + 500);
   ImGui::TextWrapped("%s", kDescription);
   ImGui::PopTextWrapPos();
@@ -748,7 +749,7 @@ void UIManager::drawAboutPage() {
   labelValue("Hardware Encoder:", 200, encoderColour(systemInfo_.encoderName), systemInfo_.encoderName);
   labelValue("Windows Graphics Capture:", 200, systemInfo_.wgcSupported ? kSuccess : kWarning,
              systemInfo_.wgcSupported ? "Supported" : "Not Available");
-  ImGui::Dummy(ImVec2(0, 30));
+  space(30);
   ImGui::TextColored(kAccentHover, "%s", kProductAddress);
 }
 

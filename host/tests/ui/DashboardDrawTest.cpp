@@ -90,8 +90,8 @@ TEST_F(DashboardDraw, MissingFontAndLogoStillInitialise) {
 }
 
 TEST_F(DashboardDraw, LogoFoundBesideTheExecutable) {
-  // <build>/host/src/main/ParvalonHost finds <source>/host/assets/logo.png; here the source
-  // folder plays the executable's folder three levels below the tree.
+  // An executable three folders below a tree finds <tree>/host/assets/logo.png (the build copies
+  // the logo to <build>/host/assets for <build>/host/src/main/ParvalonHost).
   state.executableFolder = std::string(PARVALON_SOURCE_DIR) + "/host/src/main";
   start(resources("/nonexistent/logo.png"));
   EXPECT_TRUE(ui->hasLogo());
