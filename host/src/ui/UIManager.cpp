@@ -68,8 +68,15 @@ void tooltip(const char* text) {
 }
 
 void labelValue(const char* label, float valueX, const ImVec4& valueColour, const std::string& value) {
+  const float labelEnd = ImGui::GetCursorPosX() + ImGui::CalcTextSize(label).x;
   ImGui::TextColored(kTextSecondary, "%s", label);
-  ImGui::SameLine(valueX);
+  // DejaVu Sans runs wider than the font the columns were laid out for: a long label pushes its
+  // value right instead of running into it.
+  if (labelEnd + ImGui::GetStyle().ItemInnerSpacing.x <= valueX) {
+    ImGui::SameLine(valueX);
+  } else {
+    ImGui::SameLine();
+  }
   ImGui::TextColored(valueColour, "%s", value.c_str());
 }
 

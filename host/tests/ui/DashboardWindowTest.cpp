@@ -140,6 +140,8 @@ constexpr Rgb kBackground{15, 15, 26};
 constexpr int kButtonX = 235;
 constexpr int kDashboardButtonY = 203;
 constexpr int kLogsButtonY = kDashboardButtonY + 5 * 52;  // 48 px buttons, 4 px apart
+// "  About" sits 80 px above the sidebar's end: the bar, 15 px, then the button.
+constexpr int kAboutButtonY = 900 - 56 - 80 + 1 + 15 + 24;
 
 int runCommand(const std::string& command) { return std::system(command.c_str()); }
 
@@ -173,19 +175,27 @@ TEST(DashboardWindow, DrawsTheThemeSwitchesPagesAndClosesCleanly) {
   EXPECT_TRUE(near(shot.at(shot.width - 40, 60), kBackground));
   EXPECT_TRUE(near(shot.at(shot.width - 40, shot.height - 10), kSidebar));  // status bar
 
-  // A click on "  Logs" selects it. The pauses let the dashboard see the pointer over the button
-  // in a frame of its own (it reads the pointer position once per frame).
-  ASSERT_EQ(runCommand("xdotool mousemove --window " + std::to_string(window) + " " + std::to_string(kButtonX) + " " +
-                       std::to_string(kLogsButtonY) + " sleep 0.3 click 1 sleep 0.3 mousemove --window " +
-                       std::to_string(window) + " 700 60"),
-            0);
-  EXPECT_TRUE(testing::waitUntil(
-      [&] {
-        return grab() && near(shot.at(kButtonX, kDashboardButtonY), kSidebar) &&
-               near(shot.at(kButtonX, kLogsButtonY), kAccent);
-      },
-      10s));
-  shot.save("logs.png");
+  // A click on each navigation button selects its page. The pauses let the dashboard see the
+  // pointer over the button in a frame of its own (it reads the pointer once per frame).
+  const struct {
+    const char* name;
+    int y;
+  } pages[] = {{"streaming", kDashboardButtonY + 52},     {"audio", kDashboardButtonY + 2 * 52},
+               {"input", kDashboardButtonY + 3 * 52},     {"settings", kDashboardButtonY + 4 * 52},
+               {"logs", kLogsButtonY},                    {"about", kAboutButtonY},
+               {"dashboard-again", kDashboardButtonY}};
+  for (const auto& page : pages) {
+    const std::string id = std::to_string(window);
+    ASSERT_EQ(runCommand("xdotool mousemove --window " + id + " " + std::to_string(kButtonX) + " " +
+                         std::to_string(page.y) + " sleep 0.3 click 1 sleep 0.3 mousemove --window " + id + " 700 60"),
+              0);
+    EXPECT_TRUE(testing::waitUntil([&] { return grab() && near(shot.at(kButtonX, page.y), kAccent); }, 10s))
+        << page.name << ": " << near(shot.at(kButtonX, page.y), kAccent).message();
+    if (page.y != kDashboardButtonY) {
+      EXPECT_TRUE(near(shot.at(kButtonX, kDashboardButtonY), kSidebar)) << page.name;
+    }
+    shot.save(std::string("page-") + page.name + ".png");
+  }
 
   screen.requestClose(window);
   EXPECT_EQ(host.wait(20s), 0);
