@@ -25,3 +25,14 @@ add_library(parvalon::libyuv ALIAS parvalon_libyuv)
 if(PARVALON_BUILD_TESTS)
   find_package(GTest REQUIRED)
 endif()
+
+# Debian's Dear ImGui 1.86: the core as a static library; the GLFW and OpenGL 3 back-end sources
+# ship among the package's examples and are compiled into the dashboard's back end.
+find_library(IMGUI_LIBRARY imgui REQUIRED)
+find_path(IMGUI_INCLUDE_DIR imgui.h PATH_SUFFIXES imgui REQUIRED)
+find_path(IMGUI_BACKEND_SOURCE_DIR imgui_impl_glfw.cpp
+  PATHS /usr/share/doc/libimgui-dev/examples/backends NO_DEFAULT_PATH)
+add_library(parvalon_imgui INTERFACE)
+target_include_directories(parvalon_imgui SYSTEM INTERFACE ${IMGUI_INCLUDE_DIR} ${IMGUI_INCLUDE_DIR}/backends)
+target_link_libraries(parvalon_imgui INTERFACE ${IMGUI_LIBRARY})
+add_library(parvalon::imgui ALIAS parvalon_imgui)

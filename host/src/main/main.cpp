@@ -10,6 +10,8 @@
 #include "logging/Log.h"
 #include "logging/Logging.h"
 #include "main/MainWindow.h"
+#include "ui/GlfwOpenGl3Backend.h"
+#include "ui/UIManager.h"
 
 namespace {
 
@@ -49,6 +51,14 @@ int run() {
     return 1;
   }
 
+  DashboardResources resources;
+  resources.installedLogoFile = PARVALON_SHARE_DIR "/logo.png";
+  auto dashboard = std::make_unique<UIManager>(std::make_unique<GlfwOpenGl3Backend>(window.handle()), resources);
+  if (!dashboard->initialize()) {
+    PV_LOG_ERROR("Failed to initialize UI");
+    return 1;
+  }
+
   PV_LOG_INFO("Application initialized, entering main loop...");
   while (true) {
     window.pollEvents();
@@ -56,9 +66,13 @@ int run() {
     window.applyPendingResize();
     application->update();
     window.clear(0.06f, 0.06f, 0.10f, 1.0f);
+    dashboard->render();
     window.present();
   }
 
+  // The dashboard goes first: its callbacks lead into the application.
+  dashboard->shutdown();
+  dashboard.reset();
   application->shutdown();
   application.reset();
   window.destroy();

@@ -83,6 +83,8 @@ class HostProcess {
     return false;
   }
 
+  pid_t pid() const { return pid_; }
+
   void signal(int sig) const {
     if (pid_ > 0) ::kill(pid_, sig);
   }

@@ -1,0 +1,175 @@
+#include "ui/LogView.h"
+
+#include <imgui.h>
+#include <spdlog/details/os.h>
+
+#include <ctime>
+#include <fmt/format.h>
+
+#include "ui/DashboardLayout.h"
+#include "ui/DashboardPalette.h"
+
+namespace parvalon::host {
+namespace {
+
+constexpr float kAutoScrollSlackPx = 20.0f;
+
+ImVec4 levelColour(int level) {
+  switch (level) {
+    case 0: return {0.50f, 0.50f, 0.50f, 1.0f};
+    case 1: return {0.60f, 0.60f, 0.60f, 1.0f};
+    case 2: return {0.40f, 0.80f, 0.40f, 1.0f};
+    case 3: return {1.00f, 0.80f, 0.20f, 1.0f};
+    case 4: return {1.00f, 0.40f, 0.40f, 1.0f};
+    case 5: return {1.00f, 0.20f, 0.20f, 1.0f};
+    default: return {0.65f, 0.65f, 0.75f, 1.0f};
+  }
+}
+
+}  // namespace
+
+int LogView::levelFromSink(int spdlogLevel) {
+  switch (spdlogLevel) {
+    case 0:
+    case 1:
+    case 3:
+    case 4:
+    case 5:
+      return spdlogLevel;
+    default:
+      return 2;
+  }
+}
+
+const char* LogView::levelTag(int level) {
+  switch (level) {
+    case 0: return "[TRACE]";
+    case 1: return "[DEBUG]";
+    case 2: return "[INFO] ";
+    case 3: return "[WARN] ";
+    case 4: return "[ERROR]";
+    case 5: return "[CRIT] ";
+    default: return "[???]  ";
+  }
+}
+
+std::string LogView::formatTimestamp(std::chrono::system_clock::time_point at) {
+  const auto seconds = std::chrono::time_point_cast<std::chrono::seconds>(at);
+  auto millis = std::chrono::duration_cast<std::chrono::milliseconds>(at - seconds).count();
+  if (millis < 0) millis += 1000;  // times before the epoch round towards zero
+  const std::tm local = spdlog::details::os::localtime(std::chrono::system_clock::to_time_t(at));
+  char clock[16] = {};
+  std::strftime(clock, sizeof clock, "%H:%M:%S", &local);
+  return fmt::format("{}.{}", clock, millis);
+}
+
+std::string LogView::fullText(const LogEntry& entry) {
+  return entry.timestamp + " " + levelTag(entry.level) + " " + entry.message;
+}
+
+bool LogView::passesFilter(int level, int filter) { return filter <= 0 || level >= filter; }
+
+void LogView::addLogEntry(int level, const std::string& message) {
+  LogEntry entry{level, formatTimestamp(std::chrono::system_clock::now()), message};
+  std::lock_guard lock(logMutex_);
+  logEntries_.push_back(std::move(entry));
+  if (logEntries_.size() > kMaxEntries) logEntries_.pop_front();
+}
+
+void LogView::clear() {
+  std::lock_guard lock(logMutex_);
+  logEntries_.clear();
+}
+
+std::string LogView::copyAllText() const {
+  std::lock_guard lock(logMutex_);
+  std::string text;
+  for (const auto& entry : logEntries_) {
+    text += fullText(entry);
+    text += '\n';
+  }
+  return text;
+}
+
+std::vector<LogEntry> LogView::entries() const {
+  std::lock_guard lock(logMutex_);
+  return {logEntries_.begin(), logEntries_.end()};
+}
+
+std::vector<LogEntry> LogView::visibleEntries() const {
+  std::lock_guard lock(logMutex_);
+  std::vector<LogEntry> out;
+  for (const auto& entry : logEntries_) {
+    if (passesFilter(entry.level, logLevelFilter)) out.push_back(entry);
+  }
+  return out;
+}
+
+void LogView::drawPage(ImFont* titleFont) {
+  ImGui::PushFont(titleFont);
+  ImGui::TextColored(palette::kTextPrimary, "Logs");
+  ImGui::PopFont();
+  ImGui::TextColored(palette::kTextSecondary, "Real-time application logs");
+  space(15);
+
+  // The clipboard is written only after logMutex_ is released: the platform's clipboard call
+  // may log (a windowing error), which would re-enter addLogEntry.
+  std::optional<std::string> clipboard;
+
+  ImGui::PushStyleVar(ImGuiStyleVar_FrameRounding, 6.0f);
+  ImGui::PushStyleColor(ImGuiCol_Button, palette::kCard);
+  ImGui::PushStyleColor(ImGuiCol_ButtonHovered, palette::kCardHover);
+  if (ImGui::Button("Clear Logs")) clear();
+  ImGui::SameLine();
+  if (ImGui::Button("Copy All")) clipboard = copyAllText();
+  if (ImGui::IsItemHovered()) ImGui::SetTooltip("Copy all logs to clipboard");
+  ImGui::SameLine();
+  ImGui::Checkbox("Auto-scroll", &autoScroll);
+  ImGui::SameLine(ImGui::GetWindowWidth() - 200.0f);
+  ImGui::SetNextItemWidth(180.0f);
+  ImGui::Combo("##LogLevel", &logLevelFilter, kFilterItems, kFilterCount);
+  ImGui::PopStyleColor(2);
+  ImGui::PopStyleVar();
+
+  ImGui::TextColored(palette::kTextMuted, "Tip: Right-click a log entry to copy it");
+  space(10);
+
+  ImGui::PushStyleColor(ImGuiCol_ChildBg, palette::kBackground);
+  ImGui::BeginChild("LogScroll", ImVec2(0, -5.0f), true, ImGuiWindowFlags_HorizontalScrollbar);
+  {
+    std::lock_guard lock(logMutex_);
+    for (std::size_t i = 0; i < logEntries_.size(); ++i) {
+      const LogEntry& entry = logEntries_[i];
+      if (!passesFilter(entry.level, logLevelFilter)) continue;
+      ImGui::PushID(static_cast<int>(i));
+      const ImVec2 start = ImGui::GetCursorPos();
+      if (ImGui::Selectable("##logline", false,
+                            ImGuiSelectableFlags_SpanAllColumns | ImGuiSelectableFlags_AllowDoubleClick)) {
+        clipboard = fullText(entry);
+      }
+      if (ImGui::BeginPopupContextItem("LogContextMenu")) {
+        if (ImGui::MenuItem("Copy")) clipboard = fullText(entry);
+        if (ImGui::MenuItem("Copy Message Only")) clipboard = entry.message;
+        ImGui::EndPopup();
+      }
+      ImGui::SetCursorPos(start);
+      ImGui::TextColored(palette::kTextSecondary, "%s", entry.timestamp.c_str());
+      ImGui::SameLine();
+      ImGui::TextColored(levelColour(entry.level), "%s", levelTag(entry.level));
+      ImGui::SameLine();
+      ImGui::TextColored(palette::kTextPrimary, "%s", entry.message.c_str());
+      ImGui::PopID();
+    }
+    // Follow new lines only while the view is at (or within a few pixels of) its end, so a user
+    // who scrolled up to read is not pulled down.
+    if (autoScroll && ImGui::GetScrollY() >= ImGui::GetScrollMaxY() - kAutoScrollSlackPx) {
+      ImGui::SetScrollHereY(1.0f);
+    }
+  }
+  ImGui::EndChild();
+  ImGui::PopStyleColor();
+
+  if (clipboard) ImGui::SetClipboardText(clipboard->c_str());
+}
+
+}  // namespace parvalon::host

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <chrono>
+#include <cstdint>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <deque>
+#include <vector>
+
+struct ImFont;
+
+namespace parvalon::host {
+
+// One line of the live log.
+struct LogEntry {
+  std::int32_t level = 0;
+  std::string timestamp;
+  std::string message;
+};
+
+// The dashboard's live log: the last 1000 lines of the host with their arrival time, the Logs
+// page that shows them (level colours, filter, copy, auto-scroll).
+class LogView {
+ public:
+  static constexpr std::size_t kMaxEntries = 1000;
+  static constexpr const char* kFilterItems[] = {"All", "Debug+", "Info+", "Warn+", "Error+"};
+  static constexpr int kFilterCount = 5;
+
+  // The dashboard's level for an spdlog level number: trace..critical keep their number, info
+  // and anything else (off) show as info.
+  static int levelFromSink(int spdlogLevel);
+  // The 7-character tag of a level ("[INFO] ", "[???]  " for unknown levels).
+  static const char* levelTag(int level);
+  // "%H:%M:%S." in local time followed by the milliseconds without leading zeros.
+  static std::string formatTimestamp(std::chrono::system_clock::time_point at);
+  // timestamp + " " + tag + " " + message.
+  static std::string fullText(const LogEntry& entry);
+  // Whether an entry of `level` is shown under filter index `filter`.
+  static bool passesFilter(int level, int filter);
+
+  // Any thread. Stamps the line with the current time and keeps the newest kMaxEntries.
+  void addLogEntry(int level, const std::string& message);
+  void clear();
+  // Every entry's full text followed by "\n" (the filter does not apply).
+  std::string copyAllText() const;
+  // A copy of the entries, oldest first.
+  std::vector<LogEntry> entries() const;
+  // The entries the current filter shows, oldest first.
+  std::vector<LogEntry> visibleEntries() const;
+
+  bool autoScroll = true;
+  int logLevelFilter = 0;
+
+  // Main thread, inside a Dear ImGui frame: the Logs page.
+  void drawPage(ImFont* titleFont);
+
+ private:
+  // Guards logEntries_; taken by every thread that logs and by the main thread while drawing.
+  // Nothing may log while it is held (it is not recursive and logging re-enters addLogEntry).
+  mutable std::mutex logMutex_;
+  std::deque<LogEntry> logEntries_;
+};
+
+}  // namespace parvalon::host

@@ -1,0 +1,151 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "protocol/WindowInfo.h"
+#include "ui/ConnectionStatus.h"
+#include "ui/DashboardBackend.h"
+#include "ui/LogView.h"
+#include "ui/SystemInformation.h"
+#include "ui/UISettings.h"
+
+#include <imgui.h>
+
+namespace parvalon::host {
+
+
+// One line of the dashboard's window list.
+struct WindowEntry {
+  std::uint32_t windowId = 0;
+  std::string title;
+  std::string processName;
+  bool streaming = false;     // the dashboard started a stream for it and has not stopped it
+  std::uint8_t streamId = 0;  // the stream number while streaming
+};
+
+// Files and probes the dashboard uses at initialisation; tests replace them.
+struct DashboardResources {
+  std::vector<std::string> fontFiles{"/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf",
+                                     "/usr/share/fonts/dejavu/DejaVuSans.ttf"};
+  std::string logoFile = "assets/logo.png";
+  // Tried when logoFile fails, after the path beside the executable.
+  std::string installedLogoFile;
+  std::function<std::string()> localAddress;  // null: the first up, non-loopback IPv4 address
+};
+
+// The operator's dashboard: pages, widgets and the live log, drawn with Dear ImGui through a
+// platform back end. It owns no host logic: actions leave through the three callbacks, and what
+// it shows is pushed in by the main loop. Main thread only, except addLogEntry.
+class UIManager {
+ public:
+  enum Page : std::int32_t { kDashboard = 0, kStreaming, kAudio, kInput, kSettings, kLogs, kAbout, kPageCount };
+
+  static constexpr float kBodyFontPx = 18.0f;
+  static constexpr float kHeadingFontPx = 24.0f;
+  static constexpr float kTitleFontPx = 32.0f;
+  static constexpr float kSidebarWidth = 260.0f;
+  static constexpr float kStatusBarHeight = 56.0f;
+  static constexpr int kMinBitrateMbps = 5;
+  static constexpr int kMaxBitrateMbps = 150;
+  static constexpr std::int32_t kFrameRates[] = {72, 80, 90, 120};
+  // Relative to the executable's folder: the source tree's asset from a build folder.
+  static constexpr const char* kLogoBesideExecutable = "/../../../host/assets/logo.png";
+
+  // `backend` may be null: the dashboard's state and actions then work without drawing.
+  explicit UIManager(std::unique_ptr<DashboardBackend> backend, DashboardResources resources = DashboardResources());
+  ~UIManager();
+  UIManager(const UIManager&) = delete;
+  UIManager& operator=(const UIManager&) = delete;
+
+  bool initialize();
+  void render();
+  void shutdown();
+  bool isInitialized() const { return initialized_; }
+
+  // Replaces the window list, keeping the streaming marks of windows listed before.
+  void setWindowList(const std::vector<protocol::WindowInfo>& list);
+  // Any thread (the log sink's callback).
+  void addLogEntry(int level, const std::string& message) { logView_.addLogEntry(level, message); }
+
+  // Field writes of the main loop.
+  UISettings& settings() { return settings_; }
+  const UISettings& settings() const { return settings_; }
+  void setSystemInformation(const SystemInformation& info) { systemInfo_ = info; }
+  const SystemInformation& systemInformation() const { return systemInfo_; }
+  void setConnectionStatus(const ConnectionStatus& status) { status_ = status; }
+  const ConnectionStatus& connectionStatus() const { return status_; }
+
+  std::function<void(const UISettings&)> onSettingsChanged;
+  std::function<bool(std::uint32_t windowId, std::uint8_t streamId)> onStartCapture;
+  std::function<void(std::uint8_t streamId)> onStopCapture;
+
+  // What the widgets do, callable without drawing.
+  void selectQualityPreset(std::int32_t index);
+  void setBitrateFromSlider(std::int32_t mbps);
+  void setTargetFps(std::int32_t fps);
+  void resetToDefaults();
+  // A click on window-list item `index`: stops its stream, or starts one with the next number.
+  void toggleWindow(std::size_t index);
+
+  const std::vector<WindowEntry>& windows() const { return windows_; }
+  std::uint8_t nextStreamId() const { return nextStreamId_; }
+  std::int32_t currentPage() const { return currentPage_; }
+  void setCurrentPage(std::int32_t page) { currentPage_ = page; }
+  const std::string& localIpAddress() const { return localIpAddress_; }
+  bool hasLogo() const { return logoTexture_ != nullptr; }
+  bool hasOwnFont() const { return ownFont_; }
+  LogView& logView() { return logView_; }
+
+  // `text` shortened so that it fits `maxWidth` as `measure` reports it: whole characters are
+  // removed from the end until the rest plus "..." fits, then "..." is appended.
+  static std::string fitText(const std::string& text, float maxWidth,
+                             const std::function<float(std::string_view)>& measure);
+
+ private:
+  void loadFonts();
+  bool loadLogoTexture();
+  static void applyTheme();
+  void fireSettingsChanged();
+
+  void drawSidebar(float height);
+  void drawStatusBar(float width);
+  void drawPage();
+  void drawDashboardPage();
+  void drawConnectionCard();
+  void drawSystemCard();
+  void drawWindowList();
+  void drawStreamingPage();
+  void drawAudioPage();
+  void drawInputPage();
+  void drawSettingsPage();
+  void drawAboutPage();
+  void pageTitle(const char* title, const char* subtitle);
+  void heading(const char* text, float spaceBefore);
+  bool navigationButton(const char* label, std::int32_t page);
+
+  std::unique_ptr<DashboardBackend> backend_;
+  DashboardResources resources_;
+  ImTextureID logoTexture_ = nullptr;
+  std::int32_t logoWidth_ = 0;
+  std::int32_t logoHeight_ = 0;
+  ImFont* bodyFont_ = nullptr;
+  ImFont* headingFont_ = nullptr;
+  ImFont* titleFont_ = nullptr;
+  bool ownFont_ = false;
+  std::int32_t currentPage_ = kDashboard;
+  UISettings settings_;
+  SystemInformation systemInfo_;
+  ConnectionStatus status_;
+  std::vector<WindowEntry> windows_;
+  std::uint8_t nextStreamId_ = 1;
+  std::string localIpAddress_ = "0.0.0.0";
+  bool initialized_ = false;
+  LogView logView_;
+};
+
+}  // namespace parvalon::host

@@ -1,0 +1,260 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "ui/UIManager.h"
+
+namespace parvalon::host {
+namespace {
+
+protocol::WindowInfo window(std::uint32_t id, std::string title) {
+  protocol::WindowInfo info;
+  info.id = id;
+  info.title = std::move(title);
+  info.processName = "proc" + std::to_string(id);
+  return info;
+}
+
+// A dashboard without a back end: state and actions only, nothing drawn.
+struct Dashboard {
+  UIManager ui{nullptr};
+  std::vector<UISettings> changes;
+  std::vector<std::pair<std::uint32_t, std::uint8_t>> starts;
+  std::vector<std::uint8_t> stops;
+  bool startResult = true;
+
+  Dashboard() {
+    ui.onSettingsChanged = [this](const UISettings& s) { changes.push_back(s); };
+    ui.onStartCapture = [this](std::uint32_t windowId, std::uint8_t streamId) {
+      starts.emplace_back(windowId, streamId);
+      return startResult;
+    };
+    ui.onStopCapture = [this](std::uint8_t streamId) { stops.push_back(streamId); };
+  }
+};
+
+struct PresetCase {
+  std::int32_t index;
+  std::int32_t bitrateKbps;
+  std::int32_t maxBitrateKbps;
+};
+
+class QualityPresetTest : public ::testing::TestWithParam<PresetCase> {};
+
+TEST_P(QualityPresetTest, SetsBitratesAndFiresOneChange) {
+  Dashboard d;
+  d.ui.settings().bitrateKbps = 35000;
+  d.ui.settings().maxBitrateKbps = 52500;
+  d.ui.selectQualityPreset(GetParam().index);
+  ASSERT_EQ(d.changes.size(), 1u);
+  EXPECT_EQ(d.changes[0].qualityPreset, GetParam().index);
+  EXPECT_EQ(d.changes[0].bitrateKbps, GetParam().bitrateKbps);
+  EXPECT_EQ(d.changes[0].maxBitrateKbps, GetParam().maxBitrateKbps);
+  EXPECT_EQ(d.ui.settings(), d.changes[0]);
+}
+
+INSTANTIATE_TEST_SUITE_P(Presets, QualityPresetTest,
+                         ::testing::Values(PresetCase{0, 10000, 15000}, PresetCase{1, 20000, 30000},
+                                           PresetCase{2, 50000, 75000}, PresetCase{3, 100000, 150000},
+                                           // Custom leaves whatever the slider set.
+                                           PresetCase{4, 35000, 52500}));
+
+TEST(DashboardSettings, PresetOutOfRangeChangesNothing) {
+  Dashboard d;
+  d.ui.selectQualityPreset(5);
+  d.ui.selectQualityPreset(-1);
+  EXPECT_TRUE(d.changes.empty());
+  EXPECT_EQ(d.ui.settings(), UISettings{});
+}
+
+TEST(DashboardSettings, MediumThenSliderSwitchesToCustomWithMaximumOneAndAHalfTimesTarget) {
+  Dashboard d;
+  d.ui.selectQualityPreset(1);
+  d.ui.setBitrateFromSlider(35);
+  ASSERT_EQ(d.changes.size(), 2u);
+  EXPECT_EQ(d.changes[0].bitrateKbps, 20000);
+  EXPECT_EQ(d.changes[0].maxBitrateKbps, 30000);
+  EXPECT_EQ(d.changes[1].qualityPreset, kCustomQualityPreset);
+  EXPECT_EQ(d.changes[1].bitrateKbps, 35000);
+  EXPECT_EQ(d.changes[1].maxBitrateKbps, 52500);
+}
+
+TEST(DashboardSettings, SliderValueTypedOutsideItsRangeIsClamped) {
+  Dashboard d;
+  d.ui.setBitrateFromSlider(1000);
+  d.ui.setBitrateFromSlider(0);
+  ASSERT_EQ(d.changes.size(), 2u);
+  EXPECT_EQ(d.changes[0].bitrateKbps, 150000);
+  EXPECT_EQ(d.changes[0].maxBitrateKbps, 225000);
+  EXPECT_EQ(d.changes[1].bitrateKbps, 5000);
+  EXPECT_EQ(d.changes[1].maxBitrateKbps, 7500);
+}
+
+TEST(DashboardSettings, ResetToDefaultsRestoresEveryFieldAndFiresOnce) {
+  Dashboard d;
+  UISettings& s = d.ui.settings();
+  s.signalingPort = 1;
+  s.videoPort = 2;
+  s.audioPort = 3;
+  s.inputPort = 4;
+  s.targetFps = 120;
+  s.codec = "hevc";
+  s.audioBitrateKbps = 320;
+  s.micPassthrough = true;
+  s.micVolume = 10;
+  s.noiseCancellation = false;
+  s.trackControllers = false;
+  s.forwardTracking = true;
+  s.lowLatencyMode = false;
+  s.adaptiveBitrate = false;
+  s.sliceEncoding = false;
+  s.sharpeningEnabled = true;
+  s.sharpness = 0.2f;
+  s.fullRangeColor = true;
+  s.vsyncEnabled = true;
+  d.ui.setBitrateFromSlider(35);
+  d.changes.clear();
+
+  d.ui.resetToDefaults();
+
+  ASSERT_EQ(d.changes.size(), 1u);
+  const UISettings& r = d.changes[0];
+  EXPECT_EQ(r.signalingPort, 9876);
+  EXPECT_EQ(r.videoPort, 9944);
+  EXPECT_EQ(r.audioPort, 9945);
+  EXPECT_EQ(r.inputPort, 9946);
+  EXPECT_EQ(r.qualityPreset, 2);  // High
+  EXPECT_EQ(r.targetFps, 72);
+  EXPECT_EQ(r.bitrateKbps, 50000);  // the slider shows 50
+  EXPECT_EQ(r.maxBitrateKbps, 100000);
+  EXPECT_EQ(r.codec, "h264");
+  EXPECT_EQ(r.audioBitrateKbps, 128);
+  EXPECT_FALSE(r.micPassthrough);
+  EXPECT_EQ(r.micVolume, 85);
+  EXPECT_TRUE(r.noiseCancellation);
+  EXPECT_TRUE(r.trackControllers);
+  EXPECT_FALSE(r.forwardTracking);
+  EXPECT_TRUE(r.lowLatencyMode);
+  EXPECT_TRUE(r.adaptiveBitrate);
+  EXPECT_TRUE(r.sliceEncoding);
+  EXPECT_FALSE(r.sharpeningEnabled);
+  EXPECT_FLOAT_EQ(r.sharpness, 0.7f);
+  EXPECT_FALSE(r.fullRangeColor);
+  EXPECT_FALSE(r.vsyncEnabled);
+}
+
+TEST(DashboardSettings, FrameRateButtonSetsTargetFps) {
+  Dashboard d;
+  d.ui.setTargetFps(90);
+  ASSERT_EQ(d.changes.size(), 1u);
+  EXPECT_EQ(d.changes[0].targetFps, 90);
+}
+
+TEST(DashboardSettings, WidgetsWorkWithoutCallbacks) {
+  UIManager ui{nullptr};
+  ui.selectQualityPreset(0);
+  ui.resetToDefaults();
+  ui.setWindowList({window(7, "a")});
+  ui.toggleWindow(0);
+  EXPECT_EQ(ui.settings(), UISettings{});
+  EXPECT_FALSE(ui.windows()[0].streaming);  // nothing started it
+  EXPECT_EQ(ui.nextStreamId(), 2);
+}
+
+TEST(DashboardWindowList, MergeKeepsStreamingMarksOfWindowsStillListed) {
+  Dashboard d;
+  d.ui.setWindowList({window(10, "ten"), window(20, "twenty"), window(30, "thirty")});
+  d.ui.toggleWindow(1);  // stream 1 on window 20
+  d.ui.toggleWindow(2);  // stream 2 on window 30
+
+  // Window 30 is gone, 40 is new, the order changed and 20 was renamed.
+  d.ui.setWindowList({window(40, "forty"), window(20, "twenty renamed"), window(10, "ten")});
+
+  const auto& w = d.ui.windows();
+  ASSERT_EQ(w.size(), 3u);
+  EXPECT_EQ(w[0].windowId, 40u);
+  EXPECT_FALSE(w[0].streaming);
+  EXPECT_EQ(w[0].streamId, 0);
+  EXPECT_EQ(w[1].windowId, 20u);
+  EXPECT_EQ(w[1].title, "twenty renamed");
+  EXPECT_EQ(w[1].processName, "proc20");
+  EXPECT_TRUE(w[1].streaming);
+  EXPECT_EQ(w[1].streamId, 1);
+  EXPECT_EQ(w[2].windowId, 10u);
+  EXPECT_FALSE(w[2].streaming);
+  // The vanished window's stream is not stopped by the dashboard.
+  EXPECT_TRUE(d.stops.empty());
+
+  // Window 30 coming back does not regain its old mark.
+  d.ui.setWindowList({window(30, "thirty")});
+  EXPECT_FALSE(d.ui.windows()[0].streaming);
+}
+
+TEST(DashboardWindowList, ClickTwiceStartsThenStopsAndTheNextStartUsesTheNextNumber) {
+  Dashboard d;
+  d.ui.setWindowList({window(10, "ten"), window(20, "twenty")});
+  d.ui.toggleWindow(0);
+  d.ui.toggleWindow(0);
+  d.ui.toggleWindow(0);
+  ASSERT_EQ(d.starts.size(), 2u);
+  EXPECT_EQ(d.starts[0], (std::pair<std::uint32_t, std::uint8_t>{10, 1}));
+  EXPECT_EQ(d.starts[1], (std::pair<std::uint32_t, std::uint8_t>{10, 2}));
+  ASSERT_EQ(d.stops.size(), 1u);
+  EXPECT_EQ(d.stops[0], 1);
+  EXPECT_TRUE(d.ui.windows()[0].streaming);
+  EXPECT_EQ(d.ui.windows()[0].streamId, 2);
+  EXPECT_EQ(d.ui.nextStreamId(), 3);
+}
+
+TEST(DashboardWindowList, FailedStartStaysReadyAndStillUsesUpANumber) {
+  Dashboard d;
+  d.ui.setWindowList({window(10, "ten"), window(20, "twenty")});
+  d.startResult = false;
+  d.ui.toggleWindow(0);
+  EXPECT_FALSE(d.ui.windows()[0].streaming);
+  EXPECT_EQ(d.ui.windows()[0].streamId, 0);
+  d.startResult = true;
+  d.ui.toggleWindow(1);
+  ASSERT_EQ(d.starts.size(), 2u);
+  EXPECT_EQ(d.starts[1], (std::pair<std::uint32_t, std::uint8_t>{20, 2}));
+  EXPECT_TRUE(d.stops.empty());
+}
+
+TEST(DashboardWindowList, StreamNumbersWrapAfter255) {
+  Dashboard d;
+  d.ui.setWindowList({window(10, "ten")});
+  d.startResult = false;
+  for (int i = 0; i < 255; ++i) d.ui.toggleWindow(0);
+  EXPECT_EQ(d.ui.nextStreamId(), 0);
+  EXPECT_EQ(d.starts.back().second, 255);
+}
+
+TEST(DashboardWindowList, ClickOutsideTheListDoesNothing) {
+  Dashboard d;
+  d.ui.toggleWindow(0);
+  EXPECT_TRUE(d.starts.empty());
+  EXPECT_EQ(d.ui.nextStreamId(), 1);
+}
+
+// One "character" is 10 px wide whatever it is, so widths are byte counts times ten.
+float tenPerByte(std::string_view text) { return static_cast<float>(text.size()) * 10.0f; }
+
+TEST(DashboardWindowTitle, FittingTitleIsKept) {
+  EXPECT_EQ(UIManager::fitText("Terminal", 80, tenPerByte), "Terminal");
+}
+
+TEST(DashboardWindowTitle, LongTitleLosesCharactersUntilTheEllipsisFits) {
+  EXPECT_EQ(UIManager::fitText("Terminal - bash", 80, tenPerByte), "Termi...");
+}
+
+TEST(DashboardWindowTitle, ShorteningNeverSplitsAMultiByteCharacter) {
+  // "Grüße" is G r ü(2 bytes) ß(2 bytes) e: cutting bytes blindly would leave half of "ß".
+  const std::string title = "Gr\xC3\xBC\xC3\x9F" "e und mehr";
+  EXPECT_EQ(UIManager::fitText(title, 90, tenPerByte), "Gr\xC3\xBC\xC3\x9F...");
+  EXPECT_EQ(UIManager::fitText(title, 80, tenPerByte), "Gr\xC3\xBC...");
+}
+
+}  // namespace
+}  // namespace parvalon::host
