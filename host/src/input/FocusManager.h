@@ -24,6 +24,7 @@ struct FocusResult {
   // 0 already in front, 1 restore/show, 2 show + bring to top + set foreground, 3 attached input.
   std::int32_t strategy = 0;
   std::uint32_t errorCode = 0;  // 0 on success, 6 for an invalid handle, else the last error
+  bool operator==(const FocusResult&) const = default;
 };
 
 // Brings a top-level window to the front before a click is injected for it, trying stronger

@@ -214,10 +214,10 @@ void InputInjector::processInputPacket(const InputPacket& packet) {
   std::unique_lock lock(inputMutex_);
   if (packet.type == kTypeMouse) {
     switch (packet.action) {
-      case kMouseMove:
+      case kActionMove:
         mouseMoveLocked(packet.x, packet.y);
         break;
-      case kMouseButtonDown: {
+      case kActionButtonDown: {
         const auto [px, py] = windowToScreenLocked(packet.x, packet.y);
         if (config_.verifyClicks && target_ != platform::kNoWindow) {
           const platform::WindowHandle target = target_;
@@ -236,12 +236,12 @@ void InputInjector::processInputPacket(const InputPacket& packet) {
         mouseButtonAtLocked(px, py, packet.code, true);
         break;
       }
-      case kMouseButtonUp: {
+      case kActionButtonUp: {
         const auto [px, py] = windowToScreenLocked(packet.x, packet.y);
         mouseButtonAtLocked(px, py, packet.code, false);
         break;
       }
-      case kMouseWheel:
+      case kActionWheel:
         mouseMoveLocked(packet.x, packet.y);
         wheelRecordLocked(packet.wheelDelta);
         break;
@@ -250,13 +250,13 @@ void InputInjector::processInputPacket(const InputPacket& packet) {
     }
   } else if (packet.type == kTypeKeyboard) {
     switch (packet.action) {
-      case kKeyDown:
+      case kActionKeyDown:
         keyEventLocked(packet.code, true, packet.modifiers);
         break;
-      case kKeyUp:
+      case kActionKeyUp:
         keyEventLocked(packet.code, false, packet.modifiers);
         break;
-      case kKeyCharacter:
+      case kActionCharacter:
         typeCharacterLocked(packet.code);  // this channel carries only 8 bits of the character
         break;
       default:

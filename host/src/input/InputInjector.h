@@ -46,13 +46,13 @@ class InputInjector {
   // Event types and actions of both input channels.
   static constexpr std::uint8_t kTypeMouse = 1;
   static constexpr std::uint8_t kTypeKeyboard = 2;
-  static constexpr std::uint8_t kMouseMove = 1;
-  static constexpr std::uint8_t kMouseButtonDown = 2;
-  static constexpr std::uint8_t kMouseButtonUp = 3;
-  static constexpr std::uint8_t kMouseWheel = 4;
-  static constexpr std::uint8_t kKeyDown = 1;
-  static constexpr std::uint8_t kKeyUp = 2;
-  static constexpr std::uint8_t kKeyCharacter = 3;
+  static constexpr std::uint8_t kActionMove = 1;
+  static constexpr std::uint8_t kActionButtonDown = 2;
+  static constexpr std::uint8_t kActionButtonUp = 3;
+  static constexpr std::uint8_t kActionWheel = 4;
+  static constexpr std::uint8_t kActionKeyDown = 1;
+  static constexpr std::uint8_t kActionKeyUp = 2;
+  static constexpr std::uint8_t kActionCharacter = 3;
   // Modifier bits of an event.
   static constexpr std::uint8_t kModifierShift = 0x01;
   static constexpr std::uint8_t kModifierCtrl = 0x02;
