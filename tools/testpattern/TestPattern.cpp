@@ -395,7 +395,12 @@ int main(int argc, char** argv) {
           break;
         }
         case XCB_MAPPING_NOTIFY:
-          xcb_refresh_keyboard_mapping(keySymbols, reinterpret_cast<xcb_mapping_notify_event_t*>(event));
+          // A fresh table: xcb_refresh_keyboard_mapping ignores a change that arrives before the
+          // first lookup, and the keymap read at start-up then misses it.
+          if (reinterpret_cast<xcb_mapping_notify_event_t*>(event)->request == XCB_MAPPING_KEYBOARD) {
+            xcb_key_symbols_free(keySymbols);
+            keySymbols = xcb_key_symbols_alloc(c);
+          }
           break;
         case XCB_CLIENT_MESSAGE: {
           auto* e = reinterpret_cast<xcb_client_message_event_t*>(event);

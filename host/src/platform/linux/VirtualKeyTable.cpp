@@ -91,6 +91,14 @@ constexpr std::array<VirtualKey, 256> kTable = buildTable();
 
 VirtualKey virtualKeyOf(std::uint8_t virtualKey) { return kTable[virtualKey]; }
 
+bool isVirtualKeyKeysym(std::uint32_t keysym) {
+  if (keysym == 0) return false;
+  for (const VirtualKey& key : kTable) {
+    if (key.keysym == keysym || key.shiftedKeysym == keysym) return true;
+  }
+  return false;
+}
+
 std::uint32_t keysymOfCharacter(std::uint32_t codePoint) {
   switch (codePoint) {
     case 0x08: return XK_BackSpace;

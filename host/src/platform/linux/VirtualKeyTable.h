@@ -14,6 +14,8 @@ struct VirtualKey {
 };
 
 VirtualKey virtualKeyOf(std::uint8_t virtualKey);
+// Whether some virtual key types this keysym (alone or with Shift).
+bool isVirtualKeyKeysym(std::uint32_t keysym);
 
 // The keysym that types a Unicode character (Latin-1 directly, the rest as 0x01000000 + code
 // point, the control characters a keyboard has as their keys); 0 for one no key types.

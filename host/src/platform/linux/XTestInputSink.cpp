@@ -3,6 +3,7 @@
 #include <xcb/xtest.h>
 
 #include <algorithm>
+#include <thread>
 
 #include "logging/Log.h"
 #include "platform/VirtualDesk.h"
@@ -81,7 +82,14 @@ XTestInputSink::~XTestInputSink() {
   }
   for (SpareKey& spare : spares_) spare.held = 0;
   giveBackIdle(Clock::now(), true);
-  xcb_flush(connection_.get());
+  sync();
+}
+
+void XTestInputSink::sync() {
+  // A round trip: the server has applied every request before it answers, also when the
+  // connection closes right after (requests still queued at a disconnect may be dropped).
+  xcb_connection_t* c = connection_.get();
+  XcbReply<xcb_get_input_focus_reply_t> reply{xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr)};
 }
 
 std::uint16_t XTestInputSink::scanCodeOf(std::uint8_t virtualKey) { return virtualKeyOf(virtualKey).scanCode; }
@@ -91,7 +99,7 @@ void XTestInputSink::restoreKeyboard() {
   if (!connection_) return;
   processEvents();
   giveBackIdle(Clock::now(), true);
-  xcb_flush(connection_.get());
+  sync();
 }
 
 std::uint32_t XTestInputSink::sendInputs(std::span<const InputRecord> records) {
@@ -172,7 +180,36 @@ void XTestInputSink::loadKeymap() {
     if (empty && !known) spares.push_back(SpareKey{code});
   }
   spares_ = std::move(spares);
+  if (spares_.size() < kMinSpareKeys) borrowSpareKeys();
+  PV_LOG_DEBUG("Keymap loaded: {} spare keycodes, {} mapped for typing", spares_.size(),
+               std::count_if(spares_.begin(), spares_.end(), [](const SpareKey& s) { return s.keysym != 0; }));
   if (spares_.empty()) PV_LOG_WARN("The keymap has no spare keycode: characters it lacks cannot be typed");
+}
+
+void XTestInputSink::borrowSpareKeys() {
+  xcb_connection_t* c = connection_.get();
+  xcb_generic_error_t* rawError = nullptr;
+  XcbReply<xcb_get_modifier_mapping_reply_t> modifiers{
+      xcb_get_modifier_mapping_reply(c, xcb_get_modifier_mapping(c), &rawError)};
+  XcbError error{rawError};
+  std::vector<xcb_keycode_t> modifierKeys;
+  if (modifiers) {
+    const xcb_keycode_t* keys = xcb_get_modifier_mapping_keycodes(modifiers.get());
+    modifierKeys.assign(keys, keys + xcb_get_modifier_mapping_keycodes_length(modifiers.get()));
+  }
+  for (int keycode = maxKeycode_; keycode >= minKeycode_ && spares_.size() < kMinSpareKeys; --keycode) {
+    const auto code = static_cast<xcb_keycode_t>(keycode);
+    if (std::find(modifierKeys.begin(), modifierKeys.end(), code) != modifierKeys.end()) continue;
+    if (std::any_of(spares_.begin(), spares_.end(), [&](const SpareKey& s) { return s.keycode == code; })) continue;
+    SpareKey spare{code};
+    bool usable = true;
+    for (int column = 0; column < keysymsPerKeycode_ && usable; ++column) {
+      const std::uint32_t keysym = keysymAt(code, column);
+      usable = !isVirtualKeyKeysym(keysym);
+      spare.original.push_back(keysym);
+    }
+    if (usable) spares_.push_back(std::move(spare));
+  }
 }
 
 std::uint32_t XTestInputSink::keysymAt(xcb_keycode_t keycode, int column) const {
@@ -206,6 +243,10 @@ XTestInputSink::SpareKey* XTestInputSink::spareKey(std::uint32_t keysym, std::ui
     }
   }
   if (!chosen) return nullptr;
+  if (chosen->keysym != 0) {
+    const auto ready = chosen->lastUsed + kSpareReuseDelay;
+    if (Clock::now() < ready) std::this_thread::sleep_until(ready);
+  }
   mapKeycode(chosen->keycode, keysym, shifted);
   chosen->keysym = keysym;
   chosen->shifted = shifted;
@@ -224,15 +265,33 @@ void XTestInputSink::mapKeycode(xcb_keycode_t keycode, std::uint32_t keysym, std
   }
 }
 
-void XTestInputSink::giveBack(SpareKey& spare) {
-  mapKeycode(spare.keycode, 0, 0);
-  spare.keysym = spare.shifted = 0;
-}
-
 void XTestInputSink::giveBackIdle(Clock::time_point now, bool all) {
+  std::vector<SpareKey*> due;
   for (SpareKey& spare : spares_) {
-    if (spare.keysym != 0 && spare.held == 0 && (all || now - spare.lastUsed >= kSpareKeyHold)) giveBack(spare);
+    if (spare.keysym != 0 && spare.held == 0 && (all || now - spare.lastUsed >= kSpareKeyHold)) due.push_back(&spare);
   }
+  if (due.empty()) return;
+  if (keymapStale_) loadKeymap();
+  std::sort(due.begin(), due.end(), [](const SpareKey* a, const SpareKey* b) { return a->keycode < b->keycode; });
+  // Neighbouring keycodes go back in one request: every keymap change makes each client (the
+  // window manager re-grabbing its keys among them) read the keymap again.
+  const int per = std::max(keysymsPerKeycode_, 2);
+  for (std::size_t first = 0; first < due.size();) {
+    std::size_t last = first;
+    while (last + 1 < due.size() && due[last + 1]->keycode == due[last]->keycode + 1) ++last;
+    std::vector<xcb_keysym_t> syms;
+    for (std::size_t i = first; i <= last; ++i) {
+      std::vector<std::uint32_t> original = due[i]->original;
+      original.resize(static_cast<std::size_t>(per), 0);
+      syms.insert(syms.end(), original.begin(), original.end());
+      due[i]->keysym = due[i]->shifted = 0;
+    }
+    xcb_change_keyboard_mapping(connection_.get(), static_cast<std::uint8_t>(last - first + 1), due[first]->keycode,
+                                static_cast<std::uint8_t>(per), syms.data());
+    first = last + 1;
+  }
+  keymapStale_ = true;
+  PV_LOG_DEBUG("Gave back {} spare keycodes", due.size());
 }
 
 void XTestInputSink::applyMouse(const InputRecord& record) {

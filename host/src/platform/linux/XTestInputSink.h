@@ -23,6 +23,12 @@ class XTestInputSink final : public InputSink {
   static constexpr std::chrono::milliseconds kSpareKeyHold{2000};
   // Wheel clicks one record may produce at most (a 16-bit delta gives 273).
   static constexpr std::int32_t kMaxWheelClicks = 1000;
+  // Keycodes kept ready for typing. A keymap without enough unused keycodes (Xvfb's maps all
+  // of them) lends keycodes from its top that no virtual key and no modifier uses.
+  static constexpr std::size_t kMinSpareKeys = 48;
+  // A keycode typed this recently is not remapped for another keysym yet: the client may not
+  // have looked its event up; typing waits instead.
+  static constexpr std::chrono::milliseconds kSpareReuseDelay{100};
 
   XTestInputSink();
   ~XTestInputSink() override;
@@ -41,15 +47,17 @@ class XTestInputSink final : public InputSink {
     std::uint32_t shifted = 0;
     Clock::time_point lastUsed{};
     int held = 0;               // presses not yet released
+    std::vector<std::uint32_t> original{};  // keysyms of a borrowed keycode; empty: it had none
   };
 
   void processEvents();
+  void sync();
   void loadKeymap();
+  void borrowSpareKeys();
   std::uint32_t keysymAt(xcb_keycode_t keycode, int column) const;
   xcb_keycode_t keymapKeycode(std::uint32_t keysym);
   SpareKey* spareKey(std::uint32_t keysym, std::uint32_t shifted);
   void mapKeycode(xcb_keycode_t keycode, std::uint32_t keysym, std::uint32_t shifted);
-  void giveBack(SpareKey& spare);
   void giveBackIdle(Clock::time_point now, bool all);
 
   void applyMouse(const InputRecord& record);
