@@ -266,12 +266,16 @@ void XTestInputSink::mapKeycode(xcb_keycode_t keycode, std::uint32_t keysym, std
 }
 
 void XTestInputSink::giveBackIdle(Clock::time_point now, bool all) {
+  const auto isDue = [&](const SpareKey& spare) {
+    return spare.keysym != 0 && spare.held == 0 && (all || now - spare.lastUsed >= kSpareKeyHold);
+  };
+  if (std::none_of(spares_.begin(), spares_.end(), isDue)) return;
+  if (keymapStale_) loadKeymap();  // rebuilds spares_: collect only afterwards
   std::vector<SpareKey*> due;
   for (SpareKey& spare : spares_) {
-    if (spare.keysym != 0 && spare.held == 0 && (all || now - spare.lastUsed >= kSpareKeyHold)) due.push_back(&spare);
+    if (isDue(spare)) due.push_back(&spare);
   }
   if (due.empty()) return;
-  if (keymapStale_) loadKeymap();
   std::sort(due.begin(), due.end(), [](const SpareKey* a, const SpareKey* b) { return a->keycode < b->keycode; });
   // Neighbouring keycodes go back in one request: every keymap change makes each client (the
   // window manager re-grabbing its keys among them) read the keymap again.
