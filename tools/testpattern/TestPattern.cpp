@@ -29,7 +29,8 @@ namespace {
 constexpr const char* kUsage =
     "usage: parvalon-testpattern [--title TEXT] [--width N] [--height N] [--x N] [--y N]\n"
     "         [--fps N] [--input-log FILE] [--id-file FILE] [--duration SECONDS]\n"
-    "         [--static] [--blank] [--no-icon] [--override-redirect] [--latin1-title]\n";
+    "         [--static] [--blank] [--no-icon] [--override-redirect] [--latin1-title]\n"
+    "         [--min-width N] [--min-height N]\n";
 
 constexpr int kDefaultWidth = 1280;
 constexpr int kDefaultHeight = 720;
@@ -52,6 +53,8 @@ struct Options {
   bool icon = true;
   bool overrideRedirect = false;
   bool latin1Title = false;
+  int minWidth = 0;   // WM_NORMAL_HINTS minimum size; 0: none
+  int minHeight = 0;
 };
 
 bool parseInt(const char* text, int& out) {
@@ -85,6 +88,8 @@ bool parseArgs(int argc, char** argv, Options& o) {
     else if (arg == "--no-icon") o.icon = false;
     else if (arg == "--override-redirect") o.overrideRedirect = true;
     else if (arg == "--latin1-title") o.latin1Title = true;
+    else if (arg == "--min-width" && value(v) && parseInt(v, o.minWidth) && o.minWidth >= 0) {}
+    else if (arg == "--min-height" && value(v) && parseInt(v, o.minHeight) && o.minHeight >= 0) {}
     else return false;
   }
   return true;
@@ -327,6 +332,7 @@ int main(int argc, char** argv) {
   xcb_size_hints_t hints{};
   if (options.positioned) xcb_icccm_size_hints_set_position(&hints, 1, options.x, options.y);
   xcb_icccm_size_hints_set_size(&hints, 1, options.width, options.height);
+  if (options.minWidth > 0 || options.minHeight > 0) xcb_icccm_size_hints_set_min_size(&hints, options.minWidth, options.minHeight);
   xcb_icccm_set_wm_normal_hints(c, window, &hints);
 
   xcb_map_window(c, window);
@@ -389,7 +395,12 @@ int main(int argc, char** argv) {
           break;
         }
         case XCB_MAPPING_NOTIFY:
-          xcb_refresh_keyboard_mapping(keySymbols, reinterpret_cast<xcb_mapping_notify_event_t*>(event));
+          // A fresh table: xcb_refresh_keyboard_mapping ignores a change that arrives before the
+          // first lookup, and the keymap read at start-up then misses it.
+          if (reinterpret_cast<xcb_mapping_notify_event_t*>(event)->request == XCB_MAPPING_KEYBOARD) {
+            xcb_key_symbols_free(keySymbols);
+            keySymbols = xcb_key_symbols_alloc(c);
+          }
           break;
         case XCB_CLIENT_MESSAGE: {
           auto* e = reinterpret_cast<xcb_client_message_event_t*>(event);

@@ -27,6 +27,15 @@ struct WindowStyle {
 
 // An icon at its own size: one 0xAARRGGBB value a pixel, straight (not premultiplied) alpha,
 // rows top to bottom.
+// Size in pixels.
+struct WindowSize {
+  std::int32_t width = 0;
+  std::int32_t height = 0;
+};
+
+// How showWindow changes a window (Windows: SW_RESTORE and SW_SHOW).
+enum class ShowMode { Restore, Show };
+
 struct IconImage {
   std::uint32_t width = 0;
   std::uint32_t height = 0;
@@ -64,6 +73,48 @@ class WindowSystem {
   // The window's own icon (X11: the largest _NET_WM_ICON entry of at most 256 pixels a side);
   // nothing when it has none.
   virtual std::optional<IconImage> icon(WindowHandle window) = 0;
+
+  // ---- Input: foreground, focus, window-from-point, resize, screen metrics ----
+
+  // The window in front (X11: _NET_ACTIVE_WINDOW; without an EWMH window manager the window
+  // holding the input focus); kNoWindow when none.
+  virtual WindowHandle foregroundWindow() = 0;
+  // Asks for the window to be made the one in front (X11: _NET_ACTIVE_WINDOW request as a pager,
+  // or the input focus without an EWMH window manager). True when the request was made.
+  virtual bool setForegroundWindow(WindowHandle window) = 0;
+  // Raises the window to the top of the stacking order.
+  virtual bool bringWindowToTop(WindowHandle window) = 0;
+  // Restores a minimized window or shows a hidden one.
+  virtual bool showWindow(WindowHandle window, ShowMode mode) = 0;
+  // Gives the window the keyboard focus.
+  virtual bool setFocus(WindowHandle window) = 0;
+  virtual bool setActiveWindow(WindowHandle window) = 0;
+  // The thread that owns the window's input queue (0 where windows have none, as on X11), the
+  // calling thread, and sharing one thread's input state with another's (false where unsupported).
+  virtual std::uint64_t windowThreadId(WindowHandle window) = 0;
+  virtual std::uint64_t currentThreadId() = 0;
+  virtual bool attachThreadInput(std::uint64_t thread, std::uint64_t toThread, bool attach) = 0;
+  // The code of the calling thread's last failed operation of this interface; 0 when none.
+  virtual std::uint32_t lastError() = 0;
+
+  // The deepest window shown at a desktop pixel; kNoWindow when none.
+  virtual WindowHandle windowFromPoint(std::int32_t x, std::int32_t y) = 0;
+  // The top-level window a window belongs to (X11: the nearest ancestor carrying WM_STATE, else
+  // the child of the root); kNoWindow for a handle that names nothing.
+  virtual WindowHandle rootAncestor(WindowHandle window) = 0;
+
+  // The outer size a window needs for a client area of the given size (X11: the same size).
+  virtual std::optional<WindowSize> windowSizeForClient(WindowHandle window, std::int32_t clientWidth,
+                                                        std::int32_t clientHeight) = 0;
+  // The smallest size the window accepts (X11: WM_NORMAL_HINTS minimum size); 0 × 0 when it sets none.
+  virtual WindowSize minimumSize(WindowHandle window) = 0;
+  // Gives the window a new outer size, and moves it to (x, y) when `move` is set; the stacking
+  // order and the focus stay as they are.
+  virtual bool setWindowSize(WindowHandle window, std::int32_t x, std::int32_t y, std::int32_t width,
+                             std::int32_t height, bool move) = 0;
+  // The whole desktop (X11: the root window) and the primary screen's size.
+  virtual WindowRect virtualScreen() = 0;
+  virtual WindowSize primaryScreenSize() = 0;
 
   // The desktop's window system, one instance shared by the process. Never null: without a
   // display every query answers empty.

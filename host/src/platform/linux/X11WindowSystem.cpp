@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <climits>
 
+#include <xcb/xcb_icccm.h>
+
 #include "logging/Log.h"
 #include "platform/linux/X11Text.h"
 
@@ -54,6 +56,7 @@ X11WindowSystem::X11WindowSystem() {
                                   "_NET_WM_STATE_HIDDEN", "_NET_WM_STATE_MAXIMIZED_VERT",
                                   "_NET_WM_STATE_MAXIMIZED_HORZ", "_NET_WM_PID", "_NET_WM_ICON"});
   std::copy(atoms.begin(), atoms.end(), atoms_);
+  internInputAtoms();
 }
 
 xcb_window_t X11WindowSystem::toXid(WindowHandle window) const {
@@ -284,6 +287,189 @@ std::optional<IconImage> X11WindowSystem::icon(WindowHandle window) {
   const auto property = getProperty(connection_.get(), id, atoms_[kNetWmIcon], kMaxIconPropertyBytes);
   if (!property || property->format != 32) return std::nullopt;
   return chooseIcon(property->values32());
+}
+
+// ---- Input: foreground, focus, window-from-point, resize, screen metrics ----
+
+namespace {
+
+constexpr std::uint32_t kActivationSourcePager = 2;  // _NET_ACTIVE_WINDOW source: a pager, always obeyed
+constexpr std::uint32_t kPointerRoot = 1;            // input focus value "PointerRoot"
+thread_local std::uint32_t lastErrorCode = 0;
+
+}  // namespace
+
+void X11WindowSystem::internInputAtoms() {
+  const auto atoms = internAtoms(connection_.get(), {"_NET_ACTIVE_WINDOW", "_NET_SUPPORTING_WM_CHECK"});
+  std::copy(atoms.begin(), atoms.end(), inputAtoms_);
+}
+
+bool X11WindowSystem::checked(xcb_void_cookie_t cookie) {
+  XcbError error{xcb_request_check(connection_.get(), cookie)};
+  if (!error) return true;
+  lastErrorCode = error->error_code;
+  return false;
+}
+
+bool X11WindowSystem::hasEwmhWindowManager() {
+  const auto check = firstCardinal(getProperty(connection_.get(), root_, inputAtoms_[kNetSupportingWmCheck], 4));
+  return check && *check != XCB_WINDOW_NONE && isWindow(*check);
+}
+
+WindowHandle X11WindowSystem::foregroundWindow() {
+  if (!connection_) return kNoWindow;
+  xcb_connection_t* c = connection_.get();
+  if (hasEwmhWindowManager()) {
+    const auto active = firstCardinal(getProperty(c, root_, inputAtoms_[kNetActiveWindow], 4));
+    return active ? *active : kNoWindow;
+  }
+  xcb_generic_error_t* rawError = nullptr;
+  XcbReply<xcb_get_input_focus_reply_t> focus{xcb_get_input_focus_reply(c, xcb_get_input_focus(c), &rawError)};
+  XcbError error{rawError};
+  if (!focus || focus->focus <= kPointerRoot) return kNoWindow;
+  return focus->focus;
+}
+
+bool X11WindowSystem::setForegroundWindow(WindowHandle window) {
+  const xcb_window_t id = toXid(window);
+  if (!connection_ || id == XCB_WINDOW_NONE) return false;
+  if (!hasEwmhWindowManager()) return setFocus(window);
+  if (!isWindow(window)) {
+    lastErrorCode = XCB_WINDOW;
+    return false;
+  }
+  xcb_client_message_event_t message{};
+  message.response_type = XCB_CLIENT_MESSAGE;
+  message.format = 32;
+  message.window = id;
+  message.type = inputAtoms_[kNetActiveWindow];
+  message.data.data32[0] = kActivationSourcePager;
+  message.data.data32[1] = XCB_CURRENT_TIME;
+  message.data.data32[2] = static_cast<std::uint32_t>(foregroundWindow());
+  return checked(xcb_send_event_checked(connection_.get(), 0, root_,
+                                        XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+                                        reinterpret_cast<const char*>(&message)));
+}
+
+bool X11WindowSystem::bringWindowToTop(WindowHandle window) {
+  const xcb_window_t id = toXid(window);
+  if (!connection_ || id == XCB_WINDOW_NONE) return false;
+  const std::uint32_t above = XCB_STACK_MODE_ABOVE;
+  return checked(xcb_configure_window_checked(connection_.get(), id, XCB_CONFIG_WINDOW_STACK_MODE, &above));
+}
+
+bool X11WindowSystem::showWindow(WindowHandle window, ShowMode mode) {
+  const xcb_window_t id = toXid(window);
+  if (!connection_ || id == XCB_WINDOW_NONE) return false;
+  // Mapping an iconic window asks the window manager to restore it (ICCCM 4.1.4).
+  if (!checked(xcb_map_window_checked(connection_.get(), id))) return false;
+  return mode == ShowMode::Show || bringWindowToTop(window);
+}
+
+bool X11WindowSystem::setFocus(WindowHandle window) {
+  const xcb_window_t id = toXid(window);
+  if (!connection_ || id == XCB_WINDOW_NONE) return false;
+  return checked(
+      xcb_set_input_focus_checked(connection_.get(), XCB_INPUT_FOCUS_PARENT, id, XCB_CURRENT_TIME));
+}
+
+bool X11WindowSystem::setActiveWindow(WindowHandle window) { return setForegroundWindow(window); }
+
+std::uint64_t X11WindowSystem::windowThreadId(WindowHandle) { return 0; }
+
+std::uint64_t X11WindowSystem::currentThreadId() { return static_cast<std::uint64_t>(gettid()); }
+
+bool X11WindowSystem::attachThreadInput(std::uint64_t, std::uint64_t, bool) {
+  return false;  // X11 has no per-thread input state to share
+}
+
+std::uint32_t X11WindowSystem::lastError() { return lastErrorCode; }
+
+WindowHandle X11WindowSystem::windowFromPoint(std::int32_t x, std::int32_t y) {
+  if (!connection_) return kNoWindow;
+  xcb_connection_t* c = connection_.get();
+  xcb_window_t current = root_;
+  for (int depth = 0; depth < kMaxTreeDepth; ++depth) {
+    xcb_generic_error_t* rawError = nullptr;
+    XcbReply<xcb_translate_coordinates_reply_t> reply{xcb_translate_coordinates_reply(
+        c, xcb_translate_coordinates(c, root_, current, static_cast<std::int16_t>(x), static_cast<std::int16_t>(y)),
+        &rawError)};
+    XcbError error{rawError};
+    if (!reply || reply->child == XCB_WINDOW_NONE) break;
+    current = reply->child;
+  }
+  return current == root_ ? kNoWindow : current;
+}
+
+WindowHandle X11WindowSystem::rootAncestor(WindowHandle window) {
+  xcb_window_t current = toXid(window);
+  if (!connection_ || current == XCB_WINDOW_NONE) return kNoWindow;
+  if (current == root_) return root_;
+  xcb_connection_t* c = connection_.get();
+  for (int depth = 0; depth < kMaxTreeDepth; ++depth) {
+    if (wmState(current)) return current;
+    xcb_generic_error_t* rawError = nullptr;
+    XcbReply<xcb_query_tree_reply_t> tree{xcb_query_tree_reply(c, xcb_query_tree(c, current), &rawError)};
+    XcbError error{rawError};
+    if (!tree) return kNoWindow;
+    if (tree->parent == root_ || tree->parent == XCB_WINDOW_NONE) return current;
+    current = tree->parent;
+  }
+  return current;
+}
+
+std::optional<WindowSize> X11WindowSystem::windowSizeForClient(WindowHandle window, std::int32_t clientWidth,
+                                                               std::int32_t clientHeight) {
+  // The window of a stream is the client window itself: its size is the client size.
+  if (!isWindow(window)) return std::nullopt;
+  return WindowSize{clientWidth, clientHeight};
+}
+
+WindowSize X11WindowSystem::minimumSize(WindowHandle window) {
+  const xcb_window_t id = toXid(window);
+  if (!connection_ || id == XCB_WINDOW_NONE) return {};
+  xcb_size_hints_t hints{};
+  xcb_connection_t* c = connection_.get();
+  if (!xcb_icccm_get_wm_normal_hints_reply(c, xcb_icccm_get_wm_normal_hints(c, id), &hints, nullptr)) return {};
+  if ((hints.flags & XCB_ICCCM_SIZE_HINT_P_MIN_SIZE) == 0) return {};
+  return WindowSize{hints.min_width, hints.min_height};
+}
+
+bool X11WindowSystem::setWindowSize(WindowHandle window, std::int32_t x, std::int32_t y, std::int32_t width,
+                                    std::int32_t height, bool move) {
+  const xcb_window_t id = toXid(window);
+  if (!connection_ || id == XCB_WINDOW_NONE) return false;
+  if (width < 1 || height < 1 || width > UINT16_MAX || height > UINT16_MAX) {
+    lastErrorCode = XCB_VALUE;
+    return false;
+  }
+  // Value order follows the mask bits: x, y, width, height.
+  std::uint32_t values[4];
+  std::uint16_t mask = XCB_CONFIG_WINDOW_WIDTH | XCB_CONFIG_WINDOW_HEIGHT;
+  std::size_t n = 0;
+  if (move) {
+    mask |= XCB_CONFIG_WINDOW_X | XCB_CONFIG_WINDOW_Y;
+    values[n++] = static_cast<std::uint32_t>(x);
+    values[n++] = static_cast<std::uint32_t>(y);
+  }
+  values[n++] = static_cast<std::uint32_t>(width);
+  values[n++] = static_cast<std::uint32_t>(height);
+  return checked(xcb_configure_window_checked(connection_.get(), id, mask, values));
+}
+
+WindowRect X11WindowSystem::virtualScreen() {
+  if (!connection_) return {};
+  xcb_connection_t* c = connection_.get();
+  xcb_generic_error_t* rawError = nullptr;
+  XcbReply<xcb_get_geometry_reply_t> geometry{xcb_get_geometry_reply(c, xcb_get_geometry(c, root_), &rawError)};
+  XcbError error{rawError};
+  if (!geometry) return {};
+  return WindowRect{0, 0, geometry->width, geometry->height};
+}
+
+WindowSize X11WindowSystem::primaryScreenSize() {
+  const WindowRect desk = virtualScreen();
+  return WindowSize{desk.width, desk.height};
 }
 
 }  // namespace parvalon::host::platform::linux_x11

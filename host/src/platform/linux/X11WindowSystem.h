@@ -33,6 +33,27 @@ class X11WindowSystem final : public WindowSystem {
   std::string processImagePath(WindowHandle window) override;
   std::optional<IconImage> icon(WindowHandle window) override;
 
+  // ---- Input: foreground, focus, window-from-point, resize, screen metrics ----
+  WindowHandle foregroundWindow() override;
+  bool setForegroundWindow(WindowHandle window) override;
+  bool bringWindowToTop(WindowHandle window) override;
+  bool showWindow(WindowHandle window, ShowMode mode) override;
+  bool setFocus(WindowHandle window) override;
+  bool setActiveWindow(WindowHandle window) override;
+  std::uint64_t windowThreadId(WindowHandle window) override;
+  std::uint64_t currentThreadId() override;
+  bool attachThreadInput(std::uint64_t thread, std::uint64_t toThread, bool attach) override;
+  std::uint32_t lastError() override;
+  WindowHandle windowFromPoint(std::int32_t x, std::int32_t y) override;
+  WindowHandle rootAncestor(WindowHandle window) override;
+  std::optional<WindowSize> windowSizeForClient(WindowHandle window, std::int32_t clientWidth,
+                                                std::int32_t clientHeight) override;
+  WindowSize minimumSize(WindowHandle window) override;
+  bool setWindowSize(WindowHandle window, std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height,
+                     bool move) override;
+  WindowRect virtualScreen() override;
+  WindowSize primaryScreenSize() override;
+
   // Picks the icon from _NET_WM_ICON data (width, height, then width × height ARGB values,
   // repeated): the largest entry of at most kMaxIconSide a side, else the smallest; malformed
   // entries end the walk.
@@ -53,9 +74,18 @@ class X11WindowSystem final : public WindowSystem {
   std::optional<WindowRect> geometryInRoot(xcb_window_t window);
   bool viewable(xcb_window_t window);
 
+  // Input block.
+  enum InputAtom { kNetActiveWindow, kNetSupportingWmCheck, kInputAtomCount };
+  static constexpr int kMaxTreeDepth = 64;  // bound of the walks up and down the window tree
+  void internInputAtoms();
+  bool hasEwmhWindowManager();
+  // Sends a request whose only answer is an error; false (and the error kept) when it failed.
+  bool checked(xcb_void_cookie_t cookie);
+
   XcbConnection connection_;
   xcb_window_t root_ = XCB_WINDOW_NONE;
   xcb_atom_t atoms_[kAtomCount] = {};
+  xcb_atom_t inputAtoms_[kInputAtomCount] = {};
 };
 
 }  // namespace parvalon::host::platform::linux_x11

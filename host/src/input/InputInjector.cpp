@@ -1,0 +1,329 @@
+#include "input/InputInjector.h"
+
+#include <vector>
+
+#include "logging/Log.h"
+#include "platform/InputSink.h"
+#include "platform/VirtualDesk.h"
+#include "platform/WindowSystem.h"
+
+namespace parvalon::host {
+
+namespace {
+
+using platform::InputRecord;
+using namespace platform::input_flags;
+
+constexpr std::int64_t kFractionMax = 65535;  // the far edge of an event position
+
+struct ButtonFlags {
+  std::uint32_t down;
+  std::uint32_t up;
+  std::uint32_t data;
+};
+
+ButtonFlags buttonFlags(std::uint8_t button) {
+  switch (button) {
+    case 0: return {kMouseLeftDown, kMouseLeftUp, 0};
+    case 1: return {kMouseRightDown, kMouseRightUp, 0};
+    case 2: return {kMouseMiddleDown, kMouseMiddleUp, 0};
+    case 3: return {kMouseXDown, kMouseXUp, kXButton1};
+    case 4: return {kMouseXDown, kMouseXUp, kXButton2};
+    default: return {0, 0, 0};  // the record does nothing
+  }
+}
+
+// Keys Windows reports with the extended flag: the navigation block, keypad divide, Num Lock,
+// right Ctrl and right Alt.
+bool isExtendedKey(std::uint8_t vk) {
+  return (vk >= 0x21 && vk <= 0x28) || vk == 0x2D || vk == 0x2E || vk == 0x6F || vk == 0x90 || vk == 0xA3 ||
+         vk == 0xA5;
+}
+
+struct Modifier {
+  std::uint8_t bit;
+  std::uint8_t vk;
+};
+constexpr Modifier kModifiers[] = {{InputInjector::kModifierShift, InputInjector::kVkShift},
+                                   {InputInjector::kModifierCtrl, InputInjector::kVkControl},
+                                   {InputInjector::kModifierAlt, InputInjector::kVkMenu},
+                                   {InputInjector::kModifierWin, InputInjector::kVkLWin}};
+
+}  // namespace
+
+InputInjector::InputInjector(std::shared_ptr<platform::WindowSystem> windowSystem,
+                             std::shared_ptr<platform::InputSink> sink)
+    : windowSystem_(std::move(windowSystem)), sink_(std::move(sink)) {}
+
+bool InputInjector::initialize(const InjectorConfig& config) {
+  config_ = config;
+  updateScreenMetrics();
+  const Metrics m = metrics();
+  PV_LOG_INFO("Input injector initialized (absolute mode: {}, verify clicks: {})", config_.absoluteMode,
+              config_.verifyClicks);
+  PV_LOG_INFO("Virtual screen: {}x{} at ({},{})", m.width, m.height, m.left, m.top);
+  return true;
+}
+
+void InputInjector::updateScreenMetrics() {
+  const platform::WindowRect desk = windowSystem_->virtualScreen();
+  std::lock_guard lock(metricsMutex_);
+  metrics_ = Metrics{desk.width, desk.height, desk.x, desk.y, desk.width >= 1 && desk.height >= 1};
+}
+
+InputInjector::Metrics InputInjector::metrics() {
+  std::lock_guard lock(metricsMutex_);
+  return metrics_;
+}
+
+void InputInjector::setTargetWindow(platform::WindowHandle window) {
+  std::lock_guard lock(inputMutex_);
+  target_ = window;
+}
+
+void InputInjector::setClickMismatchCallback(ClickMismatchCallback callback) {
+  std::lock_guard lock(inputMutex_);
+  clickMismatch_ = std::move(callback);
+}
+
+std::pair<std::int32_t, std::int32_t> InputInjector::normalizedToScreen(std::int32_t x, std::int32_t y) {
+  const Metrics m = metrics();
+  if (!m.valid) return {x, y};
+  const std::int64_t w = m.width, h = m.height;
+  return {static_cast<std::int32_t>((w * x + w / 2) / kFractionMax + m.left),
+          static_cast<std::int32_t>((h * y + h / 2) / kFractionMax + m.top)};
+}
+
+std::pair<std::int32_t, std::int32_t> InputInjector::screenToNormalized(std::int32_t px, std::int32_t py) {
+  const Metrics m = metrics();
+  if (!m.valid || m.width == 0 || m.height == 0) return {px, py};
+  return {static_cast<std::int32_t>(platform::toVirtualDesk(std::int64_t{px} - m.left, m.width)),
+          static_cast<std::int32_t>(platform::toVirtualDesk(std::int64_t{py} - m.top, m.height))};
+}
+
+std::pair<std::int32_t, std::int32_t> InputInjector::windowToScreen(std::uint16_t x, std::uint16_t y) {
+  std::lock_guard lock(inputMutex_);
+  return windowToScreenLocked(x, y);
+}
+
+std::pair<std::int32_t, std::int32_t> InputInjector::windowToScreenLocked(std::uint16_t x, std::uint16_t y) {
+  if (target_ != platform::kNoWindow) {
+    if (const auto rect = windowSystem_->windowRect(target_)) {
+      const std::int64_t w = rect->width, h = rect->height;
+      lastX_ = static_cast<std::int32_t>((w * x + w / 2) / kFractionMax + rect->x);
+      lastY_ = static_cast<std::int32_t>((h * y + h / 2) / kFractionMax + rect->y);
+      return {lastX_, lastY_};
+    }
+  }
+  return normalizedToScreen(x, y);
+}
+
+void InputInjector::sendInputs(std::span<const InputRecord> records) {
+  const std::uint32_t sent = sink_->sendInputs(records);
+  if (sent < records.size()) PV_LOG_WARN("SendInput: sent {} of {} inputs", sent, records.size());
+}
+
+void InputInjector::mouseMove(std::uint16_t x, std::uint16_t y) {
+  std::lock_guard lock(inputMutex_);
+  mouseMoveLocked(x, y);
+}
+
+void InputInjector::mouseMoveLocked(std::uint16_t x, std::uint16_t y) {
+  InputRecord record;
+  if (config_.absoluteMode) {
+    record = InputRecord::mouse(x, y, 0, kMoveAbsoluteFlags);
+    if (target_ != platform::kNoWindow) {
+      const auto [px, py] = windowToScreenLocked(x, y);
+      std::tie(record.dx, record.dy) = screenToNormalized(px, py);
+    }
+  } else {
+    record = InputRecord::mouse(static_cast<std::int32_t>(static_cast<float>(x) * config_.relativeScale),
+                                static_cast<std::int32_t>(static_cast<float>(y) * config_.relativeScale), 0,
+                                kMouseMove);
+  }
+  sendInputs({&record, 1});
+}
+
+void InputInjector::mouseButtonAt(std::int32_t px, std::int32_t py, std::uint8_t button, bool down) {
+  std::lock_guard lock(inputMutex_);
+  mouseButtonAtLocked(px, py, button, down);
+}
+
+void InputInjector::mouseButtonAtLocked(std::int32_t px, std::int32_t py, std::uint8_t button, bool down) {
+  const auto [nx, ny] = screenToNormalized(px, py);
+  const ButtonFlags flags = buttonFlags(button);
+  const InputRecord records[2] = {InputRecord::mouse(nx, ny, 0, kMoveAbsoluteFlags),
+                                  InputRecord::mouse(0, 0, flags.data, down ? flags.down : flags.up)};
+  sendInputs(records);
+  if (button < kButtonCount) buttonsDown_[button] = down;
+  lastX_ = px;
+  lastY_ = py;
+}
+
+void InputInjector::mouseButton(std::uint8_t button, bool down) {
+  std::lock_guard lock(inputMutex_);
+  mouseButtonAtLocked(lastX_, lastY_, button, down);
+}
+
+void InputInjector::mouseWheel(std::int16_t delta) {
+  std::lock_guard lock(inputMutex_);
+  wheelRecordLocked(delta);
+}
+
+void InputInjector::wheelRecordLocked(std::int16_t delta) {
+  // The delta sign-extended to 32 bits.
+  const InputRecord record =
+      InputRecord::mouse(0, 0, static_cast<std::uint32_t>(static_cast<std::int32_t>(delta)), kMouseWheel);
+  sendInputs({&record, 1});
+}
+
+void InputInjector::keyEvent(std::uint8_t virtualKey, bool down, std::uint8_t modifiers) {
+  std::lock_guard lock(inputMutex_);
+  keyEventLocked(virtualKey, down, modifiers);
+}
+
+void InputInjector::sendKeyLocked(std::uint8_t virtualKey, std::uint16_t scanCode, std::uint32_t flags) {
+  const InputRecord record = InputRecord::key(virtualKey, scanCode, flags);
+  sendInputs({&record, 1});
+}
+
+void InputInjector::keyEventLocked(std::uint8_t virtualKey, bool down, std::uint8_t modifiers) {
+  for (const Modifier& m : kModifiers) {
+    const bool wanted = (modifiers & m.bit) != 0;
+    if (wanted == ((modifierState_ & m.bit) != 0)) continue;
+    sendKeyLocked(m.vk, 0, wanted ? 0 : kKeyUp);
+    modifierState_ = static_cast<std::uint8_t>(wanted ? modifierState_ | m.bit : modifierState_ & ~m.bit);
+  }
+  std::uint32_t flags = down ? 0 : kKeyUp;
+  if (isExtendedKey(virtualKey)) flags |= kKeyExtended;
+  sendKeyLocked(virtualKey, sink_->scanCodeOf(virtualKey), flags);
+  keysDown_[virtualKey] = down;
+}
+
+void InputInjector::typeCharacter(std::uint16_t codeUnit) {
+  std::lock_guard lock(inputMutex_);
+  typeCharacterLocked(codeUnit);
+}
+
+void InputInjector::typeCharacterLocked(std::uint16_t codeUnit) {
+  sendKeyLocked(0, codeUnit, kKeyUnicode);
+  sendKeyLocked(0, codeUnit, kKeyUnicode | kKeyUp);
+}
+
+void InputInjector::processInputPacket(const InputPacket& packet) {
+  std::unique_lock lock(inputMutex_);
+  if (packet.type == kTypeMouse) {
+    switch (packet.action) {
+      case kActionMove:
+        mouseMoveLocked(packet.x, packet.y);
+        break;
+      case kActionButtonDown: {
+        const auto [px, py] = windowToScreenLocked(packet.x, packet.y);
+        if (config_.verifyClicks && target_ != platform::kNoWindow) {
+          const platform::WindowHandle target = target_;
+          const platform::WindowHandle actual = windowSystem_->windowFromPoint(px, py);
+          if (actual == platform::kNoWindow ||
+              windowSystem_->rootAncestor(actual) != windowSystem_->rootAncestor(target)) {
+            PV_LOG_WARN("Click target mismatch: intended {:x}, actual {:x}", target, actual);
+            if (ClickMismatchCallback callback = clickMismatch_) {
+              // The report runs outside the lock: the press still follows it.
+              lock.unlock();
+              callback(target, actual);
+              lock.lock();
+            }
+          }
+        }
+        mouseButtonAtLocked(px, py, packet.code, true);
+        break;
+      }
+      case kActionButtonUp: {
+        const auto [px, py] = windowToScreenLocked(packet.x, packet.y);
+        mouseButtonAtLocked(px, py, packet.code, false);
+        break;
+      }
+      case kActionWheel:
+        mouseMoveLocked(packet.x, packet.y);
+        wheelRecordLocked(packet.wheelDelta);
+        break;
+      default:
+        break;
+    }
+  } else if (packet.type == kTypeKeyboard) {
+    switch (packet.action) {
+      case kActionKeyDown:
+        keyEventLocked(packet.code, true, packet.modifiers);
+        break;
+      case kActionKeyUp:
+        keyEventLocked(packet.code, false, packet.modifiers);
+        break;
+      case kActionCharacter:
+        typeCharacterLocked(packet.code);  // this channel carries only 8 bits of the character
+        break;
+      default:
+        break;
+    }
+  }
+}
+
+bool InputInjector::resizeWindow(platform::WindowHandle window, std::int32_t clientWidth, std::int32_t clientHeight,
+                                 bool keepPosition) {
+  if (window == platform::kNoWindow || !windowSystem_->isWindow(window)) {
+    PV_LOG_ERROR("Invalid window handle for resize");
+    return false;
+  }
+  const auto rect = windowSystem_->windowRect(window);
+  if (!rect) {
+    PV_LOG_ERROR("Failed to get window rect: {}", windowSystem_->lastError());
+    return false;
+  }
+  const platform::WindowSize outer =
+      windowSystem_->windowSizeForClient(window, clientWidth, clientHeight).value_or(platform::WindowSize{clientWidth, clientHeight});
+  std::int32_t width = outer.width;
+  std::int32_t height = outer.height;
+  const platform::WindowSize minimum = windowSystem_->minimumSize(window);
+  if (minimum.width > 0 && minimum.width > width) width = minimum.width;
+  if (minimum.height > 0 && minimum.height > height) height = minimum.height;
+  std::int32_t left = rect->x;
+  std::int32_t top = rect->y;
+  if (!keepPosition) {
+    const platform::WindowSize screen = windowSystem_->primaryScreenSize();
+    left = (screen.width - width) / 2;
+    top = (screen.height - height) / 2;
+  }
+  if (!windowSystem_->setWindowSize(window, left, top, width, height, !keepPosition)) {
+    PV_LOG_ERROR("SetWindowPos failed: {}", windowSystem_->lastError());
+    return false;
+  }
+  PV_LOG_INFO("Window resized to {}x{} (client: {}x{})", width, height, clientWidth, clientHeight);
+  return true;
+}
+
+void InputInjector::releaseHeldInput() {
+  std::lock_guard lock(inputMutex_);
+  std::vector<InputRecord> records;
+  for (std::uint8_t button = 0; button < kButtonCount; ++button) {
+    if (!buttonsDown_[button]) continue;
+    const ButtonFlags flags = buttonFlags(button);
+    records.push_back(InputRecord::mouse(0, 0, flags.data, flags.up));
+    buttonsDown_[button] = false;
+  }
+  const std::size_t buttons = records.size();
+  for (std::size_t vk = 0; vk < keysDown_.size(); ++vk) {
+    if (!keysDown_[vk]) continue;
+    const auto key = static_cast<std::uint8_t>(vk);
+    records.push_back(InputRecord::key(key, sink_->scanCodeOf(key), kKeyUp | (isExtendedKey(key) ? kKeyExtended : 0)));
+    keysDown_[vk] = false;
+  }
+  // The synchronised modifiers last, as a person lets go of a shortcut.
+  for (const Modifier& m : kModifiers) {
+    if (modifierState_ & m.bit) records.push_back(InputRecord::key(m.vk, 0, kKeyUp));
+  }
+  modifierState_ = 0;
+  if (!records.empty()) {
+    PV_LOG_INFO("Released {} keys and {} buttons left held", records.size() - buttons, buttons);
+    sendInputs(records);
+  }
+  sink_->restoreKeyboard();
+}
+
+}  // namespace parvalon::host

@@ -1,0 +1,137 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <span>
+#include <utility>
+
+#include "platform/InputRecord.h"
+#include "platform/WindowHandle.h"
+
+namespace parvalon::host::platform {
+class InputSink;
+class WindowSystem;
+}  // namespace parvalon::host::platform
+
+namespace parvalon::host {
+
+struct InjectorConfig {
+  bool absoluteMode = true;
+  float relativeScale = 1.0f;
+  bool verifyClicks = true;
+};
+
+// One input event of the video channel, fields as the client sent them.
+struct InputPacket {
+  std::uint8_t type = 0;
+  std::uint8_t action = 0;
+  std::uint16_t x = 0;
+  std::uint16_t y = 0;
+  std::uint8_t code = 0;
+  std::uint8_t modifiers = 0;
+  std::int16_t wheelDelta = 0;
+};
+
+// Turns the headset's mouse and keyboard events into synthetic input aimed at the streamed
+// window: positions are 16-bit fractions of the target window's rectangle, mapped to desktop
+// pixels and then to virtual-desk coordinates with exact 64-bit integer arithmetic.
+// Events of the two input channels are serialised inside the injector.
+class InputInjector {
+ public:
+  using ClickMismatchCallback = std::function<void(platform::WindowHandle intended, platform::WindowHandle actual)>;
+
+  // Event types and actions of both input channels.
+  static constexpr std::uint8_t kTypeMouse = 1;
+  static constexpr std::uint8_t kTypeKeyboard = 2;
+  static constexpr std::uint8_t kActionMove = 1;
+  static constexpr std::uint8_t kActionButtonDown = 2;
+  static constexpr std::uint8_t kActionButtonUp = 3;
+  static constexpr std::uint8_t kActionWheel = 4;
+  static constexpr std::uint8_t kActionKeyDown = 1;
+  static constexpr std::uint8_t kActionKeyUp = 2;
+  static constexpr std::uint8_t kActionCharacter = 3;
+  // Modifier bits of an event.
+  static constexpr std::uint8_t kModifierShift = 0x01;
+  static constexpr std::uint8_t kModifierCtrl = 0x02;
+  static constexpr std::uint8_t kModifierAlt = 0x04;
+  static constexpr std::uint8_t kModifierWin = 0x08;
+  // Virtual keys the modifier bits stand for.
+  static constexpr std::uint8_t kVkShift = 0x10;
+  static constexpr std::uint8_t kVkControl = 0x11;
+  static constexpr std::uint8_t kVkMenu = 0x12;
+  static constexpr std::uint8_t kVkLWin = 0x5B;
+  static constexpr std::uint32_t kMoveAbsoluteFlags =
+      platform::input_flags::kMouseMove | platform::input_flags::kMouseVirtualDesk | platform::input_flags::kMouseAbsolute;
+  static constexpr std::uint8_t kButtonCount = 5;  // left, right, middle, first and second extra
+
+  InputInjector(std::shared_ptr<platform::WindowSystem> windowSystem, std::shared_ptr<platform::InputSink> sink);
+
+  bool initialize(const InjectorConfig& config);
+  void updateScreenMetrics();
+  void setTargetWindow(platform::WindowHandle window);
+  void setClickMismatchCallback(ClickMismatchCallback callback);
+
+  void mouseMove(std::uint16_t x, std::uint16_t y);
+  void mouseButtonAt(std::int32_t px, std::int32_t py, std::uint8_t button, bool down);
+  void mouseButton(std::uint8_t button, bool down);
+  void mouseWheel(std::int16_t delta);
+  void keyEvent(std::uint8_t virtualKey, bool down, std::uint8_t modifiers);
+  void typeCharacter(std::uint16_t codeUnit);
+  void processInputPacket(const InputPacket& packet);
+  bool resizeWindow(platform::WindowHandle window, std::int32_t clientWidth, std::int32_t clientHeight,
+                    bool keepPosition);
+  void sendInputs(std::span<const platform::InputRecord> records);
+
+  // Releases every key and button this injector pressed and has not released (the modifiers it
+  // synchronised included), forgets the tracked modifier state and ends the sink's temporary
+  // keyboard changes. For a client that goes away in the middle of a drag or a shortcut.
+  void releaseHeldInput();
+
+  // The coordinate mapping (desktop pixels ↔ event fractions ↔ virtual-desk coordinates).
+  std::pair<std::int32_t, std::int32_t> windowToScreen(std::uint16_t x, std::uint16_t y);
+  std::pair<std::int32_t, std::int32_t> normalizedToScreen(std::int32_t x, std::int32_t y);
+  std::pair<std::int32_t, std::int32_t> screenToNormalized(std::int32_t px, std::int32_t py);
+
+ private:
+  struct Metrics {
+    std::int32_t width = 0;
+    std::int32_t height = 0;
+    std::int32_t left = 0;
+    std::int32_t top = 0;
+    bool valid = false;
+  };
+
+  // The operations with inputMutex_ held.
+  std::pair<std::int32_t, std::int32_t> windowToScreenLocked(std::uint16_t x, std::uint16_t y);
+  void mouseMoveLocked(std::uint16_t x, std::uint16_t y);
+  void mouseButtonAtLocked(std::int32_t px, std::int32_t py, std::uint8_t button, bool down);
+  void wheelRecordLocked(std::int16_t delta);
+  void keyEventLocked(std::uint8_t virtualKey, bool down, std::uint8_t modifiers);
+  void typeCharacterLocked(std::uint16_t codeUnit);
+  void sendKeyLocked(std::uint8_t virtualKey, std::uint16_t scanCode, std::uint32_t flags);
+  Metrics metrics();
+
+  std::shared_ptr<platform::WindowSystem> windowSystem_;
+  std::shared_ptr<platform::InputSink> sink_;
+  InjectorConfig config_;
+
+  // Guards the metrics; taken by the main thread (display change) and by the input threads.
+  std::mutex metricsMutex_;
+  Metrics metrics_;
+
+  // Serialises the events of the two channels and guards everything below; taken by the input
+  // server's io thread, the video transport's io thread or the main thread, and releaseHeldInput's caller.
+  std::mutex inputMutex_;
+  platform::WindowHandle target_ = platform::kNoWindow;
+  std::int32_t lastX_ = 0;
+  std::int32_t lastY_ = 0;
+  std::uint8_t modifierState_ = 0;           // the modifier bits last synchronised
+  std::array<bool, 256> keysDown_{};         // virtual keys pressed by keyEvent and not released
+  std::array<bool, kButtonCount> buttonsDown_{};
+  ClickMismatchCallback clickMismatch_;
+};
+
+}  // namespace parvalon::host

@@ -1,0 +1,338 @@
+// XTest injection and the X11 window operations on the virtual desktop, checked against the
+// test pattern's input log.
+#include <gtest/gtest.h>
+#include <xcb/xcb.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <nlohmann/json.hpp>
+#include <string>
+#include <vector>
+
+#include "TestPatternProcess.h"
+#include "fakes/LogCapture.h"
+#include "input/FocusManager.h"
+#include "input/InputInjector.h"
+#include "platform/InputSink.h"
+#include "platform/WindowSystem.h"
+
+namespace parvalon::host {
+namespace {
+
+using host::testing::TestPatternProcess;
+using host::testing::waitFor;
+using nlohmann::json;
+
+// A test pattern window with its own input log.
+struct LoggedPattern {
+  LoggedPattern(const std::string& name, std::vector<std::string> args)
+      : log(std::filesystem::temp_directory_path() / ("parvalon-input-" + std::to_string(getpid()) + "-" + name + ".log")) {
+    std::filesystem::remove(log);
+    args.push_back("--input-log");
+    args.push_back(log.string());
+    process = std::make_unique<TestPatternProcess>(args);
+  }
+  ~LoggedPattern() {
+    process.reset();
+    std::filesystem::remove(log);
+  }
+  platform::WindowHandle window() const { return process->window(); }
+  std::vector<json> lines() const {
+    std::vector<json> out;
+    std::ifstream in(log);
+    for (std::string line; std::getline(in, line);) {
+      auto parsed = json::parse(line, nullptr, false);
+      if (!parsed.is_discarded()) out.push_back(parsed);
+    }
+    return out;
+  }
+  std::vector<json> of(const std::string& type) const {
+    std::vector<json> out;
+    for (auto& l : lines()) {
+      if (l.value("type", "") == type) out.push_back(l);
+    }
+    return out;
+  }
+  std::string text() const {
+    std::string out;
+    for (const auto& l : of("text")) out += l.value("text", "");
+    return out;
+  }
+  // "4+ 4- 5+" for the buttons pressed (+) and released (-), in order.
+  std::string buttons() const {
+    std::string out;
+    for (const auto& l : of("button")) {
+      out += (out.empty() ? "" : " ") + std::to_string(l.value("button", 0)) + (l.value("pressed", false) ? "+" : "-");
+    }
+    return out;
+  }
+
+  std::filesystem::path log;
+  std::unique_ptr<TestPatternProcess> process;
+};
+
+std::u16string utf16(const std::u32string& text) {
+  std::u16string out;
+  for (char32_t c : text) {
+    if (c >= 0x10000) {
+      out.push_back(static_cast<char16_t>(0xD800 + ((c - 0x10000) >> 10)));
+      out.push_back(static_cast<char16_t>(0xDC00 + ((c - 0x10000) & 0x3FF)));
+    } else {
+      out.push_back(static_cast<char16_t>(c));
+    }
+  }
+  return out;
+}
+
+// Keycodes whose first keysym is `keysym` in the server's keymap now.
+int keycodesWithKeysym(std::uint32_t keysym) {
+  xcb_connection_t* c = xcb_connect(nullptr, nullptr);
+  const xcb_setup_t* setup = xcb_get_setup(c);
+  const int count = setup->max_keycode - setup->min_keycode + 1;
+  auto* reply = xcb_get_keyboard_mapping_reply(
+      c, xcb_get_keyboard_mapping(c, setup->min_keycode, static_cast<std::uint8_t>(count)), nullptr);
+  int found = 0;
+  if (reply) {
+    const xcb_keysym_t* syms = xcb_get_keyboard_mapping_keysyms(reply);
+    for (int k = 0; k < count; ++k) {
+      if (syms[k * reply->keysyms_per_keycode] == keysym) ++found;
+    }
+    std::free(reply);
+  }
+  xcb_disconnect(c);
+  return found;
+}
+
+class InputDesktopTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    if (!std::getenv("DISPLAY")) GTEST_SKIP() << "needs the virtual desktop";
+    injector_.initialize(InjectorConfig{});
+    focus_.initialize(FocusConfig{10, 10, false});
+  }
+  void TearDown() override { injector_.releaseHeldInput(); }
+
+  std::unique_ptr<LoggedPattern> start(const std::string& name, std::vector<std::string> args) {
+    auto pattern = std::make_unique<LoggedPattern>(name, std::move(args));
+    EXPECT_TRUE(host::testing::waitUntilManaged(*windows_, pattern->window()));
+    return pattern;
+  }
+  // The window in front with the pointer over it, as a user would type into it.
+  void focusForTyping(const LoggedPattern& pattern) {
+    ASSERT_TRUE(focus_.focusWindow(pattern.window()).success);
+    injector_.setTargetWindow(pattern.window());
+    injector_.mouseMove(32768, 32768);
+  }
+  void type(const std::u32string& text) {
+    for (char16_t unit : utf16(text)) injector_.typeCharacter(unit);
+  }
+
+  host::testing::LogCapture log_;
+  std::shared_ptr<platform::WindowSystem> windows_ = platform::WindowSystem::create();
+  std::shared_ptr<platform::InputSink> sink_ = platform::InputSink::create();
+  InputInjector injector_{windows_, sink_};
+  FocusManager focus_{windows_};
+};
+
+TEST_F(InputDesktopTest, VirtualScreenIsTheRootWindow) {
+  const platform::WindowRect desk = windows_->virtualScreen();
+  EXPECT_EQ(desk.width, 1920);
+  EXPECT_EQ(desk.height, 1080);
+  EXPECT_TRUE(log_.has(host::testing::LogCapture::kInfo, "Virtual screen: 1920x1080 at (0,0)"));
+}
+
+TEST_F(InputDesktopTest, ClickArrivesAtTheWindowPixel) {
+  auto pattern = start("click", {"--x", "210", "--y", "130", "--width", "802", "--height", "601", "--static"});
+  ASSERT_TRUE(focus_.focusWindow(pattern->window()).success);
+  injector_.setTargetWindow(pattern->window());
+  const auto rect = windows_->windowRect(pattern->window());
+  ASSERT_TRUE(rect);
+  // Normalised (0.25, 0.75) of the window.
+  const std::uint16_t x = 16384, y = 49151;
+  injector_.processInputPacket(InputPacket{.type = 1, .action = 2, .x = x, .y = y, .code = 0});
+  injector_.processInputPacket(InputPacket{.type = 1, .action = 3, .x = x, .y = y, .code = 0});
+  const std::int64_t ex = (std::int64_t{rect->width} * x + rect->width / 2) / 65535;
+  const std::int64_t ey = (std::int64_t{rect->height} * y + rect->height / 2) / 65535;
+  ASSERT_TRUE(waitFor([&] { return pattern->of("button").size() >= 2; }));
+  const auto presses = pattern->of("button");
+  EXPECT_EQ(pattern->buttons(), "1+ 1-");
+  EXPECT_EQ(presses[0].value("x", -1), ex);
+  EXPECT_EQ(presses[0].value("y", -1), ey);
+  EXPECT_FALSE(log_.contains("Click target mismatch"));
+}
+
+TEST_F(InputDesktopTest, EveryButtonAndTheWheelArrive) {
+  auto pattern = start("buttons", {"--x", "100", "--y", "100", "--static"});
+  ASSERT_TRUE(focus_.focusWindow(pattern->window()).success);
+  injector_.setTargetWindow(pattern->window());
+  injector_.mouseMove(30000, 30000);
+  for (std::uint8_t code : {1, 2, 3, 4}) {
+    injector_.mouseButton(code, true);
+    injector_.mouseButton(code, false);
+  }
+  injector_.mouseWheel(120);
+  injector_.mouseWheel(-240);
+  injector_.mouseWheel(60);  // half a notch: nothing yet
+  injector_.mouseWheel(60);  // the other half: one notch up
+  const std::string expected = "3+ 3- 2+ 2- 8+ 8- 9+ 9- 4+ 4- 5+ 5- 5+ 5- 4+ 4-";
+  EXPECT_TRUE(waitFor([&] { return pattern->buttons() == expected; })) << pattern->buttons();
+}
+
+TEST_F(InputDesktopTest, TypedCharactersArriveExactly) {
+  auto pattern = start("type", {"--x", "100", "--y", "100", "--static"});
+  focusForTyping(*pattern);
+  const std::string expected = "Hello, é€ 😀";
+  type(U"Hello, é€ 😀");
+  EXPECT_TRUE(waitFor([&] { return pattern->text() == expected; })) << pattern->text();
+}
+
+TEST_F(InputDesktopTest, TypedCharactersAndKeysArriveWithAGermanLayout) {
+  ASSERT_EQ(std::system("setxkbmap de"), 0);
+  struct RestoreLayout {
+    ~RestoreLayout() { [[maybe_unused]] int r = std::system("setxkbmap us"); }
+  } restore;
+  auto pattern = start("german", {"--x", "100", "--y", "100", "--static"});
+  focusForTyping(*pattern);
+  type(U"Hello, é€ 😀 yz@");
+  // Keys keep their US meaning: Z is z, Shift+2 is @ — neither is where a German keyboard has it.
+  for (std::uint8_t vk : {0x5A, 0x59}) {
+    injector_.keyEvent(vk, true, 0);
+    injector_.keyEvent(vk, false, 0);
+  }
+  injector_.keyEvent(0xBA, true, 0);  // VK_OEM_1: ';' on a US keyboard, a shifted key in German
+  injector_.keyEvent(0xBA, false, 0);
+  const std::string expected = "Hello, é€ 😀 yz@zy;";
+  EXPECT_TRUE(waitFor([&] { return pattern->text() == expected; })) << pattern->text();
+}
+
+TEST_F(InputDesktopTest, ShiftAArrivesAsCapitalA) {
+  auto pattern = start("shift", {"--x", "100", "--y", "100", "--static"});
+  focusForTyping(*pattern);
+  injector_.keyEvent(0x41, true, 0x01);
+  injector_.keyEvent(0x41, false, 0x00);
+  injector_.keyEvent(0x41, true, 0x00);
+  injector_.keyEvent(0x41, false, 0x00);
+  EXPECT_TRUE(waitFor([&] { return pattern->text() == "Aa"; })) << pattern->text();
+}
+
+TEST_F(InputDesktopTest, TwoHundredCharactersArriveInOrder) {
+  auto pattern = start("burst", {"--x", "100", "--y", "100", "--static"});
+  focusForTyping(*pattern);
+  // Text as a person types it: mostly letters, some punctuation and characters no US key has.
+  const std::u32string sentence = U"Grüße aus Köln, señor! Le café coûte 3,50 € — naïve Ångström? ";
+  std::u32string text;
+  while (text.size() < 200) text += sentence;
+  text.resize(200);
+  type(text);
+  std::string expected;
+  for (char32_t c : text) {
+    // UTF-8 of the character, as the pattern logs it.
+    if (c < 0x80) {
+      expected.push_back(static_cast<char>(c));
+    } else if (c < 0x800) {
+      expected.push_back(static_cast<char>(0xC0 | (c >> 6)));
+      expected.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+    } else {  // all of the sentence is in the basic multilingual plane
+      expected.push_back(static_cast<char>(0xE0 | (c >> 12)));
+      expected.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
+      expected.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+    }
+  }
+  EXPECT_TRUE(waitFor([&] { return pattern->text() == expected; }, std::chrono::milliseconds(10000)))
+      << pattern->text();
+}
+
+TEST_F(InputDesktopTest, ReleaseHeldInputLetsGoOfKeysButtonsAndSpareKeycodes) {
+  auto pattern = start("release", {"--x", "100", "--y", "100", "--static"});
+  focusForTyping(*pattern);
+  type(U"é");
+  injector_.keyEvent(0x41, true, 0x01);  // Shift + A held
+  injector_.mouseButton(0, true);        // left button held
+  ASSERT_TRUE(waitFor([&] { return pattern->buttons() == "1+"; }));
+  EXPECT_EQ(keycodesWithKeysym(0xE9), 1);  // é still has its spare keycode
+  injector_.releaseHeldInput();
+  EXPECT_TRUE(waitFor([&] { return pattern->buttons() == "1+ 1-"; })) << pattern->buttons();
+  EXPECT_TRUE(waitFor([&] {
+    int shiftReleases = 0, aReleases = 0;
+    for (const auto& k : pattern->of("key")) {
+      if (k.value("pressed", true)) continue;
+      const auto keysym = k.value("keysym", 0u);
+      if (keysym == 0xFFE1) ++shiftReleases;                // Shift_L
+      if (keysym == 'a' || keysym == 'A') ++aReleases;
+    }
+    return shiftReleases == 1 && aReleases == 1;
+  }));
+  EXPECT_TRUE(waitFor([] { return keycodesWithKeysym(0xE9) == 0; }));  // given back
+}
+
+TEST_F(InputDesktopTest, CoveredWindowIsActivatedAndTheClickLandsOnIt) {
+  auto below = start("below", {"--x", "300", "--y", "200", "--width", "600", "--height", "400", "--static"});
+  auto cover = start("cover", {"--x", "250", "--y", "150", "--width", "700", "--height", "500", "--blank"});
+  ASSERT_TRUE(focus_.focusWindow(cover->window()).success);
+  const auto rect = windows_->windowRect(below->window());
+  ASSERT_TRUE(rect);
+  const std::int32_t cx = rect->x + rect->width / 2, cy = rect->y + rect->height / 2;
+  EXPECT_EQ(windows_->rootAncestor(windows_->windowFromPoint(cx, cy)), cover->window());
+
+  const FocusResult result = focus_.focusWindow(below->window());
+  EXPECT_TRUE(result.success);
+  EXPECT_EQ(windows_->foregroundWindow(), below->window());
+  EXPECT_TRUE(waitFor([&] { return windows_->rootAncestor(windows_->windowFromPoint(cx, cy)) == below->window(); }));
+
+  injector_.setTargetWindow(below->window());
+  injector_.processInputPacket(InputPacket{.type = 1, .action = 2, .x = 32768, .y = 32768, .code = 0});
+  injector_.processInputPacket(InputPacket{.type = 1, .action = 3, .x = 32768, .y = 32768, .code = 0});
+  EXPECT_TRUE(waitFor([&] { return below->buttons() == "1+ 1-"; })) << below->buttons();
+  EXPECT_EQ(cover->buttons(), "");
+}
+
+TEST_F(InputDesktopTest, ClickOnACoveredPointIsReportedAsAMismatch) {
+  auto below = start("mbelow", {"--x", "300", "--y", "200", "--width", "600", "--height", "400", "--static"});
+  auto cover = start("mcover", {"--x", "250", "--y", "150", "--width", "700", "--height", "500", "--blank"});
+  ASSERT_TRUE(focus_.focusWindow(cover->window()).success);
+  std::vector<std::pair<platform::WindowHandle, platform::WindowHandle>> reports;
+  injector_.setClickMismatchCallback([&](platform::WindowHandle a, platform::WindowHandle b) { reports.emplace_back(a, b); });
+  injector_.setTargetWindow(below->window());
+  injector_.processInputPacket(InputPacket{.type = 1, .action = 2, .x = 32768, .y = 32768, .code = 0});
+  injector_.processInputPacket(InputPacket{.type = 1, .action = 3, .x = 32768, .y = 32768, .code = 0});
+  ASSERT_EQ(reports.size(), 1u);
+  EXPECT_EQ(reports[0].first, below->window());
+  EXPECT_EQ(windows_->rootAncestor(reports[0].second), cover->window());
+  EXPECT_TRUE(log_.contains(fmt::format("Click target mismatch: intended {:x}, actual {:x}", below->window(),
+                                        reports[0].second)));
+  EXPECT_TRUE(waitFor([&] { return cover->buttons() == "1+ 1-"; })) << cover->buttons();  // injected anyway
+}
+
+TEST_F(InputDesktopTest, MinimizedWindowIsRestoredToTheFront) {
+  auto pattern = start("minimized", {"--x", "100", "--y", "100", "--static"});
+  ASSERT_EQ(std::system(("xdotool windowminimize --sync " + pattern->process->hexId()).c_str()), 0);
+  ASSERT_TRUE(waitFor([&] { return windows_->isMinimized(pattern->window()); }));
+  const FocusResult result = focus_.focusWindow(pattern->window());
+  EXPECT_TRUE(result.success);
+  EXPECT_TRUE(waitFor([&] { return !windows_->isMinimized(pattern->window()); }));
+  EXPECT_EQ(windows_->foregroundWindow(), pattern->window());
+}
+
+TEST_F(InputDesktopTest, ResizeHonoursTheMinimumSize) {
+  auto limited = start("minsize", {"--x", "100", "--y", "100", "--width", "1000", "--height", "750", "--min-width",
+                                   "900", "--min-height", "700", "--static"});
+  EXPECT_EQ(windows_->minimumSize(limited->window()).width, 900);
+  EXPECT_TRUE(injector_.resizeWindow(limited->window(), 640, 480, true));
+  EXPECT_TRUE(waitFor([&] {
+    const auto r = windows_->clientRect(limited->window());
+    return r && r->width == 900 && r->height == 700;
+  }));
+  EXPECT_TRUE(log_.has(host::testing::LogCapture::kInfo, "Window resized to 900x700 (client: 640x480)"));
+
+  EXPECT_TRUE(injector_.resizeWindow(limited->window(), 1100, 800, true));
+  EXPECT_TRUE(waitFor([&] {
+    const auto r = windows_->clientRect(limited->window());
+    return r && r->width == 1100 && r->height == 800;
+  }));
+  EXPECT_FALSE(injector_.resizeWindow(0x7fffff0, 640, 480, true));
+}
+
+}  // namespace
+}  // namespace parvalon::host
