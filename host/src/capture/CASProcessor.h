@@ -1,0 +1,71 @@
+#pragma once
+
+#include <atomic>
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "platform/CpuFrame.h"
+
+namespace parvalon::host {
+
+class WorkerPool;
+
+// Contrast-adaptive sharpening of captured frames before they are encoded: reads a B8G8R8A8
+// picture and writes a sharpened copy into another image. The arithmetic per channel is the
+// GPU pass's (cas::sharpenChannel); here it runs on the CPU in float, eight values at a time
+// where the CPU has AVX2, with the rows of a frame split across a pool of threads owned by the
+// processor. Several streams may call apply at the same time; they share the pool.
+class CASProcessor {
+ public:
+  static constexpr float kDefaultSharpness = 0.7f;
+
+  struct Options {
+    std::uint32_t threads = 0;  // 0: one per core
+    bool allowSimd = true;      // false: the exact scalar arithmetic even where AVX2 exists
+  };
+
+  CASProcessor();
+  explicit CASProcessor(Options options);
+  ~CASProcessor();
+
+  CASProcessor(const CASProcessor&) = delete;
+  CASProcessor& operator=(const CASProcessor&) = delete;
+
+  // Starts the worker threads. False (with an error line) when they cannot be started; apply
+  // then refuses to run. A second call does nothing and returns true.
+  bool initialize();
+  bool isInitialized() const { return initialized_; }
+
+  // The user's switch (off by default) and strength in [0, 1] (the caller clamps). Written from
+  // any thread; each apply reads both once.
+  void setEnabled(bool enabled) { enabled_.store(enabled); }
+  bool isEnabled() const { return enabled_.load(); }
+  void setSharpness(float sharpness) { sharpness_.store(sharpness); }
+  float sharpness() const { return sharpness_.load(); }
+
+  // Sharpens the width × height top-left region of `input` into the same region of `output`
+  // (alpha 255); the rest of `output` is left as it was. False, writing nothing, when disabled,
+  // before initialize, without input pixels, or when either picture is smaller than the region
+  // (a warning names which).
+  bool apply(const platform::CpuFrame& input, platform::CpuImage& output, std::uint32_t width,
+             std::uint32_t height);
+
+  // Whether apply uses the AVX2 code (known after initialize).
+  bool usesSimd() const { return useAvx2_; }
+
+ private:
+  struct Pass;
+  static void runPart(void* context, std::uint32_t part, std::uint32_t worker) noexcept;
+
+  Options options_;
+  bool initialized_ = false;
+  bool useAvx2_ = false;
+  std::atomic<bool> enabled_{false};
+  std::atomic<float> sharpness_{kDefaultSharpness};
+  std::unique_ptr<WorkerPool> pool_;
+  // One scratch area per pool thread, grown when a wider frame arrives (never per frame).
+  std::vector<std::vector<float>> scratch_;
+};
+
+}  // namespace parvalon::host

@@ -1,0 +1,69 @@
+#include "capture/WorkerPool.h"
+
+#include <algorithm>
+#include <system_error>
+
+namespace parvalon::host {
+
+WorkerPool::WorkerPool(std::uint32_t threads) {
+  const std::uint32_t count = std::max<std::uint32_t>(threads, 1);
+  threads_.reserve(count);
+  try {
+    for (std::uint32_t i = 0; i < count; ++i) threads_.emplace_back([this, i] { workerLoop(i); });
+  } catch (...) {
+    stop();
+    throw;
+  }
+}
+
+WorkerPool::~WorkerPool() { stop(); }
+
+void WorkerPool::stop() {
+  {
+    std::lock_guard lock(mutex_);
+    stopping_ = true;
+  }
+  workAvailable_.notify_all();
+  for (auto& thread : threads_) {
+    if (thread.joinable()) thread.join();
+  }
+}
+
+void WorkerPool::run(std::uint32_t count, Task task, void* context) {
+  if (count == 0) return;
+  Job job;
+  job.task = task;
+  job.context = context;
+  job.count = count;
+  std::unique_lock lock(mutex_);
+  if (tail_) {
+    tail_->next = &job;
+  } else {
+    head_ = &job;
+  }
+  tail_ = &job;
+  workAvailable_.notify_all();
+  jobFinished_.wait(lock, [&] { return job.finished == job.count; });
+}
+
+void WorkerPool::workerLoop(std::uint32_t worker) {
+  std::unique_lock lock(mutex_);
+  for (;;) {
+    workAvailable_.wait(lock, [&] { return stopping_ || head_ != nullptr; });
+    if (head_ == nullptr) return;  // stopping, and nothing left to do
+    Job* job = head_;
+    const std::uint32_t part = job->nextPart++;
+    if (job->nextPart == job->count) {
+      // Every part is handed out: the job leaves the queue, its caller still waits for it.
+      head_ = job->next;
+      if (head_ == nullptr) tail_ = nullptr;
+    }
+    lock.unlock();
+    job->task(job->context, part, worker);
+    lock.lock();
+    // The caller may return (and its job vanish) as soon as it sees the last part finished.
+    if (++job->finished == job->count) jobFinished_.notify_all();
+  }
+}
+
+}  // namespace parvalon::host
