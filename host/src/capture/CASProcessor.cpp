@@ -53,7 +53,13 @@ bool CASProcessor::initialize() {
     return false;
   }
   scratch_.assign(pool_->size(), {});
-  useAvx2_ = options_.allowSimd && cas::avx2Supported();
+  if (options_.instructions == Instructions::Best && cas::avx2Supported()) {
+    kernel_ = Kernel::Avx2;
+  } else if (options_.instructions != Instructions::Scalar && cas::sse2Supported()) {
+    kernel_ = Kernel::Sse2;
+  } else {
+    kernel_ = Kernel::Scalar;
+  }
   initialized_ = true;
   PV_LOG_INFO("CASProcessor initialized (sharpness={:.2f})", sharpness_.load());
   return true;
@@ -93,11 +99,29 @@ void CASProcessor::runPart(void* context, std::uint32_t part, std::uint32_t work
   const std::size_t needed = cas::scratchFloats(pass.frame.width);
   if (scratch.size() < needed) scratch.resize(needed);
 
-  if (self.useAvx2_) {
-    cas::sharpenRowsAvx2(pass.frame, firstRow, endRow, scratch.data());
-  } else {
-    cas::sharpenRowsScalar(pass.frame, firstRow, endRow, scratch.data());
+  switch (self.kernel_) {
+    case Kernel::Avx2:
+      cas::sharpenRowsAvx2(pass.frame, firstRow, endRow, scratch.data());
+      break;
+    case Kernel::Sse2:
+      cas::sharpenRowsSse2(pass.frame, firstRow, endRow, scratch.data());
+      break;
+    case Kernel::Scalar:
+      cas::sharpenRowsScalar(pass.frame, firstRow, endRow, scratch.data());
+      break;
   }
+}
+
+const char* CASProcessor::instructionsName() const {
+  switch (kernel_) {
+    case Kernel::Avx2:
+      return "AVX2";
+    case Kernel::Sse2:
+      return "SSE2";
+    case Kernel::Scalar:
+      break;
+  }
+  return "scalar";
 }
 
 }  // namespace parvalon::host

@@ -14,15 +14,19 @@ class WorkerPool;
 // Contrast-adaptive sharpening of captured frames before they are encoded: reads a B8G8R8A8
 // picture and writes a sharpened copy into another image. The arithmetic per channel is the
 // GPU pass's (cas::sharpenChannel); here it runs on the CPU in float, eight values at a time
-// where the CPU has AVX2, with the rows of a frame split across a pool of threads owned by the
-// processor. Several streams may call apply at the same time; they share the pool.
+// where the CPU has AVX2 (four with SSE2), with the rows of a frame split across a pool of
+// threads owned by the processor. Several streams may call apply at the same time; they share
+// the pool.
 class CASProcessor {
  public:
   static constexpr float kDefaultSharpness = 0.7f;
 
+  // Which code computes the filter: the best the CPU offers, or a lesser one (tests, benchmark).
+  enum class Instructions { Best, Sse2, Scalar };
+
   struct Options {
     std::uint32_t threads = 0;  // 0: one per core
-    bool allowSimd = true;      // false: the exact scalar arithmetic even where AVX2 exists
+    Instructions instructions = Instructions::Best;
   };
 
   CASProcessor();
@@ -51,8 +55,8 @@ class CASProcessor {
   bool apply(const platform::CpuFrame& input, platform::CpuImage& output, std::uint32_t width,
              std::uint32_t height);
 
-  // Whether apply uses the AVX2 code (known after initialize).
-  bool usesSimd() const { return useAvx2_; }
+  // "AVX2", "SSE2" or "scalar": the code apply uses (known after initialize).
+  const char* instructionsName() const;
 
  private:
   struct Pass;
@@ -60,7 +64,8 @@ class CASProcessor {
 
   Options options_;
   bool initialized_ = false;
-  bool useAvx2_ = false;
+  enum class Kernel { Scalar, Sse2, Avx2 };
+  Kernel kernel_ = Kernel::Scalar;
   std::atomic<bool> enabled_{false};
   std::atomic<float> sharpness_{kDefaultSharpness};
   std::unique_ptr<WorkerPool> pool_;

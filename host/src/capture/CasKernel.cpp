@@ -54,6 +54,14 @@ void sharpenRowsScalar(const CasFrame& frame, std::uint32_t firstRow, std::uint3
   sharpenRows<ScalarLane>(frame, firstRow, endRow, scratch);
 }
 
+bool sse2Supported() {
+#if defined(PARVALON_CAS_SSE2)
+  return true;  // part of x86-64
+#else
+  return false;
+#endif
+}
+
 bool avx2Supported() {
 #if defined(PARVALON_CAS_AVX2)
   __builtin_cpu_init();
@@ -62,6 +70,12 @@ bool avx2Supported() {
   return false;
 #endif
 }
+
+#if !defined(PARVALON_CAS_SSE2)
+void sharpenRowsSse2(const CasFrame& frame, std::uint32_t firstRow, std::uint32_t endRow, float* scratch) {
+  sharpenRowsScalar(frame, firstRow, endRow, scratch);
+}
+#endif
 
 #if !defined(PARVALON_CAS_AVX2)
 void sharpenRowsAvx2(const CasFrame& frame, std::uint32_t firstRow, std::uint32_t endRow, float* scratch) {

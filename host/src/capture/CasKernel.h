@@ -21,12 +21,16 @@ struct CasFrame {
 std::size_t scratchFloats(std::uint32_t width);
 
 // Sharpens output rows [firstRow, endRow). Rows may be done by different threads at once, each
-// with its own scratch. Exact float arithmetic, any CPU.
+// with its own scratch (scratchFloats(width) floats).
+//
+// Exact float arithmetic, any CPU: the reference the others are checked against.
 void sharpenRowsScalar(const CasFrame& frame, std::uint32_t firstRow, std::uint32_t endRow, float* scratch);
-
-// The same with AVX2 and FMA, eight channel values at a time (reciprocals refined to float
-// precision). Only where avx2Supported() says so.
+// SIMD versions, four (SSE2, every x86-64 CPU) or eight (AVX2 + FMA, where avx2Supported())
+// channel values at a time, with the hardware's reciprocal estimates: within one level of the
+// exact result. Where the instruction set is missing from the build they run the scalar code.
+void sharpenRowsSse2(const CasFrame& frame, std::uint32_t firstRow, std::uint32_t endRow, float* scratch);
 void sharpenRowsAvx2(const CasFrame& frame, std::uint32_t firstRow, std::uint32_t endRow, float* scratch);
+bool sse2Supported();
 bool avx2Supported();
 
 }  // namespace parvalon::host::cas

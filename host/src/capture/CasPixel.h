@@ -20,18 +20,19 @@ namespace parvalon::host::cas {
 template <class V>
 inline V sharpenChannel(V a, V b, V c, V d, V e, V f, V g, V h, V i, V peak) {
   // Soft minimum: the cross plus all nine.
-  const V m1 = min(min(min(d, e), min(f, b)), h);
-  const V mn = m1 + min(min(min(m1, a), min(c, g)), i);
+  const V m1 = min(min(d, e), min(min(f, b), h));
+  const V mn = m1 + min(m1, min(min(a, c), min(g, i)));
   // Soft maximum, the same way.
-  const V M1 = max(max(max(d, e), max(f, b)), h);
-  const V mx = M1 + max(max(max(M1, a), max(c, g)), i);
+  const V M1 = max(max(d, e), max(max(f, b), h));
+  const V mx = M1 + max(M1, max(max(a, c), max(g, i)));
   // Adaptive amount: 0 where the neighbourhood touches 0 or 1, so such a pixel stays as it is.
   V amp = saturate(min(mn, V(2.0f) - mx) * rcp(mx));
   amp = rsqrt(amp);
   // Negative weight of the four direct neighbours, and the normalisation that keeps flat areas flat.
   const V w = -rcp(amp * peak);
   const V r = rcp(V(1.0f) + V(4.0f) * w);
-  return saturate((b * w + d * w + f * w + h * w + e) * r);
+  // b × w + d × w + f × w + h × w + e, with the common factor taken out.
+  return saturate((((b + d) + (f + h)) * w + e) * r);
 }
 
 // Floats per channel row of the scratch: the pixels plus one clamped neighbour on the left and
@@ -99,17 +100,19 @@ void sharpenRows(const CasFrame& frame, std::uint32_t firstRow, std::uint32_t en
     }
     std::uint8_t* out = frame.output + static_cast<std::size_t>(y) * frame.outputStride;
     for (std::uint32_t x = 0; x < width; x += kWidth) {
-      V result[3];
-      for (int c = 0; c < 3; ++c) {
+      auto channel = [&](int c) {
         const float* above = slots[0][c] + x;
         const float* here = slots[1][c] + x;
         const float* below = slots[2][c] + x;
-        result[c] = sharpenChannel(V::load(above), V::load(above + 1), V::load(above + 2), V::load(here),
-                                   V::load(here + 1), V::load(here + 2), V::load(below), V::load(below + 1),
-                                   V::load(below + 2), peak);
-      }
+        return sharpenChannel(V::load(above), V::load(above + 1), V::load(above + 2), V::load(here),
+                              V::load(here + 1), V::load(here + 2), V::load(below), V::load(below + 1),
+                              V::load(below + 2), peak);
+      };
+      const V blue = channel(0);
+      const V green = channel(1);
+      const V red = channel(2);
       const std::uint32_t count = width - x < kWidth ? width - x : kWidth;
-      V::pack(result[0], result[1], result[2], out + static_cast<std::size_t>(x) * 4, count);
+      V::pack(blue, green, red, out + static_cast<std::size_t>(x) * 4, count);
     }
   }
 }
