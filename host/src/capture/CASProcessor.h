@@ -68,9 +68,9 @@ class CASProcessor {
   Kernel kernel_ = Kernel::Scalar;
   std::atomic<bool> enabled_{false};
   std::atomic<float> sharpness_{kDefaultSharpness};
-  std::unique_ptr<WorkerPool> pool_;
   // One scratch area per pool thread, grown when a wider frame arrives (never per frame).
   std::vector<std::vector<float>> scratch_;
+  std::unique_ptr<WorkerPool> pool_;  // declared last: its threads are joined before scratch_ goes
 };
 
 }  // namespace parvalon::host

@@ -25,7 +25,8 @@ inline V sharpenChannel(V a, V b, V c, V d, V e, V f, V g, V h, V i, V peak) {
   // Soft maximum, the same way.
   const V M1 = max(max(d, e), max(max(f, b), h));
   const V mx = M1 + max(M1, max(max(a, c), max(g, i)));
-  // Adaptive amount: 0 where the neighbourhood touches 0 or 1, so such a pixel stays as it is.
+  // Adaptive amount: 0 where the cross holds 0 or 1 (mn = 0 or mx = 2), and the pixel keeps its
+  // value; the corners alone count only once and do not get it to 0.
   V amp = saturate(min(mn, V(2.0f) - mx) * rcp(mx));
   amp = rsqrt(amp);
   // Negative weight of the four direct neighbours, and the normalisation that keeps flat areas flat.
