@@ -43,8 +43,9 @@ CASProcessor::~CASProcessor() = default;
 
 bool CASProcessor::initialize() {
   if (initialized_) return true;
+  // The calling capture thread takes parts too: one pool thread fewer than the threads wanted.
   std::uint32_t threads = options_.threads != 0 ? options_.threads : std::thread::hardware_concurrency();
-  threads = std::max<std::uint32_t>(threads, 1);
+  threads = std::max<std::uint32_t>(threads, 1) - 1;
   try {
     pool_ = std::make_unique<WorkerPool>(threads);
   } catch (const std::system_error& e) {
@@ -82,7 +83,7 @@ bool CASProcessor::apply(const platform::CpuFrame& input, platform::CpuImage& ou
 
   Pass pass{this, cas::CasFrame{input.data, input.stride, output.data(), output.stride(), width, height, sharpness}, 0};
   const std::uint32_t byRows = (height + kMinRowsPerPart - 1) / kMinRowsPerPart;
-  pass.parts = std::clamp<std::uint32_t>(byRows, 1, pool_->size() * kPartsPerThread);
+  pass.parts = std::clamp<std::uint32_t>(byRows, 1, (pool_->size() + 1) * kPartsPerThread);
   pool_->run(pass.parts, &CASProcessor::runPart, &pass);
   return true;
 }
@@ -94,8 +95,10 @@ void CASProcessor::runPart(void* context, std::uint32_t part, std::uint32_t work
   const auto firstRow = static_cast<std::uint32_t>(height * part / pass.parts);
   const auto endRow = static_cast<std::uint32_t>(height * (part + 1) / pass.parts);
 
-  // Only this worker touches its scratch; it grows for a wider frame than any before.
-  std::vector<float>& scratch = self.scratch_[worker];
+  // Only this thread touches its scratch; it grows for a wider frame than any before. A calling
+  // capture thread keeps its own for its lifetime.
+  thread_local std::vector<float> callerScratch;
+  std::vector<float>& scratch = worker == WorkerPool::kCaller ? callerScratch : self.scratch_[worker];
   const std::size_t needed = cas::scratchFloats(pass.frame.width);
   if (scratch.size() < needed) scratch.resize(needed);
 

@@ -25,7 +25,7 @@ class CASProcessor {
   enum class Instructions { Best, Sse2, Scalar };
 
   struct Options {
-    std::uint32_t threads = 0;  // 0: one per core
+    std::uint32_t threads = 0;  // threads on one frame, the calling one included; 0: one per core
     Instructions instructions = Instructions::Best;
   };
 
@@ -36,7 +36,7 @@ class CASProcessor {
   CASProcessor(const CASProcessor&) = delete;
   CASProcessor& operator=(const CASProcessor&) = delete;
 
-  // Starts the worker threads. False (with an error line) when they cannot be started; apply
+  // Starts the pool's threads. False (with an error line) when they cannot be started; apply
   // then refuses to run. A second call does nothing and returns true.
   bool initialize();
   bool isInitialized() const { return initialized_; }

@@ -1,15 +1,13 @@
 #include "capture/WorkerPool.h"
 
-#include <algorithm>
 #include <system_error>
 
 namespace parvalon::host {
 
 WorkerPool::WorkerPool(std::uint32_t threads) {
-  const std::uint32_t count = std::max<std::uint32_t>(threads, 1);
-  threads_.reserve(count);
+  threads_.reserve(threads);
   try {
-    for (std::uint32_t i = 0; i < count; ++i) threads_.emplace_back([this, i] { workerLoop(i); });
+    for (std::uint32_t i = 0; i < threads; ++i) threads_.emplace_back([this, i] { workerLoop(i); });
   } catch (...) {
     stop();
     throw;
@@ -43,7 +41,29 @@ void WorkerPool::run(std::uint32_t count, Task task, void* context) {
   }
   tail_ = &job;
   workAvailable_.notify_all();
+  while (job.nextPart < job.count) runPart(job, takePart(job), kCaller, lock);
   jobFinished_.wait(lock, [&] { return job.finished == job.count; });
+}
+
+std::uint32_t WorkerPool::takePart(Job& job) {
+  const std::uint32_t part = job.nextPart++;
+  if (job.nextPart == job.count) {
+    // Every part is handed out: the job leaves the queue, its caller still waits for it. The
+    // pool's threads take from the front, its caller from wherever it stands.
+    Job* previous = nullptr;
+    for (Job* j = head_; j != &job; j = j->next) previous = j;
+    (previous ? previous->next : head_) = job.next;
+    if (tail_ == &job) tail_ = previous;
+  }
+  return part;
+}
+
+void WorkerPool::runPart(Job& job, std::uint32_t part, std::uint32_t worker, std::unique_lock<std::mutex>& lock) {
+  lock.unlock();
+  job.task(job.context, part, worker);
+  lock.lock();
+  // The caller may return (and its job vanish) as soon as it sees the last part finished.
+  if (++job.finished == job.count) jobFinished_.notify_all();
 }
 
 void WorkerPool::workerLoop(std::uint32_t worker) {
@@ -51,18 +71,8 @@ void WorkerPool::workerLoop(std::uint32_t worker) {
   for (;;) {
     workAvailable_.wait(lock, [&] { return stopping_ || head_ != nullptr; });
     if (head_ == nullptr) return;  // stopping, and nothing left to do
-    Job* job = head_;
-    const std::uint32_t part = job->nextPart++;
-    if (job->nextPart == job->count) {
-      // Every part is handed out: the job leaves the queue, its caller still waits for it.
-      head_ = job->next;
-      if (head_ == nullptr) tail_ = nullptr;
-    }
-    lock.unlock();
-    job->task(job->context, part, worker);
-    lock.lock();
-    // The caller may return (and its job vanish) as soon as it sees the last part finished.
-    if (++job->finished == job->count) jobFinished_.notify_all();
+    Job& job = *head_;
+    runPart(job, takePart(job), worker, lock);
   }
 }
 
