@@ -81,7 +81,7 @@ int main(int argc, char** argv) {
   processor.setEnabled(true);
   processor.setSharpness(o.sharpness);
 
-  std::printf("CAS benchmark: %d frames per size, %s code, %u threads in the pool, %u cores\n", o.frames,
+  std::printf("CAS benchmark: %d frames per size, %s code, %u threads per frame, %u cores\n", o.frames,
               processor.instructionsName(),
               o.threads != 0 ? o.threads : std::max(1u, std::thread::hardware_concurrency()),
               std::thread::hardware_concurrency());
