@@ -214,6 +214,7 @@ bool CaptureOrchestrator::startCapture(std::uint32_t windowId, std::uint8_t stre
         if (auto it = sessions_.find(streamId); it != sessions_.end() && it->second == session) sessions_.erase(it);
       }
     } else {
+      session->started.store(true);
       PV_LOG_INFO("Started capture for window {:x} on stream {} ({}x{})", windowId, streamId, session->paddedWidth,
                   session->paddedHeight);
     }
@@ -259,6 +260,8 @@ void CaptureOrchestrator::update() {
   }
   std::vector<SessionPtr> inactive;
   for (auto& [streamId, session] : all) {
+    // A session is in the table while its capture starts; it is not capturing yet then.
+    if (!session->started.load()) continue;
     // Outside the table lock: isWindow is a round trip to the window system.
     const bool windowGone = !windowSystem_->isWindow(session->windowId);
     if (!windowGone && session->capture->isCapturing()) continue;

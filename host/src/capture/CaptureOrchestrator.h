@@ -113,6 +113,8 @@ class CaptureOrchestrator {
     // under it may ask for this stream's parameter sets or a key frame.
     std::recursive_mutex mutex;
     bool active = true;  // cleared under mutex when the session is stopped; a late delivery drops
+    // Set once the capture has started: update leaves a session alone while it is starting.
+    std::atomic<bool> started{false};
     // Set before the session is published and kept until it is destroyed.
     std::unique_ptr<WindowCapture> capture;
     std::uint32_t windowId = 0;

@@ -614,6 +614,38 @@ TEST(OrchestratorLocking, UpdateStopsSessionsOutsideTheLock) {
   EXPECT_EQ(std::count(shutdownAt, journal->events.end(), "encode-begin 0"), 0);
 }
 
+// The main loop's update runs while a stream starts (the session is already in the table so
+// its first frame waits for it, but its capture does not run yet): update must not take the
+// starting session for a stopped one.
+TEST(OrchestratorLocking, UpdateDuringAStartKeepsTheStartingSession) {
+  auto windows = std::make_shared<HookedWindowSystem>();
+  auto sources = std::make_shared<fakes::FakeCaptureSourceFactory>();
+  auto journal = std::make_shared<FakeEncoderJournal>();
+  CaptureOrchestrator orchestrator(windows, sources, FakeEncoder::factory(journal),
+                                   [] { return std::vector<EncoderType>{EncoderType::Software}; });
+  fakes::FakeWindowSystem::Window w;
+  w.handle = kWindowA;
+  windows->addWindow(w);
+  bool inHook = false;
+  int updates = 0;
+  // Every window query during the start (the capture's checks and diagnostics) runs an update.
+  windows->hook = [&](platform::WindowHandle) {
+    if (inHook) return;
+    inHook = true;
+    orchestrator.update();
+    ++updates;
+    inHook = false;
+  };
+  runBounded("start with updates", [&] { ASSERT_TRUE(orchestrator.startCapture(kWindowA, 1)); });
+  windows->hook = nullptr;
+  EXPECT_GE(updates, 3);
+  std::uint32_t width = 0, height = 0;
+  EXPECT_TRUE(orchestrator.getStreamResolution(1, width, height));
+  EXPECT_FALSE(sources->lastSource()->stopped());
+  ASSERT_TRUE(sources->lastSource()->pushFilledFrame(1, 1, 1));
+  EXPECT_EQ(journal->instance(0).frames.size(), 1u);
+}
+
 // Deliveries on two capture threads while the caller starts, replaces and stops streams.
 TEST(OrchestratorLocking, StartStopWhileFramesFlow) {
   auto windows = std::make_shared<fakes::FakeWindowSystem>();
