@@ -64,7 +64,7 @@ TEST_F(DesktopEnumeration, ListsThePatternWindowAsXwininfoSeesIt) {
 
   // The icon: the 48-pixel entry (the 300-pixel one is too large, the 16-pixel one smaller)
   // composed over black.
-  const auto png = decodeBase64(info->iconBase64);
+  const auto png = protocol::decodeBase64(info->iconBase64);
   ASSERT_TRUE(png.has_value());
   int w = 0, h = 0, channels = 0;
   unsigned char* pixels = stbi_load_from_memory(png->data(), static_cast<int>(png->size()), &w, &h, &channels, 4);
