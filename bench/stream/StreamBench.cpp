@@ -131,6 +131,8 @@ class TimedSource : public CaptureSource {
         std::move(onClosed), error);
   }
   void recreateFramePool(std::uint32_t width, std::uint32_t height) override { inner_->recreateFramePool(width, height); }
+  void requestFrame() override { inner_->requestFrame(); }
+  void setFps(std::uint32_t fps) override { inner_->setFps(fps); }
   void stop() override { inner_->stop(); }
 
  private:

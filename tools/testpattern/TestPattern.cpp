@@ -30,7 +30,7 @@ constexpr const char* kUsage =
     "usage: parvalon-testpattern [--title TEXT] [--width N] [--height N] [--x N] [--y N]\n"
     "         [--fps N] [--input-log FILE] [--id-file FILE] [--duration SECONDS]\n"
     "         [--static] [--blank] [--no-icon] [--override-redirect] [--latin1-title]\n"
-    "         [--min-width N] [--min-height N]\n";
+    "         [--min-width N] [--min-height N] [--class TEXT]\n";
 
 constexpr int kDefaultWidth = 1280;
 constexpr int kDefaultHeight = 720;
@@ -55,6 +55,7 @@ struct Options {
   bool latin1Title = false;
   int minWidth = 0;   // WM_NORMAL_HINTS minimum size; 0: none
   int minHeight = 0;
+  std::string windowClass = "ParvalonTestPattern";  // the class part of WM_CLASS, bytes as given
 };
 
 bool parseInt(const char* text, int& out) {
@@ -90,6 +91,7 @@ bool parseArgs(int argc, char** argv, Options& o) {
     else if (arg == "--latin1-title") o.latin1Title = true;
     else if (arg == "--min-width" && value(v) && parseInt(v, o.minWidth) && o.minWidth >= 0) {}
     else if (arg == "--min-height" && value(v) && parseInt(v, o.minHeight) && o.minHeight >= 0) {}
+    else if (arg == "--class" && value(v)) o.windowClass = v;
     else return false;
   }
   return true;
@@ -318,8 +320,12 @@ int main(int argc, char** argv) {
   if (!options.latin1Title) {
     xcb_change_property(c, XCB_PROP_MODE_REPLACE, window, netWmName, utf8, 8, titleLength, options.title.data());
   }
-  static constexpr char kClass[] = "parvalon-testpattern\0ParvalonTestPattern";
-  xcb_change_property(c, XCB_PROP_MODE_REPLACE, window, XCB_ATOM_WM_CLASS, XCB_ATOM_STRING, 8, sizeof kClass, kClass);
+  std::string wmClass = "parvalon-testpattern";
+  wmClass.push_back('\0');
+  wmClass += options.windowClass;
+  wmClass.push_back('\0');
+  xcb_change_property(c, XCB_PROP_MODE_REPLACE, window, XCB_ATOM_WM_CLASS, XCB_ATOM_STRING, 8,
+                      static_cast<std::uint32_t>(wmClass.size()), wmClass.data());
   const std::uint32_t pid = static_cast<std::uint32_t>(getpid());
   xcb_change_property(c, XCB_PROP_MODE_REPLACE, window, netWmPid, XCB_ATOM_CARDINAL, 32, 1, &pid);
   char host[256] = {};

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <atomic>
 #include <cstring>
-#include <optional>
 
 #include "capture/WindowEnumerator.h"
 #include "encode/EncoderFactory.h"
@@ -31,6 +30,10 @@ const char* encoderNameFor(const std::vector<EncoderType>& available) {
 
 const char* enabledText(bool enabled) { return enabled ? "enabled" : "disabled"; }
 
+std::uint64_t packSize(std::uint32_t width, std::uint32_t height) {
+  return (static_cast<std::uint64_t>(width) << 32) | height;
+}
+
 }  // namespace
 
 CaptureOrchestrator::CaptureOrchestrator()
@@ -46,6 +49,7 @@ CaptureOrchestrator::CaptureOrchestrator(std::shared_ptr<platform::WindowSystem>
       availableEncoders_(std::move(availableEncoders)) {
   if (!createEncoder_) createEncoder_ = [](const EncoderConfig& c) { return EncoderFactory::createBestEncoder(c); };
   if (!availableEncoders_) availableEncoders_ = [] { return EncoderFactory::getAvailableEncoders(); };
+  targetFps_.store(encoderConfig_.fps);
 }
 
 CaptureOrchestrator::~CaptureOrchestrator() {
@@ -60,10 +64,12 @@ CaptureOrchestrator::~CaptureOrchestrator() {
 }
 
 bool CaptureOrchestrator::initialize() {
-  std::lock_guard lock(sessionsMutex_);
-  if (initialized_) {
-    PV_LOG_WARN("CaptureOrchestrator already initialized");
-    return true;
+  {
+    std::lock_guard lock(sessionsMutex_);
+    if (initialized_) {
+      PV_LOG_WARN("CaptureOrchestrator already initialized");
+      return true;
+    }
   }
   const std::vector<EncoderType> available = availableEncoders_();
   if (available.empty()) {
@@ -74,7 +80,10 @@ bool CaptureOrchestrator::initialize() {
     std::lock_guard templateLock(templateMutex_);
     encoderName_ = name;
   }
-  initialized_ = true;
+  {
+    std::lock_guard lock(sessionsMutex_);
+    initialized_ = true;
+  }
   PV_LOG_INFO("CaptureOrchestrator initialized with {} encoder", name);
   return true;
 }
@@ -98,23 +107,71 @@ EncoderConfig CaptureOrchestrator::templateFor(std::uint32_t paddedWidth, std::u
   return config;
 }
 
+CaptureOrchestrator::SessionPtr CaptureOrchestrator::findSession(std::uint8_t streamId) const {
+  std::lock_guard lock(sessionsMutex_);
+  const auto it = sessions_.find(streamId);
+  return it == sessions_.end() ? nullptr : it->second;
+}
+
 void CaptureOrchestrator::stopSession(CaptureSession& session) {
-  if (session.encoder) session.encoder->shutdown();
+  {
+    // Waits for a delivery in progress; the ones after it find the session inactive.
+    std::lock_guard lock(session.mutex);
+    session.active = false;
+    if (session.encoder) session.encoder->shutdown();
+    session.encoder.reset();
+    session.paddingImage = platform::CpuImage();
+  }
+  // Waits for the capture thread, which may have been waiting for the session lock above.
   if (session.capture) session.capture->stopCapture();
-  session.encoder.reset();
-  session.capture.reset();
+}
+
+bool CaptureOrchestrator::createEncoder(CaptureSession& session, std::uint8_t streamId, std::uint32_t width,
+                                        std::uint32_t height, bool replacing) {
+  session.width = width;
+  session.height = height;
+  session.paddedWidth = padded(width);
+  session.paddedHeight = padded(height);
+  session.size.store(packSize(width, height));
+  const EncoderConfig config = templateFor(session.paddedWidth, session.paddedHeight);
+  if (replacing) {
+    PV_LOG_INFO("Creating new encoder for {}x{} (padded from {}x{})", session.paddedWidth, session.paddedHeight,
+                width, height);
+  } else {
+    PV_LOG_INFO("Creating encoder for {}x{} (padded from {}x{})", session.paddedWidth, session.paddedHeight, width,
+                height);
+  }
+  session.encoderFps = config.fps;
+  session.encoder = createEncoder_(config);
+  if (!session.encoder) {
+    if (replacing) {
+      PV_LOG_ERROR("Failed to create new encoder for resolution {}x{}", session.paddedWidth, session.paddedHeight);
+    } else {
+      PV_LOG_ERROR("Failed to create encoder for window {:x}", session.windowId);
+    }
+    return false;
+  }
+  session.encoder->setFrameCallback([this, streamId](const EncodedFrame& frame) { deliverEncoded(streamId, frame); });
+  if (replacing) {
+    PV_LOG_INFO("Encoder recreated successfully for {}x{} on stream {}", session.paddedWidth, session.paddedHeight,
+                streamId);
+  }
+  return true;
 }
 
 bool CaptureOrchestrator::startCapture(std::uint32_t windowId, std::uint8_t streamId) {
-  std::unique_lock lock(sessionsMutex_);
-  if (auto old = sessions_.find(streamId); old != sessions_.end()) {
+  SessionPtr replaced;
+  {
+    std::lock_guard lock(sessionsMutex_);
+    if (auto old = sessions_.find(streamId); old != sessions_.end()) {
+      replaced = std::move(old->second);
+      sessions_.erase(old);
+    }
+  }
+  if (replaced) {
     PV_LOG_WARN("Stream {} already exists, stopping first", streamId);
-    CaptureSession replaced = std::move(old->second);
-    sessions_.erase(old);
-    // The old capture may be inside a delivery that waits for this lock.
-    lock.unlock();
-    stopSession(replaced);
-    lock.lock();
+    stopSession(*replaced);
+    replaced.reset();
   }
 
   const platform::WindowHandle window = windowId;  // zero extension
@@ -122,99 +179,101 @@ bool CaptureOrchestrator::startCapture(std::uint32_t windowId, std::uint8_t stre
     PV_LOG_ERROR("Invalid window handle: {:x}", windowId);
     return false;
   }
-  CaptureSession session;
-  session.windowId = windowId;
-  session.capture = std::make_unique<WindowCapture>(windowSystem_, captureFactory_);
-  const std::uint32_t fps = templateFor(0, 0).fps;
-  if (!session.capture->initialize(window, fps)) {
+  auto session = std::make_shared<CaptureSession>();
+  session->windowId = windowId;
+  session->capture = std::make_unique<WindowCapture>(windowSystem_, captureFactory_);
+  if (!session->capture->initialize(window, targetFps_.load())) {
     PV_LOG_ERROR("Failed to initialize capture for window {:x}", windowId);
     return false;
   }
-  session.capture->getSize(session.width, session.height);
-  session.paddedWidth = padded(session.width);
-  session.paddedHeight = padded(session.height);
+  std::uint32_t width = 0;
+  std::uint32_t height = 0;
+  session->capture->getSize(width, height);
 
-  const EncoderConfig config = templateFor(session.paddedWidth, session.paddedHeight);
-  PV_LOG_INFO("Creating encoder for {}x{} (padded from {}x{})", session.paddedWidth, session.paddedHeight,
-              session.width, session.height);
-  session.encoder = createEncoder_(config);
-  if (!session.encoder) {
-    PV_LOG_ERROR("Failed to create encoder for window {:x}", windowId);
-    return false;
+  SessionPtr displaced;
+  {
+    // Held until the session is complete: its first frame (at once for a static window) waits
+    // here instead of being dropped.
+    std::unique_lock sessionLock(session->mutex);
+    if (!createEncoder(*session, streamId, width, height, false)) return false;
+    {
+      std::lock_guard lock(sessionsMutex_);
+      SessionPtr& slot = sessions_[streamId];
+      displaced = std::move(slot);  // another caller started this stream id meanwhile
+      slot = session;
+    }
+    const bool started = session->capture->startCapture(
+        [this, streamId](const platform::CpuFrame& frame) { onFrameCaptured(streamId, frame); });
+    if (!started) {
+      PV_LOG_ERROR("Failed to start capture for window {:x}", windowId);
+      session->active = false;
+      session->encoder->shutdown();
+      session->encoder.reset();
+      {
+        std::lock_guard lock(sessionsMutex_);
+        if (auto it = sessions_.find(streamId); it != sessions_.end() && it->second == session) sessions_.erase(it);
+      }
+    } else {
+      session->started.store(true);
+      PV_LOG_INFO("Started capture for window {:x} on stream {} ({}x{})", windowId, streamId, session->paddedWidth,
+                  session->paddedHeight);
+    }
   }
-  installEncoderCallback(*session.encoder, streamId);
-
-  const bool started = session.capture->startCapture(
-      [this, streamId](const platform::CpuFrame& frame) { onFrameCaptured(streamId, frame); });
-  if (!started) {
-    PV_LOG_ERROR("Failed to start capture for window {:x}", windowId);
-    session.encoder->shutdown();
-    return false;
-  }
-  const std::uint32_t paddedWidth = session.paddedWidth;
-  const std::uint32_t paddedHeight = session.paddedHeight;
-  // Another caller may have started this stream id while the lock was released above.
-  std::optional<CaptureSession> displaced;
-  if (auto raced = sessions_.find(streamId); raced != sessions_.end()) {
-    displaced.emplace(std::move(raced->second));
-    raced->second = std::move(session);
-  } else {
-    sessions_.emplace(streamId, std::move(session));
-  }
-  PV_LOG_INFO("Started capture for window {:x} on stream {} ({}x{})", windowId, streamId, paddedWidth,
-              paddedHeight);
-  lock.unlock();
   if (displaced) stopSession(*displaced);
-  return true;
+  return session->active;
 }
 
 void CaptureOrchestrator::stopCapture(std::uint8_t streamId) {
-  CaptureSession stopped;
+  SessionPtr stopped;
   {
     std::lock_guard lock(sessionsMutex_);
     auto it = sessions_.find(streamId);
-    if (it == sessions_.end()) {
-      PV_LOG_WARN("Stream {} not found", streamId);
-      return;
+    if (it != sessions_.end()) {
+      stopped = std::move(it->second);
+      sessions_.erase(it);
     }
-    stopped = std::move(it->second);
-    sessions_.erase(it);
   }
-  stopSession(stopped);
+  if (!stopped) {
+    PV_LOG_WARN("Stream {} not found", streamId);
+    return;
+  }
+  stopSession(*stopped);
   PV_LOG_INFO("Stopped capture on stream {}", streamId);
 }
 
 void CaptureOrchestrator::stopAllCaptures() {
-  std::unordered_map<std::uint8_t, CaptureSession> stopped;
+  std::unordered_map<std::uint8_t, SessionPtr> stopped;
   {
     std::lock_guard lock(sessionsMutex_);
     stopped.swap(sessions_);
   }
-  for (auto& [streamId, session] : stopped) stopSession(session);
+  for (auto& [streamId, session] : stopped) stopSession(*session);
   stopped.clear();
   PV_LOG_INFO("Stopped all captures");
 }
 
 void CaptureOrchestrator::update() {
-  std::vector<CaptureSession> inactive;
+  std::vector<std::pair<std::uint8_t, SessionPtr>> all;
   {
     std::lock_guard lock(sessionsMutex_);
-    for (auto it = sessions_.begin(); it != sessions_.end();) {
-      const bool windowGone = !windowSystem_->isWindow(it->second.windowId);
-      if (windowGone || !it->second.capture->isCapturing()) {
-        PV_LOG_INFO("Removing inactive session for stream {}", it->first);
-        inactive.push_back(std::move(it->second));
-        it = sessions_.erase(it);
-      } else {
-        ++it;
-      }
-    }
+    all.assign(sessions_.begin(), sessions_.end());
   }
-  for (CaptureSession& session : inactive) stopSession(session);
-}
-
-void CaptureOrchestrator::installEncoderCallback(EncoderBase& encoder, std::uint8_t streamId) {
-  encoder.setFrameCallback([this, streamId](const EncodedFrame& frame) { deliverEncoded(streamId, frame); });
+  std::vector<SessionPtr> inactive;
+  for (auto& [streamId, session] : all) {
+    // A session is in the table while its capture starts; it is not capturing yet then.
+    if (!session->started.load()) continue;
+    // Outside the table lock: isWindow is a round trip to the window system.
+    const bool windowGone = !windowSystem_->isWindow(session->windowId);
+    if (!windowGone && session->capture->isCapturing()) continue;
+    std::lock_guard lock(sessionsMutex_);
+    auto it = sessions_.find(streamId);
+    if (it == sessions_.end() || it->second != session) continue;  // stopped or replaced meanwhile
+    PV_LOG_INFO("Removing inactive session for stream {}", streamId);
+    inactive.push_back(std::move(it->second));
+    sessions_.erase(it);
+  }
+  all.clear();
+  for (const SessionPtr& session : inactive) stopSession(*session);
 }
 
 void CaptureOrchestrator::deliverEncoded(std::uint8_t streamId, const EncodedFrame& frame) {
@@ -226,40 +285,41 @@ void CaptureOrchestrator::deliverEncoded(std::uint8_t streamId, const EncodedFra
   if (callback && *callback) (*callback)(streamId, frame.data, frame.size, frame.isKeyframe);
 }
 
+void CaptureOrchestrator::notifyResolutionChange(std::uint8_t streamId, std::uint32_t width, std::uint32_t height) {
+  std::shared_ptr<const ResolutionChangeCallback> callback;
+  {
+    std::lock_guard lock(callbackMutex_);
+    callback = resolutionChangeCallback_;
+  }
+  if (callback && *callback) (*callback)(streamId, width, height);
+}
+
 void CaptureOrchestrator::onFrameCaptured(std::uint8_t streamId, const platform::CpuFrame& frame) {
-  std::lock_guard lock(sessionsMutex_);
-  auto it = sessions_.find(streamId);
-  if (it == sessions_.end() || !it->second.encoder) return;
-  CaptureSession& session = it->second;
+  const SessionPtr pinned = findSession(streamId);
+  if (!pinned) return;
+  CaptureSession& session = *pinned;
+  std::lock_guard lock(session.mutex);
+  if (!session.active || !session.encoder) return;
   if (frame.data == nullptr || frame.width == 0 || frame.height == 0) return;
 
-  if (frame.width != session.width || frame.height != session.height) {
-    PV_LOG_INFO("Resolution changed from {}x{} to {}x{} on stream {} - recreating encoder", session.width,
-                session.height, frame.width, frame.height, streamId);
+  const std::uint32_t fps = targetFps_.load();
+  const bool resized = frame.width != session.width || frame.height != session.height;
+  if (resized || fps != session.encoderFps) {
+    if (resized) {
+      PV_LOG_INFO("Resolution changed from {}x{} to {}x{} on stream {} - recreating encoder", session.width,
+                  session.height, frame.width, frame.height, streamId);
+    } else {
+      PV_LOG_INFO("Frame rate changed from {} to {} fps on stream {} - recreating encoder", session.encoderFps, fps,
+                  streamId);
+    }
+    if (fps != session.encoderFps) session.capture->setFps(fps);
     session.encoder->shutdown();
     session.encoder.reset();
     session.paddingImage = platform::CpuImage();
-    session.width = frame.width;
-    session.height = frame.height;
-    session.paddedWidth = padded(frame.width);
-    session.paddedHeight = padded(frame.height);
-    const EncoderConfig config = templateFor(session.paddedWidth, session.paddedHeight);
-    PV_LOG_INFO("Creating new encoder for {}x{} (padded from {}x{})", session.paddedWidth, session.paddedHeight,
-                session.width, session.height);
-    session.encoder = createEncoder_(config);
-    if (!session.encoder) {
-      PV_LOG_ERROR("Failed to create new encoder for resolution {}x{}", session.paddedWidth, session.paddedHeight);
-      return;
-    }
-    installEncoderCallback(*session.encoder, streamId);
-    PV_LOG_INFO("Encoder recreated successfully for {}x{} on stream {}", session.paddedWidth,
-                session.paddedHeight, streamId);
-    std::shared_ptr<const ResolutionChangeCallback> callback;
-    {
-      std::lock_guard callbackLock(callbackMutex_);
-      callback = resolutionChangeCallback_;
-    }
-    if (callback && *callback) (*callback)(streamId, session.width, session.height);
+    if (!createEncoder(session, streamId, frame.width, frame.height, true)) return;
+    // Also after a frame-rate change: the new encoder's parameter sets go out with a new
+    // stream_config, as after a resize.
+    notifyResolutionChange(streamId, session.width, session.height);
   }
 
   const std::uint64_t attempt = ++frameAttemptCounter;
@@ -305,6 +365,7 @@ void CaptureOrchestrator::setBitrate(std::uint32_t targetKbps, std::uint32_t max
 void CaptureOrchestrator::setTargetFps(std::uint32_t fps) {
   std::lock_guard lock(templateMutex_);
   encoderConfig_.fps = fps;
+  targetFps_.store(fps);  // running streams follow at their next frame
 }
 
 void CaptureOrchestrator::setFullRangeColor(bool enabled) {
@@ -323,32 +384,38 @@ void CaptureOrchestrator::setVSyncEnabled(bool) {}
 
 void CaptureOrchestrator::updateStreamBitrate(std::uint8_t streamId, std::uint32_t targetKbps,
                                               std::uint32_t maxKbps) {
-  std::lock_guard lock(sessionsMutex_);
-  auto it = sessions_.find(streamId);
-  if (it == sessions_.end() || !it->second.encoder) return;
-  it->second.encoder->setBitrate(targetKbps, maxKbps);
+  const SessionPtr session = findSession(streamId);
+  if (!session) return;
+  std::lock_guard lock(session->mutex);
+  if (!session->active || !session->encoder) return;
+  session->encoder->setBitrate(targetKbps, maxKbps);
 }
 
 void CaptureOrchestrator::requestKeyframe(std::uint8_t streamId) {
-  std::lock_guard lock(sessionsMutex_);
-  auto it = sessions_.find(streamId);
-  if (it == sessions_.end() || !it->second.encoder) return;
-  it->second.encoder->requestKeyframe();
+  const SessionPtr session = findSession(streamId);
+  if (!session) return;
+  std::lock_guard lock(session->mutex);
+  if (!session->active || !session->encoder) return;
+  session->encoder->requestKeyframe();
+  // A window that shows nothing new delivers no frame the key frame could be made of.
+  session->capture->requestFrame();
 }
 
 CodecParameterSets CaptureOrchestrator::getParameterSets(std::uint8_t streamId) {
-  std::lock_guard lock(sessionsMutex_);
-  auto it = sessions_.find(streamId);
-  if (it == sessions_.end() || !it->second.encoder) return CodecParameterSets{};
-  return it->second.encoder->getParameterSets();
+  const SessionPtr session = findSession(streamId);
+  if (!session) return CodecParameterSets{};
+  std::lock_guard lock(session->mutex);
+  if (!session->active || !session->encoder) return CodecParameterSets{};
+  return session->encoder->getParameterSets();
 }
 
 bool CaptureOrchestrator::getStreamResolution(std::uint8_t streamId, std::uint32_t& width, std::uint32_t& height) {
-  std::lock_guard lock(sessionsMutex_);
-  auto it = sessions_.find(streamId);
-  if (it == sessions_.end()) return false;
-  width = it->second.width;
-  height = it->second.height;
+  // Without the session lock: the main loop asks every turn and must not wait for an encode.
+  const SessionPtr session = findSession(streamId);
+  if (!session) return false;
+  const std::uint64_t size = session->size.load();
+  width = static_cast<std::uint32_t>(size >> 32);
+  height = static_cast<std::uint32_t>(size & 0xFFFFFFFFu);
   return true;
 }
 

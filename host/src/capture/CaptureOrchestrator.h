@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -21,13 +22,18 @@
 namespace parvalon::host {
 
 // Everything between a window and its encoded video: one session (capture + encoder) per stream
-// id, padding to the encoder's 16-pixel grid, encoder re-creation on a size change, and the
-// encoder settings template.
+// id, padding to the encoder's 16-pixel grid, encoder re-creation on a size or frame-rate
+// change, and the encoder settings template.
 //
-// Locking: one recursive lock around every stream operation and all per-frame work, so encoded
-// frames and the frame callback run under it. Stopping a capture waits for a delivery in
-// progress, and a delivery takes this lock: sessions are therefore taken out of the map under
-// the lock and stopped after it is released.
+// Locking: the table lock (sessionsMutex_) is held only to find, insert or take out a session
+// and pin it (a shared_ptr copy); it is never held while calling out. Each session has its own
+// recursive lock around its per-frame work (padding, encoding, delivery of the encoded frames)
+// and around every call on its encoder, so streams encode in parallel while one stream's
+// encoder is never called by two threads at once and its frames leave in encoding order.
+// A session leaves the table first and is then stopped under its own lock (a delivery in
+// progress finishes before, a later one finds it inactive); its capture is stopped after that
+// lock is released, because stopping waits for the capture thread, which may be waiting for it.
+// Callbacks run under the session lock may call back into the orchestrator for that stream.
 class CaptureOrchestrator {
  public:
   using FrameCallback =
@@ -66,7 +72,9 @@ class CaptureOrchestrator {
   void setFrameCallback(FrameCallback callback);
   void setResolutionChangeCallback(ResolutionChangeCallback callback);
 
-  // Template setters: they affect encoders created from now on, not the running ones.
+  // Template setters: setBitrate and setFullRangeColor affect encoders created from now on
+  // (running ones get updateStreamBitrate); setTargetFps also reaches running streams, whose
+  // capture takes the new rate and whose encoder is re-created for it at their next frame.
   void setBitrate(std::uint32_t targetKbps, std::uint32_t maxKbps);
   void setTargetFps(std::uint32_t fps);
   void setFullRangeColor(bool enabled);
@@ -78,6 +86,8 @@ class CaptureOrchestrator {
 
   // Live changes of one stream; silently nothing for an unknown stream or one without encoder.
   void updateStreamBitrate(std::uint8_t streamId, std::uint32_t targetKbps, std::uint32_t maxKbps);
+  // The next picture is a key frame, and the capture is asked for a picture even when the
+  // window shows nothing new, so a static window still gets its key frame.
   void requestKeyframe(std::uint8_t streamId);
   // Empty, not valid record for an unknown stream or one without encoder.
   CodecParameterSets getParameterSets(std::uint8_t streamId);
@@ -98,21 +108,41 @@ class CaptureOrchestrator {
 
  private:
   struct CaptureSession {
+    // Serialises the per-frame work, every encoder call and the stop of this session; taken by
+    // its capture thread and by the callers of the stream operations. Recursive: callbacks run
+    // under it may ask for this stream's parameter sets or a key frame.
+    std::recursive_mutex mutex;
+    bool active = true;  // cleared under mutex when the session is stopped; a late delivery drops
+    // Set once the capture has started: update leaves a session alone while it is starting.
+    std::atomic<bool> started{false};
+    // Set before the session is published and kept until it is destroyed.
     std::unique_ptr<WindowCapture> capture;
-    std::unique_ptr<EncoderBase> encoder;  // null after a failed re-creation: the stream is silent
     std::uint32_t windowId = 0;
+    // Under mutex.
+    std::unique_ptr<EncoderBase> encoder;  // null after a failed re-creation: the stream is silent
     std::uint32_t paddedWidth = 0;
     std::uint32_t paddedHeight = 0;
     std::uint32_t width = 0;
     std::uint32_t height = 0;
+    std::uint32_t encoderFps = 0;     // the frame rate the encoder was made for
     platform::CpuImage paddingImage;  // encoder-sized, made and cleared on first need
+    // width and height packed (width high), readable without the session lock.
+    std::atomic<std::uint64_t> size{0};
   };
+  using SessionPtr = std::shared_ptr<CaptureSession>;
 
+  // The session of a stream, pinned; null when there is none.
+  SessionPtr findSession(std::uint8_t streamId) const;
   void onFrameCaptured(std::uint8_t streamId, const platform::CpuFrame& frame);
-  void installEncoderCallback(EncoderBase& encoder, std::uint8_t streamId);
+  // Makes the session's encoder for `width` × `height` (padded) from the template; the one
+  // place encoders are created. `replacing` selects the re-creation log lines.
+  bool createEncoder(CaptureSession& session, std::uint8_t streamId, std::uint32_t width, std::uint32_t height,
+                     bool replacing);
   void deliverEncoded(std::uint8_t streamId, const EncodedFrame& frame);
+  void notifyResolutionChange(std::uint8_t streamId, std::uint32_t width, std::uint32_t height);
   EncoderConfig templateFor(std::uint32_t paddedWidth, std::uint32_t paddedHeight) const;
-  // Shuts the encoder down, stops the capture and destroys both. Never with sessionsMutex held.
+  // Encoder shutdown under the session lock, then the capture stopped after it. Only by the
+  // thread that took the session out of the table; never with sessionsMutex_ held.
   static void stopSession(CaptureSession& session);
 
   std::shared_ptr<platform::WindowSystem> windowSystem_;
@@ -120,10 +150,11 @@ class CaptureOrchestrator {
   CreateEncoderFunction createEncoder_;
   AvailableEncodersFunction availableEncoders_;
 
-  // Guards sessions_, initialized_ and all per-frame work; taken by the caller
-  // threads of the stream operations (main, signaling, video I/O) and by every capture thread.
-  mutable std::recursive_mutex sessionsMutex_;
-  std::unordered_map<std::uint8_t, CaptureSession> sessions_;
+  // Guards sessions_ and initialized_ (the table only, never held while calling out); taken by
+  // the caller threads of the stream operations (main, signaling, video I/O) and by every
+  // capture thread to pin its session.
+  mutable std::mutex sessionsMutex_;
+  std::unordered_map<std::uint8_t, SessionPtr> sessions_;
   bool initialized_ = false;
 
   // Guards the two callbacks; taken briefly by their setters and by capture threads to read them.
@@ -136,6 +167,8 @@ class CaptureOrchestrator {
   mutable std::mutex templateMutex_;
   EncoderConfig encoderConfig_;
   std::string encoderName_;
+  // encoderConfig_.fps, read by every frame without templateMutex_.
+  std::atomic<std::uint32_t> targetFps_{0};
 };
 
 }  // namespace parvalon::host

@@ -35,8 +35,10 @@ WindowCapture::WindowCapture()
     : WindowCapture(platform::WindowSystem::create(), platform::CaptureSourceFactory::createDefault()) {}
 
 WindowCapture::WindowCapture(std::shared_ptr<platform::WindowSystem> windowSystem,
-                             std::shared_ptr<platform::CaptureSourceFactory> sourceFactory)
-    : windowSystem_(std::move(windowSystem)), sourceFactory_(std::move(sourceFactory)) {}
+                             std::shared_ptr<platform::CaptureSourceFactory> sourceFactory, Clock clock)
+    : windowSystem_(std::move(windowSystem)), sourceFactory_(std::move(sourceFactory)), clock_(std::move(clock)) {
+  if (!clock_) clock_ = [] { return std::chrono::steady_clock::now(); };
+}
 
 WindowCapture::~WindowCapture() {
   stopCapture();
@@ -61,7 +63,7 @@ bool WindowCapture::initialize(platform::WindowHandle window, std::uint32_t fps)
       return false;
     }
     hwnd_ = window;
-    fps_ = fps == 0 ? platform::CaptureOptions::kDefaultFps : fps;
+    fps_.store(fps == 0 ? platform::CaptureOptions::kDefaultFps : fps);
     const auto rect = windowSystem_->clientRect(window);
     if (!rect) {
       PV_LOG_ERROR("Failed to get window rect");
@@ -131,7 +133,7 @@ bool WindowCapture::startCapture(FrameCallback callback) {
     PV_LOG_INFO("Creating capture item for window {:x}...", hwnd_);
     std::string error;
     std::unique_ptr<platform::CaptureSource> source =
-        sourceFactory_->create(hwnd_, platform::CaptureOptions{fps_}, error);
+        sourceFactory_->create(hwnd_, platform::CaptureOptions{fps_.load()}, error);
     if (!source) {
       PV_LOG_ERROR("Failed to start capture: {}", error);
       return false;
@@ -144,6 +146,7 @@ bool WindowCapture::startCapture(FrameCallback callback) {
     frameCallback_ = std::move(callback);
     poolWidth_ = size.width;
     poolHeight_ = size.height;
+    poolMissingSince_.reset();
     source_ = std::move(source);
     // Set before the thread starts: the first frame (delivered at once for a static window)
     // must not be dropped as arriving "before the start".
@@ -176,10 +179,15 @@ void WindowCapture::processFrame(const platform::CpuFrame& frame) {
       PV_LOG_INFO("Recreating frame pool: {}x{} -> {}x{}", poolWidth_, poolHeight_, frame.width, frame.height);
       poolWidth_ = frame.width;
       poolHeight_ = frame.height;
+      poolMissingSince_.reset();
       source_->recreateFramePool(frame.width, frame.height);
       return;  // this frame is dropped; the source captures again at the new size at once
     }
-    if (frame.data == nullptr) return;
+    if (frame.data == nullptr) {
+      onPoolStillMissing();
+      return;
+    }
+    poolMissingSince_.reset();
     size_.store(packSize(frame.width, frame.height));
     if (!firstFrameLogged.exchange(true)) {
       PV_LOG_INFO("First capture frame: {}x{}, format={}", frame.width, frame.height, kBgraFormatValue);
@@ -195,6 +203,39 @@ void WindowCapture::processFrame(const platform::CpuFrame& frame) {
   }
   // A stop from inside the callback could not empty it while it ran.
   if (!capturing_.load()) frameCallback_ = nullptr;
+}
+
+void WindowCapture::onPoolStillMissing() {
+  const auto now = clock_();
+  if (!poolMissingSince_) {
+    poolMissingSince_ = now;
+    poolLastAsked_ = now;
+    return;  // asked for with the size change just before; the retry interval starts here
+  }
+  if (now - *poolMissingSince_ >= kPoolGiveUpAfter) {
+    PV_LOG_WARN("Frame pool {}x{} could not be created for {} s; ending the capture of window {:x}", poolWidth_,
+                poolHeight_, kPoolGiveUpAfter.count(), hwnd_);
+    poolMissingSince_.reset();
+    // On the capture thread, inside this delivery: the stop only asks the source to end, as the
+    // closed-window path does, and the callback is emptied once this delivery returns.
+    DeliveryScope scope(deliveringThread_);
+    stopCapture();
+    return;
+  }
+  if (now - poolLastAsked_ >= kPoolRetryInterval) {
+    poolLastAsked_ = now;
+    source_->recreateFramePool(poolWidth_, poolHeight_);
+  }
+}
+
+void WindowCapture::requestFrame() {
+  if (!capturing_.load() || !source_) return;
+  source_->requestFrame();
+}
+
+void WindowCapture::setFps(std::uint32_t fps) {
+  fps_.store(fps == 0 ? platform::CaptureOptions::kDefaultFps : fps);
+  if (source_) source_->setFps(fps_.load());
 }
 
 void WindowCapture::onWindowClosed() {

@@ -1,10 +1,12 @@
 #pragma once
 
 #include <atomic>
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <thread>
 
 #include "platform/CaptureSource.h"
@@ -32,6 +34,14 @@ namespace parvalon::host {
 class WindowCapture {
  public:
   using FrameCallback = std::function<void(const platform::CpuFrame& frame)>;
+  // The time source of the frame-pool retry (steady clock unless a test injects one).
+  using Clock = std::function<std::chrono::steady_clock::time_point()>;
+
+  // A frame pool (X11: the shared-memory image) that cannot be made for a new size is asked
+  // for again at most this often, on the frames that keep announcing the size...
+  static constexpr std::chrono::milliseconds kPoolRetryInterval{100};
+  // ...and after this long without one the capture ends as if the window had closed.
+  static constexpr std::chrono::seconds kPoolGiveUpAfter{5};
 
   // CpuFrame pixels are BGRA; the number a first-frame log line reports for that format (the
   // value of DXGI_FORMAT_B8G8R8A8_UNORM, so logs read the same on every platform).
@@ -40,7 +50,7 @@ class WindowCapture {
   // The real window system and capture service of this platform.
   WindowCapture();
   WindowCapture(std::shared_ptr<platform::WindowSystem> windowSystem,
-                std::shared_ptr<platform::CaptureSourceFactory> sourceFactory);
+                std::shared_ptr<platform::CaptureSourceFactory> sourceFactory, Clock clock = {});
   ~WindowCapture();
 
   WindowCapture(const WindowCapture&) = delete;
@@ -57,6 +67,12 @@ class WindowCapture {
   // Idempotent; the second call logs nothing. See the rule above.
   void stopCapture();
   bool isCapturing() const { return capturing_.load(); }
+  // Neither of these two runs concurrently with startCapture (the orchestrator's session lock).
+  // Asks the source for one more frame even when the window shows nothing new (a key frame of
+  // a static window needs a picture to encode). Nothing when not capturing. Never blocks.
+  void requestFrame();
+  // The capture rate from now on, also of a running capture. Never blocks.
+  void setFps(std::uint32_t fps);
   // The reported size: client area after initialize, source size after startCapture, content
   // size of the last delivered frame afterwards.
   void getSize(std::uint32_t& width, std::uint32_t& height) const;
@@ -65,12 +81,15 @@ class WindowCapture {
   void processFrame(const platform::CpuFrame& frame);
   void onWindowClosed();
   void logDiagnostics(bool& supported);
+  // A frame without pixels at the pool size: the pool for that size was not made.
+  void onPoolStillMissing();
 
   std::shared_ptr<platform::WindowSystem> windowSystem_;
   std::shared_ptr<platform::CaptureSourceFactory> sourceFactory_;
   std::unique_ptr<platform::CaptureSource> source_;
+  Clock clock_;
   platform::WindowHandle hwnd_ = platform::kNoWindow;
-  std::uint32_t fps_ = platform::CaptureOptions::kDefaultFps;
+  std::atomic<std::uint32_t> fps_{platform::CaptureOptions::kDefaultFps};
 
   // Guards frameCallback_ and the pool size; taken by the capture thread for a whole delivery
   // and by startCapture/stopCapture/the destructor (caller threads) to install/empty the callback.
@@ -80,6 +99,10 @@ class WindowCapture {
   std::atomic<std::thread::id> deliveringThread_{};
   std::uint32_t poolWidth_ = 0;
   std::uint32_t poolHeight_ = 0;
+  // Frame-pool retry state (under deliveryMutex_): when the pool of poolWidth_ × poolHeight_
+  // was first asked for without success, and when it was last asked for.
+  std::optional<std::chrono::steady_clock::time_point> poolMissingSince_;
+  std::chrono::steady_clock::time_point poolLastAsked_{};
 
   std::atomic<bool> capturing_{false};
   // Width in the high, height in the low 32 bits, so a reader never sees half of a change.

@@ -33,7 +33,8 @@ struct CaptureOptions {
 // from the pool size the frame carries no pixels (data is null) and only announces the new
 // size: the consumer calls recreateFramePool(width, height) (from inside the callback is fine)
 // and the source captures again at once at the new size. Pixels are valid during the callback
-// only. A window that shows nothing new delivers nothing, except the first frame after start.
+// only. A window that shows nothing new delivers nothing, except the first frame after start
+// and the frame requestFrame asks for.
 //
 // Closed: the window was destroyed (or vanished under a request). It is reported once, after
 // which no frame follows.
@@ -50,8 +51,16 @@ class CaptureSource {
   // Starts the capture thread. false with `error` filled (the X error, for instance) when the
   // capture cannot start; nothing runs then.
   virtual bool start(FrameCallback onFrame, ClosedCallback onClosed, std::string& error) = 0;
-  // Makes the frame pool width × height; takes effect before the next capture.
+  // Makes the frame pool width × height; takes effect before the next capture. When the pool
+  // cannot be made, the source keeps announcing the size it needs (frames without pixels).
   virtual void recreateFramePool(std::uint32_t width, std::uint32_t height) = 0;
+  // Delivers one frame soon even when nothing changed: the window's picture again (X11: read
+  // again within the rate limit, or the last image once more while the window is unmapped).
+  // A capture that is due anyway satisfies it. Any thread, never blocks.
+  virtual void requestFrame() = 0;
+  // Changes the rate limit of the running capture (at most `fps` captures a second, clamped to
+  // at least 1). Any thread, never blocks.
+  virtual void setFps(std::uint32_t fps) = 0;
   // Ends the capture. From any other thread it returns after the capture thread has ended, so
   // it waits for a running callback: never call it while holding a lock a callback takes.
   // From the capture thread itself (inside a callback) it only asks the thread to end and

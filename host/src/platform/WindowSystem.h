@@ -60,7 +60,8 @@ class WindowSystem {
   virtual WindowStyle style(WindowHandle window) = 0;
   // Hidden from the current desktop by the window manager (X11: on another virtual desktop).
   virtual bool isCloaked(WindowHandle window) = 0;
-  // The window class (X11: the class part of WM_CLASS); empty when none.
+  // The window class as valid UTF-8 (X11: the class part of WM_CLASS, invalid bytes replaced
+  // by U+FFFD); empty when none.
   virtual std::string className(WindowHandle window) = 0;
   // The window's rectangle on the desktop: exactly the picture a capture of it shows.
   virtual std::optional<WindowRect> windowRect(WindowHandle window) = 0;
@@ -68,7 +69,8 @@ class WindowSystem {
   virtual std::optional<WindowRect> clientRect(WindowHandle window) = 0;
   virtual bool isMinimized(WindowHandle window) = 0;
   virtual bool isMaximized(WindowHandle window) = 0;
-  // Full path of the owning process's executable; empty when it cannot be found.
+  // Full path of the owning process's executable as valid UTF-8 (bytes that are not replaced by
+  // U+FFFD: a name to show, not to open); empty when it cannot be found.
   virtual std::string processImagePath(WindowHandle window) = 0;
   // The window's own icon (X11: the largest _NET_WM_ICON entry of at most 256 pixels a side);
   // nothing when it has none.

@@ -14,6 +14,7 @@
 #include <thread>
 #include <vector>
 
+#include "fakes/WaitUntil.h"
 #include "platform/WindowSystem.h"
 
 extern char** environ;
@@ -31,26 +32,22 @@ inline std::string runCommand(const std::string& command) {
   return output;
 }
 
-// Polls `condition` every 20 ms for at most `limit`.
+// The shared bounded wait, with the longer default the desktop needs.
 template <class F>
 bool waitFor(F&& condition, std::chrono::milliseconds limit = std::chrono::milliseconds(5000)) {
-  const auto until = std::chrono::steady_clock::now() + limit;
-  while (std::chrono::steady_clock::now() < until) {
-    if (condition()) return true;
-    std::this_thread::sleep_for(std::chrono::milliseconds(20));
-  }
-  return condition();
+  return waitUntil(std::forward<F>(condition), limit);
 }
 
 // One parvalon-testpattern window, ended (SIGTERM, then SIGKILL) when the object goes.
 class TestPatternProcess {
  public:
-  explicit TestPatternProcess(std::vector<std::string> args) {
+  // `binary`: another copy of the test pattern program to run (default: the built one).
+  explicit TestPatternProcess(std::vector<std::string> args, std::string binary = PARVALON_TESTPATTERN_PATH) {
     static int counter = 0;
     idFile_ = std::filesystem::temp_directory_path() /
               ("parvalon-tp-" + std::to_string(getpid()) + "-" + std::to_string(++counter) + ".id");
     std::filesystem::remove(idFile_);
-    args.insert(args.begin(), PARVALON_TESTPATTERN_PATH);
+    args.insert(args.begin(), binary);
     args.push_back("--id-file");
     args.push_back(idFile_.string());
     args.push_back("--duration");

@@ -216,6 +216,87 @@ TEST_F(WindowCaptureFixture, ResizeRecreatesThePoolAndDropsThatFrame) {
   EXPECT_EQ(h, 768u);
 }
 
+// A frame pool the source could not make for a new size: the source keeps announcing that size
+// with frames without pixels. Before the fix the capture had already recorded the size and
+// never asked again, so the stream froze for good while still "capturing".
+class WindowCapturePoolRetry : public WindowCaptureFixture {
+ protected:
+  std::unique_ptr<WindowCapture> startedWithClock() {
+    auto capture = std::make_unique<WindowCapture>(windows, factory, [this] { return now; });
+    EXPECT_TRUE(capture->initialize(kWindow, 30));
+    EXPECT_TRUE(capture->startCapture([this](const platform::CpuFrame&) { ++delivered; }));
+    return capture;
+  }
+  // Advances the injected clock, then lets the source announce the missing pool once more.
+  void announceAt(std::chrono::milliseconds sinceStart, std::uint32_t width = 1024, std::uint32_t height = 768) {
+    now = start + sinceStart;
+    ASSERT_TRUE(factory->lastSource()->pushResize(width, height));
+  }
+  std::size_t poolRequests() { return factory->lastSource()->callCount("recreateFramePool(1024x768)"); }
+
+  const std::chrono::steady_clock::time_point start = std::chrono::steady_clock::time_point{} + std::chrono::hours(1);
+  std::chrono::steady_clock::time_point now = start;  // only the pushing (test) thread reads it
+  int delivered = 0;
+};
+
+TEST_F(WindowCapturePoolRetry, AsksAgainAtMostEveryHundredMilliseconds) {
+  auto capture = startedWithClock();
+  using std::chrono::milliseconds;
+  announceAt(milliseconds(0));  // the size change itself
+  EXPECT_EQ(poolRequests(), 1u);
+  announceAt(milliseconds(10));  // still no pool: the retry interval starts
+  announceAt(milliseconds(60));
+  EXPECT_EQ(poolRequests(), 1u);
+  announceAt(milliseconds(110));
+  EXPECT_EQ(poolRequests(), 2u);
+  announceAt(milliseconds(150));
+  EXPECT_EQ(poolRequests(), 2u);
+  announceAt(milliseconds(210));
+  EXPECT_EQ(poolRequests(), 3u);
+  EXPECT_TRUE(capture->isCapturing());
+  // The pool is made at last: frames flow and a later failure starts a fresh 5 s.
+  ASSERT_TRUE(factory->lastSource()->pushFilledFrame(1, 2, 3));
+  EXPECT_EQ(delivered, 1);
+  announceAt(milliseconds(4000), 1280, 720);
+  announceAt(milliseconds(4010), 1280, 720);
+  announceAt(milliseconds(8000), 1280, 720);
+  EXPECT_TRUE(capture->isCapturing());
+}
+
+TEST_F(WindowCapturePoolRetry, GivesUpAfterFiveSecondsAsAClosedWindow) {
+  auto capture = startedWithClock();
+  LogCapture log;
+  using std::chrono::milliseconds;
+  announceAt(milliseconds(0));
+  announceAt(milliseconds(5));  // first failure seen at 5 ms
+  for (int ms = 100; ms < 5000; ms += 100) announceAt(milliseconds(ms));
+  EXPECT_TRUE(capture->isCapturing());
+  EXPECT_EQ(log.countAtLeast(LogCapture::kWarn), 0u);
+  announceAt(milliseconds(5005));
+  EXPECT_FALSE(capture->isCapturing());
+  EXPECT_TRUE(log.has(LogCapture::kWarn,
+                      "Frame pool 1024x768 could not be created for 5 s; ending the capture of window 2a"));
+  EXPECT_GT(log.indexOf("Capture stopped"), log.indexOf("Frame pool 1024x768 could not be created for 5 s; "
+                                                        "ending the capture of window 2a"));
+  EXPECT_EQ(factory->lastSource()->calls().back(), "stop");
+  EXPECT_FALSE(factory->lastSource()->pushFilledFrame(0, 0, 0));
+  EXPECT_EQ(delivered, 0);
+}
+
+TEST_F(WindowCaptureFixture, FrameRequestAndRateReachTheRunningSource) {
+  auto capture = makeCapture();
+  ASSERT_TRUE(capture->initialize(kWindow, 30));
+  capture->requestFrame();  // not capturing: nothing to ask
+  ASSERT_TRUE(capture->startCapture([](const platform::CpuFrame&) {}));
+  auto source = factory->lastSource();
+  capture->requestFrame();
+  capture->setFps(24);
+  EXPECT_EQ(source->calls(), (Strings{"start", "requestFrame", "setFps(24)"}));
+  capture->stopCapture();
+  capture->requestFrame();
+  EXPECT_EQ(source->callCount("requestFrame"), 1u);
+}
+
 TEST_F(WindowCaptureFixture, ThrowingCallbackIsLoggedAndCaptureGoesOn) {
   int calls = 0;
   auto capture = startedCapture([&calls](const platform::CpuFrame&) {

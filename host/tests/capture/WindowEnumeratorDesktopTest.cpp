@@ -5,11 +5,13 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <regex>
 
 #include "PatternStamp.h"
 #include "TestPatternProcess.h"
 #include "protocol/Base64.h"
+#include "protocol/SignalingMessages.h"
 #include "capture/WindowEnumerator.h"
 
 namespace parvalon::host {
@@ -134,6 +136,38 @@ TEST_F(DesktopEnumeration, Latin1TitleBecomesUtf8) {
   const auto info = findWindow(WindowEnumerator::enumerateWindows(*windows), pattern.window());
   ASSERT_TRUE(info.has_value());
   EXPECT_EQ(info->title, "Parvalon Caf\xC3\xA9");
+}
+
+// An executable file name and a WM_CLASS that are not UTF-8 used to reach the strict JSON
+// writer as they were, which threw: no window_list at all. Both arrive with U+FFFD in place of
+// the bytes 0xFF 0xFE, and the list with the other windows serialises.
+TEST_F(DesktopEnumeration, InvalidUtf8InProcessAndClassNamesBecomesReplacementCharacters) {
+  const auto folder = std::filesystem::temp_directory_path() / ("parvalon-odd-" + std::to_string(getpid()));
+  std::filesystem::create_directories(folder);
+  const auto oddBinary = folder / "parvalon-tp-\xFF\xFE";
+  std::filesystem::copy_file(PARVALON_TESTPATTERN_PATH, oddBinary, std::filesystem::copy_options::overwrite_existing);
+  {
+    TestPatternProcess odd({"--title", "Parvalon Enum Odd Names", "--width", "400", "--height", "300", "--static",
+                            "--class", "Odd\xFF\xFE" "Class"},
+                           oddBinary.string());
+    TestPatternProcess plain({"--title", "Parvalon Enum Plain Names", "--width", "400", "--height", "300", "--x",
+                              "500", "--static"});
+    ASSERT_NE(odd.window(), 0u);
+    ASSERT_NE(plain.window(), 0u);
+    ASSERT_TRUE(testing::waitUntilManaged(*windows, odd.window()));
+    ASSERT_TRUE(testing::waitUntilManaged(*windows, plain.window()));
+    const auto list = WindowEnumerator::enumerateWindows(*windows);
+    const auto info = findWindow(list, odd.window());
+    ASSERT_TRUE(info.has_value());
+    EXPECT_EQ(info->processName, "parvalon-tp-\xEF\xBF\xBD\xEF\xBF\xBD");
+    EXPECT_EQ(info->className, "Odd\xEF\xBF\xBD\xEF\xBF\xBD" "Class");
+    EXPECT_EQ(info->title, "Parvalon Enum Odd Names");
+    EXPECT_TRUE(findWindow(list, plain.window()).has_value());
+    std::string text;
+    EXPECT_NO_THROW(text = protocol::windowListJson(list).dump());
+    EXPECT_NE(text.find("Parvalon Enum Plain Names"), std::string::npos);
+  }
+  std::filesystem::remove_all(folder);
 }
 
 TEST_F(DesktopEnumeration, QueriesOnAVanishedWindowAnswerEmpty) {

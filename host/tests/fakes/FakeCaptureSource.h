@@ -80,7 +80,8 @@ class FakeCaptureControl {
     return true;
   }
 
-  // Calls made on the source, in order: "start", "recreateFramePool(WxH)", "stop", "destroy".
+  // Calls made on the source, in order: "start", "recreateFramePool(WxH)", "requestFrame",
+  // "setFps(N)", "stop", "destroy".
   std::vector<std::string> calls() const {
     std::lock_guard lock(mutex_);
     return calls_;
@@ -126,6 +127,21 @@ class FakeCaptureControl {
     std::lock_guard lock(mutex_);
     calls_.push_back("recreateFramePool(" + std::to_string(width) + "x" + std::to_string(height) + ")");
     poolSize_ = {width, height};
+  }
+  void requestFrame() {
+    std::lock_guard lock(mutex_);
+    calls_.push_back("requestFrame");
+  }
+  void setFps(std::uint32_t fps) {
+    std::lock_guard lock(mutex_);
+    calls_.push_back("setFps(" + std::to_string(fps) + ")");
+  }
+  // How often a call was made (as calls() names it).
+  std::size_t callCount(const std::string& call) const {
+    std::lock_guard lock(mutex_);
+    std::size_t n = 0;
+    for (const auto& c : calls_) n += c == call;
+    return n;
   }
   void stop() {
     std::unique_lock lock(mutex_);
@@ -184,6 +200,8 @@ class FakeCaptureSource : public platform::CaptureSource {
   void recreateFramePool(std::uint32_t width, std::uint32_t height) override {
     control_->recreateFramePool(width, height);
   }
+  void requestFrame() override { control_->requestFrame(); }
+  void setFps(std::uint32_t fps) override { control_->setFps(fps); }
   void stop() override { control_->stop(); }
 
  private:

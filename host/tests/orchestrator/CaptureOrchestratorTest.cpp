@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <cstdio>
@@ -9,6 +10,7 @@
 
 #include "capture/CaptureOrchestrator.h"
 #include "fakes/LogCapture.h"
+#include "fakes/WaitUntil.h"
 #include "fakes/FakeCaptureSource.h"
 #include "fakes/FakeWindowSystem.h"
 #include "orchestrator/FakeEncoder.h"
@@ -417,6 +419,60 @@ TEST_F(Orchestrator, EncodeFailureIsWarnedWithTheAttemptNumber) {
   EXPECT_EQ(attempts[1], attempts[0] + 1);
 }
 
+// A static window produces no frame after its first: a key-frame request must also ask the
+// capture for a picture, or the key frame never comes.
+TEST_F(Orchestrator, KeyframeRequestAlsoAsksTheCaptureForAPicture) {
+  addWindow(kWindowA, 640, 480);
+  ASSERT_TRUE(orchestrator->startCapture(kWindowA, 1));
+  auto source = sources->lastSource();
+  ASSERT_TRUE(source->pushFilledFrame(5, 5, 5));
+  ASSERT_TRUE(source->pushFilledFrame(5, 5, 5));
+  orchestrator->requestKeyframe(1);
+  orchestrator->requestKeyframe(9);  // unknown stream: nothing
+  EXPECT_EQ(source->callCount("requestFrame"), 1u);
+  EXPECT_EQ(journal->instance(0).keyframeRequests, 1);
+  // The source answers with the same picture; it is encoded as a key frame.
+  ASSERT_TRUE(source->pushFilledFrame(5, 5, 5));
+  const auto frames = receivedFrames();
+  ASSERT_EQ(frames.size(), 3u);
+  EXPECT_FALSE(frames[1].isKeyframe);
+  EXPECT_TRUE(frames[2].isKeyframe);
+}
+
+TEST_F(Orchestrator, TargetFpsReachesRunningCapturesAndEncoders) {
+  addWindow(kWindowA, 1366, 768);
+  ASSERT_TRUE(orchestrator->startCapture(kWindowA, 1));
+  auto source = sources->lastSource();
+  ASSERT_TRUE(source->pushFilledFrame(1, 1, 1));
+  EXPECT_EQ(journal->instance(0).config.fps, 72u);
+  LogCapture log;
+  orchestrator->setTargetFps(30);
+  ASSERT_TRUE(source->pushFilledFrame(2, 2, 2));
+  ASSERT_EQ(journal->count(), 2u);
+  EXPECT_EQ(journal->instance(0).shutdowns, 1);
+  const auto encoder = journal->instance(1);
+  EXPECT_EQ(encoder.config.fps, 30u);
+  EXPECT_EQ(encoder.config.width, 1376u);
+  EXPECT_EQ(encoder.config.height, 768u);
+  EXPECT_EQ(encoder.frames.size(), 1u);
+  EXPECT_EQ(source->callCount("setFps(30)"), 1u);
+  EXPECT_EQ(log.count(kInfo, "Frame rate changed from 72 to 30 fps on stream 1 - recreating encoder"), 1u);
+  EXPECT_EQ(log.count(kInfo, "Encoder recreated successfully for 1376x768 on stream 1"), 1u);
+  {
+    // The application sends the new encoder's parameter sets as after a resize.
+    std::lock_guard lock(receivedMutex);
+    EXPECT_EQ(resolutionChanges, (std::vector<Change>{{1, 1366, 768}}));
+  }
+  // The new rate holds: no further re-creation, and new streams start with it.
+  ASSERT_TRUE(source->pushFilledFrame(3, 3, 3));
+  EXPECT_EQ(journal->count(), 2u);
+  EXPECT_EQ(journal->instance(1).frames.size(), 2u);
+  addWindow(kWindowB, 640, 480);
+  ASSERT_TRUE(orchestrator->startCapture(kWindowB, 2));
+  EXPECT_EQ(sources->lastSource()->options().fps, 30u);
+  EXPECT_EQ(journal->instance(2).config.fps, 30u);
+}
+
 // ---- per-stream operations ----
 
 TEST_F(Orchestrator, StreamOperationsReachOnlyTheirEncoder) {
@@ -524,8 +580,8 @@ class HookedWindowSystem : public fakes::FakeWindowSystem {
 };
 
 // update decides to remove a session while that session's capture thread has begun a delivery
-// that now waits for the orchestrator's lock. Stopping the capture under the lock would wait for
-// that delivery forever.
+// that may wait for the orchestrator's locks. Stopping the capture under a lock the delivery
+// takes would wait for that delivery forever.
 TEST(OrchestratorLocking, UpdateStopsSessionsOutsideTheLock) {
   auto windows = std::make_shared<HookedWindowSystem>();
   auto sources = std::make_shared<fakes::FakeCaptureSourceFactory>();
@@ -551,7 +607,42 @@ TEST(OrchestratorLocking, UpdateStopsSessionsOutsideTheLock) {
   runBounded("update", [&] { orchestrator.update(); });
   delivery.join();
   EXPECT_TRUE(source->destroyed());
-  // The late delivery found no session: only the first frame was encoded.
+  // The late delivery was encoded before the stop or dropped after it, never after the shutdown.
+  std::lock_guard lock(journal->mutex);
+  const auto shutdownAt = std::find(journal->events.begin(), journal->events.end(), "shutdown 0");
+  ASSERT_NE(shutdownAt, journal->events.end());
+  EXPECT_EQ(std::count(shutdownAt, journal->events.end(), "encode-begin 0"), 0);
+}
+
+// The main loop's update runs while a stream starts (the session is already in the table so
+// its first frame waits for it, but its capture does not run yet): update must not take the
+// starting session for a stopped one.
+TEST(OrchestratorLocking, UpdateDuringAStartKeepsTheStartingSession) {
+  auto windows = std::make_shared<HookedWindowSystem>();
+  auto sources = std::make_shared<fakes::FakeCaptureSourceFactory>();
+  auto journal = std::make_shared<FakeEncoderJournal>();
+  CaptureOrchestrator orchestrator(windows, sources, FakeEncoder::factory(journal),
+                                   [] { return std::vector<EncoderType>{EncoderType::Software}; });
+  fakes::FakeWindowSystem::Window w;
+  w.handle = kWindowA;
+  windows->addWindow(w);
+  bool inHook = false;
+  int updates = 0;
+  // Every window query during the start (the capture's checks and diagnostics) runs an update.
+  windows->hook = [&](platform::WindowHandle) {
+    if (inHook) return;
+    inHook = true;
+    orchestrator.update();
+    ++updates;
+    inHook = false;
+  };
+  runBounded("start with updates", [&] { ASSERT_TRUE(orchestrator.startCapture(kWindowA, 1)); });
+  windows->hook = nullptr;
+  EXPECT_GE(updates, 3);
+  std::uint32_t width = 0, height = 0;
+  EXPECT_TRUE(orchestrator.getStreamResolution(1, width, height));
+  EXPECT_FALSE(sources->lastSource()->stopped());
+  ASSERT_TRUE(sources->lastSource()->pushFilledFrame(1, 1, 1));
   EXPECT_EQ(journal->instance(0).frames.size(), 1u);
 }
 
@@ -596,6 +687,108 @@ TEST(OrchestratorLocking, StartStopWhileFramesFlow) {
   EXPECT_GT(delivered.load(), 0u);
   for (const auto& s : sources->sources()) EXPECT_TRUE(s->destroyed());
 }
+
+// Two streams' frames arrive together: each stream is serialised by its own lock, so the two
+// encodes overlap. Under one lock for all streams the first encode would wait for the second in
+// vain and every stream would encode on one core.
+TEST_F(Orchestrator, DifferentStreamsEncodeInParallel) {
+  addWindow(kWindowA, 64, 48);
+  addWindow(kWindowB, 64, 48);
+  ASSERT_TRUE(orchestrator->startCapture(kWindowA, 1));
+  auto a = sources->lastSource();
+  ASSERT_TRUE(orchestrator->startCapture(kWindowB, 2));
+  auto b = sources->lastSource();
+  {
+    std::lock_guard lock(journal->mutex);
+    journal->onEncode = [this] {
+      testing::waitUntil([this] {
+        std::lock_guard lock(journal->mutex);
+        return journal->encoding >= 2;
+      }, std::chrono::milliseconds(3000));
+    };
+  }
+  runBounded("two deliveries", [&] {
+    std::thread first([&] { a->pushFilledFrame(1, 1, 1); });
+    std::thread second([&] { b->pushFilledFrame(2, 2, 2); });
+    first.join();
+    second.join();
+  });
+  std::lock_guard lock(journal->mutex);
+  EXPECT_EQ(journal->maxConcurrentEncodes, 2);
+}
+
+// The stream is stopped, or replaced by another window, while its capture thread is inside an
+// encode. The encoder is shut down only after that encode returned, nothing of the old session
+// is encoded or delivered after the stop returned, and nothing deadlocks. Run under
+// ThreadSanitizer too.
+class OrchestratorStopWhileEncoding : public Orchestrator, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(OrchestratorStopWhileEncoding, WaitsForTheEncodeAndStopsCleanly) {
+  const bool replace = GetParam();
+  addWindow(kWindowA, 64, 48);
+  addWindow(kWindowB, 64, 48);
+  for (int round = 0; round < 10; ++round) {
+    ASSERT_TRUE(orchestrator->startCapture(kWindowA, 1));
+    auto source = sources->lastSource();
+    const std::size_t encoderIndex = journal->count() - 1;
+    std::atomic<bool> inEncode{false};
+    std::atomic<bool> stopping{false};
+    {
+      std::lock_guard lock(journal->mutex);
+      journal->onEncode = [&] {
+        inEncode = true;
+        // Hold the encode until the stop has begun, so the stop meets it.
+        testing::waitUntil([&] { return stopping.load(); }, std::chrono::milliseconds(2000));
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+      };
+    }
+    std::atomic<bool> pumping{true};
+    std::thread pusher([&] {
+      for (int i = 0; i < 1000 && pumping; ++i) {
+        if (!source->pushFilledFrame(static_cast<std::uint8_t>(i), 0, 0)) break;
+      }
+    });
+    ASSERT_TRUE(testing::waitUntil([&] { return inEncode.load(); }));
+    std::size_t deliveredAtStop = 0;
+    runBounded(replace ? "replace while encoding" : "stop while encoding", [&] {
+      stopping = true;
+      if (replace) {
+        ASSERT_TRUE(orchestrator->startCapture(kWindowB, 1));
+      } else {
+        orchestrator->stopCapture(1);
+      }
+      deliveredAtStop = receivedFrames().size();
+    });
+    pumping = false;
+    pusher.join();
+    {
+      std::lock_guard lock(journal->mutex);
+      journal->onEncode = nullptr;
+      const auto& events = journal->events;
+      const std::string id = std::to_string(encoderIndex);
+      const auto shutdownAt = std::find(events.begin(), events.end(), "shutdown " + id);
+      ASSERT_NE(shutdownAt, events.end()) << "round " << round;
+      // Every encode of the old encoder ended before its shutdown, none began after it.
+      const auto begins = std::count(events.begin(), shutdownAt, "encode-begin " + id);
+      EXPECT_GE(begins, 1);
+      EXPECT_EQ(std::count(events.begin(), shutdownAt, "encode-end " + id), begins) << "round " << round;
+      EXPECT_EQ(std::count(shutdownAt, events.end(), "encode-begin " + id), 0) << "round " << round;
+    }
+    EXPECT_TRUE(source->destroyed());
+    if (replace) {
+      // The new window's stream works under the same id.
+      auto fresh = sources->lastSource();
+      ASSERT_TRUE(fresh->pushFilledFrame(7, 7, 7));
+      EXPECT_EQ(receivedFrames().size(), deliveredAtStop + 1);
+      orchestrator->stopCapture(1);
+    } else {
+      EXPECT_EQ(receivedFrames().size(), deliveredAtStop);
+    }
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(StopOrReplace, OrchestratorStopWhileEncoding, ::testing::Bool(),
+                         [](const auto& info) { return info.param ? std::string("Replace") : std::string("Stop"); });
 
 }  // namespace
 }  // namespace parvalon::host

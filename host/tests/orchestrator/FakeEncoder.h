@@ -1,10 +1,12 @@
 #pragma once
 
+#include <algorithm>
 #include <condition_variable>
 #include <cstdint>
 #include <functional>
 #include <memory>
 #include <mutex>
+#include <string>
 #include <vector>
 
 #include "encode/EncoderBase.h"
@@ -33,8 +35,13 @@ struct FakeEncoderJournal {
   int failNextCreates = 0;
   bool failEncode = false;
   int createAttempts = 0;
-  // Runs inside encodeFrame on the capture thread (with the orchestrator's lock held).
+  // Runs inside encodeFrame on the capture thread (with the session's lock held).
   std::function<void()> onEncode;
+  // "encode-begin N", "encode-end N", "shutdown N" (N the instance index), in the order they happened.
+  std::vector<std::string> events;
+  // Encoders inside encodeFrame right now, and the most there ever were at once.
+  int encoding = 0;
+  int maxConcurrentEncodes = 0;
 
   std::size_t count() {
     std::lock_guard lock(mutex);
@@ -64,12 +71,15 @@ class FakeEncoder : public EncoderBase {
   void shutdown() override {
     std::lock_guard lock(journal_->mutex);
     ++journal_->instances[index_].shutdowns;
+    journal_->events.push_back("shutdown " + std::to_string(index_));
   }
   bool encodeFrame(const platform::CpuFrame& frame) override {
     std::function<void()> hook;
     bool fail = false;
     {
       std::lock_guard lock(journal_->mutex);
+      journal_->events.push_back("encode-begin " + std::to_string(index_));
+      journal_->maxConcurrentEncodes = std::max(journal_->maxConcurrentEncodes, ++journal_->encoding);
       FakeEncoderJournal::Frame record{frame.width, frame.height, frame.stride, frame.data, {}};
       for (std::uint32_t y = 0; y < frame.height; ++y) {
         record.pixels.insert(record.pixels.end(), frame.row(y), frame.row(y) + frame.width * 4);
@@ -79,6 +89,11 @@ class FakeEncoder : public EncoderBase {
       fail = journal_->failEncode;
     }
     if (hook) hook();
+    {
+      std::lock_guard lock(journal_->mutex);
+      --journal_->encoding;
+      journal_->events.push_back("encode-end " + std::to_string(index_));
+    }
     if (fail) return false;
     const bool key = frames_ == 0 || keyframeRequested_;
     keyframeRequested_ = false;

@@ -107,8 +107,7 @@ std::unique_ptr<X11CaptureSource> X11CaptureSource::create(WindowHandle window, 
     return nullptr;
   }
   source->window_ = static_cast<xcb_window_t>(window);
-  source->options_ = options;
-  source->options_.fps = std::clamp<std::uint32_t>(options.fps, 1, kMaxFps);
+  source->setFps(options.fps);
 
   xcb_generic_error_t* rawError = nullptr;
   XcbReply<xcb_get_geometry_reply_t> geometry{xcb_get_geometry_reply(c, xcb_get_geometry(c, source->window_), &rawError)};
@@ -196,12 +195,26 @@ void X11CaptureSource::recreateFramePool(std::uint32_t width, std::uint32_t heig
   poolPending_.store(true);
 }
 
-void X11CaptureSource::stop() {
-  stopRequested_.store(true);
+void X11CaptureSource::requestFrame() {
+  frameRequested_.store(true);
+  wake();
+}
+
+void X11CaptureSource::setFps(std::uint32_t fps) {
+  fps_.store(std::clamp<std::uint32_t>(fps, 1, kMaxFps));
+  wake();
+}
+
+void X11CaptureSource::wake() {
   if (wakeFd_ >= 0) {
     const std::uint64_t one = 1;
     [[maybe_unused]] const ssize_t written = write(wakeFd_, &one, sizeof one);
   }
+}
+
+void X11CaptureSource::stop() {
+  stopRequested_.store(true);
+  wake();
   // On the capture thread (a callback stopping the capture) only the request is possible.
   if (captureThreadId_.load() == std::this_thread::get_id()) return;
   std::lock_guard lock(joinMutex_);
@@ -313,7 +326,21 @@ void X11CaptureSource::applyPendingPool() {
                  error.empty() ? "empty size" : error);
     return;
   }
+  imageHoldsFrame_ = false;
   captureNow_ = true;  // the frame dropped for the new size is taken again at once
+}
+
+void X11CaptureSource::applyFrameRequest() {
+  if (!frameRequested_.exchange(false)) return;
+  if (mapped_) {
+    dirty_ = true;  // as if damaged: read again at the next allowed time, or with the capture due anyway
+    return;
+  }
+  // An unmapped window cannot be read; its last picture is still the picture to show.
+  if (imageHoldsFrame_) {
+    onFrame_(CpuFrame{image_.data(), image_.width(), image_.height(), image_.width() * kBytesPerPixel,
+                      steadyMicros()});
+  }
 }
 
 void X11CaptureSource::blendCursor(std::uint8_t* image, std::uint32_t stride, std::uint32_t width,
@@ -398,6 +425,7 @@ void X11CaptureSource::captureOnce() {
                   pointerX - cursor->xhot, pointerY - cursor->yhot);
     }
   }
+  imageHoldsFrame_ = true;
   onFrame_(CpuFrame{image_.data(), contentWidth_, contentHeight_, stride, timestamp});
 }
 
@@ -412,7 +440,6 @@ void X11CaptureSource::waitForWork(std::chrono::steady_clock::duration timeout) 
 void X11CaptureSource::run() {
   captureThreadId_.store(std::this_thread::get_id());
   xcb_connection_t* c = connection_.get();
-  const auto interval = std::chrono::microseconds(1000000 / options_.fps);
   auto nextAllowed = std::chrono::steady_clock::now();
   while (!stopRequested_.load()) {
     while (XcbReply<xcb_generic_event_t> event{xcb_poll_for_event(c)}) handleEvent(event.get());
@@ -422,6 +449,9 @@ void X11CaptureSource::run() {
       break;
     }
     applyPendingPool();
+    applyFrameRequest();
+    // Read every turn: setFps applies to the running capture.
+    const auto interval = std::chrono::microseconds(1000000 / fps_.load());
     const auto now = std::chrono::steady_clock::now();
     if (mapped_ && (captureNow_ || (dirty_ && now >= nextAllowed))) {
       if (!captureNow_) {

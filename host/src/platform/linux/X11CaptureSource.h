@@ -51,6 +51,8 @@ class X11CaptureSource final : public CaptureSource {
   CaptureSize size() const override { return initialSize_; }
   bool start(FrameCallback onFrame, ClosedCallback onClosed, std::string& error) override;
   void recreateFramePool(std::uint32_t width, std::uint32_t height) override;
+  void requestFrame() override;
+  void setFps(std::uint32_t fps) override;
   void stop() override;
 
   // Blends a premultiplied ARGB cursor image whose top-left is at (left, top) in image pixels
@@ -70,12 +72,14 @@ class X11CaptureSource final : public CaptureSource {
   void captureOnce();
   void applyPendingPool();
   void waitForWork(std::chrono::steady_clock::duration timeout);
+  void wake();
+  // Answers requestFrame: a capture when the window is shown, else the last image again.
+  void applyFrameRequest();
 
   XcbConnection connection_;
   xcb_window_t window_ = XCB_WINDOW_NONE;
   xcb_window_t root_ = XCB_WINDOW_NONE;
   X11Extensions extensions_;
-  CaptureOptions options_;
   CaptureSize initialSize_;
   int wakeFd_ = -1;  // eventfd that stop() writes to end a wait at once
 
@@ -94,12 +98,15 @@ class X11CaptureSource final : public CaptureSource {
   bool dirty_ = true;  // the first frame goes out at start even for a static window
   bool captureNow_ = false;
   bool closed_ = false;
+  bool imageHoldsFrame_ = false;  // image_ still holds the last delivered picture
 
   // Guards pendingPool_; taken by the capture thread and whoever calls recreateFramePool.
   std::mutex poolMutex_;
   CaptureSize pendingPool_;
   std::atomic<bool> poolPending_{false};
 
+  std::atomic<bool> frameRequested_{false};
+  std::atomic<std::uint32_t> fps_{CaptureOptions::kDefaultFps};
   std::atomic<bool> stopRequested_{false};
   std::atomic<std::thread::id> captureThreadId_{};  // set by the capture thread as it begins
   // Guards the join of thread_; taken by the threads calling stop and the destructor.

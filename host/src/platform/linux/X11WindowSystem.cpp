@@ -192,7 +192,8 @@ std::string X11WindowSystem::className(WindowHandle window) {
   if (first == std::string_view::npos) return {};
   std::string_view rest = text.substr(first + 1);
   rest = rest.substr(0, rest.find('\0'));
-  return latin1ToUtf8(rest);
+  // Toolkits write UTF-8 here whatever the property type says; bytes that are not become U+FFFD.
+  return sanitizeUtf8(rest);
 }
 
 std::optional<WindowRect> X11WindowSystem::geometryInRoot(xcb_window_t window) {
@@ -250,7 +251,8 @@ std::string X11WindowSystem::processImagePath(WindowHandle window) {
   if (length <= 0) return {};
   path.resize(static_cast<std::size_t>(length));
   if (path.size() > kDeletedSuffix.size() && path.ends_with(kDeletedSuffix)) path.resize(path.size() - kDeletedSuffix.size());
-  return path;
+  // A file name is any bytes; what leaves here is text for the window list.
+  return sanitizeUtf8(path);
 }
 
 std::optional<IconImage> X11WindowSystem::chooseIcon(const std::vector<std::uint32_t>& data) {
