@@ -148,6 +148,74 @@ TEST_F(SignalingServerTest, EndedSessionStopsTheStreamsItStarted) {
   EXPECT_EQ(stopped, (std::vector<int>{2, 3}));
 }
 
+// A stream_config broadcast that lands while a newcomer is still answering the upgrade must
+// neither corrupt that handshake nor stall the newcomer's queue.
+TEST_F(SignalingServerTest, NewcomerGetsItsWelcomeWhileStreamConfigsAreBroadcast) {
+  WsClient first(server.boundPort());
+  first.send(R"({"type":"hello"})");
+  ASSERT_TRUE(first.read());
+  std::atomic<bool> resizing{true};
+  std::thread broadcaster([&] {
+    protocol::StreamConfig config;
+    config.streamId = 1;
+    for (std::uint32_t i = 0; resizing.load() && i < 100000; ++i) {
+      config.width = 640 + (i % 64);
+      server.sendStreamConfig(config);
+      std::this_thread::sleep_for(1ms);
+    }
+  });
+  int welcomed = 0;
+  for (int run = 0; run < 100 && welcomed == run; ++run) {
+    try {
+      WsClient second(server.boundPort());
+      second.send(R"({"type":"hello"})");
+      for (int i = 0; i < 2000; ++i) {  // stream_configs may come first
+        const auto text = second.read();
+        if (!text) break;
+        if (nlohmann::json::parse(*text).at("type") == "welcome") {
+          ++welcomed;
+          break;
+        }
+      }
+    } catch (const std::exception& e) {
+      ADD_FAILURE() << "run " << run << ": " << e.what();
+    }
+  }
+  resizing = false;
+  broadcaster.join();
+  EXPECT_EQ(welcomed, 100);
+}
+
+TEST_F(SignalingServerTest, ThrowingStopCallbackStillStopsEveryOrphanedStreamAndServingGoesOn) {
+  std::mutex mutex;
+  std::vector<int> stopped;
+  server.setStreamRequestCallback([](std::uint32_t, std::uint8_t) { return true; });
+  server.setStreamStopCallback([&](std::uint8_t streamId) {
+    {
+      std::lock_guard lock(mutex);
+      stopped.push_back(streamId);
+    }
+    throw std::runtime_error("stop failed");
+  });
+  {
+    WsClient leaver(server.boundPort());
+    leaver.send(R"({"type":"stream_start","windowId":2})");
+    ASSERT_TRUE(leaver.read());
+    leaver.send(R"({"type":"stream_start","windowId":3})");
+    ASSERT_TRUE(leaver.read());
+    leaver.dropConnection();
+  }
+  ASSERT_TRUE(waitFor([&] {
+    std::lock_guard lock(mutex);
+    return stopped.size() == 2;
+  }));
+  ASSERT_TRUE(waitFor([&] { return log.count(kError, "Error stopping stream 1: stop failed") == 1; }));
+  for (int i = 0; i < 20; ++i) server.poll();
+  WsClient next(server.boundPort());
+  next.send(R"({"type":"ping","timestamp":1})");
+  EXPECT_TRUE(next.read());
+}
+
 TEST(SignalingServerStart, PortInUseFailsWithTheBindError) {
   LogCapture log;
   asio::io_context io;
