@@ -36,7 +36,8 @@ bool parsePositive(const std::string& text, double& out) {
 }  // namespace
 
 const char* CommandLine::usage() {
-  return "usage: parvalon-viewer discover [--to ADDR] [--timeout S]\n"
+  return "usage: parvalon-viewer --help\n"
+         "       parvalon-viewer discover [--to ADDR] [--timeout S]\n"
          "       parvalon-viewer list --host H [--port P]\n"
          "       parvalon-viewer stream --host H [--port P] (--window ID | --title REGEX)\n"
          "                [--seconds S | --frames N] [--snapshot FILE.png] [--record FILE.h264]\n"
@@ -53,6 +54,10 @@ std::optional<ViewerOptions> CommandLine::parse(const std::vector<std::string>& 
     return std::nullopt;
   }
   const std::string& command = args[0];
+  if (command == "--help" || command == "-h" || command == "help") {
+    o.command = ViewerOptions::Command::Help;
+    return o;
+  }
   if (command == "discover") o.command = ViewerOptions::Command::Discover;
   else if (command == "list") o.command = ViewerOptions::Command::List;
   else if (command == "stream") o.command = ViewerOptions::Command::Stream;

@@ -10,7 +10,7 @@
 namespace parvalon::viewer {
 
 struct ViewerOptions {
-  enum class Command { Discover, List, Stream };
+  enum class Command { Discover, List, Stream, Help };
   Command command = Command::Stream;
 
   // discover

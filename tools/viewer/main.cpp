@@ -75,6 +75,10 @@ int main(int argc, char** argv) {
     fmt::print(stderr, "parvalon-viewer: {}\n{}", error, CommandLine::usage());
     return 2;
   }
+  if (options->command == ViewerOptions::Command::Help) {
+    fmt::print("{}", CommandLine::usage());
+    return 0;
+  }
   std::signal(SIGINT, onSignal);
   std::signal(SIGTERM, onSignal);
   std::signal(SIGPIPE, SIG_IGN);
@@ -88,6 +92,7 @@ int main(int argc, char** argv) {
         status = session.run(gInterrupted);
         break;
       }
+      case ViewerOptions::Command::Help: break;  // answered above
     }
   } catch (const std::exception& e) {
     PV_LOG_ERROR("parvalon-viewer: {}", e.what());

@@ -26,7 +26,9 @@ std::string printable(std::string_view text) {
 
 }  // namespace
 
-SignalingMessageHandler::SignalingMessageHandler(protocol::TransportPorts ports) : ports_(ports) {}
+SignalingMessageHandler::SignalingMessageHandler(protocol::TransportPorts ports) : ports_(ports) {
+  callbacks_.set(SignalingCallbacks{});
+}
 
 void SignalingMessageHandler::handleMessage(std::string_view text, const FindSender& findSender) {
   try {
@@ -47,7 +49,7 @@ void SignalingMessageHandler::handleMessage(std::string_view text, const FindSen
     }
     const auto sender = findSender ? findSender() : nullptr;
     if (!sender) return;
-    dispatch(*type, message, sender);
+    dispatch(*type, message, sender, *callbacks_.get());
   } catch (const std::exception& e) {
     PV_LOG_ERROR("Error processing message: {}", e.what());
   } catch (...) {
@@ -57,11 +59,12 @@ void SignalingMessageHandler::handleMessage(std::string_view text, const FindSen
 }
 
 void SignalingMessageHandler::dispatch(MessageType type, const nlohmann::json& message,
-                                       const std::shared_ptr<SignalingPeer>& sender) {
+                                       const std::shared_ptr<SignalingPeer>& sender,
+                                       const SignalingCallbacks& callbacks) {
   switch (type) {
     case MessageType::Hello: {
       PV_LOG_INFO("Received hello from client at {}", sender->remoteAddress());
-      if (callbacks_.clientConnected) callbacks_.clientConnected(sender->remoteAddress());
+      if (callbacks.clientConnected) callbacks.clientConnected(sender->remoteAddress());
       protocol::WelcomeMessage welcome;
       welcome.videoPort = ports_.videoPort;
       welcome.audioPort = ports_.audioPort;
@@ -73,7 +76,7 @@ void SignalingMessageHandler::dispatch(MessageType type, const nlohmann::json& m
     }
     case MessageType::WindowListRequest: {
       std::vector<protocol::WindowInfo> windows;
-      if (callbacks_.windowList) windows = callbacks_.windowList();
+      if (callbacks.windowList) windows = callbacks.windowList();
       sender->send(protocol::serialize(protocol::windowListJson(windows)));
       break;
     }
@@ -81,7 +84,7 @@ void SignalingMessageHandler::dispatch(MessageType type, const nlohmann::json& m
       const auto windowId = readNumber<std::uint32_t>(message, "windowId");
       const auto streamId = takeStreamId();
       PV_LOG_INFO("Stream subscribe request for window {:x}", windowId);
-      const bool accepted = callbacks_.streamRequest && callbacks_.streamRequest(windowId, streamId);
+      const bool accepted = callbacks.streamRequest && callbacks.streamRequest(windowId, streamId);
       if (accepted) {
         {
           std::lock_guard lock(ownersMutex_);
@@ -104,7 +107,7 @@ void SignalingMessageHandler::dispatch(MessageType type, const nlohmann::json& m
         std::lock_guard lock(ownersMutex_);
         streamOwners_.erase(stream);
       }
-      if (callbacks_.streamStop) callbacks_.streamStop(stream);
+      if (callbacks.streamStop) callbacks.streamStop(stream);
       sender->send(protocol::serialize(protocol::streamStoppedJson(streamId)));
       break;
     }
@@ -116,13 +119,13 @@ void SignalingMessageHandler::dispatch(MessageType type, const nlohmann::json& m
       r.height = readNumber<std::uint32_t>(message, "height");
       PV_LOG_INFO("Window resize request: stream={}, window={:x}, size={}x{}", r.streamId, r.windowId,
                   r.width, r.height);
-      const bool success = callbacks_.windowResize && callbacks_.windowResize(r.windowId, r.width, r.height);
+      const bool success = callbacks.windowResize && callbacks.windowResize(r.windowId, r.width, r.height);
       sender->send(protocol::serialize(protocol::windowResizedJson(r, success)));
       break;
     }
     case MessageType::RequestKeyframe: {
       const auto streamId = readNumber<std::int32_t>(message, "streamId");
-      if (callbacks_.keyframeRequest) callbacks_.keyframeRequest(static_cast<std::uint8_t>(streamId));
+      if (callbacks.keyframeRequest) callbacks.keyframeRequest(static_cast<std::uint8_t>(streamId));
       break;
     }
     case MessageType::Ping: {
@@ -153,9 +156,17 @@ void SignalingMessageHandler::sessionEnded(const SignalingPeer* peer) {
       }
     }
   }
+  const auto callbacks = callbacks_.get();
   for (const auto streamId : orphaned) {
     PV_LOG_INFO("Client session ended, stopping its stream {}", streamId);
-    if (callbacks_.streamStop) callbacks_.streamStop(streamId);
+    if (!callbacks->streamStop) continue;
+    try {
+      callbacks->streamStop(streamId);
+    } catch (const std::exception& e) {
+      PV_LOG_ERROR("Error stopping stream {}: {}", streamId, e.what());
+    } catch (...) {
+      PV_LOG_ERROR("Error stopping stream {}: {}", streamId, "unknown exception");
+    }
   }
 }
 

@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "network/HandlerSlot.h"
 #include "network/SignalingCallbacks.h"
 #include "protocol/SignalingMessages.h"
 
@@ -34,13 +35,18 @@ class SignalingMessageHandler {
 
   explicit SignalingMessageHandler(protocol::TransportPorts ports = {});
 
-  // Install before traffic starts; not changed afterwards.
-  SignalingCallbacks& callbacks() { return callbacks_; }
+  // Changes the installed callbacks; any thread, also while messages are handled (each message
+  // runs with the callbacks installed when it arrived).
+  template <class Edit>
+  void updateCallbacks(Edit edit) {
+    callbacks_.update(edit);
+  }
 
   void handleMessage(std::string_view text, const FindSender& findSender);
 
   // The session ended (close frame or failed read): stops every stream it started and has
-  // not stopped. Runs the stream-stop callback on the calling thread.
+  // not stopped. Runs the stream-stop callback on the calling thread; one that throws is
+  // logged and the next stream is stopped all the same.
   void sessionEnded(const SignalingPeer* peer);
   // Forgets every stream owner without stopping anything (the server is stopping).
   void forgetSessions();
@@ -52,9 +58,9 @@ class SignalingMessageHandler {
 
  private:
   void dispatch(protocol::MessageType type, const nlohmann::json& message,
-                const std::shared_ptr<SignalingPeer>& sender);
+                const std::shared_ptr<SignalingPeer>& sender, const SignalingCallbacks& callbacks);
 
-  SignalingCallbacks callbacks_;
+  HandlerSlot<SignalingCallbacks> callbacks_;
   protocol::TransportPorts ports_;
   std::atomic<std::uint8_t> nextStreamId_{1};
   std::mutex ownersMutex_;  // guards streamOwners_; the signaling io thread and the polling main thread

@@ -1,7 +1,7 @@
 #include "network/SignalingServer.h"
 
+#include <algorithm>
 #include <atomic>
-#include <chrono>
 #include <deque>
 #include <mutex>
 #include <set>
@@ -11,13 +11,13 @@
 #include <boost/asio/ip/tcp.hpp>
 #include <boost/asio/post.hpp>
 #include <boost/asio/steady_timer.hpp>
-#include <boost/asio/strand.hpp>
-#include <boost/beast/core/flat_buffer.hpp>
 #include <boost/beast/core/buffers_to_string.hpp>
+#include <boost/beast/core/flat_buffer.hpp>
 #include <boost/beast/websocket.hpp>
 
 #include "logging/Log.h"
-#include "network/ListeningAcceptor.h"
+#include "network/AcceptLoop.h"
+#include "network/IoRunner.h"
 #include "network/SignalingMessageHandler.h"
 
 namespace parvalon::host {
@@ -29,23 +29,21 @@ using tcp = asio::ip::tcp;
 using boost::system::error_code;
 
 namespace {
-// Pause before accepting again when the process has run out of descriptors.
-constexpr std::chrono::milliseconds kAcceptBackoff{100};
+constexpr const char* kIoLabel = "Signaling";
 }  // namespace
 
 class WebSocketSession;
 
 class SignalingServerImpl : public std::enable_shared_from_this<SignalingServerImpl> {
  public:
-  SignalingServerImpl(std::uint16_t port, protocol::TransportPorts ports) : handler(ports), port(port) {}
+  SignalingServerImpl(std::uint16_t port, protocol::TransportPorts ports, SignalingLimits limits)
+      : handler(ports), port(port), limits(limits) {}
 
   bool start();
   void stop();
   void drainAfterStop();
 
-  void doAccept();
-  void onAccept(const error_code& ec, tcp::socket socket);
-  void addSession(const std::shared_ptr<WebSocketSession>& session);
+  void onAccept(tcp::socket socket);
   void removeSession(const WebSocketSession* session);
   void sessionEnded(const WebSocketSession* session);
   void broadcast(const std::string& text);
@@ -54,9 +52,9 @@ class SignalingServerImpl : public std::enable_shared_from_this<SignalingServerI
 
   SignalingMessageHandler handler;
   std::uint16_t port;
+  SignalingLimits limits;
   asio::io_context io{1};
-  tcp::acceptor acceptor{io};
-  asio::steady_timer acceptBackoff{io};
+  AcceptLoop acceptLoop{io};
   std::thread ioThread;
   std::atomic<bool> running{false};
   std::atomic<std::uint16_t> boundPort{0};
@@ -67,40 +65,57 @@ class SignalingServerImpl : public std::enable_shared_from_this<SignalingServerI
 };
 
 // One accepted connection. Its socket's executor is a strand of its own, so its completions
-// never run concurrently, whichever of the two threads runs them.
+// never run concurrently, whichever of the two threads runs them. Nothing is written before
+// the handshake has completed: messages queued until then go out afterwards, in order.
 class WebSocketSession : public SignalingPeer, public std::enable_shared_from_this<WebSocketSession> {
  public:
-  WebSocketSession(tcp::socket socket, std::weak_ptr<SignalingServerImpl> server)
-      : ws_(std::move(socket)), server_(std::move(server)) {
+  WebSocketSession(tcp::socket socket, std::weak_ptr<SignalingServerImpl> server, SignalingLimits limits)
+      : ws_(std::move(socket)), handshakeTimer_(ws_.get_executor()), server_(std::move(server)), limits_(limits) {
     error_code ec;
     const auto peer = ws_.next_layer().remote_endpoint(ec);
     remoteAddress_ = ec ? "unknown" : peer.address().to_string();
   }
 
   const std::string& remoteAddress() const override { return remoteAddress_; }
+  bool isOpen() const { return open_.load(); }
 
   void run() {
-    ws_.async_accept([self = shared_from_this()](const error_code& ec) { self->onAccept(ec); });
+    asio::post(ws_.get_executor(), [self = shared_from_this()] {
+      self->handshakeTimer_.expires_after(self->limits_.handshakeTimeout);
+      self->handshakeTimer_.async_wait([self](const error_code& ec) { self->onHandshakeTimeout(ec); });
+      self->ws_.async_accept([self](const error_code& ec) { self->onAccept(ec); });
+    });
   }
 
   void send(std::string text) override {
     auto message = std::make_shared<const std::string>(std::move(text));
-    asio::post(ws_.get_executor(), [self = shared_from_this(), message] {
-      self->queue_.push_back(message);
-      if (self->queue_.size() == 1) self->doWrite();
-    });
+    asio::post(ws_.get_executor(), [self = shared_from_this(), message] { self->enqueue(message); });
   }
 
  private:
+  void onHandshakeTimeout(const error_code& ec) {
+    if (ec || handshakeDone_) return;  // cancelled: the handshake ended first
+    PV_LOG_WARN("WebSocket handshake not completed within {} ms, closing the connection",
+                limits_.handshakeTimeout.count());
+    error_code ignored;
+    ws_.next_layer().close(ignored);  // the pending handshake fails and removes the session
+  }
+
   void onAccept(const error_code& ec) {
+    handshakeDone_ = true;
+    handshakeTimer_.cancel();
     if (ec) {
       PV_LOG_ERROR("WebSocket accept failed: {}", ec.message());
       if (auto server = server_.lock()) server->removeSession(this);
+      error_code ignored;
+      ws_.next_layer().close(ignored);
       return;
     }
+    open_ = true;
     PV_LOG_INFO("Client connected");
     ws_.text(true);
     doRead();
+    if (!queue_.empty()) doWrite();
   }
 
   void doRead() {
@@ -126,77 +141,78 @@ class WebSocketSession : public SignalingPeer, public std::enable_shared_from_th
     doRead();
   }
 
+  void enqueue(std::shared_ptr<const std::string> message) {
+    if (abandoned_) return;
+    if (queue_.size() >= limits_.queueLimit) {
+      PV_LOG_WARN("WebSocket send queue full ({} messages), closing the session", queue_.size());
+      abandon();
+      return;
+    }
+    queue_.push_back(std::move(message));
+    if (open_ && queue_.size() == 1) doWrite();
+  }
+
   void doWrite() {
     ws_.async_write(asio::buffer(*queue_.front()),
                     [self = shared_from_this()](const error_code& ec, std::size_t) { self->onWrite(ec); });
   }
 
   void onWrite(const error_code& ec) {
+    if (abandoned_) return;
     if (ec) {
-      // No further write for this session; it ends when its read fails.
       PV_LOG_ERROR("WebSocket write failed: {}", ec.message());
+      abandon();
       return;
     }
     queue_.pop_front();
     if (!queue_.empty()) doWrite();
   }
 
+  // The session can no longer be written to: it leaves the broadcast set at once, its queue is
+  // freed, and closing the socket ends its read, which stops the streams it started.
+  void abandon() {
+    abandoned_ = true;
+    std::deque<std::shared_ptr<const std::string>>().swap(queue_);
+    if (auto server = server_.lock()) server->removeSession(this);
+    error_code ignored;
+    ws_.next_layer().close(ignored);
+  }
+
   websocket::stream<tcp::socket> ws_;
+  asio::steady_timer handshakeTimer_;
   std::weak_ptr<SignalingServerImpl> server_;
+  const SignalingLimits limits_;
   beast::flat_buffer buffer_;
-  std::deque<std::shared_ptr<const std::string>> queue_;  // touched only on this session's strand
+  // These three are touched only on this session's strand.
+  std::deque<std::shared_ptr<const std::string>> queue_;
+  bool handshakeDone_ = false;
+  bool abandoned_ = false;
+  std::atomic<bool> open_{false};  // handshake succeeded; read by the client count on any thread
   std::string remoteAddress_;
 };
 
 bool SignalingServerImpl::start() {
   try {
-    boundPort = openListeningAcceptor(acceptor, port);
-    running = true;
-    doAccept();
-    ioThread = std::thread([this] { io.run(); });
-    PV_LOG_INFO("Signaling server listening on port {}", boundPort.load());
-    return true;
+    boundPort = acceptLoop.open(port);
   } catch (const std::exception& e) {
     PV_LOG_ERROR("Failed to start signaling server: {}", e.what());
-    running = false;
-    error_code ignored;
-    acceptor.close(ignored);
     return false;
   }
+  running = true;
+  acceptLoop.start([this](tcp::socket socket) { onAccept(std::move(socket)); },
+                   [](const error_code& ec) { PV_LOG_ERROR("Accept failed: {}", ec.message()); });
+  ioThread = std::thread([this] { io_runner::runUntilStopped(io, kIoLabel); });
+  PV_LOG_INFO("Signaling server listening on port {}", boundPort.load());
+  return true;
 }
 
-void SignalingServerImpl::doAccept() {
-  acceptor.async_accept(asio::make_strand(io), [self = shared_from_this()](const error_code& ec, tcp::socket socket) {
-    self->onAccept(ec, std::move(socket));
-  });
-}
-
-void SignalingServerImpl::onAccept(const error_code& ec, tcp::socket socket) {
-  if (!running.load()) return;  // stopping: the aborted accept is silent
-  if (ec) {
-    // One failed accept must not end signaling: log it and accept again, after a pause when
-    // the process is out of descriptors (accepting again at once would only spin).
-    PV_LOG_ERROR("Accept failed: {}", ec.message());
-    if (ec == asio::error::no_descriptors || ec == asio::error::no_buffer_space ||
-        ec.value() == ENFILE || ec == asio::error::no_memory) {
-      acceptBackoff.expires_after(kAcceptBackoff);
-      acceptBackoff.async_wait([self = shared_from_this()](const error_code& waitError) {
-        if (!waitError && self->running.load()) self->doAccept();
-      });
-      return;
-    }
-    doAccept();
-    return;
+void SignalingServerImpl::onAccept(tcp::socket socket) {
+  auto session = std::make_shared<WebSocketSession>(std::move(socket), weak_from_this(), limits);
+  {
+    std::lock_guard lock(sessionsMutex);
+    sessions.insert(session);
   }
-  auto session = std::make_shared<WebSocketSession>(std::move(socket), weak_from_this());
-  addSession(session);
   session->run();
-  if (running.load()) doAccept();
-}
-
-void SignalingServerImpl::addSession(const std::shared_ptr<WebSocketSession>& session) {
-  std::lock_guard lock(sessionsMutex);
-  sessions.insert(session);
 }
 
 void SignalingServerImpl::removeSession(const WebSocketSession* session) {
@@ -231,30 +247,31 @@ void SignalingServerImpl::handleMessage(const WebSocketSession* session, const s
 
 std::size_t SignalingServerImpl::clientCount() const {
   std::lock_guard lock(sessionsMutex);
-  return sessions.size();
+  return static_cast<std::size_t>(
+      std::count_if(sessions.begin(), sessions.end(), [](const auto& s) { return s->isOpen(); }));
 }
 
 void SignalingServerImpl::stop() {
   if (!running.exchange(false)) return;
   try {
-    error_code ignored;
-    acceptor.close(ignored);
-    acceptBackoff.cancel();
     {
       std::lock_guard lock(sessionsMutex);
       sessions.clear();
     }
     handler.forgetSessions();
     io.stop();
-    if (ioThread.joinable() && ioThread.get_id() != std::this_thread::get_id()) ioThread.join();
+    const bool onIoThread = ioThread.get_id() == std::this_thread::get_id();
+    if (ioThread.joinable() && !onIoThread) ioThread.join();
+    // The listener is closed once no other thread runs its handlers.
+    acceptLoop.close();
     PV_LOG_INFO("Signaling server stopped");
   } catch (...) {
   }
 }
 
 void SignalingServerImpl::drainAfterStop() {
-  // The aborted accept and back-off handlers hold this object; running them once releases it,
-  // so the io context and with it every abandoned connection are destroyed with the server.
+  // Runs the aborted accept once, so that nothing of the listener is left pending; the io
+  // context and with it every abandoned connection are destroyed with the server.
   try {
     if (ioThread.joinable()) return;  // stop ran on the io thread itself; nothing to drain here
     io.restart();
@@ -263,8 +280,8 @@ void SignalingServerImpl::drainAfterStop() {
   }
 }
 
-SignalingServer::SignalingServer(std::uint16_t port, protocol::TransportPorts ports)
-    : impl_(std::make_shared<SignalingServerImpl>(port, ports)) {}
+SignalingServer::SignalingServer(std::uint16_t port, protocol::TransportPorts ports, SignalingLimits limits)
+    : impl_(std::make_shared<SignalingServerImpl>(port, ports, limits)) {}
 
 SignalingServer::~SignalingServer() {
   stop();
@@ -273,25 +290,25 @@ SignalingServer::~SignalingServer() {
 
 bool SignalingServer::start() { return impl_->start(); }
 void SignalingServer::stop() { impl_->stop(); }
-void SignalingServer::poll() { impl_->io.poll(); }
+void SignalingServer::poll() { io_runner::pollReady(impl_->io, kIoLabel); }
 
 void SignalingServer::setWindowListCallback(SignalingCallbacks::WindowListCallback cb) {
-  impl_->handler.callbacks().windowList = std::move(cb);
+  impl_->handler.updateCallbacks([&](SignalingCallbacks& c) { c.windowList = std::move(cb); });
 }
 void SignalingServer::setStreamRequestCallback(SignalingCallbacks::StreamRequestCallback cb) {
-  impl_->handler.callbacks().streamRequest = std::move(cb);
+  impl_->handler.updateCallbacks([&](SignalingCallbacks& c) { c.streamRequest = std::move(cb); });
 }
 void SignalingServer::setStreamStopCallback(SignalingCallbacks::StreamStopCallback cb) {
-  impl_->handler.callbacks().streamStop = std::move(cb);
+  impl_->handler.updateCallbacks([&](SignalingCallbacks& c) { c.streamStop = std::move(cb); });
 }
 void SignalingServer::setClientConnectedCallback(SignalingCallbacks::ClientConnectedCallback cb) {
-  impl_->handler.callbacks().clientConnected = std::move(cb);
+  impl_->handler.updateCallbacks([&](SignalingCallbacks& c) { c.clientConnected = std::move(cb); });
 }
 void SignalingServer::setWindowResizeCallback(SignalingCallbacks::WindowResizeCallback cb) {
-  impl_->handler.callbacks().windowResize = std::move(cb);
+  impl_->handler.updateCallbacks([&](SignalingCallbacks& c) { c.windowResize = std::move(cb); });
 }
 void SignalingServer::setKeyframeRequestCallback(SignalingCallbacks::KeyframeRequestCallback cb) {
-  impl_->handler.callbacks().keyframeRequest = std::move(cb);
+  impl_->handler.updateCallbacks([&](SignalingCallbacks& c) { c.keyframeRequest = std::move(cb); });
 }
 
 void SignalingServer::sendStreamConfig(const protocol::StreamConfig& config) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -11,12 +12,20 @@ namespace parvalon::host {
 
 class SignalingServerImpl;
 
+// Per-session limits of the signaling server.
+struct SignalingLimits {
+  // A connection that has not completed its WebSocket handshake by then is closed.
+  std::chrono::milliseconds handshakeTimeout{10000};
+  // Messages waiting to be written to one session; one more closes the session.
+  std::size_t queueLimit = 256;
+};
+
 // The WebSocket control channel: any number of clients, replies to the sender, stream_config
 // to everyone. Network work runs on a private io thread and on the thread that calls poll.
 class SignalingServer {
  public:
   // Port 0 binds a free port (see boundPort). `ports` are the transport ports the welcome announces.
-  explicit SignalingServer(std::uint16_t port, protocol::TransportPorts ports = {});
+  explicit SignalingServer(std::uint16_t port, protocol::TransportPorts ports = {}, SignalingLimits limits = {});
   ~SignalingServer();
   SignalingServer(const SignalingServer&) = delete;
   SignalingServer& operator=(const SignalingServer&) = delete;
@@ -26,7 +35,7 @@ class SignalingServer {
   // Runs the completion handlers that are ready, on the calling thread, without blocking.
   void poll();
 
-  // Install before start; not changed afterwards.
+  // Any thread, any time (also while clients send).
   void setWindowListCallback(SignalingCallbacks::WindowListCallback callback);
   void setStreamRequestCallback(SignalingCallbacks::StreamRequestCallback callback);
   void setStreamStopCallback(SignalingCallbacks::StreamStopCallback callback);
@@ -36,7 +45,7 @@ class SignalingServer {
 
   // Serialises once and queues the same text on every registered session; any thread.
   void sendStreamConfig(const protocol::StreamConfig& config);
-  // Registered sessions, handshakes in progress included; any thread.
+  // Sessions whose handshake has completed; any thread.
   std::size_t getClientCount() const;
   std::uint16_t boundPort() const;
 

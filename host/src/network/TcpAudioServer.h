@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <memory>
 
+#include "network/TcpChannel.h"
+
 namespace parvalon::host {
 
 // The audio channel: one client at a time, Opus packets out, nothing ever read.
@@ -13,7 +15,6 @@ class TcpAudioServer {
   static constexpr int kSocketBufferBytes = 65536;
   // A client that stops reading is dropped after this long instead of stalling audio capture.
   static constexpr std::chrono::milliseconds kSendDeadline{2000};
-  static constexpr std::chrono::milliseconds kIoSlice{100};
   // The first packets after start (and after each sequence wrap) are logged in full.
   static constexpr std::uint16_t kLoggedPacketCount = 3;
 
@@ -34,8 +35,8 @@ class TcpAudioServer {
   bool hasClient() const;
 
  private:
-  struct Impl;
-  std::unique_ptr<Impl> impl_;
+  std::uint16_t sequence_ = 0;  // guarded by the channel's connection lock (taken in send)
+  TcpChannel channel_;
 };
 
 }  // namespace parvalon::host

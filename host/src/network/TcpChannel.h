@@ -2,164 +2,104 @@
 
 #include <atomic>
 #include <chrono>
-#include <exception>
+#include <cstddef>
+#include <cstdint>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <span>
 #include <string>
-#include <string_view>
 #include <thread>
-#include <utility>
 
-#include <boost/asio/buffer.hpp>
-#include <boost/asio/executor_work_guard.hpp>
 #include <boost/asio/io_context.hpp>
 #include <boost/asio/ip/tcp.hpp>
-#include <boost/asio/read.hpp>
-#include <boost/asio/steady_timer.hpp>
-#include <boost/asio/strand.hpp>
 
-#include "logging/Log.h"
-#include "protocol/FramedReader.h"
-#include "network/ListeningAcceptor.h"
+#include "network/AcceptLoop.h"
+#include "network/HandlerSlot.h"
 
-// The accept, read and stop loops the video, audio and input channels share. Each channel keeps
-// one registered connection (`client`, guarded by the channel's client mutex); `channel` names
-// the channel in log lines ("TCP input" gives "TCP input client disconnected: ...").
-namespace parvalon::host::tcp_channel {
+namespace parvalon::host {
 
-namespace asio = boost::asio;
-using tcp = asio::ip::tcp;
-using boost::system::error_code;
+// What makes one TCP channel differ from the others: its log texts, socket options and limits.
+struct TcpChannelOptions {
+  std::string label;            // starts the connection lines: "<label> client connected from ..."
+  std::string ioLabel;          // "<ioLabel> IO error: ..."
+  std::string closingPrevious;  // logged when a new connection replaces the registered one
+  std::string configureFailed;  // "<configureFailed>: <error>" when a new socket cannot be set up
+  std::uint32_t maxMessageBytes = 0;  // longest client message; 0: the channel never reads
+  bool resetOnClose = false;          // SO_LINGER 0: closing resets the connection
+  int sendBufferBytes = 0;            // 0: the system's size
+  int receiveBufferBytes = 0;         // 0: the system's size
+  std::chrono::milliseconds sendTimeout{0};  // SO_SNDTIMEO when above 0
+  std::chrono::milliseconds writeDeadline{2000};
+  // A failed write that sent nothing, on a connection that may still recover, keeps it;
+  // otherwise every failed write drops the connection.
+  bool keepAfterCleanWriteFailure = false;
+};
 
-inline constexpr std::chrono::milliseconds kAcceptRetryDelay{100};
+// One TCP channel of the host: a listener on every IPv4 interface, one registered connection
+// (a newer one replaces it), length-prefixed client messages read with the channel's limit and
+// handed to the message handler, and whole-packet writes with a deadline. The io thread runs
+// the accept and read handlers; `poll` may run them on a second thread (each connection has a
+// strand). Logs "<label> client disconnected: ...", "<label> read error: ...", "<label> message
+// too large: N bytes", "<label> send failed: ..." and the texts of the options.
+class TcpChannel {
+ public:
+  using MessageHandler = std::function<void(std::span<const std::uint8_t> body)>;
 
-// Runs the channel's io context until it is stopped. A throwing callback costs the read loop of
-// that one connection, not the server.
-inline void runUntilStopped(asio::io_context& io, std::string_view channel) {
-  auto work = asio::make_work_guard(io);
-  for (;;) {
-    try {
-      io.run();
-      return;
-    } catch (const std::exception& e) {
-      PV_LOG_ERROR("{} IO error: {}", channel, e.what());
-    }
+  TcpChannel(std::uint16_t port, TcpChannelOptions options);
+  ~TcpChannel();
+  TcpChannel(const TcpChannel&) = delete;
+  TcpChannel& operator=(const TcpChannel&) = delete;
+
+  // Listens and starts the io thread; false with `error` set when the port cannot be opened.
+  // True at once when already running.
+  bool start(std::string& error);
+  // Stops the io thread, then closes the listener and the connection; false when not running.
+  bool stop();
+  void poll();
+
+  // Any thread, any time; a message being handled finishes with the handler it started with.
+  void setMessageHandler(MessageHandler handler);
+
+  // Writes `makeHeader()` then the payload to the registered connection as one packet, under
+  // the connection lock so packets never interleave; without a connection nothing happens and
+  // `makeHeader` is not called (it may take a sequence number). Blocks up to the write deadline.
+  template <class MakeHeader>
+  void send(MakeHeader makeHeader, const std::uint8_t* data, std::size_t size) {
+    std::lock_guard lock(connectionMutex_);
+    if (!hasConnectionLocked()) return;
+    const auto header = makeHeader();
+    writeLocked(header.data(), header.size(), data, size);
   }
-}
 
-// Accepts connections while `running`, handing each to onAccepted. An accept error (out of
-// descriptors and the like) pauses the loop instead of spinning on the same error. With
-// `strandPerConnection` every accepted socket gets a strand of its own.
-template <class OnAccepted>
-void acceptConnections(tcp::acceptor& acceptor, asio::steady_timer& retry, const std::atomic<bool>& running,
-                       OnAccepted onAccepted, bool strandPerConnection = false) {
-  auto again = [&acceptor, &retry, &running, onAccepted, strandPerConnection] {
-    acceptConnections(acceptor, retry, running, onAccepted, strandPerConnection);
-  };
-  auto handler = [&retry, &running, onAccepted, again](const error_code& ec, tcp::socket socket) mutable {
-    if (!ec) onAccepted(std::move(socket));
-    if (!running.load()) return;
-    if (ec) {
-      retry.expires_after(kAcceptRetryDelay);
-      retry.async_wait([&running, again](const error_code& waitError) {
-        if (!waitError && running.load()) again();
-      });
-      return;
-    }
-    again();
-  };
-  if (strandPerConnection) {
-    acceptor.async_accept(asio::make_strand(acceptor.get_executor()), std::move(handler));
-  } else {
-    acceptor.async_accept(std::move(handler));
-  }
-}
+  std::uint16_t boundPort() const { return boundPort_.load(); }
+  bool hasClient() const;
+  bool isRunning() const { return running_.load(); }
 
-// Reads length-prefixed messages from `conn` (which has `socket` and a protocol::FramedReader
-// `reader`) and hands each whole body to onMessage, until the connection fails or is replaced.
-// A failure between messages is the peer leaving: the connection is closed and, when it is still
-// the registered one, forgotten. A failure inside a message only ends the reading.
-template <class Connection, class OnMessage>
-void readFramedMessages(const std::shared_ptr<Connection>& conn, std::mutex& clientMutex,
-                        std::shared_ptr<Connection>& client, std::string_view channel, OnMessage onMessage) {
-  if (!conn->socket.is_open()) return;
-  const auto target = conn->reader.pending();
-  asio::async_read(
-      conn->socket, asio::buffer(target.data(), target.size()),
-      [conn, &clientMutex, &client, channel, onMessage](const error_code& ec, std::size_t) {
-        if (ec) {
-          if (conn->reader.phase() == protocol::FramedReader::Phase::Header) {
-            PV_LOG_INFO("{} client disconnected: {}", channel, ec.message());
-            std::lock_guard lock(clientMutex);
-            error_code ignored;
-            conn->socket.close(ignored);
-            // A replaced connection's late failure must not drop the connection that replaced it.
-            if (client == conn) client.reset();
-          } else {
-            PV_LOG_INFO("{} read error: {}", channel, ec.message());
-          }
-          return;
-        }
-        {
-          // Messages come only from the registered connection; a replaced one is not read any more.
-          std::lock_guard lock(clientMutex);
-          if (client != conn) return;
-        }
-        switch (conn->reader.complete()) {
-          case protocol::FramedReader::Outcome::TooLarge:
-            PV_LOG_ERROR("{} message too large: {} bytes", channel, conn->reader.length());
-            return;
-          case protocol::FramedReader::Outcome::Message:
-            onMessage(conn->reader.body());
-            break;
-          case protocol::FramedReader::Outcome::Skipped:
-          case protocol::FramedReader::Outcome::ReadBody:
-            break;
-        }
-        readFramedMessages(conn, clientMutex, client, channel, onMessage);
-      });
-}
+ private:
+  struct Connection;
 
-// Stops the io thread, then closes the acceptor: neither is safe to close while one of its
-// handlers may run. The caller closes its connection afterwards.
-inline void stopIo(asio::io_context& io, std::thread& ioThread, tcp::acceptor& acceptor, asio::steady_timer& retry) {
-  io.stop();
-  if (ioThread.joinable()) ioThread.join();
-  error_code ignored;
-  acceptor.close(ignored);
-  retry.cancel();
-}
+  void onAccepted(boost::asio::ip::tcp::socket socket);
+  bool configure(boost::asio::ip::tcp::socket& socket, boost::system::error_code& ec);
+  void readNext(const std::shared_ptr<Connection>& conn);
+  void onRead(const std::shared_ptr<Connection>& conn, const boost::system::error_code& ec);
+  void deliver(std::span<const std::uint8_t> body);
+  void closeOnStrand(const std::shared_ptr<Connection>& conn);
+  bool hasConnectionLocked() const;
+  void writeLocked(const std::uint8_t* header, std::size_t headerSize, const std::uint8_t* data, std::size_t size);
 
-// Opens the channel's listening socket, queues the first accept (before the io thread starts, so
-// that only that thread touches the acceptor from then on) and starts the thread running `run`.
-// `Channel` has port, boundPort, acceptor, running, ioThread and doAccept. On failure the acceptor
-// is closed, nothing runs and `error` says why.
-template <class Channel, class Run>
-bool startListening(Channel& d, Run run, std::string& error) {
-  try {
-    d.boundPort = openListeningAcceptor(d.acceptor, d.port);
-    d.running = true;
-    d.doAccept();
-    d.ioThread = std::thread(std::move(run));
-    return true;
-  } catch (const std::exception& e) {
-    error = e.what();
-    d.running = false;
-    error_code ignored;
-    d.acceptor.close(ignored);
-    return false;
-  }
-}
+  const std::uint16_t port_;
+  const TcpChannelOptions options_;
+  // Declared first so that it goes last: sockets and the listener need it until they are gone.
+  boost::asio::io_context io_;
+  AcceptLoop acceptLoop_{io_};
+  std::thread ioThread_;
+  std::atomic<bool> running_{false};
+  std::atomic<std::uint16_t> boundPort_{0};
+  // Guards connection_ and every write; writer threads, the io thread, the polling thread, stop.
+  mutable std::mutex connectionMutex_;
+  std::shared_ptr<Connection> connection_;
+  HandlerSlot<MessageHandler> messageHandler_;
+};
 
-// stopIo, then closes and forgets the registered connection (a `socket` inside `client`).
-template <class Channel>
-void stopWithConnection(Channel& d) {
-  stopIo(d.io, d.ioThread, d.acceptor, d.acceptRetry);
-  std::lock_guard lock(d.clientMutex);
-  error_code ignored;
-  if (d.client) d.client->socket.close(ignored);
-  d.client.reset();
-}
-
-}  // namespace parvalon::host::tcp_channel
+}  // namespace parvalon::host

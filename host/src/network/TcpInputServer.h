@@ -3,6 +3,10 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <span>
+
+#include "network/HandlerSlot.h"
+#include "network/TcpChannel.h"
 
 #include "protocol/ClientMessages.h"
 
@@ -25,15 +29,17 @@ class TcpInputServer {
   bool start();
   void stop();
 
-  // Install before clients connect. Called on the server's io thread, one event at a time.
+  // Any thread, any time. Called on the server's io thread, one event at a time.
   void setInputEventCallback(InputEventCallback callback);
 
   std::uint16_t boundPort() const;
   bool hasClient() const;
 
  private:
-  struct Impl;
-  std::unique_ptr<Impl> impl_;
+  void handleCompleteMessage(std::span<const std::uint8_t> body);
+
+  HandlerSlot<InputEventCallback> inputEventCallback_;
+  TcpChannel channel_;  // last: its io thread stops before the slot goes
 };
 
 }  // namespace parvalon::host

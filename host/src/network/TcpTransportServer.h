@@ -5,7 +5,10 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <span>
 
+#include "network/HandlerSlot.h"
+#include "network/TcpChannel.h"
 #include "protocol/ClientMessages.h"
 
 namespace parvalon::host {
@@ -36,7 +39,7 @@ class TcpTransportServer {
   // Blocks until the packet is out or the send time-out has passed.
   void sendVideoFrame(std::uint8_t streamId, const std::uint8_t* data, std::size_t size, bool isKeyframe);
 
-  // Install before clients connect.
+  // Any thread, any time (also while a client sends).
   void setFeedbackCallback(FeedbackCallback callback);
   void setClientInputCallback(ClientInputCallback callback);
   void setKeyframeRequestCallback(KeyframeRequestCallback callback);
@@ -45,8 +48,13 @@ class TcpTransportServer {
   bool hasClient() const;
 
  private:
-  struct Impl;
-  std::shared_ptr<Impl> impl_;
+  void dispatch(std::span<const std::uint8_t> body);
+
+  HandlerSlot<FeedbackCallback> feedbackCallback_;
+  HandlerSlot<ClientInputCallback> clientInputCallback_;
+  HandlerSlot<KeyframeRequestCallback> keyframeRequestCallback_;
+  std::uint16_t sequence_ = 0;  // guarded by the channel's connection lock (taken in send)
+  TcpChannel channel_;          // last: its io thread stops before the slots go
 };
 
 }  // namespace parvalon::host

@@ -45,6 +45,8 @@ class WsTestClient {
     if (result) return std::nullopt;
     return boost::beast::buffers_to_string(buffer.data());
   }
+  // True once a read gave up because nothing came in time.
+  bool timedOut() const { return broken_; }
   void closeWithFrame() { ws_.close(boost::beast::websocket::close_code::normal); }
   void dropConnection() {
     boost::beast::error_code ec;

@@ -71,30 +71,31 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
 
   SignalingMessageHandler handler;
-  auto& cb = handler.callbacks();
   std::uint8_t expectedStream = 1;
   std::set<std::uint8_t> accepted;
   std::vector<std::uint8_t> stopped;
   std::string currentText;
-  cb.windowList = [&] {
-    // The raw message as a window title: arbitrary bytes reach the strict UTF-8 serializer.
-    parvalon::protocol::WindowInfo w;
-    w.id = static_cast<std::uint32_t>(currentText.size());
-    w.title = currentText;
-    w.x = -1;
-    return std::vector<parvalon::protocol::WindowInfo>{w, {}};
-  };
-  cb.streamRequest = [&](std::uint32_t windowId, std::uint8_t streamId) {
-    require(streamId == expectedStream);
-    ++expectedStream;
-    const bool accept = (windowId & 1) == 0;
-    if (accept) accepted.insert(streamId);
-    return accept;
-  };
-  cb.streamStop = [&](std::uint8_t streamId) { stopped.push_back(streamId); };
-  cb.clientConnected = [](const std::string& address) { require(!address.empty()); };
-  cb.windowResize = [](std::uint32_t windowId, std::uint32_t, std::uint32_t) { return windowId % 3 == 0; };
-  cb.keyframeRequest = [](std::uint8_t) {};
+  handler.updateCallbacks([&](parvalon::host::SignalingCallbacks& cb) {
+    cb.windowList = [&] {
+      // The raw message as a window title: arbitrary bytes reach the strict UTF-8 serializer.
+      parvalon::protocol::WindowInfo w;
+      w.id = static_cast<std::uint32_t>(currentText.size());
+      w.title = currentText;
+      w.x = -1;
+      return std::vector<parvalon::protocol::WindowInfo>{w, {}};
+    };
+    cb.streamRequest = [&](std::uint32_t windowId, std::uint8_t streamId) {
+      require(streamId == expectedStream);
+      ++expectedStream;
+      const bool accept = (windowId & 1) == 0;
+      if (accept) accepted.insert(streamId);
+      return accept;
+    };
+    cb.streamStop = [&](std::uint8_t streamId) { stopped.push_back(streamId); };
+    cb.clientConnected = [](const std::string& address) { require(!address.empty()); };
+    cb.windowResize = [](std::uint32_t windowId, std::uint32_t, std::uint32_t) { return windowId % 3 == 0; };
+    cb.keyframeRequest = [](std::uint8_t) {};
+  });
 
   auto a = std::make_shared<RecordingPeer>("127.0.0.1");
   auto b = std::make_shared<RecordingPeer>("::1");

@@ -62,11 +62,14 @@ class SignalingHandler : public ::testing::Test {
   }
 
   void recordStreamCalls(bool accept = true) {
-    handler.callbacks().streamRequest = [this, accept](std::uint32_t windowId, std::uint8_t streamId) {
-      requests.emplace_back(windowId, streamId);
-      return accept;
-    };
-    handler.callbacks().streamStop = [this](std::uint8_t streamId) { stops.push_back(streamId); };
+    handler.updateCallbacks([&](SignalingCallbacks& c) {
+      c.streamRequest = [this, accept](std::uint32_t windowId, std::uint8_t streamId) {
+        requests.emplace_back(windowId, streamId);
+        return accept;
+      };
+    });
+    handler.updateCallbacks(
+        [&](SignalingCallbacks& c) { c.streamStop = [this](std::uint8_t streamId) { stops.push_back(streamId); }; });
   }
 
   LogCapture log;
@@ -80,7 +83,9 @@ using Texts = std::vector<std::string>;
 
 TEST_F(SignalingHandler, HelloGetsTheWelcomeAndReportsTheClient) {
   std::vector<std::string> connected;
-  handler.callbacks().clientConnected = [&](const std::string& address) { connected.push_back(address); };
+  handler.updateCallbacks([&](SignalingCallbacks& c) {
+    c.clientConnected = [&](const std::string& address) { connected.push_back(address); };
+  });
 
   EXPECT_EQ(handle(R"({"type":"hello"})"), Texts{kWelcome});
   EXPECT_EQ(connected, Texts{"127.0.0.1"});
@@ -105,10 +110,12 @@ TEST(SignalingHandlerPorts, WelcomeAnnouncesTheConfiguredPorts) {
 
 TEST_F(SignalingHandler, RefusedRequestStillConsumesAStreamNumber) {
   bool accept = false;
-  handler.callbacks().streamRequest = [&](std::uint32_t windowId, std::uint8_t streamId) {
-    requests.emplace_back(windowId, streamId);
-    return accept;
-  };
+  handler.updateCallbacks([&](SignalingCallbacks& c) {
+    c.streamRequest = [&](std::uint32_t windowId, std::uint8_t streamId) {
+      requests.emplace_back(windowId, streamId);
+      return accept;
+    };
+  });
   EXPECT_EQ(handle(R"({"type":"stream_start","windowId":4660})"), Texts{kRefused});
   accept = true;
   EXPECT_EQ(handle(R"({"type":"stream_subscribe","windowId":4661})"),
@@ -176,18 +183,23 @@ TEST_F(SignalingHandler, ResizeWithoutCallbackFailsAndEchoesTheRequest) {
 
 TEST_F(SignalingHandler, ResizeCallbackDecidesSuccessAndDoesNotGetTheStream) {
   std::vector<std::uint32_t> args;
-  handler.callbacks().windowResize = [&](std::uint32_t windowId, std::uint32_t width, std::uint32_t height) {
-    args = {windowId, width, height};
-    return true;
-  };
-  EXPECT_EQ(handle(R"({"type":"window_resize","streamId":-2,"windowId":-1,"width":800.5,"height":true})"),
-            Texts{R"({"height":1,"streamId":-2,"success":true,"type":"window_resized","width":800,"windowId":4294967295})"});
+  handler.updateCallbacks([&](SignalingCallbacks& c) {
+    c.windowResize = [&](std::uint32_t windowId, std::uint32_t width, std::uint32_t height) {
+      args = {windowId, width, height};
+      return true;
+    };
+  });
+  EXPECT_EQ(
+      handle(R"({"type":"window_resize","streamId":-2,"windowId":-1,"width":800.5,"height":true})"),
+      Texts{R"({"height":1,"streamId":-2,"success":true,"type":"window_resized","width":800,"windowId":4294967295})"});
   EXPECT_EQ(args, (std::vector<std::uint32_t>{4294967295u, 800, 1}));
 }
 
 TEST_F(SignalingHandler, KeyframeRequestsPassTheLowBitsAndGetNoReply) {
   std::vector<std::uint8_t> keyframes;
-  handler.callbacks().keyframeRequest = [&](std::uint8_t streamId) { keyframes.push_back(streamId); };
+  handler.updateCallbacks([&](SignalingCallbacks& c) {
+    c.keyframeRequest = [&](std::uint8_t streamId) { keyframes.push_back(streamId); };
+  });
   EXPECT_TRUE(handle(R"({"type":"request_keyframe","streamId":258})").empty());
   EXPECT_TRUE(handle(R"({"type":"keyframe_request","streamId":5})").empty());
   EXPECT_TRUE(handle(R"({"type":"keyframe_request"})").empty());
@@ -228,7 +240,9 @@ TEST_F(SignalingHandler, WindowListIsTheCallbacksListInOrder) {
   protocol::WindowInfo b;
   b.id = 1;
   b.title = "A";
-  handler.callbacks().windowList = [&] { return std::vector<protocol::WindowInfo>{a, b}; };
+  handler.updateCallbacks([&](SignalingCallbacks& c) {
+    c.windowList = [&] { return std::vector<protocol::WindowInfo>{a, b}; };
+  });
   const auto reply = handle(R"({"type":"window_list_request"})");
   ASSERT_EQ(reply.size(), 1u);
   const auto windows = nlohmann::json::parse(reply[0]).at("windows");
@@ -240,7 +254,8 @@ TEST_F(SignalingHandler, WindowListIsTheCallbacksListInOrder) {
 TEST_F(SignalingHandler, InvalidUtf8TitleLosesOnlyThatReply) {
   protocol::WindowInfo w;
   w.title = "caf\xe9";  // Latin-1, not UTF-8
-  handler.callbacks().windowList = [&] { return std::vector<protocol::WindowInfo>{w}; };
+  handler.updateCallbacks(
+      [&](SignalingCallbacks& c) { c.windowList = [&] { return std::vector<protocol::WindowInfo>{w}; }; });
   EXPECT_TRUE(handle(R"({"type":"window_list_request"})").empty());
   EXPECT_TRUE(loggedErrorProcessing());
   // The session carries on.
@@ -252,8 +267,10 @@ class SignalingBadField : public SignalingHandler, public ::testing::WithParamIn
 TEST_P(SignalingBadField, AbandonsTheMessage) {
   int calls = 0;
   recordStreamCalls();
-  handler.callbacks().windowResize = [&](std::uint32_t, std::uint32_t, std::uint32_t) { return ++calls, true; };
-  handler.callbacks().keyframeRequest = [&](std::uint8_t) { ++calls; };
+  handler.updateCallbacks([&](SignalingCallbacks& c) {
+    c.windowResize = [&](std::uint32_t, std::uint32_t, std::uint32_t) { return ++calls, true; };
+  });
+  handler.updateCallbacks([&](SignalingCallbacks& c) { c.keyframeRequest = [&](std::uint8_t) { ++calls; }; });
 
   EXPECT_TRUE(handle(GetParam()).empty());
   EXPECT_TRUE(loggedErrorProcessing());
@@ -325,7 +342,9 @@ INSTANTIATE_TEST_SUITE_P(Values, SignalingIgnored,
 
 TEST_F(SignalingHandler, UnregisteredSenderGetsNothingAndCallsNothing) {
   std::vector<std::string> connected;
-  handler.callbacks().clientConnected = [&](const std::string& address) { connected.push_back(address); };
+  handler.updateCallbacks([&](SignalingCallbacks& c) {
+    c.clientConnected = [&](const std::string& address) { connected.push_back(address); };
+  });
   recordStreamCalls();
   const auto gone = [] { return std::shared_ptr<SignalingPeer>(); };
 
@@ -342,7 +361,8 @@ TEST_F(SignalingHandler, UnregisteredSenderGetsNothingAndCallsNothing) {
 }
 
 TEST_F(SignalingHandler, CallbackThrowingAnythingIsContained) {
-  handler.callbacks().streamRequest = [](std::uint32_t, std::uint8_t) -> bool { throw 42; };
+  handler.updateCallbacks(
+      [&](SignalingCallbacks& c) { c.streamRequest = [](std::uint32_t, std::uint8_t) -> bool { throw 42; }; });
   EXPECT_TRUE(handle(R"({"type":"stream_start","windowId":1})").empty());
   EXPECT_TRUE(log.has(testing::kError, "Error processing message: unknown exception"));
 }
@@ -350,8 +370,10 @@ TEST_F(SignalingHandler, CallbackThrowingAnythingIsContained) {
 TEST_F(SignalingHandler, EndedSessionStopsOnlyTheStreamsItStillOwns) {
   auto other = std::make_shared<FakePeer>("127.0.0.2");
   bool accept = true;
-  handler.callbacks().streamRequest = [&](std::uint32_t, std::uint8_t) { return accept; };
-  handler.callbacks().streamStop = [&](std::uint8_t streamId) { stops.push_back(streamId); };
+  handler.updateCallbacks(
+      [&](SignalingCallbacks& c) { c.streamRequest = [&](std::uint32_t, std::uint8_t) { return accept; }; });
+  handler.updateCallbacks(
+      [&](SignalingCallbacks& c) { c.streamStop = [&](std::uint8_t streamId) { stops.push_back(streamId); }; });
 
   handle(R"({"type":"stream_start","windowId":1})");         // 1, ours
   handle(R"({"type":"stream_start","windowId":2})", other);  // 2, theirs

@@ -26,6 +26,15 @@ TEST(ViewerCommandLine, DiscoverDefaultsToTheLimitedBroadcast) {
   EXPECT_DOUBLE_EQ(local->discoverTimeoutS, 0.5);
 }
 
+TEST(ViewerCommandLine, HelpIsACommandOfItsOwn) {
+  for (const char* spelling : {"--help", "-h", "help"}) {
+    const auto o = parse({spelling});
+    ASSERT_TRUE(o) << spelling;
+    EXPECT_EQ(o->command, ViewerOptions::Command::Help) << spelling;
+  }
+  EXPECT_NE(std::string(CommandLine::usage()).find("parvalon-viewer --help"), std::string::npos);
+}
+
 TEST(ViewerCommandLine, StreamReadsEveryOption) {
   const auto o = parse({"stream", "--host", "127.0.0.1", "--port", "9000", "--window", "0x2a00004", "--frames", "90",
                         "--snapshot", "s.png", "--record", "r.h264", "--audio", "a.wav", "--stats", "st.json", "--show",

@@ -1,0 +1,215 @@
+#include "network/TcpChannel.h"
+
+#include <cerrno>
+#include <exception>
+#include <utility>
+
+#include <boost/asio/post.hpp>
+#include <boost/asio/read.hpp>
+
+#include "logging/Log.h"
+#include "network/IoRunner.h"
+#include "platform/SocketWrite.h"
+#include "protocol/FramedReader.h"
+
+namespace parvalon::host {
+
+namespace asio = boost::asio;
+using tcp = asio::ip::tcp;
+using boost::system::error_code;
+
+namespace {
+
+// The peer is gone for good: further writes can only fail the same way.
+bool isBrokenConnection(const std::error_code& ec) {
+  return ec.category() == std::system_category() &&
+         (ec.value() == EPIPE || ec.value() == ECONNRESET || ec.value() == ENOTCONN);
+}
+
+}  // namespace
+
+// One accepted connection with its own read state, so a replaced connection's late completion
+// never lands in the buffers of the one that replaced it. Its socket runs on a strand of its own.
+struct TcpChannel::Connection {
+  Connection(tcp::socket s, std::uint32_t maxMessageBytes) : socket(std::move(s)), reader(maxMessageBytes) {}
+  tcp::socket socket;
+  protocol::FramedReader reader;
+};
+
+TcpChannel::TcpChannel(std::uint16_t port, TcpChannelOptions options) : port_(port), options_(std::move(options)) {}
+
+TcpChannel::~TcpChannel() { stop(); }
+
+bool TcpChannel::start(std::string& error) {
+  if (running_.load()) return true;
+  try {
+    boundPort_ = acceptLoop_.open(port_);
+  } catch (const std::exception& e) {
+    error = e.what();
+    return false;
+  }
+  running_ = true;
+  // Queued before the io thread starts, so that only that thread touches the listener from now on.
+  acceptLoop_.start([this](tcp::socket socket) { onAccepted(std::move(socket)); });
+  ioThread_ = std::thread([this] { io_runner::runUntilStopped(io_, options_.ioLabel); });
+  return true;
+}
+
+bool TcpChannel::stop() {
+  if (!running_.exchange(false)) return false;
+  try {
+    // The io thread is joined before anything is closed: neither the listener nor a socket is
+    // safe to close while one of its handlers may run. A write in progress sees running_
+    // cleared and gives up within its check interval.
+    io_.stop();
+    if (ioThread_.joinable()) ioThread_.join();
+    acceptLoop_.close();
+    std::lock_guard lock(connectionMutex_);
+    error_code ignored;
+    if (connection_) connection_->socket.close(ignored);
+    connection_.reset();
+  } catch (const std::exception& e) {
+    PV_LOG_ERROR("{} stop failed: {}", options_.ioLabel, e.what());
+  }
+  return true;
+}
+
+void TcpChannel::poll() { io_runner::pollReady(io_, options_.ioLabel); }
+
+void TcpChannel::setMessageHandler(MessageHandler handler) { messageHandler_.set(std::move(handler)); }
+
+bool TcpChannel::hasClient() const {
+  std::lock_guard lock(connectionMutex_);
+  return hasConnectionLocked();
+}
+
+bool TcpChannel::hasConnectionLocked() const { return connection_ && connection_->socket.is_open(); }
+
+bool TcpChannel::configure(tcp::socket& socket, error_code& ec) {
+  socket.set_option(tcp::no_delay(true), ec);
+  if (!ec && options_.resetOnClose) socket.set_option(asio::socket_base::linger(true, 0), ec);
+  if (!ec) socket.set_option(asio::socket_base::reuse_address(true), ec);
+  if (!ec && options_.sendBufferBytes > 0) {
+    socket.set_option(asio::socket_base::send_buffer_size(options_.sendBufferBytes), ec);
+  }
+  if (!ec && options_.receiveBufferBytes > 0) {
+    socket.set_option(asio::socket_base::receive_buffer_size(options_.receiveBufferBytes), ec);
+  }
+  // Writes keep their own deadline; a failure of this option is not one of the connection.
+  if (!ec && options_.sendTimeout.count() > 0) platform::setSendTimeout(socket.native_handle(), options_.sendTimeout);
+  return !ec;
+}
+
+void TcpChannel::onAccepted(tcp::socket socket) {
+  auto conn = std::make_shared<Connection>(std::move(socket), options_.maxMessageBytes);
+  error_code ec;
+  tcp::endpoint peer;
+  // Configured before it replaces anything: a peer that already left must not cost the
+  // working connection.
+  if (configure(conn->socket, ec)) peer = conn->socket.remote_endpoint(ec);
+  if (ec) {
+    PV_LOG_ERROR("{}: {}", options_.configureFailed, ec.message());
+    conn->socket.close(ec);
+    return;
+  }
+  {
+    std::lock_guard lock(connectionMutex_);
+    if (hasConnectionLocked()) {
+      PV_LOG_INFO("{}", options_.closingPrevious);
+      closeOnStrand(connection_);
+    }
+    connection_ = conn;
+  }
+  PV_LOG_INFO("{} client connected from {}:{}", options_.label, peer.address().to_string(), peer.port());
+  // From here on the connection's socket is used on its strand only.
+  if (options_.maxMessageBytes > 0) asio::post(conn->socket.get_executor(), [this, conn] { readNext(conn); });
+}
+
+// Closing a socket while one of its reads is being issued on another thread corrupts the
+// reactor's state, so a connection is closed on its own strand; under the connection lock, so
+// a writer never has the descriptor taken from under it.
+void TcpChannel::closeOnStrand(const std::shared_ptr<Connection>& conn) {
+  asio::post(conn->socket.get_executor(), [this, conn] {
+    std::lock_guard lock(connectionMutex_);
+    error_code ignored;
+    conn->socket.close(ignored);
+  });
+}
+
+void TcpChannel::readNext(const std::shared_ptr<Connection>& conn) {
+  if (!conn->socket.is_open()) return;
+  const auto target = conn->reader.pending();
+  asio::async_read(conn->socket, asio::buffer(target.data(), target.size()),
+                   [this, conn](const error_code& ec, std::size_t) { onRead(conn, ec); });
+}
+
+// A failure between messages is the peer leaving: the connection is closed and, when it is
+// still the registered one, forgotten. A failure inside a message only ends the reading.
+void TcpChannel::onRead(const std::shared_ptr<Connection>& conn, const error_code& ec) {
+  if (ec) {
+    if (conn->reader.phase() == protocol::FramedReader::Phase::Header) {
+      PV_LOG_INFO("{} client disconnected: {}", options_.label, ec.message());
+      std::lock_guard lock(connectionMutex_);
+      error_code ignored;
+      conn->socket.close(ignored);
+      // A replaced connection's late failure must not drop the connection that replaced it.
+      if (connection_ == conn) connection_.reset();
+    } else {
+      PV_LOG_INFO("{} read error: {}", options_.label, ec.message());
+    }
+    return;
+  }
+  {
+    // Messages come only from the registered connection; a replaced one is not read any more.
+    std::lock_guard lock(connectionMutex_);
+    if (connection_ != conn) return;
+  }
+  switch (conn->reader.complete()) {
+    case protocol::FramedReader::Outcome::TooLarge:
+      PV_LOG_ERROR("{} message too large: {} bytes", options_.label, conn->reader.length());
+      return;
+    case protocol::FramedReader::Outcome::Message:
+      deliver(conn->reader.body());
+      break;
+    case protocol::FramedReader::Outcome::Skipped:
+    case protocol::FramedReader::Outcome::ReadBody:
+      break;
+  }
+  readNext(conn);
+}
+
+// A throwing handler costs its one message, never the reading of the connection.
+void TcpChannel::deliver(std::span<const std::uint8_t> body) {
+  const auto handler = messageHandler_.get();
+  if (!handler || !*handler) return;
+  try {
+    (*handler)(body);
+  } catch (const std::exception& e) {
+    PV_LOG_ERROR("{} message handler failed: {}", options_.label, e.what());
+  } catch (...) {
+    PV_LOG_ERROR("{} message handler failed: {}", options_.label, "unknown exception");
+  }
+}
+
+void TcpChannel::writeLocked(const std::uint8_t* header, std::size_t headerSize, const std::uint8_t* data,
+                             std::size_t size) {
+  const platform::WriteBuffer pieces[] = {{header, headerSize}, {data, size}};
+  std::size_t written = 0;
+  const auto ec = platform::writeAllWithDeadline(connection_->socket.native_handle(), pieces,
+                                                 options_.writeDeadline, running_, written);
+  if (!ec) return;
+  PV_LOG_ERROR("{} send failed: {}", options_.label, ec.message());
+  if (options_.keepAfterCleanWriteFailure) {
+    if (written > 0) {
+      // Part of the packet went out: the client can no longer find packet boundaries.
+      PV_LOG_WARN("Closing {} client after a partial packet ({} of {} bytes)", options_.label, written,
+                  headerSize + size);
+    } else if (!isBrokenConnection(ec)) {
+      return;  // nothing went out and the connection may recover: keep it
+    }
+  }
+  closeOnStrand(connection_);
+  connection_.reset();
+}
+
+}  // namespace parvalon::host
