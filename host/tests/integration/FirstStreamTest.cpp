@@ -222,6 +222,41 @@ TEST_F(FirstStreamTest, ClosingTheSignalingConnectionOrTheWindowEndsTheStream) {
   EXPECT_TRUE(host_->waitForLog("Stream 2 ended: its capture session is gone", 5s)) << host_->log();
 }
 
+// A static window yields one key frame when its capture starts and nothing after it; that frame
+// must find its stream registered, or it leaves without a stream_config and the headset never
+// learns how to decode the stream.
+TEST_F(FirstStreamTest, EveryStartOnAStaticWindowGetsItsConfigurationBeforeItsFirstPacket) {
+  testing::TestPatternProcess still(std::vector<std::string>{"--title", "Static Pattern", "--width", "160",
+                                                             "--height", "120", "--static"});
+  ASSERT_NE(still.window(), 0u);
+  testing::WsTestClient ws(ports_.signaling, 10s);
+  VideoChannel video(ports_.video);
+  ASSERT_TRUE(host_->waitForLog("TCP client connected from 127.0.0.1:"));
+  for (int run = 1; run <= 50; ++run) {
+    ws.send(json{{"type", "stream_start"}, {"windowId", still.window()}}.dump());
+    const auto started = readJsonOfType(ws, "stream_started");
+    ASSERT_TRUE(started) << "run " << run;
+    const int streamId = started->at("streamId");
+    const auto config = readJsonOfType(ws, "stream_config");
+    ASSERT_TRUE(config) << "no stream_config for stream " << streamId << "\n" << host_->log();
+    EXPECT_EQ(config->at("streamId"), streamId);
+    EXPECT_EQ(config->at("width"), 160);
+    EXPECT_EQ(config->at("height"), 120);
+
+    std::optional<VideoChannel::Packet> first;
+    for (int i = 0; i < 20 && !first; ++i) {
+      auto packet = video.read(10s);
+      ASSERT_TRUE(packet) << "no video for stream " << streamId;
+      if (packet->header.common.streamId == streamId) first = std::move(packet);
+    }
+    ASSERT_TRUE(first) << "run " << run;
+    EXPECT_EQ(first->header.frameType, 1) << "run " << run;  // the stream opens with its key frame
+
+    ws.send(json{{"type", "stream_stop"}, {"streamId", streamId}}.dump());
+    ASSERT_TRUE(readJsonOfType(ws, "stream_stopped")) << "run " << run;
+  }
+}
+
 // The audio number follows the first stream; when that stream's window closes, the next stream
 // started gets it (without that, no later stream would ever carry audio).
 TEST_F(FirstStreamTest, AudioMovesToTheNextStreamWhenTheWindowOfItsStreamCloses) {
