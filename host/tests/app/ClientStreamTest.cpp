@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <array>
 #include <filesystem>
-#include <thread>
 
 #include "ApplicationHarness.h"
 #include "FreePortSettings.h"
@@ -122,32 +121,6 @@ TEST_F(ClientStreamTest, RestartedStreamNumberIsCountedOnce) {
   ASSERT_TRUE(app_->startCapture(kWindowB, 5));
   EXPECT_TRUE(app_->clientStreams().empty());
   EXPECT_EQ(system_->calls().size(), 8u);
-}
-
-// A capture delivers its first frame as soon as it runs. The stream must be known by then, or
-// its only key frame leaves without a stream_config (a static window never sends another).
-TEST_F(ClientStreamTest, KeyFrameRightAfterTheStartCarriesTheConfiguration) {
-  const platform::CpuImage image(640, 480);
-  const platform::CpuFrame frame = image.view();
-  for (int run = 0; run < 20; ++run) {
-    const auto streamId = static_cast<std::uint8_t>(run + 1);
-    const auto previous = sources_->lastSource();
-    std::thread pusher([&] {
-      const auto deadline = std::chrono::steady_clock::now() + 5s;
-      while (std::chrono::steady_clock::now() < deadline) {
-        const auto source = sources_->lastSource();
-        if (source && source != previous && source->started() && source->pushFrame(frame)) return;
-        std::this_thread::yield();
-      }
-    });
-    ASSERT_TRUE(app_->onStreamRequest(kWindowA, streamId));
-    pusher.join();
-    EXPECT_EQ(log_.count(testing::kInfo, "Sending stream_config for stream " + std::to_string(run + 1) +
-                                             ": 640x480, SPS=2B, PPS=2B"),
-              1u)
-        << "run " << run;
-    app_->onStreamStop(streamId);
-  }
 }
 
 TEST_F(ClientStreamTest, SettingsReachOnlyClientEncoders) {

@@ -240,7 +240,8 @@ TEST_F(FirstStreamTest, ClosingTheSignalingConnectionOrTheWindowEndsTheStream) {
   EXPECT_EQ(started->at("streamId"), 2);
   ASSERT_TRUE(host_->waitForLog("Sending stream_config for stream 2"));
   pattern_->terminate();  // the window goes away under the capture
-  EXPECT_TRUE(host_->waitForLog("Captured window was closed", 5s));
+  // Either the capture reports the closed window or the main loop finds the window gone first
+  // ("Removing inactive session"); both end the stream.
   EXPECT_TRUE(host_->waitForLog("Stream 2 ended: its capture session is gone", 5s)) << host_->log();
 }
 
