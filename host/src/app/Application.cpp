@@ -28,10 +28,11 @@ const char* boolText(bool value) { return value ? "true" : "false"; }
 Application::Application() : Application(platform::SystemInfo::create()) {}
 
 Application::Application(std::unique_ptr<platform::SystemInfo> system, OrchestratorFactory orchestratorFactory,
-                         std::uint16_t discoveryPort, AudioCaptureFactory audioCaptureFactory)
+                         std::uint16_t discoveryPort, AudioCaptureFactory audioCaptureFactory, SteadyNow clock)
     : system_(system ? std::move(system) : platform::SystemInfo::create()),
       orchestratorFactory_(std::move(orchestratorFactory)),
       audioCaptureFactory_(std::move(audioCaptureFactory)),
+      clock_(clock ? std::move(clock) : SteadyNow([] { return CongestionControl::Clock::now(); })),
       discoveryPort_(discoveryPort),
       priorityBoost_(*system_),
       pcmBuffer_(kOpusFrameSize * kAudioChannels, kPcmReserveFrames * kOpusFrameSize * kAudioChannels) {}
@@ -144,6 +145,13 @@ void Application::audioPump(const std::int16_t* samples, std::uint32_t frames, s
 }
 
 void Application::releaseAudio() {
+  {
+    // After this no stream start reads audioCapture_, which goes away below.
+    std::lock_guard lock(stateMutex_);
+    audioReleased_ = true;
+    audioStreamAssigned_ = false;
+    for (auto& [streamId, record] : streams_) record.carriesAudio = false;
+  }
   if (audioCapture_) {
     audioCapture_->stop();
     audioCapture_.reset();
@@ -227,42 +235,42 @@ void Application::installCallbacks() {
 void Application::update() {
   if (captureOrchestrator_) {
     captureOrchestrator_->update();
-    releaseEndedClientStreams();
+    releaseEndedStreams();
   }
   if (signalingServer_) signalingServer_->poll();
   if (transportServer_) transportServer_->poll();
 }
 
-void Application::releaseEndedClientStreams() {
-  // The orchestrator is asked outside the state lock: the frame path holds the orchestrator's
-  // lock while it takes the state lock.
-  std::vector<std::uint8_t> ended;
-  for (const auto& [streamId, windowId] : clientStreams()) {
+std::vector<Application::StreamRef> Application::streamSnapshot(bool clientOnly, bool startedOnly) {
+  std::vector<StreamRef> streams;
+  std::lock_guard lock(stateMutex_);
+  for (const auto& [streamId, record] : streams_) {
+    if (clientOnly && record.owner != StreamOwner::Client) continue;
+    if (startedOnly && !record.captureStarted) continue;
+    streams.push_back({streamId, record.generation});
+  }
+  return streams;
+}
+
+void Application::releaseEndedStreams() {
+  for (const auto& stream : streamSnapshot(false, true)) {
     std::uint32_t width = 0;
     std::uint32_t height = 0;
-    if (!captureOrchestrator_->getStreamResolution(streamId, width, height)) ended.push_back(streamId);
+    if (captureOrchestrator_->getStreamResolution(stream.streamId, width, height)) continue;
+    PV_LOG_INFO("Stream {} ended: its capture session is gone", stream.streamId);
+    releaseStream(stream.streamId, stream.generation);
   }
-  if (ended.empty()) return;
-  {
-    std::lock_guard lock(stateMutex_);
-    for (const auto streamId : ended) {
-      streamWindows_.erase(streamId);
-      streamConfigSent_.erase(streamId);
-    }
-  }
-  for (const auto streamId : ended) {
-    PV_LOG_INFO("Stream {} ended: its capture session is gone", streamId);
-    releaseStream(streamId);
+}
+
+void Application::updateClientBitrates(std::uint32_t targetKbps, std::uint32_t maxKbps) {
+  for (const auto& stream : streamSnapshot(true, false)) {
+    captureOrchestrator_->updateStreamBitrate(stream.streamId, targetKbps, maxKbps);
   }
 }
 
 void Application::shutdown() {
   PV_LOG_INFO("Shutting down application...");
   running_ = false;
-  {
-    std::lock_guard lock(audioAssignMutex_);
-    audioStreamAssigned_ = false;
-  }
   releaseAudio();
   // Capture threads may still deliver frames until the orchestrator stops: each server is
   // stopped first (a blocked video write gives up), then released under networkMutex_, and
@@ -293,9 +301,8 @@ bool Application::startCapture(std::uint32_t windowId, std::uint8_t streamId) {
     PV_LOG_ERROR("Capture orchestrator not initialized");
     return false;
   }
-  if (!captureOrchestrator_->startCapture(windowId, streamId)) return false;
+  if (!startStream(windowId, streamId, StreamOwner::Dashboard)) return false;
   PV_LOG_INFO("Started capture for window {} on stream {}", windowId, streamId);
-  assignAudioStream(streamId);
   return true;
 }
 
@@ -306,18 +313,58 @@ void Application::stopCapture(std::uint8_t streamId) {
   releaseStream(streamId);
 }
 
-void Application::releaseStream(std::uint8_t streamId) {
-  priorityBoost_.streamStopped(streamId);
-  std::lock_guard lock(audioAssignMutex_);
-  if (audioStreamAssigned_.load() && audioStreamId_.load() == streamId) audioStreamAssigned_ = false;
+bool Application::startStream(std::uint32_t windowId, std::uint8_t streamId, StreamOwner owner) {
+  std::uint64_t generation = 0;
+  {
+    std::lock_guard lock(stateMutex_);
+    StreamRecord record;
+    record.windowId = windowId;
+    record.owner = owner;
+    record.configDue = owner == StreamOwner::Client;
+    record.generation = generation = ++nextGeneration_;
+    if (const auto old = streams_.find(streamId); old != streams_.end()) {
+      // The orchestrator replaces the old session; the number keeps its audio and, for a
+      // client stream, its one priority count.
+      record.carriesAudio = old->second.carriesAudio;
+      if (old->second.countedForPriority && owner == StreamOwner::Client) {
+        record.countedForPriority = true;
+      } else if (old->second.countedForPriority) {
+        priorityBoost_.streamStopped();
+      }
+    }
+    streams_[streamId] = record;
+  }
+  if (!captureOrchestrator_->startCapture(windowId, streamId)) {
+    releaseStream(streamId, generation);
+    return false;
+  }
+  std::lock_guard lock(stateMutex_);
+  const auto it = streams_.find(streamId);
+  if (it == streams_.end() || it->second.generation != generation) return true;  // already stopped or replaced
+  StreamRecord& record = it->second;
+  record.captureStarted = true;
+  if (owner == StreamOwner::Client && !record.countedForPriority) {
+    record.countedForPriority = true;
+    priorityBoost_.streamStarted();
+  }
+  assignAudioStreamLocked(record, streamId);
+  return true;
 }
 
-void Application::boostStreamingPriority(std::uint8_t streamId) { priorityBoost_.clientStreamStarted(streamId); }
+void Application::releaseStream(std::uint8_t streamId, std::optional<std::uint64_t> generation) {
+  std::lock_guard lock(stateMutex_);
+  const auto it = streams_.find(streamId);
+  if (it == streams_.end() || (generation && it->second.generation != *generation)) return;
+  if (it->second.countedForPriority) priorityBoost_.streamStopped();
+  if (it->second.carriesAudio) audioStreamAssigned_ = false;
+  streams_.erase(it);
+}
 
-void Application::assignAudioStream(std::uint8_t streamId) {
+void Application::assignAudioStreamLocked(StreamRecord& record, std::uint8_t streamId) {
   // Audio packets carry the number of one video stream; without audio capture none is chosen.
-  std::lock_guard lock(audioAssignMutex_);
-  if (audioStreamAssigned_.load() || !audioCapture_ || !audioCapture_->isCapturing()) return;
+  if (record.carriesAudio || audioStreamAssigned_.load() || audioReleased_) return;
+  if (!audioCapture_ || !audioCapture_->isCapturing()) return;
+  record.carriesAudio = true;
   audioStreamId_ = streamId;
   audioStreamAssigned_ = true;
   PV_LOG_INFO("Audio is carried by stream {}", streamId);
@@ -325,37 +372,24 @@ void Application::assignAudioStream(std::uint8_t streamId) {
 
 bool Application::onStreamRequest(std::uint32_t windowId, std::uint8_t streamId) {
   PV_LOG_INFO("Stream request: windowId={:x}, streamId={}", windowId, streamId);
-  if (!captureOrchestrator_ || !captureOrchestrator_->startCapture(windowId, streamId)) {
+  if (!captureOrchestrator_ || !startStream(windowId, streamId, StreamOwner::Client)) {
     PV_LOG_ERROR("Failed to start capture for window {:x}", windowId);
     return false;
   }
   PV_LOG_INFO("Capture started for window {:x} on stream {}", windowId, streamId);
-  boostStreamingPriority(streamId);
-  {
-    std::lock_guard lock(stateMutex_);
-    streamConfigSent_[streamId] = false;
-    streamWindows_[streamId] = windowId;
-  }
-  assignAudioStream(streamId);
   return true;
 }
 
 void Application::onStreamStop(std::uint8_t streamId) {
   PV_LOG_INFO("Client requested to stop stream {}", streamId);
   stopCapture(streamId);
-  std::lock_guard lock(stateMutex_);
-  streamConfigSent_.erase(streamId);
-  streamWindows_.erase(streamId);
 }
 
 void Application::onEncodedFrame(std::uint8_t streamId, const std::uint8_t* data, std::uint64_t size,
                                  bool isKeyframe) {
   std::lock_guard network(networkMutex_);
   if (!transportServer_) return;  // shutting down: the transport is gone
-  if (isKeyframe) {
-    std::lock_guard lock(stateMutex_);
-    sendStreamConfigIfDue(streamId);
-  }
+  if (isKeyframe) sendStreamConfigIfDue(streamId);
   transportServer_->sendVideoFrame(streamId, data, static_cast<std::size_t>(size), isKeyframe);
   ++frameCounter_;
   if (isKeyframe) ++keyframeCounter_;
@@ -365,16 +399,26 @@ void Application::onEncodedFrame(std::uint8_t streamId, const std::uint8_t* data
 }
 
 void Application::sendStreamConfigIfDue(std::uint8_t streamId) {
-  const auto sent = streamConfigSent_.find(streamId);
-  if (sent == streamConfigSent_.end() || sent->second) return;  // dashboard stream, or already sent
+  protocol::StreamConfig config;
+  std::uint64_t generation = 0;
+  {
+    std::lock_guard lock(stateMutex_);
+    const auto it = streams_.find(streamId);
+    if (it == streams_.end() || !it->second.configDue) return;  // sent already, or a dashboard stream
+    config.windowId = it->second.windowId;
+    generation = it->second.generation;
+  }
   const auto sets = captureOrchestrator_->getParameterSets(streamId);
   if (!sets.valid) return;  // the next key frame tries again
   std::uint32_t width = 0;
   std::uint32_t height = 0;
   captureOrchestrator_->getStreamResolution(streamId, width, height);
-  const auto window = streamWindows_.find(streamId);
-  protocol::StreamConfig config;
-  config.windowId = window != streamWindows_.end() ? window->second : 0;
+  {
+    std::lock_guard lock(stateMutex_);
+    const auto it = streams_.find(streamId);
+    if (it == streams_.end() || it->second.generation != generation) return;  // stopped meanwhile
+    it->second.configDue = false;
+  }
   config.streamId = streamId;
   config.width = width;
   config.height = height;
@@ -384,8 +428,8 @@ void Application::sendStreamConfigIfDue(std::uint8_t streamId) {
   config.targetFps = settings_.targetFps;
   PV_LOG_INFO("Sending stream_config for stream {}: {}x{}, SPS={}B, PPS={}B", streamId, width, height,
               sets.sps.size(), sets.pps.size());
+  // Sent before the frame is queued on the video channel, on this same thread.
   if (signalingServer_) signalingServer_->sendStreamConfig(config);
-  sent->second = true;
 }
 
 void Application::onKeyframeRequest(std::uint8_t streamId) {
@@ -393,33 +437,30 @@ void Application::onKeyframeRequest(std::uint8_t streamId) {
 }
 
 void Application::onClientFeedback(const protocol::ClientFeedback& feedback) {
-  const auto change = congestion_.onFeedback(feedback.rttMs, feedback.decodeTimeMs, settings_.targetBitrate);
+  const auto now = clock_();
+  const auto change = congestion_.onFeedback(feedback.rttMs, feedback.decodeTimeMs, settings_.targetBitrate, now);
   if (!change || !captureOrchestrator_) return;
-  // The stream numbers are collected under the state lock and the orchestrator is called after
-  // it: the frame path holds the orchestrator's lock while it takes the state lock.
-  std::vector<std::uint8_t> streams;
-  {
-    std::lock_guard lock(stateMutex_);
-    for (const auto& entry : streamWindows_) streams.push_back(entry.first);
-  }
-  for (const auto streamId : streams) {
-    captureOrchestrator_->updateStreamBitrate(streamId, change->bitrateKbps, change->maxBitrateKbps);
-  }
-  congestion_.committed(change->bitrateKbps);
+  updateClientBitrates(change->bitrateKbps, change->maxBitrateKbps);
+  congestion_.committed(change->bitrateKbps, now);
 }
 
 void Application::handleResolutionChange(std::uint8_t streamId, std::uint32_t width, std::uint32_t height) {
   PV_LOG_INFO("Resolution changed for stream {}: {}x{}", streamId, width, height);
   {
+    // From now on a dashboard stream gets a stream_config too.
     std::lock_guard lock(stateMutex_);
-    streamConfigSent_[streamId] = false;
+    if (const auto it = streams_.find(streamId); it != streams_.end()) it->second.configDue = true;
   }
   if (captureOrchestrator_) captureOrchestrator_->requestKeyframe(streamId);
 }
 
 std::unordered_map<std::uint8_t, std::uint32_t> Application::clientStreams() {
+  std::unordered_map<std::uint8_t, std::uint32_t> streams;
   std::lock_guard lock(stateMutex_);
-  return streamWindows_;
+  for (const auto& [streamId, record] : streams_) {
+    if (record.owner == StreamOwner::Client) streams.emplace(streamId, record.windowId);
+  }
+  return streams;
 }
 
 bool Application::applySettings(std::uint32_t targetBitrateKbps, std::uint32_t maxBitrateKbps, std::uint32_t fps) {
@@ -432,16 +473,7 @@ bool Application::applySettings(std::uint32_t targetBitrateKbps, std::uint32_t m
   if (captureOrchestrator_) {
     captureOrchestrator_->setBitrate(targetBitrateKbps, maxBitrateKbps);
     captureOrchestrator_->setTargetFps(fps);
-    // Collect under the state lock, call the orchestrator after it: the frame path takes the
-    // two locks in the opposite order.
-    std::vector<std::uint8_t> streams;
-    {
-      std::lock_guard lock(stateMutex_);
-      for (const auto& entry : streamWindows_) streams.push_back(entry.first);
-    }
-    for (const auto streamId : streams) {
-      captureOrchestrator_->updateStreamBitrate(streamId, targetBitrateKbps, maxBitrateKbps);
-    }
+    updateClientBitrates(targetBitrateKbps, maxBitrateKbps);
   }
   return settings_.save();
 }
@@ -449,7 +481,7 @@ bool Application::applySettings(std::uint32_t targetBitrateKbps, std::uint32_t m
 bool Application::applySharpeningSettings(bool enabled, float sharpness) {
   PV_LOG_INFO("Applying sharpening settings: enabled={}, sharpness={:.2f}", boolText(enabled), sharpness);
   settings_.sharpeningEnabled = enabled;
-  settings_.sharpness = std::max(std::min(sharpness, 1.0f), 0.0f);
+  settings_.sharpness = Settings::clampSharpness(sharpness);
   if (captureOrchestrator_) {
     captureOrchestrator_->setSharpeningEnabled(enabled);
     captureOrchestrator_->setSharpness(sharpness);

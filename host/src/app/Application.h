@@ -47,8 +47,11 @@ class Application {
   using AudioCaptureFactory = std::function<std::unique_ptr<AudioCapture>()>;
   // `discoveryPort` is the UDP port the responder binds (tests pass 0 for a free one); the
   // audio factory (null: the real loopback capture) lets tests script the captured audio.
+  // Congestion control's clock (null: the steady clock); tests drive it by hand.
+  using SteadyNow = std::function<CongestionControl::Clock::time_point()>;
   explicit Application(std::unique_ptr<platform::SystemInfo> system, OrchestratorFactory orchestratorFactory = {},
-                       std::uint16_t discoveryPort = kDiscoveryPort, AudioCaptureFactory audioCaptureFactory = {});
+                       std::uint16_t discoveryPort = kDiscoveryPort, AudioCaptureFactory audioCaptureFactory = {},
+                       SteadyNow clock = {});
   ~Application();
   Application(const Application&) = delete;
   Application& operator=(const Application&) = delete;
@@ -91,30 +94,60 @@ class Application {
   std::uint64_t vramMB = 0;
 
  private:
-  void boostStreamingPriority(std::uint8_t streamId);
-  // Priority and audio bookkeeping of a stream that ended (stopped or its window gone).
-  void releaseStream(std::uint8_t streamId);
-  // Client streams whose session the orchestrator removed get the bookkeeping of a stop.
-  void releaseEndedClientStreams();
-  // Makes streamId the audio stream when none is assigned and audio is capturing.
-  void assignAudioStream(std::uint8_t streamId);
+  enum class StreamOwner : std::uint8_t { Dashboard, Client };
+
+  // One stream's bookkeeping, from its start request until it ends for any reason. Client
+  // streams get a stream_config, adopt the congestion-control bitrate and count for the
+  // priority boost; dashboard streams get a stream_config only after a size change.
+  struct StreamRecord {
+    std::uint32_t windowId = 0;
+    StreamOwner owner = StreamOwner::Dashboard;
+    bool configDue = false;           // stream_config goes out with the next key frame that has parameter sets
+    bool countedForPriority = false;  // holds one count of priorityBoost_
+    bool carriesAudio = false;        // audio packets are tagged with this stream's number
+    bool captureStarted = false;      // false while the orchestrator is still starting the capture
+    std::uint64_t generation = 0;     // tells a restarted stream number from the stream it replaced
+  };
+  struct StreamRef {
+    std::uint8_t streamId;
+    std::uint64_t generation;
+  };
+
+  // The start path of both owners: the record exists before the capture runs, so the first key
+  // frame (which may be encoded before startCapture returns) finds it. False (and no record)
+  // when the capture does not start.
+  bool startStream(std::uint32_t windowId, std::uint8_t streamId, StreamOwner owner);
+  // The one end of every stream (client stop, dashboard stop, session gone, window closed):
+  // forgets the record, its priority count and its audio role. With a generation, only that
+  // incarnation of the stream number is released.
+  void releaseStream(std::uint8_t streamId, std::optional<std::uint64_t> generation = std::nullopt);
+  // Streams that the orchestrator no longer holds (their window closed) end here.
+  void releaseEndedStreams();
+  // The record's streams, taken under stateMutex_ so that the caller can call the orchestrator
+  // after releasing it (the frame path holds the orchestrator's lock while it takes stateMutex_).
+  std::vector<StreamRef> streamSnapshot(bool clientOnly, bool startedOnly);
+  void updateClientBitrates(std::uint32_t targetKbps, std::uint32_t maxKbps);
+  // Makes streamId's record the audio carrier when none is and audio is capturing. stateMutex_ held.
+  void assignAudioStreamLocked(StreamRecord& record, std::uint8_t streamId);
   std::string discoveryHostName();
   bool initializeAudio();
   // Capture thread: batches the device's packets into Opus frames for the audio stream.
   void audioPump(const std::int16_t* samples, std::uint32_t frames, std::uint32_t sampleRate,
                  std::uint32_t channels);
-  // Stops the capture thread and releases the capture and the encoder.
+  // Ends audio for good: no stream is assigned from now on, then the capture thread stops and
+  // the capture and the encoder are released.
   void releaseAudio();
   bool startNetwork();
   void installCallbacks();
-  // Broadcasts the stream's decoder configuration when it has not been sent since the stream
-  // started or changed size. Called with stateMutex_ held.
+  // Broadcasts the stream's decoder configuration when it is due. Capture thread, with the
+  // orchestrator's lock and networkMutex_ held.
   void sendStreamConfigIfDue(std::uint8_t streamId);
 
   Settings settings_;
   std::unique_ptr<platform::SystemInfo> system_;
   OrchestratorFactory orchestratorFactory_;
   AudioCaptureFactory audioCaptureFactory_;
+  SteadyNow clock_;
   std::unique_ptr<CaptureOrchestrator> captureOrchestrator_;
   std::unique_ptr<AudioCapture> audioCapture_;
   std::unique_ptr<OpusAudioEncoder> opusEncoder_;
@@ -132,17 +165,20 @@ class Application {
 
   PcmFrameBatcher pcmBuffer_;
   std::atomic<bool> running_{false};
-  // Written by the stream start and stop paths (under audioAssignMutex_, so two starts cannot
-  // both claim the audio), read lock-free by the audio capture thread.
+  // Mirror of the carrying record for the audio capture thread, which reads it lock-free;
+  // written under stateMutex_.
   std::atomic<std::uint8_t> audioStreamId_{0};
   std::atomic<bool> audioStreamAssigned_{false};
-  std::mutex audioAssignMutex_;
 
-  // Guards streamConfigSent_, streamWindows_ and congestion-control commits; taken by the
-  // signaling, video, input and capture threads and by the main thread.
+  // Guards streams_, nextGeneration_, audioReleased_ and the priority count; taken by the
+  // signaling, video, input and capture threads and by the main thread. Innermost: nothing
+  // calls the orchestrator or a server while holding it.
   std::mutex stateMutex_;
-  std::unordered_map<std::uint8_t, bool> streamConfigSent_;
-  std::unordered_map<std::uint8_t, std::uint32_t> streamWindows_;
+  std::unordered_map<std::uint8_t, StreamRecord> streams_;
+  std::uint64_t nextGeneration_ = 0;
+  // Set once audio is being released (shutdown, failed start): no stream is assigned after it,
+  // so audioCapture_ is never read while it goes away.
+  bool audioReleased_ = false;
   CongestionControl congestion_;
 
   // Statistics of the encoded-frame path; serialised by the orchestrator's lock.

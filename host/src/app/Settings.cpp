@@ -1,5 +1,6 @@
 #include "app/Settings.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <fstream>
@@ -40,6 +41,15 @@ void readInteger(const json& root, const char* key, std::atomic<T>& field) {
   if (const auto it = root.find(key); it != root.end()) field.store(readInteger<T>(*it));
 }
 
+// Any JSON number (or boolean as 1/0) into the sharpness, clamped to its range in double
+// precision first, so a magnitude beyond float (1e39) never becomes an infinity.
+void readSharpness(const json& root, float& field) {
+  const auto it = root.find("sharpness");
+  if (it == root.end()) return;
+  const double value = it->is_boolean() ? (it->get<bool>() ? 1.0 : 0.0) : it->get<double>();
+  field = Settings::clampSharpness(static_cast<float>(std::max(std::min(value, 1.0), 0.0)));
+}
+
 void readBool(const json& root, const char* key, bool& field) {
   if (const auto it = root.find(key); it != root.end()) {
     if (!it->is_boolean()) {
@@ -50,6 +60,11 @@ void readBool(const json& root, const char* key, bool& field) {
 }
 
 }  // namespace
+
+float Settings::clampSharpness(float sharpness) {
+  if (std::isnan(sharpness)) return kDefaultSharpness;
+  return std::max(std::min(sharpness, 1.0f), 0.0f);
+}
 
 Settings::Settings() : Settings(platform::localAppDataFolder()) {}
 
@@ -94,7 +109,7 @@ bool Settings::load() {
         preferredEncoder = it->get<std::string>();
       }
       readBool(root, "sharpeningEnabled", sharpeningEnabled);
-      if (const auto it = root.find("sharpness"); it != root.end()) sharpness = it->get<float>();
+      readSharpness(root, sharpness);
       readBool(root, "vsyncEnabled", vsyncEnabled);
       readBool(root, "fullRangeColor", fullRangeColor);
     }
@@ -118,7 +133,8 @@ bool Settings::save() {
     root["targetFps"] = targetFps.load();
     root["preferredEncoder"] = preferredEncoder;
     root["sharpeningEnabled"] = sharpeningEnabled;
-    root["sharpness"] = static_cast<double>(sharpness);
+    // Never a non-finite number: the library writes those as null, which the next load rejects.
+    root["sharpness"] = static_cast<double>(clampSharpness(sharpness));
     root["vsyncEnabled"] = vsyncEnabled;
     root["fullRangeColor"] = fullRangeColor;
     // Serialise first: invalid UTF-8 throws here, before the file is touched.

@@ -23,6 +23,10 @@ class Settings {
   static constexpr float kDefaultSharpness = 0.7f;
   static constexpr const char* kFileName = "settings.json";
 
+  // The sharpening strength in its range [0, 1] (upper bound first); NaN has no place in the
+  // range and becomes the default.
+  static float clampSharpness(float sharpness);
+
   Settings();
   // The folder that holds "Parvalon"; defaults to the platform's local application-data
   // folder. Tests point it elsewhere; nullopt means "none known" (relative settings.json).

@@ -6,12 +6,7 @@
 
 namespace parvalon::host {
 
-void StreamPriorityBoost::clientStreamStarted(std::uint8_t streamId) {
-  {
-    std::lock_guard lock(countedMutex_);
-    if (counted_.test(streamId)) return;  // a replaced stream keeps its one count
-    counted_.set(streamId);
-  }
+void StreamPriorityBoost::streamStarted() {
   if (activeStreamCount_.fetch_add(1) != 0) return;
   if (priorityBoosted_.exchange(true)) return;
   std::string error;
@@ -23,12 +18,7 @@ void StreamPriorityBoost::clientStreamStarted(std::uint8_t streamId) {
   system_.beginTimerPeriod();
 }
 
-void StreamPriorityBoost::streamStopped(std::uint8_t streamId) {
-  {
-    std::lock_guard lock(countedMutex_);
-    if (!counted_.test(streamId)) return;
-    counted_.reset(streamId);
-  }
+void StreamPriorityBoost::streamStopped() {
   if (activeStreamCount_.fetch_sub(1) != 1) return;
   if (!priorityBoosted_.exchange(false)) return;
   system_.restorePriority();

@@ -1,25 +1,23 @@
 #pragma once
 
 #include <atomic>
-#include <bitset>
 #include <cstdint>
-#include <mutex>
 
 #include "platform/SystemInfo.h"
 
 namespace parvalon::host {
 
 // Raises the process priority (and the 1 ms timer) while at least one client-requested
-// stream runs. Only streams counted at their start are uncounted at their stop, so a
-// dashboard stream that stops never takes the count below the running client streams.
+// stream runs. The caller decides which streams count and reports each counted stream once
+// when it starts and once when it ends.
 class StreamPriorityBoost {
  public:
   explicit StreamPriorityBoost(platform::SystemInfo& system) : system_(system) {}
 
-  // A client-requested stream has started.
-  void clientStreamStarted(std::uint8_t streamId);
-  // Any stream has stopped (client or dashboard).
-  void streamStopped(std::uint8_t streamId);
+  // A counted stream has started.
+  void streamStarted();
+  // A counted stream has ended.
+  void streamStopped();
 
   std::int32_t activeStreamCount() const { return activeStreamCount_.load(); }
   bool priorityBoosted() const { return priorityBoosted_.load(); }
@@ -28,9 +26,6 @@ class StreamPriorityBoost {
   platform::SystemInfo& system_;
   std::atomic<std::int32_t> activeStreamCount_{0};
   std::atomic<bool> priorityBoosted_{false};
-  // Guards counted_; taken by stream start (signaling thread) and stop (signaling or main).
-  std::mutex countedMutex_;
-  std::bitset<256> counted_;
 };
 
 }  // namespace parvalon::host

@@ -2,6 +2,8 @@
 
 #include <memory>
 #include <mutex>
+#include <optional>
+#include <string>
 #include <vector>
 
 #include <spdlog/sinks/ansicolor_sink.h>
@@ -42,6 +44,7 @@ void initLogging(const std::string& name, bool fileLogging, spdlog::level::level
   console->set_pattern(kConsolePattern);
   sinks.push_back(console);
 
+  std::optional<std::string> fileError;
   if (fileLogging) {
     try {
       const auto folder = logFolder();
@@ -53,7 +56,9 @@ void initLogging(const std::string& name, bool fileLogging, spdlog::level::level
       rotating->set_pattern(kFilePattern);
       sinks.push_back(rotating);
     } catch (const std::exception& e) {
-      PV_LOG_WARN("Failed to create file logger: {}", e.what());
+      // After an earlier shutdownLogging spdlog has no default logger left to say this, so it
+      // is said by the new logger, on the console sink.
+      fileError = e.what();
     }
   }
 
@@ -64,7 +69,11 @@ void initLogging(const std::string& name, bool fileLogging, spdlog::level::level
   hostLogger->set_level(level);
   hostLogger->flush_on(spdlog::level::warn);
   spdlog::set_default_logger(hostLogger);
+  // The registry's flusher thread flushes every registered logger, the default one included;
+  // spdlog::shutdown ends it.
+  spdlog::flush_every(kLogFlushInterval);
   initialized = true;
+  if (fileError) PV_LOG_WARN("Failed to create file logger: {}", *fileError);
   PV_LOG_INFO("Logging initialized for {}", name);
 }
 

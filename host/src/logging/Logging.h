@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <filesystem>
 #include <string>
 
@@ -10,6 +11,8 @@ namespace parvalon::host {
 inline constexpr std::size_t kLogFileMaxBytes = 5242880;
 inline constexpr std::size_t kLogFileRotations = 3;
 inline constexpr const char* kConsolePattern = "[%Y-%m-%d %H:%M:%S.%e] [%^%l%$] [%n] %v";
+// Warnings flush at once; everything else reaches the file within this interval.
+inline constexpr std::chrono::seconds kLogFlushInterval{1};
 inline constexpr const char* kFilePattern = "[%Y-%m-%d %H:%M:%S.%e] [%l] [%n] [%t] %v";
 
 // Builds the console, rotating-file and dashboard sinks and installs the logger as spdlog's

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <optional>
+#include <thread>
 #include <vector>
 
 #include "ApplicationHarness.h"
@@ -20,7 +21,7 @@ class ApplicationAudioTest : public ApplicationHarness {
   void connectAudio() {
     audioClient_.emplace(ports_.audio);
     ASSERT_TRUE(audioClient_->connected());
-    ASSERT_TRUE(waitFor([&] { return log_.containsPrefix("info|TCP audio client connected from 127.0.0.1"); }));
+    ASSERT_TRUE(testing::waitUntil([&] { return log_.contains("TCP audio client connected from 127.0.0.1"); }));
   }
   // `frames` stereo frames of a 440 Hz tone at half scale.
   void play(std::uint32_t frames) {
@@ -55,7 +56,7 @@ class ApplicationAudioTest : public ApplicationHarness {
 
 TEST_F(ApplicationAudioTest, FirstStreamCarriesTheAudioInWholeOpusFrames) {
   startApp();
-  EXPECT_EQ(log_.count("info|Audio capture started"), 2);  // the capture's line and the host's
+  EXPECT_EQ(log_.count(testing::kInfo, "Audio capture started"), 2u);  // the capture's line and the host's
   connectAudio();
   play(960);  // no stream yet: discarded, not buffered
   EXPECT_TRUE(audioPacketStreams().empty());
@@ -88,23 +89,82 @@ TEST_F(ApplicationAudioTest, StoppingTheAudioStreamSilencesAudioUntilTheNextStar
   EXPECT_EQ(audioPacketStreams(), (std::vector<int>{3}));
 }
 
-// A window that closes under its stream must not keep the audio tied to a dead stream number.
-TEST_F(ApplicationAudioTest, ClosedWindowHandsTheAudioToTheNextStream) {
+// However the audio stream ends, audio must not stay tied to its dead number: the next stream
+// started takes it. (A dashboard stream whose window closed used to keep it for good.)
+enum class StreamEnd { ClientStop, DashboardStop, SessionGone, ClientWindowClosed, DashboardWindowClosed };
+
+struct AudioStreamEnd {
+  const char* name;
+  StreamEnd end;
+  bool dashboard;  // the audio stream was started from the dashboard
+};
+
+class ApplicationAudioStreamEndTest : public ApplicationAudioTest,
+                                      public ::testing::WithParamInterface<AudioStreamEnd> {};
+
+TEST_P(ApplicationAudioStreamEndTest, NextStreamTakesTheAudio) {
+  constexpr std::uint8_t kDashboardStream = 100;
   startApp();
   connectAudio();
-  testing::WsTestClient ws(ports_.signaling);
-  ASSERT_EQ(subscribe(ws), 1);
-  ASSERT_TRUE(source()->pushClosed());
-  ASSERT_TRUE(waitFor([&] {
-    app_->update();
-    return app_->clientStreams().empty();
-  }));
-  EXPECT_EQ(app_->audioStream(), std::nullopt);
+  std::optional<testing::WsTestClient> owner;
+  std::uint8_t first = kDashboardStream;
+  if (GetParam().dashboard) {
+    ASSERT_TRUE(app_->startCapture(kWindow, kDashboardStream));
+  } else {
+    owner.emplace(ports_.signaling);
+    ASSERT_EQ(subscribe(*owner), 1);
+    first = 1;
+  }
+  ASSERT_EQ(app_->audioStream(), std::optional<std::uint8_t>(first));
 
-  ASSERT_EQ(subscribe(ws), 2);
-  EXPECT_EQ(app_->audioStream(), std::optional<std::uint8_t>(2));
+  switch (GetParam().end) {
+    case StreamEnd::ClientStop: stop(*owner, first); break;
+    case StreamEnd::DashboardStop: app_->stopCapture(first); break;
+    case StreamEnd::SessionGone: owner->dropConnection(); break;
+    case StreamEnd::ClientWindowClosed:
+    case StreamEnd::DashboardWindowClosed: ASSERT_TRUE(source()->pushClosed()); break;
+  }
+  // Session and window ends reach the application through the main loop's update.
+  ASSERT_TRUE(testing::waitUntil([&] {
+    app_->update();
+    return !app_->audioStream().has_value();
+  }));
+
+  testing::WsTestClient ws(ports_.signaling);
+  const int next = subscribe(ws);
+  ASSERT_EQ(next, GetParam().dashboard ? 1 : 2);
+  EXPECT_EQ(app_->audioStream(), std::optional<std::uint8_t>(next));
   play(480);
-  EXPECT_EQ(audioPacketStreams(), (std::vector<int>{2}));
+  EXPECT_EQ(audioPacketStreams(), (std::vector<int>{next}));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Ends, ApplicationAudioStreamEndTest,
+    ::testing::Values(AudioStreamEnd{"ClientStop", StreamEnd::ClientStop, false},
+                      AudioStreamEnd{"DashboardStop", StreamEnd::DashboardStop, true},
+                      AudioStreamEnd{"SessionGone", StreamEnd::SessionGone, false},
+                      AudioStreamEnd{"ClientWindowClosed", StreamEnd::ClientWindowClosed, false},
+                      AudioStreamEnd{"DashboardWindowClosed", StreamEnd::DashboardWindowClosed, true}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// A stream start that lands while shutdown releases the audio capture must neither read the
+// capture (it is about to be freed) nor make the new stream the audio carrier.
+TEST_F(ApplicationAudioTest, StreamStartDuringShutdownLeavesTheReleasedAudioAlone) {
+  startApp();
+  bool started = false;
+  {
+    std::lock_guard lock(audio_->mutex);
+    // Runs on the shutting-down thread while the capture stops; the start comes from another
+    // thread, as a signaling request would.
+    audio_->onStop = [this, &started] {
+      std::thread request([this, &started] { started = app_->startCapture(kWindow, 9); });
+      request.join();
+    };
+  }
+  app_->shutdown();
+  EXPECT_TRUE(started);
+  EXPECT_EQ(app_->audioStream(), std::nullopt);
+  EXPECT_EQ(log_.count(testing::kInfo, "Audio is carried by stream 9"), 0u);
 }
 
 TEST_F(ApplicationAudioTest, ShutdownStopsTheCaptureBeforeAnythingElse) {
@@ -113,9 +173,8 @@ TEST_F(ApplicationAudioTest, ShutdownStopsTheCaptureBeforeAnythingElse) {
   ASSERT_EQ(subscribe(ws), 1);
   app_->shutdown();
   EXPECT_EQ(app_->audioStream(), std::nullopt);
-  const auto lines = log_.lines();
-  const auto at = [&](const std::string& line) { return std::find(lines.begin(), lines.end(), line) - lines.begin(); };
-  EXPECT_LT(at("info|Audio capture stopped"), at("info|TCP transport server stopped"));
+  ASSERT_GE(log_.indexOf("Audio capture stopped"), 0);
+  EXPECT_LT(log_.indexOf("Audio capture stopped"), log_.indexOf("TCP transport server stopped"));
   EXPECT_EQ(audio_->count("stop"), 1u);
 }
 
@@ -136,8 +195,8 @@ TEST_P(ApplicationAudioFailureTest, HostRunsWithoutAudio) {
     audio_->startStatus = 0x88890004;
   }
   startApp();
-  EXPECT_EQ(log_.count(std::string("warning|") + GetParam().line), 1);
-  EXPECT_EQ(log_.count("warning|Audio capture not available"), 1);
+  EXPECT_EQ(log_.count(testing::kWarn, std::string() + GetParam().line), 1u);
+  EXPECT_EQ(log_.count(testing::kWarn, "Audio capture not available"), 1u);
   testing::WsTestClient ws(ports_.signaling);
   ASSERT_EQ(subscribe(ws), 1);
   EXPECT_EQ(app_->audioStream(), std::nullopt);

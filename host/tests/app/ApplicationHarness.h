@@ -4,6 +4,7 @@
 
 #include <unistd.h>
 
+#include <atomic>
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
@@ -16,7 +17,7 @@
 #include <nlohmann/json.hpp>
 
 #include "FreePortSettings.h"
-#include "LogCapture.h"
+#include "fakes/LogCapture.h"
 #include "app/Application.h"
 #include "audio/AudioCapture.h"
 #include "capture/CaptureOrchestrator.h"
@@ -24,6 +25,7 @@
 #include "fakes/FakeCaptureSource.h"
 #include "fakes/FakeSystemInfo.h"
 #include "fakes/FakeWindowSystem.h"
+#include "fakes/WaitUntil.h"
 #include "fakes/WsTestClient.h"
 #include "orchestrator/FakeEncoder.h"
 
@@ -34,16 +36,6 @@ using namespace std::chrono_literals;
 using nlohmann::json;
 
 inline constexpr std::uint32_t kWindow = 0x2001;
-
-template <class F>
-inline bool waitFor(F condition, std::chrono::milliseconds limit = 3000ms) {
-  const auto end = std::chrono::steady_clock::now() + limit;
-  while (std::chrono::steady_clock::now() < end) {
-    if (condition()) return true;
-    std::this_thread::sleep_for(5ms);
-  }
-  return condition();
-}
 
 // A real Application with its real servers on free ports, over fakes of the desktop, the
 // encoder and the audio device (48 kHz stereo float, scripted through audio_).
@@ -73,7 +65,11 @@ class ApplicationHarness : public ::testing::Test {
     return std::make_unique<Application>(std::move(system), [this] {
       return std::make_unique<CaptureOrchestrator>(windows_, sources_, testing::FakeEncoder::factory(journal_),
                                                    [] { return std::vector<EncoderType>{EncoderType::Software}; });
-    }, 0, [this] { return std::make_unique<AudioCapture>(std::make_unique<test::FakeAudioEndpoint>(audio_)); });
+    }, 0, [this] { return std::make_unique<AudioCapture>(std::make_unique<test::FakeAudioEndpoint>(audio_)); },
+    [this] {
+      ++clockReadings_;
+      return CongestionControl::Clock::time_point(std::chrono::hours(1) + std::chrono::milliseconds(clockMs_.load()));
+    });
   }
   void startApp() {
     ports_ = test::writeSettingsWithFreePorts(root_);
@@ -90,7 +86,7 @@ class ApplicationHarness : public ::testing::Test {
   }
   std::shared_ptr<fakes::FakeCaptureControl> source() { return sources_->sources().back(); }
 
-  test::LogCapture log_;
+  testing::LogCapture log_;
   fs::path root_;
   std::optional<std::string> oldXdg_;
   test::HostPorts ports_;
@@ -99,6 +95,9 @@ class ApplicationHarness : public ::testing::Test {
   std::shared_ptr<testing::FakeEncoderJournal> journal_ = std::make_shared<testing::FakeEncoderJournal>();
   std::shared_ptr<test::FakeAudioEndpoint::Device> audio_ = std::make_shared<test::FakeAudioEndpoint::Device>();
   test::FakeSystemInfo* system_ = nullptr;  // owned by app_
+  // Congestion control's clock: the test sets the time and counts the readings (one per feedback).
+  std::atomic<std::int64_t> clockMs_{0};
+  std::atomic<int> clockReadings_{0};
   std::unique_ptr<Application> app_;
 };
 

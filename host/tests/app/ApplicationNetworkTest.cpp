@@ -16,7 +16,7 @@
 
 #include "ApplicationHarness.h"
 #include "FreePortSettings.h"
-#include "LogCapture.h"
+#include "fakes/LogCapture.h"
 #include "app/Application.h"
 #include "capture/CaptureOrchestrator.h"
 #include "fakes/FakeCaptureSource.h"
@@ -49,8 +49,8 @@ TEST_F(ApplicationNetworkTest, WelcomeAnnouncesTheConfiguredPorts) {
   EXPECT_EQ(welcome.at("videoPort"), ports_.video);
   EXPECT_EQ(welcome.at("audioPort"), ports_.audio);
   EXPECT_EQ(welcome.at("inputPort"), ports_.input);
-  EXPECT_TRUE(waitFor([&] { return log_.count("info|Client connected from 127.0.0.1 (TCP video port: " +
-                                              std::to_string(ports_.video) + ")") == 1; }));
+  EXPECT_TRUE(testing::waitUntil([&] { return log_.count(testing::kInfo, "Client connected from 127.0.0.1 (TCP video port: " +
+                                              std::to_string(ports_.video) + ")") == 1u; }));
   EXPECT_TRUE(app_->isClientConnected());
 }
 
@@ -62,12 +62,7 @@ TEST_F(ApplicationNetworkTest, FirstKeyFrameBringsOneStreamConfigToEveryClientTh
   const int streamId = subscribe(requester);
   ASSERT_EQ(streamId, 1);
   // The video connection is registered on the io thread; give it a moment before frames flow.
-  ASSERT_TRUE(waitFor([&] {
-    for (const auto& line : log_.lines()) {
-      if (line.rfind("info|TCP client connected from 127.0.0.1:", 0) == 0) return true;
-    }
-    return false;
-  }));
+  ASSERT_TRUE(testing::waitUntil([&] { return log_.contains("TCP client connected from 127.0.0.1:"); }));
   for (int i = 0; i < 3; ++i) ASSERT_TRUE(source()->pushFilledFrame(10, 20, 30));
   app_->handleResolutionChange(1, 640, 480);  // asks for a fresh configuration with the next key frame
   ASSERT_TRUE(source()->pushFilledFrame(10, 20, 30));
@@ -78,7 +73,7 @@ TEST_F(ApplicationNetworkTest, FirstKeyFrameBringsOneStreamConfigToEveryClientTh
   EXPECT_EQ(bystander.read(), config);  // the bystander never said hello and still hears it
   EXPECT_EQ(requester.read(), config);
   EXPECT_EQ(requester.read(), config);  // again after the size change, and only then
-  EXPECT_EQ(log_.count("info|Sending stream_config for stream 1: 640x480, SPS=2B, PPS=2B"), 2);
+  EXPECT_EQ(log_.count(testing::kInfo, "Sending stream_config for stream 1: 640x480, SPS=2B, PPS=2B"), 2u);
 
   std::vector<std::uint8_t> frameTypes;
   std::vector<std::uint16_t> sequences;
@@ -102,11 +97,11 @@ TEST_F(ApplicationNetworkTest, HeadsetThatDisconnectsStopsItsStream) {
     ws.dropConnection();
   }
   // The signaling handlers also run on the main thread's poll, as in the host's loop.
-  ASSERT_TRUE(waitFor([&] {
+  ASSERT_TRUE(testing::waitUntil([&] {
     app_->update();
     return app_->clientStreams().empty();
   }));
-  EXPECT_EQ(log_.count("info|Stopped capture for stream 1"), 1);
+  EXPECT_EQ(log_.count(testing::kInfo, "Stopped capture for stream 1"), 1u);
   EXPECT_TRUE(source()->stopped());
 }
 
@@ -117,22 +112,30 @@ TEST_F(ApplicationNetworkTest, CongestedFeedbackLowersClientStreamsOncePerSecond
   VideoClient video(ports_.video);
   protocol::ClientFeedback feedback;
   feedback.rttMs = 80;
-  // First feedback starts the clock; the next ones within the second change nothing.
-  for (int i = 0; i < 5; ++i) {
+  // Sends one feedback at `atMs` on the application's clock and waits until it was evaluated.
+  const auto sendAt = [&](std::int64_t atMs) {
+    clockMs_ = atMs;
+    const int before = clockReadings_.load();
     video.send(protocol::encodeFeedbackMessage(feedback));
-    std::this_thread::sleep_for(100ms);
-  }
-  EXPECT_EQ(log_.count("warning|Network congestion (RTT=80ms, decode=0ms), reducing bitrate 20000 -> 16000 kbps"), 0);
-  std::this_thread::sleep_for(600ms);
-  video.send(protocol::encodeFeedbackMessage(feedback));
-  ASSERT_TRUE(waitFor([&] {
-    app_->update();
-    return log_.count("warning|Network congestion (RTT=80ms, decode=0ms), reducing bitrate 20000 -> 16000 kbps") == 1;
-  }));
-  ASSERT_TRUE(waitFor([&] {
-    const auto bitrates = journal_->instance(0).bitrates;
-    return !bitrates.empty() && bitrates.back() == std::make_pair(16000u, 24000u);
-  }));
+    return testing::waitUntil([&] {
+      app_->update();
+      return clockReadings_.load() > before;
+    });
+  };
+  const std::string first = "Network congestion (RTT=80ms, decode=0ms), reducing bitrate 20000 -> 16000 kbps";
+  const std::string second = "Network congestion (RTT=80ms, decode=0ms), reducing bitrate 16000 -> 12800 kbps";
+  // The first feedback starts the clock; the next ones within the second change nothing. (A
+  // reading means that feedback's evaluation began, so the ones before it are done.)
+  for (const std::int64_t at : {0, 100, 200, 300, 999}) ASSERT_TRUE(sendAt(at)) << at;
+  EXPECT_EQ(log_.count(testing::kWarn, first), 0u);
+  ASSERT_TRUE(sendAt(1000));
+  ASSERT_TRUE(testing::waitUntil([&] { return log_.count(testing::kWarn, first) == 1u; }));
+  ASSERT_TRUE(sendAt(1999));
+  ASSERT_TRUE(sendAt(2000));
+  ASSERT_TRUE(testing::waitUntil([&] { return log_.count(testing::kWarn, second) == 1u; }));
+  using Rates = std::vector<std::pair<std::uint32_t, std::uint32_t>>;
+  const Rates expected{{16000, 24000}, {12800, 19200}};
+  EXPECT_TRUE(testing::waitUntil([&] { return journal_->instance(0).bitrates == expected; }));
 }
 
 TEST_F(ApplicationNetworkTest, SignalingPortInUseAbortsBeforeTheOtherServers) {
@@ -145,8 +148,8 @@ TEST_F(ApplicationNetworkTest, SignalingPortInUseAbortsBeforeTheOtherServers) {
   std::ofstream(root_ / "Parvalon" / "settings.json") << settings.dump();
   app_ = makeApp();
   EXPECT_FALSE(app_->initialize());
-  EXPECT_EQ(log_.count("error|Failed to start signaling server"), 1);
-  for (const auto& line : log_.lines()) {
+  EXPECT_EQ(log_.count(testing::kError, "Failed to start signaling server"), 1u);
+  for (const auto& line : log_.texts()) {
     EXPECT_EQ(line.find("Initializing TCP"), std::string::npos) << line;
     EXPECT_EQ(line.find("Initializing discovery"), std::string::npos) << line;
   }
@@ -168,7 +171,7 @@ TEST_F(ApplicationNetworkTest, ShutdownWithFramesStillFlowingDropsThemSafely) {
   app_->shutdown();
   stop = true;
   pusher.join();
-  EXPECT_EQ(log_.count("info|Application shutdown complete"), 1);
+  EXPECT_EQ(log_.count(testing::kInfo, "Application shutdown complete"), 1u);
 }
 
 }  // namespace

@@ -7,7 +7,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "LogCapture.h"
+#include "fakes/LogCapture.h"
 #include "app/Application.h"
 #include "fakes/FakeSystemInfo.h"
 
@@ -43,7 +43,7 @@ class ApplicationTest : public ::testing::Test {
   fs::path root_;
   std::string oldXdg_;
   bool hadXdg_ = false;
-  test::LogCapture log_;
+  testing::LogCapture log_;
 };
 
 TEST_F(ApplicationTest, SharpnessIsClampedWhenStored) {
@@ -55,8 +55,8 @@ TEST_F(ApplicationTest, SharpnessIsClampedWhenStored) {
   EXPECT_TRUE(app.applySharpeningSettings(true, 0.5f));
   EXPECT_NE(settingsText().find("\"sharpeningEnabled\": true"), std::string::npos);
   EXPECT_NE(settingsText().find("\"sharpness\": 0.5"), std::string::npos);
-  EXPECT_EQ(log_.count("info|Applying sharpening settings: enabled=true, sharpness=1.50"), 1);
-  EXPECT_EQ(log_.count("info|Applying sharpening settings: enabled=true, sharpness=-0.20"), 1);
+  EXPECT_EQ(log_.count(testing::kInfo, "Applying sharpening settings: enabled=true, sharpness=1.50"), 1u);
+  EXPECT_EQ(log_.count(testing::kInfo, "Applying sharpening settings: enabled=true, sharpness=-0.20"), 1u);
 }
 
 TEST_F(ApplicationTest, ApplyOperationsStoreLogAndSave) {
@@ -71,9 +71,9 @@ TEST_F(ApplicationTest, ApplyOperationsStoreLogAndSave) {
   EXPECT_NE(text.find("\"targetBitrate\": 8000"), std::string::npos);
   EXPECT_NE(text.find("\"vsyncEnabled\": true"), std::string::npos);
   EXPECT_NE(text.find("\"fullRangeColor\": true"), std::string::npos);
-  EXPECT_EQ(log_.count("info|Applying settings: bitrate=8000 kbps, maxBitrate=12000 kbps, fps=60"), 1);
-  EXPECT_EQ(log_.count("info|Applying VSync settings: enabled=true"), 1);
-  EXPECT_EQ(log_.count("info|Applying full range color settings: enabled=true"), 1);
+  EXPECT_EQ(log_.count(testing::kInfo, "Applying settings: bitrate=8000 kbps, maxBitrate=12000 kbps, fps=60"), 1u);
+  EXPECT_EQ(log_.count(testing::kInfo, "Applying VSync settings: enabled=true"), 1u);
+  EXPECT_EQ(log_.count(testing::kInfo, "Applying full range color settings: enabled=true"), 1u);
 }
 
 // The in-memory change stays even when the file cannot be written; only the result says so.
@@ -88,7 +88,7 @@ TEST_F(ApplicationTest, FailedSaveReturnsFalseButKeepsTheValue) {
 TEST_F(ApplicationTest, DashboardQueriesWithoutSubsystems) {
   Application app(std::make_unique<test::FakeSystemInfo>());
   EXPECT_FALSE(app.startCapture(0x1234, 1));
-  EXPECT_EQ(log_.count("error|Capture orchestrator not initialized"), 1);
+  EXPECT_EQ(log_.count(testing::kError, "Capture orchestrator not initialized"), 1u);
   EXPECT_EQ(app.getEncoderName(), "None");
   EXPECT_FALSE(app.isClientConnected());
 }

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "LogCapture.h"
+#include "fakes/LogCapture.h"
 #include "app/CongestionControl.h"
 
 namespace parvalon::host {
@@ -29,7 +29,7 @@ std::vector<std::pair<std::uint32_t, std::uint32_t>> run(CongestionControl& cc, 
 }
 
 TEST(CongestionControl, CongestionLowersOncePerSecondDownToTheFloorThenFallsSilent) {
-  test::LogCapture log;
+  testing::LogCapture log;
   CongestionControl cc;
   auto now = Clock::time_point(100s);
   // Feedback every 100 ms with RTT 80 ms for 20 s.
@@ -41,8 +41,8 @@ TEST(CongestionControl, CongestionLowersOncePerSecondDownToTheFloorThenFallsSile
     EXPECT_EQ(changes[i].second, static_cast<std::uint32_t>(expected[i] * 1.5f));
   }
   EXPECT_EQ(changes[0].second, 24000u);
-  EXPECT_EQ(log.count("warning|Network congestion (RTT=80ms, decode=5ms), reducing bitrate 20000 -> 16000 kbps"), 1);
-  EXPECT_EQ(log.count("warning|Network congestion (RTT=80ms, decode=5ms), reducing bitrate 2146 -> 2000 kbps"), 1);
+  EXPECT_EQ(log.count(testing::kWarn, "Network congestion (RTT=80ms, decode=5ms), reducing bitrate 20000 -> 16000 kbps"), 1u);
+  EXPECT_EQ(log.count(testing::kWarn, "Network congestion (RTT=80ms, decode=5ms), reducing bitrate 2146 -> 2000 kbps"), 1u);
   EXPECT_EQ(log.lines().size(), expected.size());  // nothing logged at the floor
   EXPECT_EQ(cc.current(), 2000u);
 }
@@ -56,7 +56,7 @@ TEST(CongestionControl, SlowDecodeAloneCountsAsCongestion) {
 }
 
 TEST(CongestionControl, GoodFeedbackRecoversToTheTargetAndStops) {
-  test::LogCapture log;
+  testing::LogCapture log;
   CongestionControl cc;
   auto now = Clock::time_point(100s);
   cc.setCurrent(16000);

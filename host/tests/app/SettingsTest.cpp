@@ -4,9 +4,10 @@
 
 #include <filesystem>
 #include <fstream>
+#include <limits>
 #include <sstream>
 
-#include "LogCapture.h"
+#include "fakes/LogCapture.h"
 #include "app/Settings.h"
 
 namespace fs = std::filesystem;
@@ -43,7 +44,7 @@ class SettingsTest : public ::testing::Test {
   }
 
   fs::path root_;
-  test::LogCapture log_;
+  testing::LogCapture log_;
 };
 
 constexpr const char* kDefaultFile =
@@ -67,7 +68,7 @@ TEST_F(SettingsTest, SavesTheDefaultFileByteForByte) {
   ASSERT_TRUE(s.save());
   EXPECT_EQ(readFile(file()), kDefaultFile);
   EXPECT_FALSE(fs::exists(file().string() + ".tmp"));
-  EXPECT_EQ(log_.count("info|Settings saved to " + file().string()), 1);
+  EXPECT_EQ(log_.count(testing::kInfo, "Settings saved to " + file().string()), 1u);
 }
 
 TEST_F(SettingsTest, RoundTripsEveryField) {
@@ -118,7 +119,7 @@ TEST_F(SettingsTest, PartialFileKeepsOtherDefaults) {
   EXPECT_EQ(s.signalingPort, 9876);
   EXPECT_EQ(s.targetBitrate, 20000u);
   EXPECT_EQ(s.sharpness, 0.7f);
-  EXPECT_EQ(log_.count("info|Settings loaded from " + file().string()), 1);
+  EXPECT_EQ(log_.count(testing::kInfo, "Settings loaded from " + file().string()), 1u);
 }
 
 TEST_F(SettingsTest, NonObjectRootIsAcceptedUnchanged) {
@@ -140,7 +141,7 @@ class SettingsRejects : public SettingsTest, public ::testing::WithParamInterfac
 TEST_P(SettingsRejects, WrongTypesFailTheLoad) {
   Settings s(root_);
   EXPECT_FALSE(loadText(s, GetParam()));
-  EXPECT_TRUE(log_.containsPrefix("error|Failed to load settings: ")) << GetParam();
+  EXPECT_TRUE(log_.contains("Failed to load settings: ")) << GetParam();
 }
 
 INSTANTIATE_TEST_SUITE_P(Types, SettingsRejects,
@@ -175,6 +176,53 @@ TEST_F(SettingsTest, NumbersConvertByTruncationKeepingLowBits) {
   EXPECT_EQ(s.sharpness, 1.0f);
 }
 
+struct OutOfRangeSharpness {
+  const char* json;
+  float stored;
+};
+
+class SettingsSharpnessRange : public SettingsTest, public ::testing::WithParamInterface<OutOfRangeSharpness> {};
+
+// A sharpness beyond float's range used to become infinity, the save wrote null, and the load
+// after that failed and reset every setting.
+TEST_P(SettingsSharpnessRange, LoadSaveLoadKeepsEverySetting) {
+  Settings first(root_);
+  ASSERT_TRUE(loadText(first, std::string(R"({"videoPort": 1234, "targetFps": 60, "vsyncEnabled": true, )") +
+                                  R"("preferredEncoder": "amf", "sharpness": )" + GetParam().json + "}"));
+  EXPECT_EQ(first.sharpness, GetParam().stored);
+  ASSERT_TRUE(first.save());
+  EXPECT_EQ(readFile(file()).find("null"), std::string::npos) << readFile(file());
+
+  Settings second(root_);
+  ASSERT_TRUE(second.load()) << readFile(file());
+  EXPECT_EQ(second.sharpness, GetParam().stored);
+  EXPECT_EQ(second.videoPort, 1234);
+  EXPECT_EQ(second.targetFps, 60u);
+  EXPECT_TRUE(second.vsyncEnabled);
+  EXPECT_EQ(second.preferredEncoder, "amf");
+}
+
+INSTANTIATE_TEST_SUITE_P(Values, SettingsSharpnessRange,
+                         ::testing::Values(OutOfRangeSharpness{"1e39", 1.0f}, OutOfRangeSharpness{"-1e39", 0.0f},
+                                           OutOfRangeSharpness{"1e308", 1.0f}, OutOfRangeSharpness{"1.5", 1.0f},
+                                           OutOfRangeSharpness{"-0.2", 0.0f}, OutOfRangeSharpness{"0.25", 0.25f},
+                                           OutOfRangeSharpness{"false", 0.0f}));
+
+// Whatever the field holds in memory, the file stays loadable.
+TEST_F(SettingsTest, NonFiniteSharpnessIsNeverWrittenAsNull) {
+  for (const float value : {std::numeric_limits<float>::infinity(), -std::numeric_limits<float>::infinity(),
+                            std::numeric_limits<float>::quiet_NaN()}) {
+    Settings s(root_);
+    s.sharpness = value;
+    s.targetFps = 30;
+    ASSERT_TRUE(s.save());
+    EXPECT_EQ(readFile(file()).find("null"), std::string::npos) << readFile(file());
+    Settings back(root_);
+    ASSERT_TRUE(back.load()) << readFile(file());
+    EXPECT_EQ(back.targetFps, 30u);
+  }
+}
+
 TEST_F(SettingsTest, NonAsciiIsWrittenRaw) {
   Settings s(root_);
   s.preferredEncoder = "sofťware";
@@ -190,13 +238,13 @@ TEST_F(SettingsTest, FailedSavesKeepThePreviousFile) {
   s.targetFps = 30;
   fs::create_directories(file().string() + ".tmp");  // the temporary cannot be opened
   EXPECT_FALSE(s.save());
-  EXPECT_EQ(log_.count("error|Failed to open settings file for writing"), 1);
+  EXPECT_EQ(log_.count(testing::kError, "Failed to open settings file for writing"), 1u);
   EXPECT_EQ(readFile(file()), kDefaultFile);
   fs::remove_all(file().string() + ".tmp");
 
   s.preferredEncoder = "\xFF\xFE";  // not UTF-8: serialisation fails
   EXPECT_FALSE(s.save());
-  EXPECT_TRUE(log_.containsPrefix("error|Failed to save settings: "));
+  EXPECT_TRUE(log_.contains("Failed to save settings: "));
   EXPECT_EQ(readFile(file()), kDefaultFile);
 }
 
@@ -204,9 +252,9 @@ TEST_F(SettingsTest, FolderThatCannotBeCreatedFailsBothWays) {
   std::ofstream(root_ / "Parvalon") << "a file where the folder should be";
   Settings s(root_);
   EXPECT_FALSE(s.save());
-  EXPECT_TRUE(log_.containsPrefix("error|Failed to save settings: "));
+  EXPECT_TRUE(log_.contains("Failed to save settings: "));
   EXPECT_FALSE(s.load());
-  EXPECT_TRUE(log_.containsPrefix("error|Failed to load settings: "));
+  EXPECT_TRUE(log_.contains("Failed to load settings: "));
 }
 
 TEST_F(SettingsTest, NoDataFolderUsesWorkingDirectory) {

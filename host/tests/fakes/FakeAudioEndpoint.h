@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <cstring>
 #include <deque>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -36,6 +37,8 @@ class FakeAudioEndpoint final : public platform::AudioEndpoint {
     int nextPacketSizeFailures = 0;
     int getBufferFailures = 0;
     int releaseBufferFailures = 0;
+    // Runs on the stopping thread after the device is told to stop (set before start).
+    std::function<void()> onStop;
 
     // Queues a packet and signals the event, as the device does when data is ready.
     void push(Packet packet) {
@@ -102,8 +105,13 @@ class FakeAudioEndpoint final : public platform::AudioEndpoint {
     return device_->opened ? device_->startStatus : device_->failStatus;
   }
   void stop() override {
-    std::lock_guard lock(device_->mutex);
-    device_->record("stop");
+    std::function<void()> hook;
+    {
+      std::lock_guard lock(device_->mutex);
+      device_->record("stop");
+      hook = device_->onStop;
+    }
+    if (hook) hook();
   }
   bool waitForData(std::chrono::milliseconds timeout) override {
     std::unique_lock lock(device_->mutex);

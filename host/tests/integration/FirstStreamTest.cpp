@@ -50,6 +50,29 @@ std::optional<json> readJsonOfType(testing::WsTestClient& ws, const std::string&
   return std::nullopt;
 }
 
+// The reply to a stream_start and the stream's first stream_config, in whichever order they
+// come: a key frame encoded while the start is still being answered has its configuration
+// broadcast before the stream_started reply is written.
+struct StartReplies {
+  json started;
+  json config;
+};
+
+std::optional<StartReplies> readStartReplies(testing::WsTestClient& ws) {
+  std::optional<json> started;
+  std::optional<json> config;
+  for (int i = 0; i < 20 && !(started && config); ++i) {
+    auto message = readJson(ws);
+    if (!message) return std::nullopt;
+    const auto type = message->value("type", "");
+    if (type == "error") return std::nullopt;  // the start was refused
+    if (type == "stream_started") started = std::move(message);
+    else if (type == "stream_config" && !config) config = std::move(message);
+  }
+  if (!started || !config) return std::nullopt;
+  return StartReplies{*started, *config};
+}
+
 // The real host on the virtual desktop, streaming the test pattern to a hand-made client.
 class FirstStreamTest : public ::testing::Test {
  protected:
@@ -99,13 +122,12 @@ TEST_F(FirstStreamTest, StreamsThePatternDecodablyAndStopsOnRequest) {
   VideoChannel video(ports_.video);
   ASSERT_TRUE(host_->waitForLog("TCP client connected from 127.0.0.1:"));
   ws.send(json{{"type", "stream_start"}, {"windowId", pattern_->window()}}.dump());
-  const auto started = readJson(ws);
-  ASSERT_TRUE(started);
-  ASSERT_EQ(started->at("type"), "stream_started") << started->dump();
+  const auto replies = readStartReplies(ws);
+  ASSERT_TRUE(replies);
+  const auto* started = &replies->started;
   const int streamId = started->at("streamId");
 
-  const auto config = readJson(ws);
-  ASSERT_TRUE(config);
+  const auto* config = &replies->config;
   EXPECT_EQ(config->at("type"), "stream_config");
   EXPECT_EQ(config->at("codec"), "video/avc");
   EXPECT_EQ(config->at("streamId"), streamId);
@@ -173,9 +195,9 @@ TEST_F(FirstStreamTest, ResizedWindowGetsANewConfigurationAndKeepsDecoding) {
   VideoChannel video(ports_.video);
   ASSERT_TRUE(host_->waitForLog("TCP client connected from 127.0.0.1:"));
   ws.send(json{{"type", "stream_start"}, {"windowId", pattern_->window()}}.dump());
-  ASSERT_TRUE(readJson(ws));                     // stream_started
-  const auto first = readJson(ws);               // stream_config 640x360
-  ASSERT_TRUE(first);
+  const auto replies = readStartReplies(ws);
+  ASSERT_TRUE(replies);
+  const auto* first = &replies->config;  // 640x360
   EXPECT_EQ(first->at("width"), 640);
 
   const auto resize = "xdotool windowsize " + std::to_string(pattern_->window()) + " 800 480";
@@ -203,7 +225,7 @@ TEST_F(FirstStreamTest, ClosingTheSignalingConnectionOrTheWindowEndsTheStream) {
   {
     testing::WsTestClient ws(ports_.signaling);
     ws.send(json{{"type", "stream_start"}, {"windowId", pattern_->window()}}.dump());
-    const auto started = readJson(ws);
+    const auto started = readJsonOfType(ws, "stream_started");
     ASSERT_TRUE(started);
     ASSERT_EQ(started->at("streamId"), 1);
     ASSERT_TRUE(host_->waitForLog("Sending stream_config for stream 1"));
@@ -213,13 +235,57 @@ TEST_F(FirstStreamTest, ClosingTheSignalingConnectionOrTheWindowEndsTheStream) {
 
   testing::WsTestClient ws(ports_.signaling);
   ws.send(json{{"type", "stream_start"}, {"windowId", pattern_->window()}}.dump());
-  const auto started = readJson(ws);
+  const auto started = readJsonOfType(ws, "stream_started");
   ASSERT_TRUE(started);
   EXPECT_EQ(started->at("streamId"), 2);
   ASSERT_TRUE(host_->waitForLog("Sending stream_config for stream 2"));
   pattern_->terminate();  // the window goes away under the capture
-  EXPECT_TRUE(host_->waitForLog("Captured window was closed", 5s));
+  // Either the capture reports the closed window or the main loop finds the window gone first
+  // ("Removing inactive session"); both end the stream.
   EXPECT_TRUE(host_->waitForLog("Stream 2 ended: its capture session is gone", 5s)) << host_->log();
+}
+
+// A static window yields one key frame when its capture starts and nothing after it; that frame
+// must find its stream registered, or it leaves without a stream_config and the headset never
+// learns how to decode the stream.
+TEST_F(FirstStreamTest, EveryStartOnAStaticWindowGetsItsConfigurationBeforeItsFirstPacket) {
+  testing::TestPatternProcess still(std::vector<std::string>{"--title", "Static Pattern", "--width", "160",
+                                                             "--height", "120", "--static"});
+  ASSERT_NE(still.window(), 0u);
+  testing::WsTestClient ws(ports_.signaling, 10s);
+  // The window can be reported before the window manager has mapped it at its size.
+  bool listed = false;
+  for (int i = 0; i < 100 && !listed; ++i) {
+    ws.send(R"({"type":"window_list_request"})");
+    const auto list = readJsonOfType(ws, "window_list");
+    ASSERT_TRUE(list);
+    for (const auto& w : list->at("windows")) listed |= w.at("id") == still.window() && w.at("width") == 160;
+    if (!listed) std::this_thread::sleep_for(50ms);
+  }
+  ASSERT_TRUE(listed);
+  VideoChannel video(ports_.video);
+  ASSERT_TRUE(host_->waitForLog("TCP client connected from 127.0.0.1:"));
+  for (int run = 1; run <= 50; ++run) {
+    ws.send(json{{"type", "stream_start"}, {"windowId", still.window()}}.dump());
+    const auto replies = readStartReplies(ws);
+    ASSERT_TRUE(replies) << "no stream_started or no stream_config, run " << run << "\n" << host_->log();
+    const int streamId = replies->started.at("streamId");
+    EXPECT_EQ(replies->config.at("streamId"), streamId);
+    EXPECT_EQ(replies->config.at("width"), 160);
+    EXPECT_EQ(replies->config.at("height"), 120);
+
+    std::optional<VideoChannel::Packet> first;
+    for (int i = 0; i < 20 && !first; ++i) {
+      auto packet = video.read(10s);
+      ASSERT_TRUE(packet) << "no video for stream " << streamId;
+      if (packet->header.common.streamId == streamId) first = std::move(packet);
+    }
+    ASSERT_TRUE(first) << "run " << run;
+    EXPECT_EQ(first->header.frameType, 1) << "run " << run;  // the stream opens with its key frame
+
+    ws.send(json{{"type", "stream_stop"}, {"streamId", streamId}}.dump());
+    ASSERT_TRUE(readJsonOfType(ws, "stream_stopped")) << "run " << run;
+  }
 }
 
 // The audio number follows the first stream; when that stream's window closes, the next stream
