@@ -11,6 +11,7 @@
 #include <boost/asio/ip/tcp.hpp>
 #include <boost/asio/post.hpp>
 #include <boost/asio/steady_timer.hpp>
+#include <boost/asio/strand.hpp>
 #include <boost/beast/core/buffers_to_string.hpp>
 #include <boost/beast/core/flat_buffer.hpp>
 #include <boost/beast/websocket.hpp>
@@ -89,10 +90,22 @@ class WebSocketSession : public SignalingPeer, public std::enable_shared_from_th
 
   void send(std::string text) override {
     auto message = std::make_shared<const std::string>(std::move(text));
+    // A reply made while this session's own handler runs is queued at once: a broadcast that
+    // another thread posts meanwhile (the first stream_config of the stream being started)
+    // must not overtake the stream_started it belongs to.
+    if (onOwnStrand()) {
+      enqueue(std::move(message));
+      return;
+    }
     asio::post(ws_.get_executor(), [self = shared_from_this(), message] { self->enqueue(message); });
   }
 
  private:
+  bool onOwnStrand() {
+    const auto* strand = ws_.get_executor().template target<asio::strand<asio::io_context::executor_type>>();
+    return strand != nullptr && strand->running_in_this_thread();
+  }
+
   void onHandshakeTimeout(const error_code& ec) {
     if (ec || handshakeDone_) return;  // cancelled: the handshake ended first
     PV_LOG_WARN("WebSocket handshake not completed within {} ms, closing the connection",

@@ -198,6 +198,31 @@ TEST_F(SignalingServerTest, EndedSessionStopsTheStreamsItStarted) {
   EXPECT_EQ(stopped, (std::vector<int>{2, 3}));
 }
 
+// The capture of a new stream may encode its first key frame, and so broadcast its
+// stream_config, before the stream-request callback has returned: the client must still see
+// stream_started first, or it would drop a configuration for a stream it does not know yet.
+TEST_F(SignalingServerTest, StreamStartedPrecedesAConfigBroadcastDuringTheRequest) {
+  server.setStreamRequestCallback([this](std::uint32_t windowId, std::uint8_t streamId) {
+    protocol::StreamConfig config;
+    config.windowId = windowId;
+    config.streamId = streamId;
+    config.width = 64;
+    config.height = 64;
+    std::thread capture([&] { server.sendStreamConfig(config); });
+    capture.join();  // the broadcast is posted before this callback returns
+    return true;
+  });
+  WsClient client(server.boundPort());
+  for (int run = 0; run < 20; ++run) {
+    client.send(R"({"type":"stream_start","windowId":5})");
+    const auto first = client.read();
+    const auto second = client.read();
+    ASSERT_TRUE(first && second);
+    EXPECT_EQ(nlohmann::json::parse(*first).at("type"), "stream_started") << "run " << run;
+    EXPECT_EQ(nlohmann::json::parse(*second).at("type"), "stream_config") << "run " << run;
+  }
+}
+
 // A stream_config broadcast that lands while a newcomer is still answering the upgrade must
 // neither corrupt that handshake nor stall the newcomer's queue.
 TEST_F(SignalingServerTest, NewcomerGetsItsWelcomeWhileStreamConfigsAreBroadcast) {
