@@ -5,7 +5,8 @@
 //
 // Per size: sustained frames a second of each pipeline, CPU per frame (process plus X server,
 // which does the pixel copy in both), and for ours the per-frame cost split into capture,
-// conversion (padding + BGRA → I420), encode and send (medians, milliseconds).
+// conversion (sharpening when on, padding, BGRA → I420), encode and send (medians,
+// milliseconds). Ours runs with the sharpening pass off and on (--sharpening), in the same run.
 
 #include <arpa/inet.h>
 #include <fcntl.h>
@@ -65,6 +66,7 @@ struct Options {
   int patternFps = 90;
   int bitrateKbps = 20000;
   long xserverPid = 0;
+  std::vector<bool> sharpening{false, true};  // one run of ours for each
 };
 
 double threadCpuMs() {
@@ -234,7 +236,7 @@ struct Result {
   double capture = 0, conversion = 0, encode = 0, send = 0, total = 0;
 };
 
-Result measureOurs(std::uint32_t windowId, const Options& o) {
+Result measureOurs(std::uint32_t windowId, const Options& o, bool sharpening) {
   Result result;
   Samples samples;
   std::atomic<parvalon::host::SoftwareEncoder*> current{nullptr};
@@ -261,6 +263,7 @@ Result measureOurs(std::uint32_t windowId, const Options& o) {
     samples.sendMsThisFrame = nowMs() - start;
   });
   orchestrator.initialize();
+  orchestrator.setSharpeningEnabled(sharpening);
   if (!orchestrator.startCapture(windowId, 1)) return result;
   std::this_thread::sleep_for(std::chrono::milliseconds(1000));  // warm-up, first-frame re-creation
   const std::uint64_t bytes0 = sink.bytes();
@@ -336,6 +339,13 @@ bool parseArgs(int argc, char** argv, Options& o) {
     else if (arg == "--pattern-fps" && i + 1 < argc) o.patternFps = std::atoi(argv[++i]);
     else if (arg == "--bitrate" && i + 1 < argc) o.bitrateKbps = std::atoi(argv[++i]);
     else if (arg == "--xserver-pid" && i + 1 < argc) o.xserverPid = std::atol(argv[++i]);
+    else if (arg == "--sharpening" && i + 1 < argc) {
+      const std::string which = argv[++i];
+      if (which == "off") o.sharpening = {false};
+      else if (which == "on") o.sharpening = {true};
+      else if (which == "both") o.sharpening = {false, true};
+      else return false;
+    }
     else if (arg == "--sizes" && i + 1 < argc) {
       o.sizes.clear();
       std::stringstream list(argv[++i]);
@@ -359,7 +369,7 @@ int main(int argc, char** argv) {
   Options o;
   if (!parseArgs(argc, argv, o)) {
     std::fputs("usage: parvalon-bench-stream [--seconds S] [--fps N] [--pattern-fps N] [--bitrate KBPS]\n"
-               "                             [--sizes WxH,...] [--xserver-pid PID]\n",
+               "                             [--sizes WxH,...] [--xserver-pid PID] [--sharpening off|on|both]\n",
                stderr);
     return 2;
   }
@@ -368,7 +378,7 @@ int main(int argc, char** argv) {
   std::printf("stream benchmark: %.1f s per run, encoder at %d fps and %d kbit/s, pattern drawn at %d fps, "
               "X server pid %ld\n",
               o.seconds, o.fps, o.bitrateKbps, o.patternFps, o.xserverPid);
-  std::printf("%-10s | %7s %8s %7s | %7s %7s %7s %7s %7s | %7s %8s %7s | %6s %6s\n", "size", "fps", "cpu/fr", "kbps",
+  std::printf("%-14s | %7s %8s %7s | %7s %7s %7s %7s %7s | %7s %8s %7s | %6s %6s\n", "size", "fps", "cpu/fr", "kbps",
               "capt", "conv", "enc", "send", "total", "ff fps", "ff cpu", "ff kbps", "fps x", "cpu x");
   int failures = 0;
   for (const Size& size : o.sizes) {
@@ -397,20 +407,25 @@ int main(int argc, char** argv) {
       continue;
     }
     std::this_thread::sleep_for(std::chrono::milliseconds(300));
-    const Result ours = measureOurs(static_cast<std::uint32_t>(id), o);
+    std::vector<Result> ours;
+    for (const bool sharpening : o.sharpening) ours.push_back(measureOurs(static_cast<std::uint32_t>(id), o, sharpening));
     const Result ffmpeg = measureFfmpeg(*rect, o);
     endProcess(pattern);
-    char label[32];
-    std::snprintf(label, sizeof label, "%dx%d", size.width, size.height);
-    std::printf("%-10s | %7.1f %8.2f %7.0f | %7.2f %7.2f %7.2f %7.2f %7.2f | %7.1f %8.2f %7.0f | %6.2f %6.2f\n", label,
-                ours.fps, ours.cpuMsPerFrame, ours.kbps, ours.capture, ours.conversion, ours.encode, ours.send,
-                ours.total, ffmpeg.fps, ffmpeg.cpuMsPerFrame, ffmpeg.kbps, ffmpeg.fps > 0 ? ours.fps / ffmpeg.fps : 0.0,
-                ffmpeg.cpuMsPerFrame > 0 ? ours.cpuMsPerFrame / ffmpeg.cpuMsPerFrame : 0.0);
+    for (std::size_t run = 0; run < ours.size(); ++run) {
+      const Result& r = ours[run];
+      char label[32];
+      std::snprintf(label, sizeof label, "%dx%d%s", size.width, size.height, o.sharpening[run] ? " +cas" : "");
+      std::printf("%-14s | %7.1f %8.2f %7.0f | %7.2f %7.2f %7.2f %7.2f %7.2f | %7.1f %8.2f %7.0f | %6.2f %6.2f\n",
+                  label, r.fps, r.cpuMsPerFrame, r.kbps, r.capture, r.conversion, r.encode, r.send, r.total, ffmpeg.fps,
+                  ffmpeg.cpuMsPerFrame, ffmpeg.kbps, ffmpeg.fps > 0 ? r.fps / ffmpeg.fps : 0.0,
+                  ffmpeg.cpuMsPerFrame > 0 ? r.cpuMsPerFrame / ffmpeg.cpuMsPerFrame : 0.0);
+      if (r.frames == 0) ++failures;
+    }
     std::fflush(stdout);
-    if (ours.frames == 0 || ffmpeg.frames == 0) ++failures;
+    if (ffmpeg.frames == 0) ++failures;
   }
   std::puts("cpu/fr: CPU ms per frame, process plus X server. capt: capture thread CPU ms between deliveries;");
-  std::puts("conv: padding + BGRA->I420; enc: x264; send: loopback TCP write (medians, ms); total: their sum per");
+  std::puts("+cas: sharpening pass on (sharpness 0.7). conv: sharpening when on, padding, BGRA->I420; enc: x264; send: loopback TCP write (medians, ms); total: their sum per");
   std::puts("frame, median. ff: ffmpeg x11grab + libx264 ultrafast zerolatency. x = ours / ffmpeg.");
   return failures == 0 ? 0 : 1;
 }

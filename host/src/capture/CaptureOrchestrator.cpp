@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <atomic>
 #include <cstring>
+#include <new>
 
 #include "capture/WindowEnumerator.h"
 #include "encode/EncoderFactory.h"
@@ -42,13 +43,16 @@ CaptureOrchestrator::CaptureOrchestrator()
 CaptureOrchestrator::CaptureOrchestrator(std::shared_ptr<platform::WindowSystem> windowSystem,
                                          std::shared_ptr<platform::CaptureSourceFactory> captureFactory,
                                          CreateEncoderFunction createEncoder,
-                                         AvailableEncodersFunction availableEncoders)
+                                         AvailableEncodersFunction availableEncoders,
+                                         std::shared_ptr<platform::DisplayModes> displayModes)
     : windowSystem_(std::move(windowSystem)),
       captureFactory_(std::move(captureFactory)),
       createEncoder_(std::move(createEncoder)),
-      availableEncoders_(std::move(availableEncoders)) {
+      availableEncoders_(std::move(availableEncoders)),
+      displayModes_(std::move(displayModes)) {
   if (!createEncoder_) createEncoder_ = [](const EncoderConfig& c) { return EncoderFactory::createBestEncoder(c); };
   if (!availableEncoders_) availableEncoders_ = [] { return EncoderFactory::getAvailableEncoders(); };
+  if (!displayModes_) displayModes_ = platform::DisplayModes::create();
   targetFps_.store(encoderConfig_.fps);
 }
 
@@ -80,6 +84,33 @@ bool CaptureOrchestrator::initialize() {
     std::lock_guard templateLock(templateMutex_);
     encoderName_ = name;
   }
+
+  auto pacer = std::make_unique<FramePacer>(displayModes_);
+  if (pacer->initialize()) {
+    PV_LOG_INFO("FramePacer initialized (refresh rate: {:.1f}Hz)", pacer->refreshRate());
+  } else {
+    PV_LOG_WARN("FramePacer initialization failed - using timer-based pacing");
+  }
+  {
+    std::lock_guard templateLock(templateMutex_);
+    framePacer_ = std::move(pacer);
+  }
+
+  if (!casProcessor_) {
+    casProcessor_ = std::make_unique<CASProcessor>();
+    casProcessor_->initialize();
+    casProcessorView_.store(casProcessor_.get());
+  } else {
+    // A fresh pass's switches, on the one capture threads may be using right now.
+    casProcessor_->setEnabled(false);
+    casProcessor_->setSharpness(CASProcessor::kDefaultSharpness);
+  }
+  if (casProcessor_->isInitialized()) {
+    PV_LOG_INFO("CASProcessor initialized (sharpening available)");
+  } else {
+    PV_LOG_WARN("CASProcessor initialization failed - sharpening disabled");
+  }
+
   {
     std::lock_guard lock(sessionsMutex_);
     initialized_ = true;
@@ -121,6 +152,7 @@ void CaptureOrchestrator::stopSession(CaptureSession& session) {
     if (session.encoder) session.encoder->shutdown();
     session.encoder.reset();
     session.paddingImage = platform::CpuImage();
+    session.casOutputImage = platform::CpuImage();
   }
   // Waits for the capture thread, which may have been waiting for the session lock above.
   if (session.capture) session.capture->stopCapture();
@@ -316,6 +348,7 @@ void CaptureOrchestrator::onFrameCaptured(std::uint8_t streamId, const platform:
     session.encoder->shutdown();
     session.encoder.reset();
     session.paddingImage = platform::CpuImage();
+    session.casOutputImage = platform::CpuImage();
     if (!createEncoder(session, streamId, frame.width, frame.height, true)) return;
     // Also after a frame-rate change: the new encoder's parameter sets go out with a new
     // stream_config, as after a resize.
@@ -326,7 +359,10 @@ void CaptureOrchestrator::onFrameCaptured(std::uint8_t streamId, const platform:
 
   platform::CpuFrame toEncode = frame;
   const bool needsPadding = session.width != session.paddedWidth || session.height != session.paddedHeight;
-  if (needsPadding && !session.encoder->padsSmallerFrames()) {
+  if (sharpen(session, frame)) {
+    // Encoder-sized already, its bands black.
+    toEncode = session.casOutputImage.view(frame.timestampUs);
+  } else if (needsPadding && !session.encoder->padsSmallerFrames()) {
     // Made once per encoder size; its right and bottom bands keep the black of that first clear.
     if (session.paddingImage.width() != session.paddedWidth ||
         session.paddingImage.height() != session.paddedHeight) {
@@ -342,6 +378,23 @@ void CaptureOrchestrator::onFrameCaptured(std::uint8_t streamId, const platform:
   if (!session.encoder->encodeFrame(toEncode)) {
     PV_LOG_WARN("Failed to encode frame on stream {} (attempt #{})", streamId, attempt);
   }
+}
+
+bool CaptureOrchestrator::sharpen(CaptureSession& session, const platform::CpuFrame& frame) {
+  CASProcessor* const cas = casProcessorView_.load(std::memory_order_acquire);
+  if (cas == nullptr || !cas->isEnabled()) return false;
+  if (session.casOutputImage.width() != session.paddedWidth ||
+      session.casOutputImage.height() != session.paddedHeight) {
+    try {
+      session.casOutputImage.resize(session.paddedWidth, session.paddedHeight);
+    } catch (const std::bad_alloc&) {
+      // Tried again with the next frame; this one goes on unsharpened.
+      session.casOutputImage = platform::CpuImage();
+      PV_LOG_WARN("Failed to create CAS output texture");
+      return false;
+    }
+  }
+  return cas->apply(frame, session.casOutputImage, session.width, session.height);
 }
 
 void CaptureOrchestrator::setFrameCallback(FrameCallback callback) {
@@ -376,11 +429,43 @@ void CaptureOrchestrator::setFullRangeColor(bool enabled) {
   PV_LOG_INFO("Full range color {}", enabledText(enabled));
 }
 
-void CaptureOrchestrator::setSharpeningEnabled(bool) {}
+void CaptureOrchestrator::setSharpeningEnabled(bool enabled) {
+  CASProcessor* const cas = casProcessorView_.load(std::memory_order_acquire);
+  if (cas == nullptr) return;
+  cas->setEnabled(enabled);
+  PV_LOG_INFO("CAS sharpening {}", enabledText(enabled));
+}
 
-void CaptureOrchestrator::setSharpness(float) {}
+void CaptureOrchestrator::setSharpness(float sharpness) {
+  CASProcessor* const cas = casProcessorView_.load(std::memory_order_acquire);
+  if (cas == nullptr) return;
+  // Written as negations so that NaN, below neither bound, becomes 1.
+  if (!(sharpness < 1.0f)) {
+    sharpness = 1.0f;
+  } else if (!(sharpness > 0.0f)) {
+    sharpness = 0.0f;
+  }
+  cas->setSharpness(sharpness);
+}
 
-void CaptureOrchestrator::setVSyncEnabled(bool) {}
+void CaptureOrchestrator::setVSyncEnabled(bool enabled) {
+  {
+    std::lock_guard lock(templateMutex_);
+    if (!framePacer_) return;
+    framePacer_->setPacingEnabled(enabled);
+  }
+  PV_LOG_INFO("VSync frame pacing {}", enabledText(enabled));
+}
+
+bool CaptureOrchestrator::isVSyncEnabled() const {
+  std::lock_guard lock(templateMutex_);
+  return framePacer_ && framePacer_->isPacingEnabled();
+}
+
+float CaptureOrchestrator::refreshRate() const {
+  std::lock_guard lock(templateMutex_);
+  return framePacer_ ? framePacer_->refreshRate() : FramePacer::kDefaultRefreshRate;
+}
 
 void CaptureOrchestrator::updateStreamBitrate(std::uint8_t streamId, std::uint32_t targetKbps,
                                               std::uint32_t maxKbps) {

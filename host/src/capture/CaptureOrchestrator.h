@@ -9,6 +9,8 @@
 #include <unordered_map>
 #include <vector>
 
+#include "capture/CASProcessor.h"
+#include "capture/FramePacer.h"
 #include "capture/WindowCapture.h"
 #include "protocol/WindowInfo.h"
 #include "encode/CodecParameterSets.h"
@@ -17,17 +19,19 @@
 #include "encode/EncoderType.h"
 #include "platform/CaptureSource.h"
 #include "platform/CpuFrame.h"
+#include "platform/DisplayModes.h"
 #include "platform/WindowSystem.h"
 
 namespace parvalon::host {
 
 // Everything between a window and its encoded video: one session (capture + encoder) per stream
-// id, padding to the encoder's 16-pixel grid, encoder re-creation on a size or frame-rate
-// change, and the encoder settings template.
+// id, the optional sharpening pass, padding to the encoder's 16-pixel grid, encoder re-creation
+// on a size or frame-rate change, the frame pacer and the encoder settings template.
 //
 // Locking: the table lock (sessionsMutex_) is held only to find, insert or take out a session
 // and pin it (a shared_ptr copy); it is never held while calling out. Each session has its own
-// recursive lock around its per-frame work (padding, encoding, delivery of the encoded frames)
+// recursive lock around its per-frame work (sharpening, padding, encoding, delivery of the
+// encoded frames)
 // and around every call on its encoder, so streams encode in parallel while one stream's
 // encoder is never called by two threads at once and its frames leave in encoding order.
 // A session leaves the table first and is then stopped under its own lock (a delivery in
@@ -47,18 +51,21 @@ class CaptureOrchestrator {
   // The padding rule: size rounded up to a multiple of 16.
   static constexpr std::uint32_t padded(std::uint32_t size) { return (size + 15u) & ~15u; }
 
-  // The desktop's window system and capture service, and EncoderFactory.
+  // The desktop's window system, capture service and displays, and EncoderFactory.
   CaptureOrchestrator();
+  // Empty or null arguments after the first two take the real ones (displayModes: the desktop's).
   CaptureOrchestrator(std::shared_ptr<platform::WindowSystem> windowSystem,
                       std::shared_ptr<platform::CaptureSourceFactory> captureFactory,
                       CreateEncoderFunction createEncoder = {},
-                      AvailableEncodersFunction availableEncoders = {});
+                      AvailableEncodersFunction availableEncoders = {},
+                      std::shared_ptr<platform::DisplayModes> displayModes = {});
   ~CaptureOrchestrator();
 
   CaptureOrchestrator(const CaptureOrchestrator&) = delete;
   CaptureOrchestrator& operator=(const CaptureOrchestrator&) = delete;
 
-  // Idempotent. Names the encoder family that will be used.
+  // Idempotent. Names the encoder family that will be used, makes the frame pacer (which reports
+  // the display's refresh rate) and the sharpening pass; a failure of either is only warned.
   bool initialize();
   // Stops every capture; no-op when not initialized.
   void shutdown();
@@ -78,8 +85,8 @@ class CaptureOrchestrator {
   void setBitrate(std::uint32_t targetKbps, std::uint32_t maxKbps);
   void setTargetFps(std::uint32_t fps);
   void setFullRangeColor(bool enabled);
-  // The sharpening pass and the frame pacer are not part of this build: without them these
-  // change nothing, as with a pass or pacer that failed to exist.
+  // Reach the sharpening pass (from the next frame of every stream) and the pacer's switch;
+  // nothing before initialize made them. The sharpness is clamped to [0, 1], NaN to 1.
   void setSharpeningEnabled(bool enabled);
   void setSharpness(float sharpness);
   void setVSyncEnabled(bool enabled);
@@ -100,6 +107,10 @@ class CaptureOrchestrator {
   // A copy of the template new encoders are made from.
   EncoderConfig getEncoderConfig() const;
   bool isInitialized() const;
+  // The display's refresh rate the pacer found (Hz), or its default before initialize.
+  float refreshRate() const;
+  // The pacer's switch (on by default); false before initialize made the pacer.
+  bool isVSyncEnabled() const;
 
   // Adapter description and its memory in MiB; no graphics adapter is used here, so they stay
   // empty and 0.
@@ -126,6 +137,9 @@ class CaptureOrchestrator {
     std::uint32_t height = 0;
     std::uint32_t encoderFps = 0;     // the frame rate the encoder was made for
     platform::CpuImage paddingImage;  // encoder-sized, made and cleared on first need
+    // Encoder-sized target of the sharpening pass, made on first need: the pass writes the
+    // window's region only, so its bands keep the black of that first clear.
+    platform::CpuImage casOutputImage;
     // width and height packed (width high), readable without the session lock.
     std::atomic<std::uint64_t> size{0};
   };
@@ -141,6 +155,9 @@ class CaptureOrchestrator {
   void deliverEncoded(std::uint8_t streamId, const EncodedFrame& frame);
   void notifyResolutionChange(std::uint8_t streamId, std::uint32_t width, std::uint32_t height);
   EncoderConfig templateFor(std::uint32_t paddedWidth, std::uint32_t paddedHeight) const;
+  // The sharpening step: the sharpened picture (already padded) or nothing, when the pass is off
+  // or fails and the captured frame goes on.
+  bool sharpen(CaptureSession& session, const platform::CpuFrame& frame);
   // Encoder shutdown under the session lock, then the capture stopped after it. Only by the
   // thread that took the session out of the table; never with sessionsMutex_ held.
   static void stopSession(CaptureSession& session);
@@ -149,6 +166,13 @@ class CaptureOrchestrator {
   std::shared_ptr<platform::CaptureSourceFactory> captureFactory_;
   CreateEncoderFunction createEncoder_;
   AvailableEncodersFunction availableEncoders_;
+  std::shared_ptr<platform::DisplayModes> displayModes_;
+
+  // Made by the first initialize and kept until destruction: capture threads may be sharpening
+  // whenever a later initialize runs, so that one resets its switches instead of replacing it.
+  // Published through casProcessorView_, which capture threads and setters read without a lock.
+  std::unique_ptr<CASProcessor> casProcessor_;
+  std::atomic<CASProcessor*> casProcessorView_{nullptr};
 
   // Guards sessions_ and initialized_ (the table only, never held while calling out); taken by
   // the caller threads of the stream operations (main, signaling, video I/O) and by every
@@ -162,11 +186,12 @@ class CaptureOrchestrator {
   std::shared_ptr<const FrameCallback> frameCallback_;
   std::shared_ptr<const ResolutionChangeCallback> resolutionChangeCallback_;
 
-  // Guards encoderConfig_ and encoderName_; taken by the template setters (main thread) and by whoever creates an
+  // Guards encoderConfig_, encoderName_ and framePacer_; taken by the template setters (main thread) and by whoever creates an
   // encoder. Never held while calling out, so settings can change under the application's locks.
   mutable std::mutex templateMutex_;
   EncoderConfig encoderConfig_;
   std::string encoderName_;
+  std::unique_ptr<FramePacer> framePacer_;  // replaced by every initialize
   // encoderConfig_.fps, read by every frame without templateMutex_.
   std::atomic<std::uint32_t> targetFps_{0};
 };

@@ -3,15 +3,20 @@
 #include <algorithm>
 #include <atomic>
 #include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <future>
+#include <limits>
+#include <random>
 #include <thread>
 
 #include "capture/CaptureOrchestrator.h"
 #include "fakes/LogCapture.h"
 #include "fakes/WaitUntil.h"
 #include "fakes/FakeCaptureSource.h"
+#include "fakes/FakeDisplayModes.h"
 #include "fakes/FakeWindowSystem.h"
 #include "orchestrator/FakeEncoder.h"
 
@@ -54,7 +59,7 @@ class Orchestrator : public ::testing::Test {
   void makeOrchestrator(std::vector<EncoderType> available) {
     orchestrator.reset();
     orchestrator = std::make_unique<CaptureOrchestrator>(windows, sources, FakeEncoder::factory(journal),
-                                                         [available] { return available; });
+                                                         [available] { return available; }, display);
     orchestrator->setFrameCallback([this](std::uint8_t id, const std::uint8_t* data, std::uint64_t size, bool key) {
       std::lock_guard lock(receivedMutex);
       received.push_back({id, std::vector<std::uint8_t>(data, data + size), key});
@@ -90,6 +95,9 @@ class Orchestrator : public ::testing::Test {
   std::shared_ptr<fakes::FakeWindowSystem> windows = std::make_shared<fakes::FakeWindowSystem>();
   std::shared_ptr<fakes::FakeCaptureSourceFactory> sources = std::make_shared<fakes::FakeCaptureSourceFactory>();
   std::shared_ptr<FakeEncoderJournal> journal = std::make_shared<FakeEncoderJournal>();
+  // One output whose first mode reports no timings, as Xvfb's does.
+  std::shared_ptr<test::FakeDisplayModes> display =
+      std::make_shared<test::FakeDisplayModes>(std::vector<std::vector<platform::DisplayModeTiming>>{{{}}});
   std::unique_ptr<CaptureOrchestrator> orchestrator;
   // Guards received and resolutionChanges; taken by the test and the pushing threads.
   std::mutex receivedMutex;
@@ -789,6 +797,287 @@ TEST_P(OrchestratorStopWhileEncoding, WaitsForTheEncodeAndStopsCleanly) {
 
 INSTANTIATE_TEST_SUITE_P(StopOrReplace, OrchestratorStopWhileEncoding, ::testing::Bool(),
                          [](const auto& info) { return info.param ? std::string("Replace") : std::string("Stop"); });
+
+
+// ---- the frame pacer and the sharpening pass ----
+
+struct PacerCase {
+  const char* name;
+  std::vector<std::vector<platform::DisplayModeTiming>> outputs;
+  bool available;
+  float refreshRate;
+};
+class OrchestratorPacer : public Orchestrator, public ::testing::WithParamInterface<PacerCase> {};
+
+TEST_P(OrchestratorPacer, InitializeReportsThePacerAndTheSharpeningPass) {
+  display = std::make_shared<test::FakeDisplayModes>(GetParam().outputs);
+  makeOrchestrator({EncoderType::Software});
+  EXPECT_EQ(orchestrator->refreshRate(), 60.0f);
+  LogCapture log;
+  ASSERT_TRUE(orchestrator->initialize());
+  EXPECT_EQ(display->asked(), (std::vector<std::uint32_t>{0}));
+  EXPECT_NEAR(orchestrator->refreshRate(), GetParam().refreshRate, 0.001f);
+  char line[64];
+  std::snprintf(line, sizeof line, "FramePacer initialized (refresh rate: %.1fHz)", GetParam().refreshRate);
+  EXPECT_EQ(log.count(kInfo, line), GetParam().available ? 1u : 0u) << line;
+  EXPECT_EQ(log.count(kWarn, "FramePacer initialization failed - using timer-based pacing"),
+            GetParam().available ? 0u : 1u);
+  EXPECT_EQ(log.count(kInfo, "CASProcessor initialized (sharpening available)"), 1u);
+  EXPECT_EQ(log.count(kWarn, "CASProcessor initialization failed - sharpening disabled"), 0u);
+  // The pass and the pacer come before the orchestrator calls itself initialized.
+  const auto texts = log.texts();
+  const auto sharpeningAt = std::find(texts.begin(), texts.end(), "CASProcessor initialized (sharpening available)");
+  const auto doneAt = std::find(texts.begin(), texts.end(), "CaptureOrchestrator initialized with Software encoder");
+  ASSERT_NE(doneAt, texts.end());
+  EXPECT_LT(sharpeningAt, doneAt);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Displays, OrchestratorPacer,
+    ::testing::Values(
+        // 148.35 MHz over 2200 × 1125: the 59.94 Hz mode of 1080p.
+        PacerCase{"NtscRate", {{{148351648, 2200, 1125}, {148500000, 2200, 1125}}}, true, 59.94f},
+        PacerCase{"ZeroTimings", {{{}}}, true, 60.0f},
+        PacerCase{"NoOutput", {}, false, 60.0f}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(Orchestrator, SettersReachNothingBeforeInitializeAndLogAfter) {
+  LogCapture log;
+  orchestrator->setSharpeningEnabled(true);
+  orchestrator->setSharpness(0.3f);
+  orchestrator->setVSyncEnabled(false);
+  EXPECT_TRUE(log.lines().empty());
+  EXPECT_FALSE(orchestrator->isVSyncEnabled());
+
+  ASSERT_TRUE(orchestrator->initialize());
+  EXPECT_TRUE(orchestrator->isVSyncEnabled());  // the pacer's default
+  LogCapture after;
+  orchestrator->setSharpeningEnabled(true);
+  orchestrator->setSharpeningEnabled(false);
+  orchestrator->setVSyncEnabled(false);
+  EXPECT_FALSE(orchestrator->isVSyncEnabled());
+  orchestrator->setVSyncEnabled(true);
+  EXPECT_TRUE(orchestrator->isVSyncEnabled());
+  orchestrator->setSharpness(0.5f);  // not logged
+  EXPECT_EQ(after.texts(), (std::vector<std::string>{"CAS sharpening enabled", "CAS sharpening disabled",
+                                                     "VSync frame pacing disabled", "VSync frame pacing enabled"}));
+}
+
+// A picture with detail in every channel, so that sharpening changes it.
+platform::CpuImage texturedImage(std::uint32_t width, std::uint32_t height, std::uint32_t seed = 7) {
+  platform::CpuImage image(width, height);
+  std::mt19937 random(seed);
+  std::uniform_int_distribution<int> byte(0, 255);
+  for (std::uint32_t y = 0; y < height; ++y) {
+    std::uint8_t* row = image.row(y);
+    for (std::uint32_t x = 0; x < width; ++x) {
+      for (int c = 0; c < 3; ++c) row[4 * x + c] = static_cast<std::uint8_t>(byte(random));
+      row[4 * x + 3] = 0xFF;
+    }
+  }
+  return image;
+}
+
+// What the sharpening pass makes of `frame` at `sharpness`, from a processor of its own, in a
+// picture of the encoder's size: the picture the encoder must receive.
+platform::CpuImage referenceSharpened(const platform::CpuFrame& frame, float sharpness,
+                                      CASProcessor::Options options = {}) {
+  CASProcessor reference(options);
+  EXPECT_TRUE(reference.initialize());
+  reference.setEnabled(true);
+  reference.setSharpness(sharpness);
+  platform::CpuImage out(CaptureOrchestrator::padded(frame.width), CaptureOrchestrator::padded(frame.height));
+  EXPECT_TRUE(reference.apply(frame, out, frame.width, frame.height));
+  return out;
+}
+
+// The picture the encoder receives without sharpening: the frame with black bands.
+platform::CpuImage padded(const platform::CpuFrame& frame) {
+  platform::CpuImage out(CaptureOrchestrator::padded(frame.width), CaptureOrchestrator::padded(frame.height));
+  for (std::uint32_t y = 0; y < frame.height; ++y) std::memcpy(out.row(y), frame.row(y), frame.width * 4u);
+  return out;
+}
+
+std::vector<std::uint8_t> packed(const platform::CpuImage& image) {
+  FakeEncoderJournal::Frame f{image.width(), image.height(), image.stride(), image.data(), {}};
+  for (std::uint32_t y = 0; y < image.height(); ++y) {
+    const std::uint8_t* row = image.data() + static_cast<std::size_t>(y) * image.stride();
+    f.pixels.insert(f.pixels.end(), row, row + image.width() * 4u);
+  }
+  return f.pixels;
+}
+
+// Largest difference of one byte between two pictures of equal size.
+int maxDifference(const std::vector<std::uint8_t>& a, const std::vector<std::uint8_t>& b) {
+  if (a.size() != b.size()) return 256;
+  int most = 0;
+  for (std::size_t i = 0; i < a.size(); ++i) most = std::max(most, std::abs(int{a[i]} - int{b[i]}));
+  return most;
+}
+
+class OrchestratorSharpening : public Orchestrator {
+ protected:
+  void SetUp() override {
+    Orchestrator::SetUp();
+    ASSERT_TRUE(orchestrator->initialize());
+  }
+  // Starts stream 1 on a window of width × height and returns its source.
+  std::shared_ptr<fakes::FakeCaptureControl> start(std::uint32_t width, std::uint32_t height) {
+    addWindow(kWindowA, width, height);
+    EXPECT_TRUE(orchestrator->startCapture(kWindowA, 1));
+    return sources->lastSource();
+  }
+  // The pixels of the last frame the stream's current encoder received.
+  std::vector<std::uint8_t> lastEncoded() {
+    std::lock_guard lock(journal->mutex);
+    const auto& frames = journal->instances.back().frames;
+    return frames.empty() ? std::vector<std::uint8_t>{} : frames.back().pixels;
+  }
+};
+
+// 70 × 50 needs bands on both sides; 64 × 48 none (the sharpened picture is encoded directly).
+class OrchestratorSharpeningSizes : public OrchestratorSharpening,
+                                    public ::testing::WithParamInterface<std::pair<std::uint32_t, std::uint32_t>> {};
+
+TEST_P(OrchestratorSharpeningSizes, EncoderGetsTheSharpenedPictureOnlyWhileSwitchedOn) {
+  const auto [width, height] = GetParam();
+  auto source = start(width, height);
+  const platform::CpuImage input = texturedImage(width, height);
+  const auto unsharpened = packed(padded(input.view()));
+  const auto sharpened = packed(referenceSharpened(input.view(), 0.7f));
+  ASSERT_NE(sharpened, unsharpened);  // the comparison below can tell them apart
+
+  ASSERT_TRUE(source->pushFrame(input.view()));
+  EXPECT_EQ(lastEncoded(), unsharpened);
+
+  orchestrator->setSharpeningEnabled(true);
+  ASSERT_TRUE(source->pushFrame(input.view()));
+  ASSERT_TRUE(source->pushFrame(input.view()));  // the kept output picture, written again
+  EXPECT_EQ(lastEncoded(), sharpened);
+  // Within one level of the exact float arithmetic, bands black and opaque.
+  EXPECT_LE(maxDifference(lastEncoded(), packed(referenceSharpened(
+                                             input.view(), 0.7f, {0, CASProcessor::Instructions::Scalar}))),
+            1);
+
+  orchestrator->setSharpeningEnabled(false);
+  ASSERT_TRUE(source->pushFrame(input.view()));
+  EXPECT_EQ(lastEncoded(), unsharpened);
+  EXPECT_EQ(journal->instance(0).frames.size(), 4u);
+}
+
+INSTANTIATE_TEST_SUITE_P(Sizes, OrchestratorSharpeningSizes,
+                         ::testing::Values(std::pair{70u, 50u}, std::pair{64u, 48u}));
+
+struct ClampCase {
+  const char* name;
+  float given;
+  float stored;
+};
+class OrchestratorSharpnessClamp : public OrchestratorSharpening, public ::testing::WithParamInterface<ClampCase> {};
+
+// Seen in the encoded picture: the stream is sharpened as with the clamped value.
+TEST_P(OrchestratorSharpnessClamp, PassRunsWithTheClampedValue) {
+  auto source = start(40, 24);
+  const platform::CpuImage input = texturedImage(40, 24, 11);
+  orchestrator->setSharpeningEnabled(true);
+  orchestrator->setSharpness(GetParam().given);
+  ASSERT_TRUE(source->pushFrame(input.view()));
+  EXPECT_EQ(lastEncoded(), packed(referenceSharpened(input.view(), GetParam().stored)));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Values, OrchestratorSharpnessClamp,
+    ::testing::Values(ClampCase{"Below", -0.5f, 0.0f}, ClampCase{"Zero", 0.0f, 0.0f},
+                      ClampCase{"Inside", 0.3f, 0.3f}, ClampCase{"One", 1.0f, 1.0f},
+                      ClampCase{"Above", 1.7f, 1.0f}, ClampCase{"NaN", std::numeric_limits<float>::quiet_NaN(), 1.0f},
+                      ClampCase{"MinusInfinity", -std::numeric_limits<float>::infinity(), 0.0f},
+                      ClampCase{"Infinity", std::numeric_limits<float>::infinity(), 1.0f}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// The clamp cases can fail: the two ends of the range give different pictures.
+TEST(OrchestratorSharpnessEnds, DifferInTheirPictures) {
+  const platform::CpuImage input = texturedImage(40, 24, 11);
+  EXPECT_NE(packed(referenceSharpened(input.view(), 0.0f)), packed(referenceSharpened(input.view(), 1.0f)));
+}
+
+TEST_F(OrchestratorSharpening, SizeChangeSharpensIntoAPictureOfTheNewSize) {
+  auto source = start(70, 50);
+  orchestrator->setSharpeningEnabled(true);
+  ASSERT_TRUE(source->pushFrame(texturedImage(70, 50).view()));
+  // Narrower and shorter first, then wider: the bands of the new size are black.
+  for (auto [w, h] : {std::pair{40u, 20u}, std::pair{90u, 40u}}) {
+    ASSERT_TRUE(source->pushResize(w, h));
+    const platform::CpuImage input = texturedImage(w, h, w);
+    ASSERT_TRUE(source->pushFrame(input.view()));
+    EXPECT_EQ(lastEncoded(), packed(referenceSharpened(input.view(), 0.7f))) << w << "x" << h;
+  }
+  EXPECT_EQ(journal->count(), 3u);
+}
+
+// The pass refuses a frame whose rows are shorter than its width (its input check): the frame
+// is encoded unsharpened, warned by the pass, not dropped.
+TEST_F(OrchestratorSharpening, FailedPassEncodesTheUnsharpenedFrame) {
+  auto source = start(70, 50);
+  orchestrator->setSharpeningEnabled(true);
+  const platform::CpuImage input = texturedImage(70, 50);
+  platform::CpuFrame shortRows = input.view();
+  shortRows.stride = 69 * 4;  // the buffer still holds every row the padding copy reads
+  LogCapture log;
+  ASSERT_TRUE(source->pushFrame(shortRows));
+  EXPECT_TRUE(log.contains("CASProcessor: Failed to create input SRV"));
+  EXPECT_EQ(lastEncoded(), packed(padded(shortRows)));
+  EXPECT_EQ(log.countAtLeast(kError), 0u);
+  EXPECT_EQ(receivedFrames().size(), 1u);
+  // The next sound frame is sharpened again.
+  ASSERT_TRUE(source->pushFrame(input.view()));
+  EXPECT_EQ(lastEncoded(), packed(referenceSharpened(input.view(), 0.7f)));
+}
+
+// Both streams sharpen at once on the shared pass (run under ThreadSanitizer too).
+TEST_F(OrchestratorSharpening, StreamsSharpenInParallel) {
+  addWindow(kWindowA, 70, 50);
+  ASSERT_TRUE(orchestrator->startCapture(kWindowA, 1));
+  auto a = sources->lastSource();
+  addWindow(kWindowB, 90, 40);
+  ASSERT_TRUE(orchestrator->startCapture(kWindowB, 2));
+  auto b = sources->lastSource();
+  orchestrator->setSharpeningEnabled(true);
+  const platform::CpuImage inputA = texturedImage(70, 50, 1);
+  const platform::CpuImage inputB = texturedImage(90, 40, 2);
+  runBounded("two sharpening streams", [&] {
+    std::thread first([&] {
+      for (int i = 0; i < 20; ++i) a->pushFrame(inputA.view());
+    });
+    std::thread second([&] {
+      for (int i = 0; i < 20; ++i) b->pushFrame(inputB.view());
+    });
+    first.join();
+    second.join();
+  });
+  const auto wantA = packed(referenceSharpened(inputA.view(), 0.7f));
+  const auto wantB = packed(referenceSharpened(inputB.view(), 0.7f));
+  ASSERT_EQ(journal->instance(0).frames.size(), 20u);
+  ASSERT_EQ(journal->instance(1).frames.size(), 20u);
+  for (const auto& f : journal->instance(0).frames) EXPECT_EQ(f.pixels, wantA);
+  for (const auto& f : journal->instance(1).frames) EXPECT_EQ(f.pixels, wantB);
+}
+
+// A second initialize after shutdown gives a pass with the fresh switches, as a new one would.
+TEST_F(OrchestratorSharpening, InitializeAgainResetsTheSwitches) {
+  orchestrator->setSharpeningEnabled(true);
+  orchestrator->setSharpness(1.0f);
+  orchestrator->shutdown();
+  LogCapture log;
+  ASSERT_TRUE(orchestrator->initialize());
+  EXPECT_EQ(log.count(kInfo, "CASProcessor initialized (sharpening available)"), 1u);
+  auto source = start(40, 24);
+  const platform::CpuImage input = texturedImage(40, 24);
+  ASSERT_TRUE(source->pushFrame(input.view()));
+  EXPECT_EQ(lastEncoded(), packed(padded(input.view())));
+  orchestrator->setSharpeningEnabled(true);
+  ASSERT_TRUE(source->pushFrame(input.view()));
+  EXPECT_EQ(lastEncoded(), packed(referenceSharpened(input.view(), 0.7f)));
+}
 
 }  // namespace
 }  // namespace parvalon::host
