@@ -33,7 +33,6 @@ struct Constants {
   __m256i lowHalf = _mm256_set1_epi32(0x0000FFFF);
   __m256i highHalf = _mm256_set1_epi32(static_cast<int>(0xFFFF0000u));
   __m256i levels510 = _mm256_set1_epi16(510);
-  __m256i one = _mm256_set1_epi16(1);
   __m256i alpha = _mm256_set1_epi32(static_cast<int>(0xFF000000u));
   // Interleaves the bytes of packus(even, odd) back into B G R A order within each 128-bit lane.
   __m256i interleave = _mm256_setr_epi8(0, 8, 1, 9, 2, 10, 3, 11, 4, 12, 5, 13, 6, 14, 7, 15,  //
@@ -55,8 +54,9 @@ __attribute__((always_inline)) inline __m256i weight(__m256i product, __m256i de
 
 // Sharpens the eight pixels at above/here/below (pixel pointers into three rows; the pixel
 // before and the one after each must be readable) into `out`.
-__attribute__((always_inline)) inline void sharpenEight(const std::uint8_t* above, const std::uint8_t* here, const std::uint8_t* below,
-                         std::uint8_t* out, const Constants& c) {
+__attribute__((always_inline)) inline void sharpenEight(const std::uint8_t* above, const std::uint8_t* here,
+                                                        const std::uint8_t* below, std::uint8_t* out,
+                                                        const Constants& c) {
   auto load = [](const std::uint8_t* p) { return _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p)); };
   const __m256i a = load(above - 4), b = load(above), cc = load(above + 4);
   const __m256i d = load(here - 4), e = load(here), f = load(here + 4);
@@ -72,12 +72,12 @@ __attribute__((always_inline)) inline void sharpenEight(const std::uint8_t* abov
 
   auto even = [&](__m256i v) { return _mm256_and_si256(v, c.lowBytes); };
   auto odd = [](__m256i v) { return _mm256_srli_epi16(v, 8); };
-  // num = min(mn, 510 - mx), den = max(mx, 1) (mx is 0 only where num is 0 too).
+  // num = min(mn, 510 - mx), den = mx. Where mx is 0 all nine samples are 0: k comes out NaN or
+  // -1 there but multiplies S - 4e = 0.
   auto numDen = [&](__m256i mnPart1, __m256i mnPart2, __m256i mxPart1, __m256i mxPart2, __m256i& num,
                     __m256i& den) {
-    const __m256i mx = _mm256_add_epi16(mxPart1, mxPart2);
-    num = _mm256_min_epi16(_mm256_add_epi16(mnPart1, mnPart2), _mm256_sub_epi16(c.levels510, mx));
-    den = _mm256_max_epi16(mx, c.one);
+    den = _mm256_add_epi16(mxPart1, mxPart2);
+    num = _mm256_min_epi16(_mm256_add_epi16(mnPart1, mnPart2), _mm256_sub_epi16(c.levels510, den));
   };
   __m256i numEven, denEven, numOdd, denOdd;
   numDen(even(crossMin), even(allMin), even(crossMax), even(allMax), numEven, denEven);
@@ -92,15 +92,18 @@ __attribute__((always_inline)) inline void sharpenEight(const std::uint8_t* abov
                                 _mm256_and_si256(denOdd, c.lowHalf), c);
   const __m256i kEven = _mm256_blend_epi16(kBlue, _mm256_slli_epi32(kRed, 16), 0xAA);
 
-  // e + round((S - 4e)·k), S = b + d + f + h.
-  auto sharpened = [&](auto part, __m256i k) {
-    const __m256i ePart = part(e);
-    const __m256i sum = _mm256_add_epi16(_mm256_add_epi16(part(b), part(d)), _mm256_add_epi16(part(f), part(h)));
-    const __m256i difference = _mm256_sub_epi16(sum, _mm256_slli_epi16(ePart, 2));
-    return _mm256_add_epi16(ePart, _mm256_mulhrs_epi16(difference, k));
-  };
-  const __m256i outEven = sharpened(even, kEven);
-  const __m256i outOdd = sharpened(odd, kGreen);
+  // e + round((S - 4e)·k), S = b + d + f + h. S - 4e is exact in 16 bits per channel; the odd
+  // channels' is summed apart, the even ones' is what the whole 16-bit lanes' sum leaves of it.
+  const __m256i eEven = even(e);
+  const __m256i eOdd = odd(e);
+  const __m256i differenceOdd = _mm256_sub_epi16(
+      _mm256_add_epi16(_mm256_add_epi16(odd(b), odd(d)), _mm256_add_epi16(odd(f), odd(h))),
+      _mm256_slli_epi16(eOdd, 2));
+  const __m256i differenceLanes =
+      _mm256_sub_epi16(_mm256_add_epi16(_mm256_add_epi16(b, d), _mm256_add_epi16(f, h)), _mm256_slli_epi16(e, 2));
+  const __m256i differenceEven = _mm256_sub_epi16(differenceLanes, _mm256_slli_epi16(differenceOdd, 8));
+  const __m256i outEven = _mm256_add_epi16(eEven, _mm256_mulhrs_epi16(differenceEven, kEven));
+  const __m256i outOdd = _mm256_add_epi16(eOdd, _mm256_mulhrs_epi16(differenceOdd, kGreen));
 
   // Saturate to levels, back to B G R A, alpha 255.
   const __m256i packed = _mm256_shuffle_epi8(_mm256_packus_epi16(outEven, outOdd), c.interleave);
