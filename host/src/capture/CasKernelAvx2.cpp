@@ -5,6 +5,7 @@
 
 #include <immintrin.h>
 
+#include <cstddef>
 #include <cstring>
 
 namespace parvalon::host::cas {
@@ -34,22 +35,25 @@ struct Constants {
   __m256i highHalf = _mm256_set1_epi32(static_cast<int>(0xFFFF0000u));
   __m256i levels510 = _mm256_set1_epi16(510);
   __m256i alpha = _mm256_set1_epi32(static_cast<int>(0xFF000000u));
+  // Interleaves packs(blue k, red k) into blue and red halves of each pixel's 32 bits.
+  __m256i interleaveWords = _mm256_setr_epi8(0, 1, 8, 9, 2, 3, 10, 11, 4, 5, 12, 13, 6, 7, 14, 15,  //
+                                             0, 1, 8, 9, 2, 3, 10, 11, 4, 5, 12, 13, 6, 7, 14, 15);
   // Interleaves the bytes of packus(even, odd) back into B G R A order within each 128-bit lane.
   __m256i interleave = _mm256_setr_epi8(0, 8, 1, 9, 2, 10, 3, 11, 4, 12, 5, 13, 6, 14, 7, 15,  //
                                         0, 8, 1, 9, 2, 10, 3, 11, 4, 12, 5, 13, 6, 14, 7, 15);
   __m256 peakScaled;  // peak / 2^15, so that rcp gives k·2^15
   __m256 fourScaled = _mm256_set1_ps(4.0f / 32768.0f);
-  __m256 kMin = _mm256_set1_ps(-32768.0f);
+  __m256i kMin = _mm256_set1_epi32(-32768);
 
   explicit Constants(float peak) : peakScaled(_mm256_set1_ps(peak / 32768.0f)) {}
 };
 
-// k·2^15 for one channel, from its num·den (exact, from madd) and den (in 32-bit lanes).
+// k·2^15 for one channel, from its num·den (exact, from madd) and den (in 32-bit lanes). The
+// estimates may put |k| a hair above 1 where amp is 1 (there S - 4e is 0): the conversion to 16
+// bits must saturate.
 __attribute__((always_inline)) inline __m256i weight(__m256i product, __m256i den, const Constants& c) {
   const __m256 q = _mm256_mul_ps(_mm256_cvtepi32_ps(den), _mm256_rsqrt_ps(_mm256_cvtepi32_ps(product)));
-  const __m256 k = _mm256_rcp_ps(_mm256_fnmadd_ps(c.peakScaled, q, c.fourScaled));
-  // The estimates may put |k| a hair above 1 where amp is 1 (there S - 4e is 0).
-  return _mm256_cvtps_epi32(_mm256_max_ps(k, c.kMin));
+  return _mm256_cvtps_epi32(_mm256_rcp_ps(_mm256_fnmadd_ps(c.peakScaled, q, c.fourScaled)));
 }
 
 // Sharpens the eight pixels at above/here/below (pixel pointers into three rows; the pixel
@@ -88,9 +92,10 @@ __attribute__((always_inline)) inline void sharpenEight(const std::uint8_t* abov
                                _mm256_and_si256(denEven, c.lowHalf), c);
   const __m256i kRed = weight(_mm256_madd_epi16(_mm256_and_si256(numEven, c.highHalf), denEven),
                               _mm256_srli_epi32(denEven, 16), c);
-  const __m256i kGreen = weight(_mm256_madd_epi16(_mm256_and_si256(numOdd, c.lowHalf), denOdd),
-                                _mm256_and_si256(denOdd, c.lowHalf), c);
-  const __m256i kEven = _mm256_blend_epi16(kBlue, _mm256_slli_epi32(kRed, 16), 0xAA);
+  const __m256i kGreen = _mm256_max_epi32(
+      weight(_mm256_madd_epi16(_mm256_and_si256(numOdd, c.lowHalf), denOdd), _mm256_and_si256(denOdd, c.lowHalf), c),
+      c.kMin);
+  const __m256i kEven = _mm256_shuffle_epi8(_mm256_packs_epi32(kBlue, kRed), c.interleaveWords);
 
   // e + round((S - 4e)·k), S = b + d + f + h. S - 4e is exact in 16 bits per channel; the odd
   // channels' is summed apart, the even ones' is what the whole 16-bit lanes' sum leaves of it.
@@ -155,9 +160,12 @@ void sharpenRowsAvx2(const CasFrame& frame, std::uint32_t firstRow, std::uint32_
     // Pixel 0 has no left neighbour; a block reads one pixel past its last one.
     edgeBlock(0);
     std::uint32_t x = kPixels;
-    for (; x + kPixels < width; x += kPixels) {
-      const std::size_t offset = static_cast<std::size_t>(x) * 4;
-      sharpenEight(rows[0] + offset, rows[1] + offset, rows[2] + offset, out + offset, constants);
+    const std::ptrdiff_t up = rows[0] - rows[1];
+    const std::ptrdiff_t down = rows[2] - rows[1];
+    const std::uint8_t* here = rows[1] + static_cast<std::size_t>(x) * 4;
+    std::uint8_t* target = out + static_cast<std::size_t>(x) * 4;
+    for (; x + kPixels < width; x += kPixels, here += kPixels * 4, target += kPixels * 4) {
+      sharpenEight(here + up, here, here + down, target, constants);
     }
     if (x < width) edgeBlock(x);
   }
