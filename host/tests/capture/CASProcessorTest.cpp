@@ -293,6 +293,120 @@ TEST(CASProcessorRegion, LargerInputReadsOnlyTheRegion) {
   EXPECT_EQ(0, std::memcmp(expected.data(), output.data(), static_cast<std::size_t>(output.stride()) * 12));
 }
 
+// ---------------------------------------------------------------------------------------------
+
+// The fast paths restructure the arithmetic (integer min/max and sums, the weight in fixed point,
+// eight pixels per block with the row's ends done apart): on every kind of content, at every
+// strength and for widths around the block size, they stay within one level of the exact scalar
+// path and write nothing right of the region.
+enum class Content { Noise, SmoothGradient, NearFlat, HardBars, DarkWithSpikes, NearWhite };
+
+struct AgreementCase {
+  Content content;
+  float sharpness;
+};
+
+std::string contentLabel(Content content) {
+  switch (content) {
+    case Content::Noise:
+      return "Noise";
+    case Content::SmoothGradient:
+      return "SmoothGradient";
+    case Content::NearFlat:
+      return "NearFlat";
+    case Content::HardBars:
+      return "HardBars";
+    case Content::DarkWithSpikes:
+      return "DarkWithSpikes";
+    case Content::NearWhite:
+      break;
+  }
+  return "NearWhite";
+}
+
+CpuImage contentImage(Content content, std::uint32_t width, std::uint32_t height, std::uint32_t seed) {
+  CpuImage image(width, height);
+  std::mt19937 random(seed);
+  auto jitter = [&](int spread) { return static_cast<int>(random() % (2 * spread + 1)) - spread; };
+  for (std::uint32_t y = 0; y < height; ++y) {
+    for (std::uint32_t x = 0; x < width; ++x) {
+      for (int c = 0; c < 4; ++c) {
+        int level = 0;
+        switch (content) {
+          case Content::Noise:
+            level = static_cast<int>(random() & 0xFF);
+            break;
+          case Content::SmoothGradient:  // amp near 1: the weight at its strongest
+            level = static_cast<int>((x * 3 + y * 2 + c * 40) % 256) + jitter(2);
+            break;
+          case Content::NearFlat:
+            level = 128 + jitter(4);
+            break;
+          case Content::HardBars:  // results far outside the levels, saturated
+            level = ((x / 3 + y / 5) % 2 != 0 ? 250 : 5) + jitter(2);
+            break;
+          case Content::DarkWithSpikes:
+            level = (random() % 40 == 0 ? 200 : 20) + jitter(1);
+            break;
+          case Content::NearWhite:
+            level = 255 - static_cast<int>(random() % 4);
+            break;
+        }
+        image.row(y)[x * 4 + c] = static_cast<std::uint8_t>(std::clamp(level, 0, 255));
+      }
+    }
+  }
+  return image;
+}
+
+class CASProcessorAgreement : public ::testing::TestWithParam<AgreementCase> {};
+
+TEST_P(CASProcessorAgreement, FastPathsWithinOneLevelOfScalar) {
+  const float sharpness = GetParam().sharpness;
+  auto scalar = enabledProcessor(sharpness, {1, Instructions::Scalar});
+  std::vector<std::unique_ptr<CASProcessor>> fast;
+  fast.push_back(enabledProcessor(sharpness, {2, Instructions::Best}));
+  fast.push_back(enabledProcessor(sharpness, {2, Instructions::Sse2}));
+  // Widths below, at and around one and two blocks of eight, and a long row.
+  for (std::uint32_t width : {1u, 2u, 7u, 8u, 9u, 15u, 16u, 17u, 23u, 24u, 25u, 33u, 301u}) {
+    const std::uint32_t height = width % 4 + 2;
+    const CpuImage input = contentImage(GetParam().content, width, height, width);
+    const CpuImage reference = sharpen(*scalar, input);
+    for (const auto& processor : fast) {
+      CpuImage output = filled(width + 9, height, kSentinel);
+      ASSERT_TRUE(processor->apply(input.view(), output, width, height));
+      for (std::uint32_t y = 0; y < height; ++y) {
+        for (std::uint32_t x = 0; x < width + 9; ++x) {
+          for (int c = 0; c < 4; ++c) {
+            if (x < width) {
+              ASSERT_NEAR(at(output, x, y, c), at(reference, x, y, c), 1)
+                  << processor->instructionsName() << " width " << width << " at " << x << "," << y << " c" << c;
+            } else {
+              ASSERT_EQ(at(output, x, y, c), kSentinel)
+                  << processor->instructionsName() << " width " << width << " wrote " << x << "," << y;
+            }
+          }
+        }
+      }
+    }
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, CASProcessorAgreement,
+    ::testing::ValuesIn([] {
+      std::vector<AgreementCase> cases;
+      for (Content content : {Content::Noise, Content::SmoothGradient, Content::NearFlat, Content::HardBars,
+                              Content::DarkWithSpikes, Content::NearWhite}) {
+        for (float sharpness : {0.0f, 0.5f, 1.0f}) cases.push_back({content, sharpness});
+      }
+      return cases;
+    }()),
+    [](const ::testing::TestParamInfo<AgreementCase>& info) {
+      return contentLabel(info.param.content) + "_Sharpness" +
+             std::to_string(static_cast<int>(info.param.sharpness * 10));
+    });
+
 TEST(CASProcessorRegion, SimdThreadsAndScalarAgree) {
   // The SIMD code against the exact scalar arithmetic (at most one level apart, from the
   // hardware's reciprocal estimates), and the frame split into many parts against one thread
