@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
 #include <string>
 #include <thread>
 #include <vector>
@@ -85,6 +86,12 @@ int main(int argc, char** argv) {
               processor.instructionsName(),
               o.threads != 0 ? o.threads : std::max(1u, std::thread::hardware_concurrency()),
               std::thread::hardware_concurrency());
+  // The machine's load next to the figures: on a shared machine the wall times depend on it.
+  std::ifstream loadavg("/proc/loadavg");
+  std::string load1, load5, load15;
+  if (loadavg >> load1 >> load5 >> load15) {
+    std::printf("load average at start: %s %s %s\n", load1.c_str(), load5.c_str(), load15.c_str());
+  }
   std::printf("%-10s | %8s %10s %8s %8s | %12s\n", "frame", "min ms", "median ms", "p99 ms", "max ms", "CPU ms/frame");
 
   struct Size {

@@ -95,22 +95,25 @@ void CASProcessor::runPart(void* context, std::uint32_t part, std::uint32_t work
   const auto firstRow = static_cast<std::uint32_t>(height * part / pass.parts);
   const auto endRow = static_cast<std::uint32_t>(height * (part + 1) / pass.parts);
 
-  // Only this thread touches its scratch; it grows for a wider frame than any before. A calling
-  // capture thread keeps its own for its lifetime.
-  thread_local std::vector<float> callerScratch;
-  std::vector<float>& scratch = worker == WorkerPool::kCaller ? callerScratch : self.scratch_[worker];
-  const std::size_t needed = cas::scratchFloats(pass.frame.width);
-  if (scratch.size() < needed) scratch.resize(needed);
+  // The float paths' scratch: only this thread touches it; it grows for a wider frame than any
+  // before. A calling capture thread keeps its own for its lifetime.
+  auto scratch = [&] {
+    thread_local std::vector<float> callerScratch;
+    std::vector<float>& own = worker == WorkerPool::kCaller ? callerScratch : self.scratch_[worker];
+    const std::size_t needed = cas::scratchFloats(pass.frame.width);
+    if (own.size() < needed) own.resize(needed);
+    return own.data();
+  };
 
   switch (self.kernel_) {
     case Kernel::Avx2:
-      cas::sharpenRowsAvx2(pass.frame, firstRow, endRow, scratch.data());
+      cas::sharpenRowsAvx2(pass.frame, firstRow, endRow, nullptr);
       break;
     case Kernel::Sse2:
-      cas::sharpenRowsSse2(pass.frame, firstRow, endRow, scratch.data());
+      cas::sharpenRowsSse2(pass.frame, firstRow, endRow, scratch());
       break;
     case Kernel::Scalar:
-      cas::sharpenRowsScalar(pass.frame, firstRow, endRow, scratch.data());
+      cas::sharpenRowsScalar(pass.frame, firstRow, endRow, scratch());
       break;
   }
 }

@@ -13,10 +13,10 @@ class WorkerPool;
 
 // Contrast-adaptive sharpening of captured frames before they are encoded: reads a B8G8R8A8
 // picture and writes a sharpened copy into another image. The arithmetic per channel is the
-// GPU pass's (cas::sharpenChannel); here it runs on the CPU in float, eight values at a time
-// where the CPU has AVX2 (four with SSE2), with the rows of a frame split across a pool of
-// threads owned by the processor. Several streams may call apply at the same time; they share
-// the pool.
+// GPU pass's (cas::sharpenChannel); here it runs on the CPU: where the CPU has AVX2 in one fused
+// pass over the 8-bit rows, eight pixels at a time, otherwise in float (four values at a time with
+// SSE2), with the rows of a frame split across a pool of threads owned by the processor. Several
+// streams may call apply at the same time; they share the pool.
 class CASProcessor {
  public:
   static constexpr float kDefaultSharpness = 0.7f;
@@ -68,7 +68,8 @@ class CASProcessor {
   Kernel kernel_ = Kernel::Scalar;
   std::atomic<bool> enabled_{false};
   std::atomic<float> sharpness_{kDefaultSharpness};
-  // One scratch area per pool thread, grown when a wider frame arrives (never per frame).
+  // One scratch area per pool thread for the float paths, grown when a wider frame arrives (never
+  // per frame); the AVX2 path needs none.
   std::vector<std::vector<float>> scratch_;
   std::unique_ptr<WorkerPool> pool_;  // declared last: its threads are joined before scratch_ goes
 };

@@ -16,7 +16,9 @@
 namespace parvalon::host::cas {
 
 // One channel of one pixel: a b c / d e f / g h i is its 3 × 3 neighbourhood (e the pixel itself),
-// values in [0, 1]. The steps of the pixel shader, in order; a GPU back end mirrors them.
+// values in [0, 1]. The steps of the pixel shader, in order; a GPU back end mirrors them. The
+// AVX2 path computes the same result in integer levels with the steps regrouped (its file says
+// how) and is checked against this one.
 template <class V>
 inline V sharpenChannel(V a, V b, V c, V d, V e, V f, V g, V h, V i, V peak) {
   // Soft minimum: the cross plus all nine.
