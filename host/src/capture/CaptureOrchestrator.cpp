@@ -439,4 +439,9 @@ bool CaptureOrchestrator::isInitialized() const {
   return initialized_;
 }
 
+bool CaptureOrchestrator::isCaptureSupported() const {
+  std::string reason;
+  return captureFactory_ && captureFactory_->isSupported(reason);
+}
+
 }  // namespace parvalon::host

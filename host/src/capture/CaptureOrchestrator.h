@@ -100,6 +100,8 @@ class CaptureOrchestrator {
   // A copy of the template new encoders are made from.
   EncoderConfig getEncoderConfig() const;
   bool isInitialized() const;
+  // Whether the display server offers what window capture needs.
+  bool isCaptureSupported() const;
 
   // Adapter description and its memory in MiB; no graphics adapter is used here, so they stay
   // empty and 0.
