@@ -75,19 +75,19 @@ constexpr int kAboutButtonY = 900 - 56 - 80 + 1 + 15 + 24;
 constexpr int kDotX = 25 + 6;
 constexpr int kDotFromBottom = 56 - 18 - 8;
 // Streaming page: the "Quality Preset" combo and, once open, its "Medium (20 Mbps)" line.
-constexpr int kPresetComboX = 450;
-constexpr int kPresetComboY = 170;
-constexpr int kMediumItemY = 240;
+constexpr int kPresetComboX = 420;
+constexpr int kPresetComboY = 169;
+constexpr int kMediumItemY = 249;
 // Logs page: the "##LogLevel" combo, its "Warn+" line, and the scrolling log area.
-constexpr int kLevelComboX = 1290;
-constexpr int kLevelComboY = 95;
-constexpr int kWarnItemY = 230;
-constexpr Rect kLogArea{262, 170, 1130, 660};
+constexpr int kLevelComboX = 1285;
+constexpr int kLevelComboY = 121;
+constexpr int kWarnItemY = 259;
+constexpr Rect kLogArea{262, 190, 1130, 630};
 // Dashboard page: the first line of the window list.
 constexpr int kFirstWindowX = 600;
-constexpr int kFirstWindowY = 390;
-constexpr Rect kFirstWindowTitle{310, 370, 400, 30};
-constexpr Rect kFirstWindowState{1100, 375, 200, 40};
+constexpr int kFirstWindowY = 450;
+constexpr Rect kFirstWindowTitle{290, 435, 250, 25};
+constexpr Rect kFirstWindowState{1220, 435, 160, 40};
 
 int runCommand(const std::string& command) { return std::system(command.c_str()); }
 
@@ -218,9 +218,6 @@ TEST_F(DashboardWindow, ClientStatusPresetAndLogFilter) {
   ASSERT_TRUE(ws.read());
   EXPECT_TRUE(waitForShot([&] { return near(dot(), kDotConnected); })) << near(dot(), kDotConnected).message();
   save("status-connected.png");
-  // Three warnings for the log view.
-  for (int i = 0; i < 3; ++i) ws.send(R"({"type":"dashboard_test_unknown"})");
-  ASSERT_TRUE(testing::waitUntil([&] { return logCount("Unknown message type: 'dashboard_test_unknown'") == 3; }));
 
   openPage(kStreamingButtonY, "streaming");
   const std::size_t savesBefore = logCount("Settings saved to");
@@ -241,6 +238,9 @@ TEST_F(DashboardWindow, ClientStatusPresetAndLogFilter) {
   ASSERT_TRUE(grab());
   save("streaming-medium.png");
 
+  // Three warnings for the log view, the newest lines when its page opens.
+  for (int i = 0; i < 3; ++i) ws.send(R"({"type":"dashboard_test_unknown"})");
+  ASSERT_TRUE(testing::waitUntil([&] { return logCount("Unknown message type: 'dashboard_test_unknown'") == 3; }));
   openPage(kLogsButtonY, "logs");
   // Every level shows at first: info lines in green, the warnings in yellow.
   EXPECT_TRUE(waitForShot([&] {
@@ -280,7 +280,7 @@ TEST_F(DashboardWindow, WindowListClicksStartAndStopAStream) {
   for (int i = 0; i < 3; ++i) {
     const auto packet = video.read(5s);
     ASSERT_TRUE(packet) << i;
-    EXPECT_EQ(packet->header.streamId, 1);
+    EXPECT_EQ(packet->header.common.streamId, 1);
     ++packets;
   }
   EXPECT_EQ(packets, 3);
