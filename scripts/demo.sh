@@ -20,7 +20,7 @@ bash scripts/install-deps.sh
 if [ ! -f "$BUILD/build.ninja" ]; then
   cmake -S . -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 fi
-cmake --build "$BUILD" --target ParvalonHost parvalon-testpattern $( [ -d tools/viewer ] && echo parvalon-viewer )
+cmake --build "$BUILD" --target ParvalonHost parvalon-testpattern parvalon-screenshot $( [ -d tools/viewer ] && echo parvalon-viewer )
 
 OUT=$ROOT/out/demo
 mkdir -p "$OUT"
@@ -71,6 +71,14 @@ done
 echo "ParvalonHost is running (log: $LOG_DIR/ParvalonHost.log)"
 
 VIEWER="$BUILD/tools/viewer/parvalon-viewer"
+# The dashboard while the viewer streams: connected, with its measured figures.
+grab_dashboard() {
+  sleep $(( SECONDS_TO_RUN > 4 ? 3 : 1 ))
+  "$BUILD/tools/screenshot/parvalon-screenshot" --pid "$HOST_PID" --out "$OUT/dashboard.png" \
+    && echo "Dashboard:  $OUT/dashboard.png" || echo "Dashboard screenshot failed" >&2
+}
+grab_dashboard &
+PIDS+=($!)
 if [ -x "$VIEWER" ]; then
   "$VIEWER" stream --host 127.0.0.1 --title "$TITLE" --seconds "$SECONDS_TO_RUN" \
     --snapshot "$OUT/snapshot.png" --stats "$OUT/stats.json" --audio "$OUT/audio.wav"

@@ -8,6 +8,7 @@
 #include "capture/CaptureOrchestrator.h"
 #include "logging/Log.h"
 #include "protocol/ClientMessages.h"
+#include "protocol/PacketHeaders.h"
 #include "network/DiscoveryResponder.h"
 #include "network/SignalingServer.h"
 #include "network/TcpAudioServer.h"
@@ -35,7 +36,8 @@ Application::Application(std::unique_ptr<platform::SystemInfo> system, Orchestra
       clock_(clock ? std::move(clock) : SteadyNow([] { return CongestionControl::Clock::now(); })),
       discoveryPort_(discoveryPort),
       priorityBoost_(*system_),
-      pcmBuffer_(kOpusFrameSize * kAudioChannels, kPcmReserveFrames * kOpusFrameSize * kAudioChannels) {}
+      pcmBuffer_(kOpusFrameSize * kAudioChannels, kPcmReserveFrames * kOpusFrameSize * kAudioChannels),
+      stats_([this] { return clock_(); }) {}
 
 Application::~Application() {
   if (running_.load()) shutdown();
@@ -217,8 +219,10 @@ void Application::installCallbacks() {
       [this](std::uint32_t windowId, std::uint8_t streamId) { return onStreamRequest(windowId, streamId); });
   signalingServer_->setStreamStopCallback([this](std::uint8_t streamId) { onStreamStop(streamId); });
   signalingServer_->setKeyframeRequestCallback([this](std::uint8_t streamId) { onKeyframeRequest(streamId); });
-  signalingServer_->setClientConnectedCallback([this](const std::string& address) {
+  signalingServer_->setClientConnectedCallback([this](const std::string& address, const protocol::ClientHello& hello) {
     PV_LOG_INFO("Client connected from {} (TCP video port: {})", address, settings_.videoPort);
+    stats_.onClientConnected(address);
+    stats_.onClientHello(hello.clientName, hello.deviceName);
   });
   captureOrchestrator_->setFrameCallback(
       [this](std::uint8_t streamId, const std::uint8_t* data, std::uint64_t size, bool isKeyframe) {
@@ -238,6 +242,9 @@ void Application::update() {
     releaseEndedStreams();
   }
   if (signalingServer_) signalingServer_->poll();
+  const bool connected = isClientConnected();
+  if (clientWasConnected_ && !connected) stats_.onClientDisconnected();
+  clientWasConnected_ = connected;
   if (transportServer_) transportServer_->poll();
 }
 
@@ -390,7 +397,9 @@ void Application::onEncodedFrame(std::uint8_t streamId, const std::uint8_t* data
   std::lock_guard network(networkMutex_);
   if (!transportServer_) return;  // shutting down: the transport is gone
   if (isKeyframe) sendStreamConfigIfDue(streamId);
-  transportServer_->sendVideoFrame(streamId, data, static_cast<std::size_t>(size), isKeyframe);
+  if (transportServer_->sendVideoFrame(streamId, data, static_cast<std::size_t>(size), isKeyframe)) {
+    stats_.onVideoFrame(size + protocol::kVideoPacketHeaderBytes);
+  }
   ++frameCounter_;
   if (isKeyframe) ++keyframeCounter_;
   if (frameCounter_ % 360 == 0) {
@@ -437,6 +446,7 @@ void Application::onKeyframeRequest(std::uint8_t streamId) {
 }
 
 void Application::onClientFeedback(const protocol::ClientFeedback& feedback) {
+  stats_.onFeedback(feedback.rttMs);
   const auto now = clock_();
   const auto change = congestion_.onFeedback(feedback.rttMs, feedback.decodeTimeMs, settings_.targetBitrate, now);
   if (!change || !captureOrchestrator_) return;
@@ -515,6 +525,10 @@ std::vector<protocol::WindowInfo> Application::getWindowList() {
 
 bool Application::isClientConnected() const {
   return signalingServer_ && signalingServer_->getClientCount() != 0;
+}
+
+bool Application::captureSupported() const {
+  return captureOrchestrator_ && captureOrchestrator_->isCaptureSupported();
 }
 
 std::string Application::discoveryHostName() {

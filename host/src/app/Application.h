@@ -18,6 +18,8 @@
 #include "protocol/DiscoveryMessages.h"
 #include "protocol/WindowInfo.h"
 #include "platform/SystemInfo.h"
+#include "ui/ConnectionStats.h"
+#include "ui/ConnectionStatus.h"
 
 namespace parvalon::protocol {
 struct ClientFeedback;
@@ -47,7 +49,8 @@ class Application {
   using AudioCaptureFactory = std::function<std::unique_ptr<AudioCapture>()>;
   // `discoveryPort` is the UDP port the responder binds (tests pass 0 for a free one); the
   // audio factory (null: the real loopback capture) lets tests script the captured audio.
-  // Congestion control's clock (null: the steady clock); tests drive it by hand.
+  // The clock of congestion control and the connection figures (null: the steady clock); tests
+  // drive it by hand.
   using SteadyNow = std::function<CongestionControl::Clock::time_point()>;
   explicit Application(std::unique_ptr<platform::SystemInfo> system, OrchestratorFactory orchestratorFactory = {},
                        std::uint16_t discoveryPort = kDiscoveryPort, AudioCaptureFactory audioCaptureFactory = {},
@@ -74,6 +77,10 @@ class Application {
   std::string getEncoderName() const;
   std::vector<protocol::WindowInfo> getWindowList();
   bool isClientConnected() const;
+  // What the dashboard shows about the headset, measured (empty while no client is connected).
+  ConnectionStatus connectionStatus() const { return stats_.snapshot(isClientConnected()); }
+  // Whether the display server offers what window capture needs.
+  bool captureSupported() const;
   // The stream number audio packets are tagged with, when one is assigned.
   std::optional<std::uint8_t> audioStream() const;
 
@@ -180,6 +187,9 @@ class Application {
   // so audioCapture_ is never read while it goes away.
   bool audioReleased_ = false;
   CongestionControl congestion_;
+  // The measured connection figures; fed by the signaling, video and capture threads.
+  ConnectionStats stats_;
+  bool clientWasConnected_ = false;  // main thread: notices the last client leaving
 
   // Statistics of the encoded-frame path; serialised by the orchestrator's lock.
   std::uint64_t frameCounter_ = 0;

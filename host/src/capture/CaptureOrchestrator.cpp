@@ -524,4 +524,9 @@ bool CaptureOrchestrator::isInitialized() const {
   return initialized_;
 }
 
+bool CaptureOrchestrator::isCaptureSupported() const {
+  std::string reason;
+  return captureFactory_ && captureFactory_->isSupported(reason);
+}
+
 }  // namespace parvalon::host

@@ -111,6 +111,8 @@ class CaptureOrchestrator {
   float refreshRate() const;
   // The pacer's switch (on by default); false before initialize made the pacer.
   bool isVSyncEnabled() const;
+  // Whether the display server offers what window capture needs.
+  bool isCaptureSupported() const;
 
   // Adapter description and its memory in MiB; no graphics adapter is used here, so they stay
   // empty and 0.

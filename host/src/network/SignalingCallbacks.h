@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "protocol/SignalingMessages.h"
 #include "protocol/WindowInfo.h"
 
 namespace parvalon::host {
@@ -14,7 +15,8 @@ struct SignalingCallbacks {
   using WindowListCallback = std::function<std::vector<protocol::WindowInfo>()>;
   using StreamRequestCallback = std::function<bool(std::uint32_t windowId, std::uint8_t streamId)>;
   using StreamStopCallback = std::function<void(std::uint8_t streamId)>;
-  using ClientConnectedCallback = std::function<void(const std::string& address)>;
+  // A client said hello from `address`, naming itself in `hello`.
+  using ClientConnectedCallback = std::function<void(const std::string& address, const protocol::ClientHello& hello)>;
   using WindowResizeCallback =
       std::function<bool(std::uint32_t windowId, std::uint32_t width, std::uint32_t height)>;
   using KeyframeRequestCallback = std::function<void(std::uint8_t streamId)>;

@@ -64,7 +64,9 @@ void SignalingMessageHandler::dispatch(MessageType type, const nlohmann::json& m
   switch (type) {
     case MessageType::Hello: {
       PV_LOG_INFO("Received hello from client at {}", sender->remoteAddress());
-      if (callbacks.clientConnected) callbacks.clientConnected(sender->remoteAddress());
+      if (callbacks.clientConnected) {
+        callbacks.clientConnected(sender->remoteAddress(), protocol::readClientHello(message));
+      }
       protocol::WelcomeMessage welcome;
       welcome.videoPort = ports_.videoPort;
       welcome.audioPort = ports_.audioPort;

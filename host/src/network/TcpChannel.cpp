@@ -191,13 +191,13 @@ void TcpChannel::deliver(std::span<const std::uint8_t> body) {
   }
 }
 
-void TcpChannel::writeLocked(const std::uint8_t* header, std::size_t headerSize, const std::uint8_t* data,
+bool TcpChannel::writeLocked(const std::uint8_t* header, std::size_t headerSize, const std::uint8_t* data,
                              std::size_t size) {
   const platform::WriteBuffer pieces[] = {{header, headerSize}, {data, size}};
   std::size_t written = 0;
   const auto ec = platform::writeAllWithDeadline(connection_->socket.native_handle(), pieces,
                                                  options_.writeDeadline, running_, written);
-  if (!ec) return;
+  if (!ec) return true;
   PV_LOG_ERROR("{} send failed: {}", options_.label, ec.message());
   if (options_.keepAfterCleanWriteFailure) {
     if (written > 0) {
@@ -205,11 +205,12 @@ void TcpChannel::writeLocked(const std::uint8_t* header, std::size_t headerSize,
       PV_LOG_WARN("Closing {} client after a partial packet ({} of {} bytes)", options_.label, written,
                   headerSize + size);
     } else if (!isBrokenConnection(ec)) {
-      return;  // nothing went out and the connection may recover: keep it
+      return false;  // nothing went out and the connection may recover: keep it
     }
   }
   closeOnStrand(connection_);
   connection_.reset();
+  return false;
 }
 
 }  // namespace parvalon::host

@@ -64,12 +64,13 @@ class TcpChannel {
   // Writes `makeHeader()` then the payload to the registered connection as one packet, under
   // the connection lock so packets never interleave; without a connection nothing happens and
   // `makeHeader` is not called (it may take a sequence number). Blocks up to the write deadline.
+  // True when the whole packet was written.
   template <class MakeHeader>
-  void send(MakeHeader makeHeader, const std::uint8_t* data, std::size_t size) {
+  bool send(MakeHeader makeHeader, const std::uint8_t* data, std::size_t size) {
     std::lock_guard lock(connectionMutex_);
-    if (!hasConnectionLocked()) return;
+    if (!hasConnectionLocked()) return false;
     const auto header = makeHeader();
-    writeLocked(header.data(), header.size(), data, size);
+    return writeLocked(header.data(), header.size(), data, size);
   }
 
   std::uint16_t boundPort() const { return boundPort_.load(); }
@@ -86,7 +87,7 @@ class TcpChannel {
   void deliver(std::span<const std::uint8_t> body);
   void closeOnStrand(const std::shared_ptr<Connection>& conn);
   bool hasConnectionLocked() const;
-  void writeLocked(const std::uint8_t* header, std::size_t headerSize, const std::uint8_t* data, std::size_t size);
+  bool writeLocked(const std::uint8_t* header, std::size_t headerSize, const std::uint8_t* data, std::size_t size);
 
   const std::uint16_t port_;
   const TcpChannelOptions options_;

@@ -81,9 +81,9 @@ void TcpTransportServer::dispatch(std::span<const std::uint8_t> body) {
       *message);
 }
 
-void TcpTransportServer::sendVideoFrame(std::uint8_t streamId, const std::uint8_t* data, std::size_t size,
+bool TcpTransportServer::sendVideoFrame(std::uint8_t streamId, const std::uint8_t* data, std::size_t size,
                                         bool isKeyframe) {
-  channel_.send(
+  return channel_.send(
       [&] {
         return protocol::encode(
             protocol::makeVideoPacketHeader(streamId, size, sequence_++, timestamp90kHz(), isKeyframe));

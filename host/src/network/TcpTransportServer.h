@@ -36,8 +36,8 @@ class TcpTransportServer {
   void poll();
 
   // Writes one video packet to the client, or discards it when no client is connected.
-  // Blocks until the packet is out or the send time-out has passed.
-  void sendVideoFrame(std::uint8_t streamId, const std::uint8_t* data, std::size_t size, bool isKeyframe);
+  // Blocks until the packet is out or the send time-out has passed. True when it was written.
+  bool sendVideoFrame(std::uint8_t streamId, const std::uint8_t* data, std::size_t size, bool isKeyframe);
 
   // Any thread, any time (also while a client sends).
   void setFeedbackCallback(FeedbackCallback callback);

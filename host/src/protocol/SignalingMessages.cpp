@@ -136,4 +136,15 @@ std::uint64_t readRawNumber(const json& message, const char* key) {
 
 }  // namespace detail
 
+std::string readText(const json& message, const char* key) {
+  if (!message.is_object()) return {};
+  const auto it = message.find(key);
+  if (it == message.end() || !it->is_string()) return {};
+  return it->get<std::string>();
+}
+
+ClientHello readClientHello(const json& message) {
+  return ClientHello{readText(message, "clientName"), readText(message, "deviceName")};
+}
+
 }  // namespace parvalon::protocol

@@ -89,6 +89,12 @@ struct StreamConfig {
   std::uint32_t targetFps = 0;
 };
 
+// Who the client says it is in its hello; empty when a field is missing or not a string.
+struct ClientHello {
+  std::string clientName;
+  std::string deviceName;
+};
+
 struct WindowResizeRequest {
   std::int32_t streamId = 0;
   std::uint32_t windowId = 0;
@@ -119,6 +125,12 @@ nlohmann::json parseMessage(std::string_view text);
 namespace detail {
 std::uint64_t readRawNumber(const nlohmann::json& message, const char* key);
 }
+
+// Reads a text field: absent or of another JSON type → empty (the message is not abandoned).
+std::string readText(const nlohmann::json& message, const char* key);
+
+// The naming fields of a hello message.
+ClientHello readClientHello(const nlohmann::json& message);
 
 // Reads a numeric field: absent → 0; number or boolean → truncated to T (a float goes through
 // a 64-bit integer; NaN, infinities and magnitudes of 2^63 and more read as 0); any other JSON

@@ -84,7 +84,7 @@ using Texts = std::vector<std::string>;
 TEST_F(SignalingHandler, HelloGetsTheWelcomeAndReportsTheClient) {
   std::vector<std::string> connected;
   handler.updateCallbacks([&](SignalingCallbacks& c) {
-    c.clientConnected = [&](const std::string& address) { connected.push_back(address); };
+    c.clientConnected = [&](const std::string& address, const protocol::ClientHello&) { connected.push_back(address); };
   });
 
   EXPECT_EQ(handle(R"({"type":"hello"})"), Texts{kWelcome});
@@ -97,6 +97,40 @@ TEST_F(SignalingHandler, HelloWithExtraFieldsGetsTheSameWelcome) {
   EXPECT_EQ(handle(R"({"type":"hello","clientName":"Quest 3","version":"2.1","windowId":"x"})"),
             Texts{kWelcome});
 }
+
+struct HelloCase {
+  const char* message;
+  const char* clientName;
+  const char* deviceName;
+};
+
+class SignalingHello : public SignalingHandler, public ::testing::WithParamInterface<HelloCase> {};
+
+// The naming fields reach the application as sent; a missing or non-string one arrives empty
+// and never costs the client its welcome.
+TEST_P(SignalingHello, PassesTheNamingFieldsOn) {
+  std::vector<std::pair<std::string, std::string>> names;
+  handler.updateCallbacks([&](SignalingCallbacks& c) {
+    c.clientConnected = [&](const std::string&, const protocol::ClientHello& hello) {
+      names.emplace_back(hello.clientName, hello.deviceName);
+    };
+  });
+  EXPECT_EQ(handle(GetParam().message), Texts{kWelcome});
+  ASSERT_EQ(names.size(), 1u);
+  EXPECT_EQ(names[0].first, GetParam().clientName);
+  EXPECT_EQ(names[0].second, GetParam().deviceName);
+  EXPECT_FALSE(log.contains("Error processing message"));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Fields, SignalingHello,
+    ::testing::Values(HelloCase{R"({"type":"hello","clientName":"Quest 3","deviceName":"eureka"})", "Quest 3", "eureka"},
+                      HelloCase{R"({"type":"hello","deviceName":"eureka"})", "", "eureka"},
+                      HelloCase{R"({"type":"hello"})", "", ""},
+                      HelloCase{R"({"type":"hello","clientName":7,"deviceName":["x"]})", "", ""},
+                      HelloCase{R"({"type":"hello","clientName":null,"deviceName":{"a":1}})", "", ""},
+                      HelloCase{R"({"type":"hello","clientName":true,"deviceName":"Pico"})", "", "Pico"},
+                      HelloCase{R"({"type":"hello","clientName":"","deviceName":""})", "", ""}));
 
 TEST(SignalingHandlerPorts, WelcomeAnnouncesTheConfiguredPorts) {
   SignalingMessageHandler moved(protocol::TransportPorts{19944, 19945, 19946});
@@ -343,7 +377,7 @@ INSTANTIATE_TEST_SUITE_P(Values, SignalingIgnored,
 TEST_F(SignalingHandler, UnregisteredSenderGetsNothingAndCallsNothing) {
   std::vector<std::string> connected;
   handler.updateCallbacks([&](SignalingCallbacks& c) {
-    c.clientConnected = [&](const std::string& address) { connected.push_back(address); };
+    c.clientConnected = [&](const std::string& address, const protocol::ClientHello&) { connected.push_back(address); };
   });
   recordStreamCalls();
   const auto gone = [] { return std::shared_ptr<SignalingPeer>(); };

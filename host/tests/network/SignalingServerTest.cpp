@@ -294,7 +294,7 @@ TEST_F(SignalingServerTest, ThrowingStopCallbackStillStopsEveryOrphanedStreamAnd
 // Every installation races with the io thread's calls; ThreadSanitizer watches the slots.
 TEST_F(SignalingServerTest, CallbacksReplacedWhileAClientSends) {
   std::atomic<int> calls{0};
-  server.setClientConnectedCallback([&](const std::string&) { ++calls; });
+  server.setClientConnectedCallback([&](const std::string&, const protocol::ClientHello&) { ++calls; });
   WsClient client(server.boundPort());
   std::atomic<int> welcomes{0};
   std::thread sender([&] {
@@ -304,7 +304,7 @@ TEST_F(SignalingServerTest, CallbacksReplacedWhileAClientSends) {
     }
   });
   for (int i = 0; i < 200; ++i) {
-    server.setClientConnectedCallback([&](const std::string&) { ++calls; });
+    server.setClientConnectedCallback([&](const std::string&, const protocol::ClientHello&) { ++calls; });
     server.setWindowListCallback([] { return std::vector<protocol::WindowInfo>{}; });
     server.setKeyframeRequestCallback([](std::uint8_t) {});
   }

@@ -1,213 +1,302 @@
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
-
-#include <xcb/xcb.h>
-
 #include <algorithm>
 #include <cstdlib>
-#include <cstring>
+#include <fstream>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
-#include <stb/stb_image_write.h>
+#include <nlohmann/json.hpp>
 
+#include "TestPatternProcess.h"
+#include "XcbScreen.h"
 #include "app/FreePortSettings.h"
+#include "fakes/VideoTestClient.h"
 #include "fakes/WaitUntil.h"
+#include "fakes/WsTestClient.h"
 #include "integration/HostProcess.h"
 
-// The real host's dashboard on the virtual desktop: pixels of its window, a click on the
-// sidebar, and closing the window. Screenshots land in <build>/test-artifacts/ui.
+// The real host's dashboard on the virtual desktop: pixels of its window, clicks with xdotool,
+// a headset's channels, and closing the window. Screenshots land in <build>/test-artifacts/ui.
 namespace parvalon::host {
 namespace {
 
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
+using tools::Rgb;
+using tools::Shot;
 
-struct Rgb {
-  int r, g, b;
-};
+bool isNear(Rgb actual, Rgb expected, int tolerance) {
+  return std::abs(actual.r - expected.r) <= tolerance && std::abs(actual.g - expected.g) <= tolerance &&
+         std::abs(actual.b - expected.b) <= tolerance;
+}
 
 ::testing::AssertionResult near(Rgb actual, Rgb expected, int tolerance = 3) {
-  if (std::abs(actual.r - expected.r) <= tolerance && std::abs(actual.g - expected.g) <= tolerance &&
-      std::abs(actual.b - expected.b) <= tolerance) {
-    return ::testing::AssertionSuccess();
-  }
+  if (isNear(actual, expected, tolerance)) return ::testing::AssertionSuccess();
   return ::testing::AssertionFailure() << "pixel (" << actual.r << ", " << actual.g << ", " << actual.b
                                        << ") expected (" << expected.r << ", " << expected.g << ", " << expected.b
                                        << ")";
 }
 
-template <class T>
-struct FreeDeleter {
-  void operator()(T* p) const { std::free(p); }
+struct Rect {
+  int x, y, width, height;
 };
-template <class T>
-using Reply = std::unique_ptr<T, FreeDeleter<T>>;
 
-// The X side of the test: finds the host's window and reads its pixels.
-class Screen {
- public:
-  Screen() : conn_(xcb_connect(nullptr, nullptr)) {}
-  ~Screen() { xcb_disconnect(conn_); }
-  bool ok() const { return xcb_connection_has_error(conn_) == 0; }
-
-  xcb_atom_t atom(const char* name) {
-    Reply<xcb_intern_atom_reply_t> r{
-        xcb_intern_atom_reply(conn_, xcb_intern_atom(conn_, 0, std::strlen(name), name), nullptr)};
-    return r ? r->atom : static_cast<xcb_atom_t>(XCB_ATOM_NONE);
-  }
-
-  // The top-level window of process `pid` listed by the window manager, or 0.
-  xcb_window_t windowOf(pid_t pid) {
-    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(conn_)).data->root;
-    Reply<xcb_get_property_reply_t> list{xcb_get_property_reply(
-        conn_, xcb_get_property(conn_, 0, root, atom("_NET_CLIENT_LIST"), XCB_ATOM_WINDOW, 0, 1024), nullptr)};
-    if (!list) return 0;
-    const auto* windows = static_cast<xcb_window_t*>(xcb_get_property_value(list.get()));
-    const int count = xcb_get_property_value_length(list.get()) / 4;
-    for (int i = 0; i < count; ++i) {
-      Reply<xcb_get_property_reply_t> owner{xcb_get_property_reply(
-          conn_, xcb_get_property(conn_, 0, windows[i], atom("_NET_WM_PID"), XCB_ATOM_CARDINAL, 0, 1), nullptr)};
-      if (owner && xcb_get_property_value_length(owner.get()) == 4 &&
-          *static_cast<std::uint32_t*>(xcb_get_property_value(owner.get())) == static_cast<std::uint32_t>(pid)) {
-        return windows[i];
-      }
+// Pixels of `colour` inside `area`.
+int countColour(const Shot& shot, Rect area, Rgb colour, int tolerance = 6) {
+  int count = 0;
+  for (int y = area.y; y < std::min(area.y + area.height, shot.height); ++y) {
+    for (int x = area.x; x < std::min(area.x + area.width, shot.width); ++x) {
+      if (isNear(shot.at(x, y), colour, tolerance)) ++count;
     }
-    return 0;
   }
-
-  // The window's pixels as RGB rows; empty when it cannot be read.
-  std::vector<std::uint8_t> grab(xcb_window_t window, int& width, int& height) {
-    Reply<xcb_get_geometry_reply_t> geometry{xcb_get_geometry_reply(conn_, xcb_get_geometry(conn_, window), nullptr)};
-    if (!geometry) return {};
-    width = geometry->width;
-    height = geometry->height;
-    Reply<xcb_get_image_reply_t> image{xcb_get_image_reply(
-        conn_,
-        xcb_get_image(conn_, XCB_IMAGE_FORMAT_Z_PIXMAP, window, 0, 0, geometry->width, geometry->height, ~0u),
-        nullptr)};
-    if (!image || xcb_get_image_data_length(image.get()) < width * height * 4) return {};
-    const std::uint8_t* bgrx = xcb_get_image_data(image.get());
-    std::vector<std::uint8_t> rgb(static_cast<std::size_t>(width) * height * 3);
-    for (int i = 0; i < width * height; ++i) {
-      rgb[i * 3 + 0] = bgrx[i * 4 + 2];
-      rgb[i * 3 + 1] = bgrx[i * 4 + 1];
-      rgb[i * 3 + 2] = bgrx[i * 4 + 0];
-    }
-    return rgb;
-  }
-
-  // What a window manager's close button sends.
-  void requestClose(xcb_window_t window) {
-    xcb_client_message_event_t event{};
-    event.response_type = XCB_CLIENT_MESSAGE;
-    event.format = 32;
-    event.window = window;
-    event.type = atom("WM_PROTOCOLS");
-    event.data.data32[0] = atom("WM_DELETE_WINDOW");
-    event.data.data32[1] = XCB_CURRENT_TIME;
-    xcb_send_event(conn_, 0, window, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char*>(&event));
-    xcb_flush(conn_);
-  }
-
- private:
-  xcb_connection_t* conn_;
-};
-
-struct Shot {
-  int width = 0;
-  int height = 0;
-  std::vector<std::uint8_t> rgb;
-  Rgb at(int x, int y) const {
-    const std::size_t i = (static_cast<std::size_t>(y) * width + x) * 3;
-    return {rgb[i], rgb[i + 1], rgb[i + 2]};
-  }
-  void save(const std::string& name) const {
-    const fs::path folder = fs::path(PARVALON_BINARY_DIR) / "test-artifacts" / "ui";
-    fs::create_directories(folder);
-    stbi_write_png((folder / name).c_str(), width, height, 3, rgb.data(), width * 3);
-  }
-};
+  return count;
+}
 
 constexpr Rgb kSidebar{13, 13, 20};
 constexpr Rgb kAccent{115, 89, 230};
 constexpr Rgb kDotWaiting{115, 115, 140};
+constexpr Rgb kDotConnected{77, 217, 140};
+constexpr Rgb kSuccess{77, 217, 140};
 constexpr Rgb kBackground{15, 15, 26};
+constexpr Rgb kInfoTag{102, 204, 102};
+constexpr Rgb kWarnTag{255, 204, 51};
 // Inside the navigation buttons, right of their labels: Dashboard and Logs (the sixth).
 constexpr int kButtonX = 235;
 constexpr int kDashboardButtonY = 203;
-constexpr int kLogsButtonY = kDashboardButtonY + 5 * 52;  // 48 px buttons, 4 px apart
+constexpr int kStreamingButtonY = kDashboardButtonY + 52;  // 48 px buttons, 4 px apart
+constexpr int kLogsButtonY = kDashboardButtonY + 5 * 52;
 // "  About" sits 80 px above the sidebar's end: the bar, 15 px, then the button.
 constexpr int kAboutButtonY = 900 - 56 - 80 + 1 + 15 + 24;
+// The status bar's dot: at (25, 18) in the bar, centre 6 px right and 8 px down.
+constexpr int kDotX = 25 + 6;
+constexpr int kDotFromBottom = 56 - 18 - 8;
+// Streaming page: the "Quality Preset" combo and, once open, its "Medium (20 Mbps)" line.
+constexpr int kPresetComboX = 420;
+constexpr int kPresetComboY = 169;
+constexpr int kMediumItemY = 249;
+// Logs page: the "##LogLevel" combo, its "Warn+" line, and the scrolling log area.
+constexpr int kLevelComboX = 1285;
+constexpr int kLevelComboY = 121;
+constexpr int kWarnItemY = 259;
+constexpr Rect kLogArea{262, 190, 1130, 630};
+// Dashboard page: the first line of the window list.
+constexpr int kFirstWindowX = 600;
+constexpr int kFirstWindowY = 450;
+constexpr Rect kFirstWindowTitle{290, 435, 250, 25};
+constexpr Rect kFirstWindowState{1220, 435, 160, 40};
 
 int runCommand(const std::string& command) { return std::system(command.c_str()); }
 
-TEST(DashboardWindow, DrawsTheThemeSwitchesPagesAndClosesCleanly) {
-  ASSERT_NE(std::getenv("DISPLAY"), nullptr) << "needs the virtual desktop (scripts/test.sh)";
-  const auto folder = fs::temp_directory_path() / ("parvalon-dashboard-" + std::to_string(::getpid()));
-  fs::remove_all(folder);
-  test::writeSettingsWithFreePorts(folder);
-  test::HostProcess host(folder);
-  ASSERT_TRUE(host.start());
-  ASSERT_TRUE(host.waitForLog("Application initialized, entering main loop...")) << host.output();
+// One real host with free ports and its own data folder, and its window on the desktop.
+class DashboardWindow : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_NE(std::getenv("DISPLAY"), nullptr) << "needs the virtual desktop (scripts/test.sh)";
+    folder_ = fs::temp_directory_path() / ("parvalon-dashboard-" + std::to_string(::getpid()) + "-" +
+                                           ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(folder_);
+    ports_ = test::writeSettingsWithFreePorts(folder_);
+  }
+  void TearDown() override {
+    host_.reset();
+    fs::remove_all(folder_);
+  }
 
-  Screen screen;
-  ASSERT_TRUE(screen.ok());
-  xcb_window_t window = 0;
-  ASSERT_TRUE(testing::waitUntil([&] { return (window = screen.windowOf(host.pid())) != 0; }, 10s));
+  void startHost() {
+    host_ = std::make_unique<test::HostProcess>(folder_);
+    ASSERT_TRUE(host_->start());
+    ASSERT_TRUE(host_->waitForLog("Application initialized, entering main loop...")) << host_->output();
+    ASSERT_TRUE(screen_.ok());
+    ASSERT_TRUE(testing::waitUntil([&] { return (window_ = screen_.windowOf(host_->pid())) != 0; }, 10s));
+    // The first frames may still be the clear colour: wait until the sidebar is drawn.
+    ASSERT_TRUE(waitForShot([&] { return near(shot_.at(5, 450), kSidebar); }))
+        << (shot_.rgb.empty() ? std::string("no image") : std::string(near(shot_.at(5, 450), kSidebar).message()));
+  }
 
-  Shot shot;
-  const auto grab = [&] {
-    shot.rgb = screen.grab(window, shot.width, shot.height);
-    return !shot.rgb.empty() && shot.width >= 1400 && shot.height >= 900;
-  };
-  // The first frames may still be the clear colour: wait until the sidebar is drawn.
-  ASSERT_TRUE(testing::waitUntil([&] { return grab() && near(shot.at(5, 450), kSidebar); }, 10s))
-      << (shot.rgb.empty() ? std::string("no image") : std::string(near(shot.at(5, 450), kSidebar).message()));
-  shot.save("dashboard.png");
-  EXPECT_TRUE(near(shot.at(5, 450), kSidebar));
-  EXPECT_TRUE(near(shot.at(kButtonX, kDashboardButtonY), kAccent));
-  EXPECT_TRUE(near(shot.at(kButtonX, kLogsButtonY), kSidebar));
-  EXPECT_TRUE(near(shot.at(25 + 6, shot.height - 56 + 18 + 8), kDotWaiting));
-  EXPECT_TRUE(near(shot.at(shot.width - 40, 60), kBackground));
-  EXPECT_TRUE(near(shot.at(shot.width - 40, shot.height - 10), kSidebar));  // status bar
+  bool grab() {
+    shot_ = screen_.grab(window_);
+    return !shot_.rgb.empty() && shot_.width >= 1400 && shot_.height >= 900;
+  }
+  // Grabs until `check` holds for the latest picture (bounded).
+  template <class Check>
+  bool waitForShot(Check check, std::chrono::milliseconds limit = 10s) {
+    return testing::waitUntil([&] { return grab() && static_cast<bool>(check()); }, limit);
+  }
+  void save(const std::string& name) const {
+    const fs::path folder = fs::path(PARVALON_BINARY_DIR) / "test-artifacts" / "ui";
+    fs::create_directories(folder);
+    shot_.savePng((folder / name).string());
+  }
+  Rgb dot() const { return shot_.at(kDotX, shot_.height - kDotFromBottom); }
 
-  // A click on each navigation button selects its page. The pauses let the dashboard see the
-  // pointer over the button in a frame of its own (it reads the pointer once per frame).
+  // A click at window coordinates. The pauses let the dashboard see the pointer over the spot in
+  // a frame of its own (it reads the pointer once per frame); the pointer then leaves for an
+  // empty spot so no hover colour stays behind.
+  void click(int x, int y) {
+    const std::string id = std::to_string(window_);
+    ASSERT_EQ(runCommand("xdotool mousemove --window " + id + " " + std::to_string(x) + " " + std::to_string(y) +
+                         " sleep 0.3 click 1 sleep 0.3 mousemove --window " + id + " 1390 890 sleep 0.2"),
+              0);
+  }
+  // Clicks a navigation button and waits until it shows selected.
+  void openPage(int buttonY, const char* name) {
+    click(kButtonX, buttonY);
+    EXPECT_TRUE(waitForShot([&] { return near(shot_.at(kButtonX, buttonY), kAccent); }))
+        << name << ": " << near(shot_.at(kButtonX, buttonY), kAccent).message();
+  }
+
+  // Closes the window as a window manager does: the host ends with 0 and the exit line is the
+  // last line of its own.
+  void closeAndExpectCleanExit() {
+    screen_.requestClose(window_);
+    EXPECT_EQ(host_->wait(20s), 0);
+    const std::string log = host_->log();
+    const std::string last = "Parvalon Host exiting";
+    const auto at = log.rfind(last);
+    ASSERT_NE(at, std::string::npos) << log;
+    // Only the logger's own farewell follows the exit line.
+    const std::string rest = log.substr(at + last.size());
+    EXPECT_EQ(std::count(rest.begin(), rest.end(), '\n'), 2) << rest;
+    EXPECT_NE(rest.find("Shutting down logging"), std::string::npos) << rest;
+  }
+
+  std::size_t logCount(const std::string& text) const {
+    const std::string log = host_->log();
+    std::size_t count = 0;
+    for (auto at = log.find(text); at != std::string::npos; at = log.find(text, at + text.size())) ++count;
+    return count;
+  }
+
+  fs::path folder_;
+  test::HostPorts ports_;
+  std::unique_ptr<test::HostProcess> host_;
+  tools::XcbScreen screen_;
+  xcb_window_t window_ = 0;
+  Shot shot_;
+};
+
+TEST_F(DashboardWindow, DrawsTheThemeSwitchesPagesAndClosesCleanly) {
+  startHost();
+  save("dashboard.png");
+  EXPECT_TRUE(near(shot_.at(5, 450), kSidebar));
+  EXPECT_TRUE(near(shot_.at(kButtonX, kDashboardButtonY), kAccent));
+  EXPECT_TRUE(near(shot_.at(kButtonX, kLogsButtonY), kSidebar));
+  EXPECT_TRUE(near(dot(), kDotWaiting));
+  EXPECT_TRUE(near(shot_.at(shot_.width - 40, 60), kBackground));
+  EXPECT_TRUE(near(shot_.at(shot_.width - 40, shot_.height - 10), kSidebar));  // status bar
+
   const struct {
     const char* name;
     int y;
-  } pages[] = {{"streaming", kDashboardButtonY + 52},     {"audio", kDashboardButtonY + 2 * 52},
+  } pages[] = {{"streaming", kStreamingButtonY},          {"audio", kDashboardButtonY + 2 * 52},
                {"input", kDashboardButtonY + 3 * 52},     {"settings", kDashboardButtonY + 4 * 52},
                {"logs", kLogsButtonY},                    {"about", kAboutButtonY},
                {"dashboard-again", kDashboardButtonY}};
   for (const auto& page : pages) {
-    const std::string id = std::to_string(window);
-    ASSERT_EQ(runCommand("xdotool mousemove --window " + id + " " + std::to_string(kButtonX) + " " +
-                         std::to_string(page.y) + " sleep 0.3 click 1 sleep 0.3 mousemove --window " + id + " 700 60"),
-              0);
-    EXPECT_TRUE(testing::waitUntil([&] { return grab() && near(shot.at(kButtonX, page.y), kAccent); }, 10s))
-        << page.name << ": " << near(shot.at(kButtonX, page.y), kAccent).message();
+    openPage(page.y, page.name);
     if (page.y != kDashboardButtonY) {
-      EXPECT_TRUE(near(shot.at(kButtonX, kDashboardButtonY), kSidebar)) << page.name;
+      EXPECT_TRUE(near(shot_.at(kButtonX, kDashboardButtonY), kSidebar)) << page.name;
     }
-    shot.save(std::string("page-") + page.name + ".png");
+    save(std::string("page-") + page.name + ".png");
   }
+  closeAndExpectCleanExit();
+}
 
-  screen.requestClose(window);
-  EXPECT_EQ(host.wait(20s), 0);
-  const std::string log = host.log();
-  const std::string last = "Parvalon Host exiting";
-  const auto at = log.rfind(last);
-  ASSERT_NE(at, std::string::npos) << log;
-  // Only the logger's own farewell follows the exit line.
-  const std::string rest = log.substr(at + last.size());
-  EXPECT_EQ(std::count(rest.begin(), rest.end(), '\n'), 2) << rest;
-  EXPECT_NE(rest.find("Shutting down logging"), std::string::npos) << rest;
-  fs::remove_all(folder);
+// A headset says hello (the dot turns green), the operator picks the Medium preset (saved at
+// once, four times) and filters the log down to warnings.
+TEST_F(DashboardWindow, ClientStatusPresetAndLogFilter) {
+  startHost();
+  EXPECT_TRUE(near(dot(), kDotWaiting));
+  save("status-waiting.png");
+
+  testing::WsTestClient ws(ports_.signaling);
+  ws.send(R"({"type":"hello","clientName":"Dashboard Test Headset"})");
+  ASSERT_TRUE(ws.read());
+  EXPECT_TRUE(waitForShot([&] { return near(dot(), kDotConnected); })) << near(dot(), kDotConnected).message();
+  save("status-connected.png");
+
+  openPage(kStreamingButtonY, "streaming");
+  const std::size_t savesBefore = logCount("Settings saved to");
+  click(kPresetComboX, kPresetComboY);
+  ASSERT_TRUE(grab());
+  save("streaming-preset-open.png");
+  click(kPresetComboX, kMediumItemY);
+  const fs::path settingsFile = folder_ / "Parvalon" / "settings.json";
+  nlohmann::json stored;
+  EXPECT_TRUE(testing::waitUntil([&] {
+    std::ifstream in(settingsFile);
+    stored = nlohmann::json::parse(in, nullptr, false);
+    return stored.is_object() && stored.value("targetBitrate", 0) == 20000 && stored.value("maxBitrate", 0) == 30000 &&
+           logCount("Settings saved to") == savesBefore + 4;
+  }, 10s)) << stored.dump() << "\n" << host_->log();
+  EXPECT_EQ(logCount("Settings saved to"), savesBefore + 4);
+  EXPECT_EQ(logCount("Settings changed - FPS: 72, Bitrate: 20000 kbps"), 1u);
+  ASSERT_TRUE(grab());
+  save("streaming-medium.png");
+
+  // Three warnings for the log view, the newest lines when its page opens.
+  for (int i = 0; i < 3; ++i) ws.send(R"({"type":"dashboard_test_unknown"})");
+  ASSERT_TRUE(testing::waitUntil([&] { return logCount("Unknown message type: 'dashboard_test_unknown'") == 3; }));
+  openPage(kLogsButtonY, "logs");
+  // Every level shows at first: info lines in green, the warnings in yellow.
+  EXPECT_TRUE(waitForShot([&] {
+    return countColour(shot_, kLogArea, kInfoTag) > 20 && countColour(shot_, kLogArea, kWarnTag) > 20;
+  })) << countColour(shot_, kLogArea, kInfoTag) << " info, " << countColour(shot_, kLogArea, kWarnTag) << " warn";
+  save("logs-all.png");
+  click(kLevelComboX, kLevelComboY);
+  ASSERT_TRUE(grab());
+  save("logs-filter-open.png");
+  click(kLevelComboX, kWarnItemY);
+  EXPECT_TRUE(waitForShot([&] {
+    return countColour(shot_, kLogArea, kInfoTag) == 0 && countColour(shot_, kLogArea, kWarnTag) > 20;
+  })) << countColour(shot_, kLogArea, kInfoTag) << " info, " << countColour(shot_, kLogArea, kWarnTag) << " warn";
+  save("logs-warn.png");
+
+  closeAndExpectCleanExit();
+}
+
+// A click on the test pattern in the window list streams it to the headset's video channel; a
+// second click stops the stream.
+TEST_F(DashboardWindow, WindowListClicksStartAndStopAStream) {
+  testing::TestPatternProcess pattern({"--title", "A Dashboard Pattern", "--width", "320", "--height", "240"});
+  ASSERT_NE(pattern.window(), 0u);
+  startHost();
+  testing::VideoTestClient video(ports_.video);
+  ASSERT_TRUE(video.connected());
+  ASSERT_TRUE(host_->waitForLog("TCP client connected from 127.0.0.1"));
+
+  // The window list arrives with the 60th loop iteration: wait for the first line's title.
+  EXPECT_TRUE(waitForShot([&] { return countColour(shot_, kFirstWindowTitle, Rgb{242, 242, 250}, 12) > 20; }))
+      << "window list empty";
+  save("window-list.png");
+  click(kFirstWindowX, kFirstWindowY);
+  const std::string start = "Start capture requested for window " + std::to_string(pattern.window()) + " on stream 1";
+  ASSERT_TRUE(host_->waitForLog(start, 10s)) << host_->log();
+  int packets = 0;
+  for (int i = 0; i < 3; ++i) {
+    const auto packet = video.read(5s);
+    ASSERT_TRUE(packet) << i;
+    EXPECT_EQ(packet->header.common.streamId, 1);
+    ++packets;
+  }
+  EXPECT_EQ(packets, 3);
+  EXPECT_TRUE(waitForShot([&] { return countColour(shot_, kFirstWindowState, kSuccess) > 10; })) << "no \"Streaming\"";
+  save("window-streaming.png");
+
+  click(kFirstWindowX, kFirstWindowY);
+  ASSERT_TRUE(host_->waitForLog("Stop capture requested for stream 1", 10s)) << host_->log();
+  ASSERT_TRUE(host_->waitForLog("Stopped capture for stream 1", 10s)) << host_->log();
+  // What was in flight drains; after that nothing more comes.
+  for (int i = 0; i < 200 && video.read(1s); ++i) {
+  }
+  EXPECT_FALSE(video.read(1s));
+  EXPECT_TRUE(waitForShot([&] { return countColour(shot_, kFirstWindowState, kSuccess) == 0; }));
+  save("window-stopped.png");
+  closeAndExpectCleanExit();
 }
 
 }  // namespace
