@@ -64,6 +64,15 @@ std::uint8_t glfwKeyToVirtualKey(int key) {
   }
 }
 
+bool glfwKeyTypesText(int key, int mods) {
+  // GLFW gives no character while Ctrl or Alt is held: the key is then a shortcut.
+  if (mods & (GLFW_MOD_CONTROL | GLFW_MOD_ALT)) return false;
+  if (key >= GLFW_KEY_SPACE && key <= GLFW_KEY_GRAVE_ACCENT) return true;
+  if (key == GLFW_KEY_WORLD_1 || key == GLFW_KEY_WORLD_2) return true;
+  if (key >= GLFW_KEY_KP_0 && key <= GLFW_KEY_KP_DECIMAL) return (mods & GLFW_MOD_NUM_LOCK) != 0;
+  return (key >= GLFW_KEY_KP_DIVIDE && key <= GLFW_KEY_KP_ADD) || key == GLFW_KEY_KP_EQUAL;
+}
+
 std::uint8_t glfwModsToModifiers(int mods) {
   std::uint8_t bits = 0;
   if (mods & GLFW_MOD_SHIFT) bits |= 1;

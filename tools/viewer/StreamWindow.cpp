@@ -39,6 +39,7 @@ bool StreamWindow::open(const std::string& title, int width, int height) {
   glfwMakeContextCurrent(window_);
   glfwSwapInterval(0);  // a display's refresh must not hold up decoding
   glfwSetWindowUserPointer(window_, this);
+  glfwSetInputMode(window_, GLFW_LOCK_KEY_MODS, GLFW_TRUE);  // Num Lock decides what the keypad types
   glfwSetCursorPosCallback(window_, [](GLFWwindow* w, double x, double y) {
     auto* s = self(w);
     s->cursorX_ = x;
@@ -64,6 +65,7 @@ bool StreamWindow::open(const std::string& title, int width, int height) {
     auto* s = self(w);
     const std::uint8_t vk = glfwKeyToVirtualKey(key);
     if (vk == 0 || (action != GLFW_PRESS && action != GLFW_RELEASE && action != GLFW_REPEAT)) return;
+    if (glfwKeyTypesText(key, mods)) return;  // its character follows through the character callback
     s->sink_(s->forwarder_.key(vk, action != GLFW_RELEASE, glfwModsToModifiers(mods)));
   });
   glfwSetCharCallback(window_, [](GLFWwindow* w, unsigned int codepoint) {

@@ -6,6 +6,9 @@
 #include "audio/OpusAudioEncoder.h"
 #include "protocol/Base64.h"
 #include "capture/CaptureOrchestrator.h"
+#include "input/FocusManager.h"
+#include "input/InputInjector.h"
+#include "platform/ScreenChangeWatcher.h"
 #include "logging/Log.h"
 #include "protocol/ClientMessages.h"
 #include "protocol/PacketHeaders.h"
@@ -29,11 +32,13 @@ const char* boolText(bool value) { return value ? "true" : "false"; }
 Application::Application() : Application(platform::SystemInfo::create()) {}
 
 Application::Application(std::unique_ptr<platform::SystemInfo> system, OrchestratorFactory orchestratorFactory,
-                         std::uint16_t discoveryPort, AudioCaptureFactory audioCaptureFactory, SteadyNow clock)
+                         std::uint16_t discoveryPort, AudioCaptureFactory audioCaptureFactory, SteadyNow clock,
+                         InputSeams inputSeams)
     : system_(system ? std::move(system) : platform::SystemInfo::create()),
       orchestratorFactory_(std::move(orchestratorFactory)),
       audioCaptureFactory_(std::move(audioCaptureFactory)),
       clock_(clock ? std::move(clock) : SteadyNow([] { return CongestionControl::Clock::now(); })),
+      inputSeams_(std::move(inputSeams)),
       discoveryPort_(discoveryPort),
       priorityBoost_(*system_),
       pcmBuffer_(kOpusFrameSize * kAudioChannels, kPcmReserveFrames * kOpusFrameSize * kAudioChannels),
@@ -69,6 +74,7 @@ bool Application::initialize() {
   captureOrchestrator_->setFullRangeColor(settings_.fullRangeColor);
   gpuName = captureOrchestrator_->gpuName;
   vramMB = captureOrchestrator_->vramMB;
+  if (!initializeInput()) return false;
 
   if (!initializeAudio()) PV_LOG_WARN("Audio capture not available");
 
@@ -210,6 +216,8 @@ bool Application::startNetwork() {
     PV_LOG_ERROR("Failed to start TCP input server");
     return false;
   }
+  inputServer_->setInputEventCallback([this](const protocol::InputEvent& event) { onInputEvent(event); });
+  inputServer_->setDisconnectCallback([this] { onInputClientGone(); });
   return true;
 }
 
@@ -218,12 +226,16 @@ void Application::installCallbacks() {
   signalingServer_->setStreamRequestCallback(
       [this](std::uint32_t windowId, std::uint8_t streamId) { return onStreamRequest(windowId, streamId); });
   signalingServer_->setStreamStopCallback([this](std::uint8_t streamId) { onStreamStop(streamId); });
+  signalingServer_->setWindowResizeCallback([this](std::uint32_t windowId, std::uint32_t width, std::uint32_t height) {
+    return handleWindowResize(windowId, width, height);
+  });
   signalingServer_->setKeyframeRequestCallback([this](std::uint8_t streamId) { onKeyframeRequest(streamId); });
   signalingServer_->setClientConnectedCallback([this](const std::string& address, const protocol::ClientHello& hello) {
     PV_LOG_INFO("Client connected from {} (TCP video port: {})", address, settings_.videoPort);
     stats_.onClientConnected(address);
     stats_.onClientHello(hello.clientName, hello.deviceName);
   });
+  signalingServer_->setSessionEndedCallback([this] { onInputClientGone(); });
   captureOrchestrator_->setFrameCallback(
       [this](std::uint8_t streamId, const std::uint8_t* data, std::uint64_t size, bool isKeyframe) {
         onEncodedFrame(streamId, data, size, isKeyframe);
@@ -234,6 +246,7 @@ void Application::installCallbacks() {
       });
   transportServer_->setFeedbackCallback(
       [this](const protocol::ClientFeedback& feedback) { onClientFeedback(feedback); });
+  transportServer_->setClientInputCallback([this](const protocol::ClientInput& input) { onClientInput(input); });
 }
 
 void Application::update() {
@@ -300,6 +313,14 @@ void Application::shutdown() {
     discoveryResponder_->stop();
     discoveryResponder_.reset();
   }
+  // The input server's thread calls the injector and the focus manager: it ends first.
+  if (inputServer_) inputServer_->stop();
+  screenWatcher_.reset();
+  if (focusManager_) {
+    focusManager_->restoreFocus();
+    focusManager_.reset();
+  }
+  inputInjector_.reset();
   PV_LOG_INFO("Application shutdown complete");
 }
 
@@ -350,6 +371,7 @@ bool Application::startStream(std::uint32_t windowId, std::uint8_t streamId, Str
   if (it == streams_.end() || it->second.generation != generation) return true;  // already stopped or replaced
   StreamRecord& record = it->second;
   record.captureStarted = true;
+  if (inputInjector_) inputInjector_->setTargetWindow(windowId);
   if (owner == StreamOwner::Client && !record.countedForPriority) {
     record.countedForPriority = true;
     priorityBoost_.streamStarted();
@@ -513,7 +535,10 @@ bool Application::applyFullRangeColorSettings(bool enabled) {
   return settings_.save();
 }
 
-void Application::onDisplayChange() { PV_LOG_INFO("Display configuration changed, updating input metrics"); }
+void Application::onDisplayChange() {
+  PV_LOG_INFO("Display configuration changed, updating input metrics");
+  if (inputInjector_) inputInjector_->updateScreenMetrics();
+}
 
 std::string Application::getEncoderName() const {
   return captureOrchestrator_ ? captureOrchestrator_->getEncoderName() : "None";

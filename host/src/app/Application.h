@@ -23,13 +23,23 @@
 
 namespace parvalon::protocol {
 struct ClientFeedback;
-}
+struct ClientInput;
+struct InputEvent;
+}  // namespace parvalon::protocol
+
+namespace parvalon::host::platform {
+class InputSink;
+class ScreenChangeWatcher;
+class WindowSystem;
+}  // namespace parvalon::host::platform
 
 namespace parvalon::host {
 
 class AudioCapture;
 class CaptureOrchestrator;
 class DiscoveryResponder;
+class FocusManager;
+class InputInjector;
 class OpusAudioEncoder;
 class SignalingServer;
 class TcpAudioServer;
@@ -52,9 +62,15 @@ class Application {
   // The clock of congestion control and the connection figures (null: the steady clock); tests
   // drive it by hand.
   using SteadyNow = std::function<CongestionControl::Clock::time_point()>;
+  // Where client input goes; a null member takes the desktop's own.
+  struct InputSeams {
+    std::shared_ptr<platform::WindowSystem> windowSystem;
+    std::shared_ptr<platform::InputSink> sink;
+    std::function<std::unique_ptr<platform::ScreenChangeWatcher>(std::function<void()> onChange)> screenWatcher;
+  };
   explicit Application(std::unique_ptr<platform::SystemInfo> system, OrchestratorFactory orchestratorFactory = {},
                        std::uint16_t discoveryPort = kDiscoveryPort, AudioCaptureFactory audioCaptureFactory = {},
-                       SteadyNow clock = {});
+                       SteadyNow clock = {}, InputSeams inputSeams = {});
   ~Application();
   Application(const Application&) = delete;
   Application& operator=(const Application&) = delete;
@@ -73,6 +89,15 @@ class Application {
   void onDisplayChange();
 
   void handleResolutionChange(std::uint8_t streamId, std::uint32_t width, std::uint32_t height);
+  bool handleWindowResize(std::uint32_t windowId, std::uint32_t width, std::uint32_t height);
+
+  // Client input (the input channel and input messages on the video channel), routed to the
+  // stream's window; public so they can be driven directly.
+  void onInputEvent(const protocol::InputEvent& event);
+  void onClientInput(const protocol::ClientInput& input);
+  // The client went away (input channel closed, signaling session ended): whatever it held
+  // down is let go.
+  void onInputClientGone();
 
   std::string getEncoderName() const;
   std::vector<protocol::WindowInfo> getWindowList();
@@ -145,6 +170,11 @@ class Application {
   // the capture and the encoder are released.
   void releaseAudio();
   bool startNetwork();
+  // Initialize steps 8 and 9: the injector and the focus manager, with their reports.
+  bool initializeInput();
+  // Points the injector at the stream's window and returns it; kNoWindow (the injector keeps
+  // its target) for a stream that is not running.
+  std::uint32_t retargetInput(std::uint8_t streamId);
   void installCallbacks();
   // Broadcasts the stream's decoder configuration when it is due. Capture thread, with the
   // orchestrator's lock and networkMutex_ held.
@@ -158,6 +188,11 @@ class Application {
   std::unique_ptr<CaptureOrchestrator> captureOrchestrator_;
   std::unique_ptr<AudioCapture> audioCapture_;
   std::unique_ptr<OpusAudioEncoder> opusEncoder_;
+  // The input side outlives the servers that call it (members go in reverse order).
+  InputSeams inputSeams_;
+  std::unique_ptr<InputInjector> inputInjector_;
+  std::unique_ptr<FocusManager> focusManager_;
+  std::unique_ptr<platform::ScreenChangeWatcher> screenWatcher_;
   std::unique_ptr<SignalingServer> signalingServer_;
   std::unique_ptr<TcpTransportServer> transportServer_;
   std::unique_ptr<TcpAudioServer> audioServer_;

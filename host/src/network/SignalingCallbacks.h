@@ -10,7 +10,7 @@
 
 namespace parvalon::host {
 
-// The six application callbacks of the signaling channel; every one is optional.
+// The application callbacks of the signaling channel; every one is optional.
 struct SignalingCallbacks {
   using WindowListCallback = std::function<std::vector<protocol::WindowInfo>()>;
   using StreamRequestCallback = std::function<bool(std::uint32_t windowId, std::uint8_t streamId)>;
@@ -20,6 +20,8 @@ struct SignalingCallbacks {
   using WindowResizeCallback =
       std::function<bool(std::uint32_t windowId, std::uint32_t width, std::uint32_t height)>;
   using KeyframeRequestCallback = std::function<void(std::uint8_t streamId)>;
+  // A session ended (after the streams it left running were stopped).
+  using SessionEndedCallback = std::function<void()>;
 
   WindowListCallback windowList;
   StreamRequestCallback streamRequest;
@@ -27,6 +29,7 @@ struct SignalingCallbacks {
   ClientConnectedCallback clientConnected;
   WindowResizeCallback windowResize;
   KeyframeRequestCallback keyframeRequest;
+  SessionEndedCallback sessionEnded;
 };
 
 }  // namespace parvalon::host

@@ -170,6 +170,14 @@ void SignalingMessageHandler::sessionEnded(const SignalingPeer* peer) {
       PV_LOG_ERROR("Error stopping stream {}: {}", streamId, "unknown exception");
     }
   }
+  if (!callbacks || !callbacks->sessionEnded) return;
+  try {
+    callbacks->sessionEnded();
+  } catch (const std::exception& e) {
+    PV_LOG_ERROR("Error ending the session: {}", e.what());
+  } catch (...) {
+    PV_LOG_ERROR("Error ending the session: {}", "unknown exception");
+  }
 }
 
 void SignalingMessageHandler::forgetSessions() {

@@ -45,8 +45,8 @@ class SignalingMessageHandler {
   void handleMessage(std::string_view text, const FindSender& findSender);
 
   // The session ended (close frame or failed read): stops every stream it started and has
-  // not stopped. Runs the stream-stop callback on the calling thread; one that throws is
-  // logged and the next stream is stopped all the same.
+  // not stopped, then tells the application. Runs the stream-stop and session-ended callbacks
+  // on the calling thread; one that throws is logged and the next stream is stopped all the same.
   void sessionEnded(const SignalingPeer* peer);
   // Forgets every stream owner without stopping anything (the server is stopping).
   void forgetSessions();

@@ -317,6 +317,10 @@ void SignalingServer::setStreamStopCallback(SignalingCallbacks::StreamStopCallba
 void SignalingServer::setClientConnectedCallback(SignalingCallbacks::ClientConnectedCallback cb) {
   impl_->handler.updateCallbacks([&](SignalingCallbacks& c) { c.clientConnected = std::move(cb); });
 }
+void SignalingServer::setSessionEndedCallback(SignalingCallbacks::SessionEndedCallback cb) {
+  impl_->handler.updateCallbacks([&](SignalingCallbacks& c) { c.sessionEnded = std::move(cb); });
+}
+
 void SignalingServer::setWindowResizeCallback(SignalingCallbacks::WindowResizeCallback cb) {
   impl_->handler.updateCallbacks([&](SignalingCallbacks& c) { c.windowResize = std::move(cb); });
 }

@@ -42,6 +42,7 @@ class SignalingServer {
   void setClientConnectedCallback(SignalingCallbacks::ClientConnectedCallback callback);
   void setWindowResizeCallback(SignalingCallbacks::WindowResizeCallback callback);
   void setKeyframeRequestCallback(SignalingCallbacks::KeyframeRequestCallback callback);
+  void setSessionEndedCallback(SignalingCallbacks::SessionEndedCallback callback);
 
   // Serialises once and queues the same text on every registered session; any thread.
   void sendStreamConfig(const protocol::StreamConfig& config);

@@ -112,14 +112,17 @@ void TcpChannel::onAccepted(tcp::socket socket) {
     conn->socket.close(ec);
     return;
   }
+  bool replaced = false;
   {
     std::lock_guard lock(connectionMutex_);
     if (hasConnectionLocked()) {
       PV_LOG_INFO("{}", options_.closingPrevious);
       closeOnStrand(connection_);
+      replaced = true;
     }
     connection_ = conn;
   }
+  if (replaced) clientGone();
   PV_LOG_INFO("{} client connected from {}:{}", options_.label, peer.address().to_string(), peer.port());
   // From here on the connection's socket is used on its strand only.
   if (options_.maxMessageBytes > 0) asio::post(conn->socket.get_executor(), [this, conn] { readNext(conn); });
@@ -147,16 +150,21 @@ void TcpChannel::readNext(const std::shared_ptr<Connection>& conn) {
 // still the registered one, forgotten. A failure inside a message only ends the reading.
 void TcpChannel::onRead(const std::shared_ptr<Connection>& conn, const error_code& ec) {
   if (ec) {
+    bool registered = false;
     if (conn->reader.phase() == protocol::FramedReader::Phase::Header) {
       PV_LOG_INFO("{} client disconnected: {}", options_.label, ec.message());
       std::lock_guard lock(connectionMutex_);
       error_code ignored;
       conn->socket.close(ignored);
       // A replaced connection's late failure must not drop the connection that replaced it.
-      if (connection_ == conn) connection_.reset();
+      registered = connection_ == conn;
+      if (registered) connection_.reset();
     } else {
       PV_LOG_INFO("{} read error: {}", options_.label, ec.message());
+      std::lock_guard lock(connectionMutex_);
+      registered = connection_ == conn;
     }
+    if (registered) clientGone();
     return;
   }
   {
@@ -167,6 +175,7 @@ void TcpChannel::onRead(const std::shared_ptr<Connection>& conn, const error_cod
   switch (conn->reader.complete()) {
     case protocol::FramedReader::Outcome::TooLarge:
       PV_LOG_ERROR("{} message too large: {} bytes", options_.label, conn->reader.length());
+      clientGone();
       return;
     case protocol::FramedReader::Outcome::Message:
       deliver(conn->reader.body());
@@ -188,6 +197,20 @@ void TcpChannel::deliver(std::span<const std::uint8_t> body) {
     PV_LOG_ERROR("{} message handler failed: {}", options_.label, e.what());
   } catch (...) {
     PV_LOG_ERROR("{} message handler failed: {}", options_.label, "unknown exception");
+  }
+}
+
+void TcpChannel::setClientGoneHandler(ClientGoneHandler handler) { clientGoneHandler_.set(std::move(handler)); }
+
+void TcpChannel::clientGone() {
+  const auto handler = clientGoneHandler_.get();
+  if (!handler || !*handler) return;
+  try {
+    (*handler)();
+  } catch (const std::exception& e) {
+    PV_LOG_ERROR("{} disconnect handler failed: {}", options_.label, e.what());
+  } catch (...) {
+    PV_LOG_ERROR("{} disconnect handler failed: {}", options_.label, "unknown exception");
   }
 }
 

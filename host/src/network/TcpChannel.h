@@ -45,6 +45,7 @@ struct TcpChannelOptions {
 class TcpChannel {
  public:
   using MessageHandler = std::function<void(std::span<const std::uint8_t> body)>;
+  using ClientGoneHandler = std::function<void()>;
 
   TcpChannel(std::uint16_t port, TcpChannelOptions options);
   ~TcpChannel();
@@ -60,6 +61,10 @@ class TcpChannel {
 
   // Any thread, any time; a message being handled finishes with the handler it started with.
   void setMessageHandler(MessageHandler handler);
+  // Any thread, any time. Called on the reading thread when the registered client's messages
+  // stop being read: it left, failed, sent an oversized message or was replaced (then before
+  // the newer client's first message).
+  void setClientGoneHandler(ClientGoneHandler handler);
 
   // Writes `makeHeader()` then the payload to the registered connection as one packet, under
   // the connection lock so packets never interleave; without a connection nothing happens and
@@ -85,6 +90,7 @@ class TcpChannel {
   void readNext(const std::shared_ptr<Connection>& conn);
   void onRead(const std::shared_ptr<Connection>& conn, const boost::system::error_code& ec);
   void deliver(std::span<const std::uint8_t> body);
+  void clientGone();
   void closeOnStrand(const std::shared_ptr<Connection>& conn);
   bool hasConnectionLocked() const;
   bool writeLocked(const std::uint8_t* header, std::size_t headerSize, const std::uint8_t* data, std::size_t size);
@@ -101,6 +107,7 @@ class TcpChannel {
   mutable std::mutex connectionMutex_;
   std::shared_ptr<Connection> connection_;
   HandlerSlot<MessageHandler> messageHandler_;
+  HandlerSlot<ClientGoneHandler> clientGoneHandler_;
 };
 
 }  // namespace parvalon::host

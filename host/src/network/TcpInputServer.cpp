@@ -53,6 +53,7 @@ void TcpInputServer::handleCompleteMessage(std::span<const std::uint8_t> body) {
 }
 
 void TcpInputServer::setInputEventCallback(InputEventCallback cb) { inputEventCallback_.set(std::move(cb)); }
+void TcpInputServer::setDisconnectCallback(DisconnectCallback cb) { channel_.setClientGoneHandler(std::move(cb)); }
 
 std::uint16_t TcpInputServer::boundPort() const { return channel_.boundPort(); }
 bool TcpInputServer::hasClient() const { return channel_.hasClient(); }

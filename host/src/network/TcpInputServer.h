@@ -16,6 +16,7 @@ namespace parvalon::host {
 class TcpInputServer {
  public:
   using InputEventCallback = std::function<void(const protocol::InputEvent&)>;
+  using DisconnectCallback = std::function<void()>;
 
   static constexpr std::uint32_t kMaxInputMessageBytes = 1024;
   static constexpr int kReceiveBufferBytes = 16384;
@@ -31,6 +32,9 @@ class TcpInputServer {
 
   // Any thread, any time. Called on the server's io thread, one event at a time.
   void setInputEventCallback(InputEventCallback callback);
+  // Any thread, any time. Called on the io thread when the client's events stop coming: it
+  // disconnected, failed, sent an oversized message or was replaced by a new client.
+  void setDisconnectCallback(DisconnectCallback callback);
 
   std::uint16_t boundPort() const;
   bool hasClient() const;

@@ -23,11 +23,13 @@
 #include "capture/CaptureOrchestrator.h"
 #include "fakes/FakeAudioEndpoint.h"
 #include "fakes/FakeCaptureSource.h"
+#include "fakes/FakeInputSink.h"
 #include "fakes/FakeSystemInfo.h"
 #include "fakes/FakeWindowSystem.h"
 #include "fakes/WaitUntil.h"
 #include "fakes/WsTestClient.h"
 #include "orchestrator/FakeEncoder.h"
+#include "platform/ScreenChangeWatcher.h"
 
 namespace parvalon::host {
 
@@ -69,7 +71,10 @@ class ApplicationHarness : public ::testing::Test {
     [this] {
       ++clockReadings_;
       return CongestionControl::Clock::time_point(std::chrono::hours(1) + std::chrono::milliseconds(clockMs_.load()));
-    });
+    }, Application::InputSeams{windows_, sink_, [this](std::function<void()> onChange) {
+      screenChanged_ = std::move(onChange);  // the test plays the desktop's change notice
+      return std::unique_ptr<platform::ScreenChangeWatcher>();
+    }});
   }
   void startApp() {
     ports_ = test::writeSettingsWithFreePorts(root_);
@@ -94,6 +99,9 @@ class ApplicationHarness : public ::testing::Test {
   std::shared_ptr<fakes::FakeCaptureSourceFactory> sources_ = std::make_shared<fakes::FakeCaptureSourceFactory>();
   std::shared_ptr<testing::FakeEncoderJournal> journal_ = std::make_shared<testing::FakeEncoderJournal>();
   std::shared_ptr<test::FakeAudioEndpoint::Device> audio_ = std::make_shared<test::FakeAudioEndpoint::Device>();
+  // Where the application's synthetic input goes, and how a desktop size change reaches it.
+  std::shared_ptr<fakes::FakeInputSink> sink_ = std::make_shared<fakes::FakeInputSink>();
+  std::function<void()> screenChanged_;
   test::FakeSystemInfo* system_ = nullptr;  // owned by app_
   // Congestion control's clock: the test sets the time and counts the readings (one per feedback).
   std::atomic<std::int64_t> clockMs_{0};

@@ -59,10 +59,13 @@ class FrameSink {
   // Pixels of the patch strip that differ from the pattern's colours.
   int patchMismatches() {
     int bad = 0;
-    for (std::size_t i = 0; i < tp::kPatches.size(); ++i) {
-      for (int y = tp::kPatchY; y < tp::kPatchY + tp::kPatchSize; ++y) {
-        for (int x = tp::patchLeft(i); x < tp::patchLeft(i) + tp::kPatchSize; ++x) bad += !(pixel(x, y) == tp::kPatches[i]);
-      }
+    for (std::size_t i = 0; i < tp::kPatches.size(); ++i) bad += patchMismatches(i);
+    return bad;
+  }
+  int patchMismatches(std::size_t i) {
+    int bad = 0;
+    for (int y = tp::kPatchY; y < tp::kPatchY + tp::kPatchSize; ++y) {
+      for (int x = tp::patchLeft(i); x < tp::patchLeft(i) + tp::kPatchSize; ++x) bad += !(pixel(x, y) == tp::kPatches[i]);
     }
     return bad;
   }
@@ -322,6 +325,39 @@ TEST_F(DesktopCapture, CursorOverTheWindowIsBlendedIn) {
     return sink.patchMismatches() > 0;
   }));
   runCommand("xdotool mousemove 1910 1070");
+  capture.stopCapture();
+}
+
+// The pointer a user steers over a window that never repaints still moves in the picture.
+TEST_F(DesktopCapture, PointerMovingOverAStaticWindowBringsFramesWithTheCursorMoved) {
+  auto pattern = openPattern({"--title", "Parvalon Cap Pointer", "--width", "640", "--height", "480", "--x", "200",
+                              "--y", "200", "--static"});
+  WindowCapture capture;
+  ASSERT_TRUE(capture.initialize(pattern->window(), 30));
+  FrameSink sink;
+  ASSERT_TRUE(capture.startCapture(sink.callback()));
+  ASSERT_TRUE(sink.waitBeyond(0));
+  std::this_thread::sleep_for(std::chrono::milliseconds(300));  // a late expose may still come
+  ASSERT_EQ(sink.patchMismatches(), 0);
+  const auto rect = windows->windowRect(pattern->window());
+  ASSERT_TRUE(rect.has_value());
+  auto pointAtPatch = [&](std::size_t i) {
+    const int px = tp::patchLeft(i) + tp::kPatchSize / 2, py = tp::kPatchY + tp::kPatchSize / 2;
+    runCommand("xdotool mousemove " + std::to_string(rect->x + px) + " " + std::to_string(rect->y + py));
+  };
+  for (const auto& [from, to] : {std::pair<std::size_t, std::size_t>{6, 2}, {2, 6}}) {
+    pointAtPatch(to);
+    EXPECT_TRUE(testing::waitFor([&, from = from, to = to] {
+      sink.waitBeyond(sink.frames(), std::chrono::milliseconds(200));
+      return sink.patchMismatches(to) > 0 && sink.patchMismatches(from) == 0;
+    })) << "cursor never moved to patch " << to;
+  }
+  runCommand("xdotool mousemove 1910 1070");
+  // Leaving the window takes the cursor out of the picture.
+  EXPECT_TRUE(testing::waitFor([&] {
+    sink.waitBeyond(sink.frames(), std::chrono::milliseconds(200));
+    return sink.patchMismatches() == 0;
+  }));
   capture.stopCapture();
 }
 

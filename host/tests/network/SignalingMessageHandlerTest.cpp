@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <memory>
 #include <mutex>
+#include <stdexcept>
 #include <string>
 #include <utility>
 #include <vector>
@@ -428,6 +429,24 @@ TEST_F(SignalingHandler, EndedSessionStopsOnlyTheStreamsItStillOwns) {
   EXPECT_TRUE(stops.empty());
   handler.sessionEnded(other.get());
   EXPECT_EQ(stops, std::vector<std::uint8_t>{2});
+}
+
+// The application hears of every ended session, after its streams were stopped, also when
+// stopping one of them throws.
+TEST_F(SignalingHandler, EndedSessionIsReportedAfterItsStreamsStop) {
+  recordStreamCalls();
+  std::vector<std::string> order;
+  handler.updateCallbacks([&](SignalingCallbacks& c) {
+    c.streamStop = [&](std::uint8_t streamId) {
+      order.push_back("stop " + std::to_string(streamId));
+      throw std::runtime_error("stop failed");
+    };
+    c.sessionEnded = [&] { order.push_back("ended"); };
+  });
+  handle(R"({"type":"stream_start","windowId":1})");
+  handler.sessionEnded(peer.get());
+  handler.sessionEnded(peer.get());  // nothing left to stop; still reported
+  EXPECT_EQ(order, (std::vector<std::string>{"stop 1", "ended", "ended"}));
 }
 
 TEST_F(SignalingHandler, ForgottenSessionsStopNothing) {

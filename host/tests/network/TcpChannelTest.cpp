@@ -630,6 +630,7 @@ class InputChannel : public ::testing::Test {
       std::lock_guard lock(mutex_);
       events_.push_back(e);
     });
+    server_.setDisconnectCallback([this] { ++gone_; });
     ASSERT_TRUE(server_.start());
   }
 
@@ -658,7 +659,43 @@ class InputChannel : public ::testing::Test {
   TcpInputServer server_{0};
   std::mutex mutex_;
   std::vector<InputEvent> events_;
+  std::atomic<int> gone_{0};  // disconnect reports
 };
+
+// Every way a client's events stop coming is reported once, before a newer client's first event.
+enum class Leave { Closes, CutsABodyShort, SendsTooMuch, IsReplaced };
+
+class InputClientGone : public InputChannel, public ::testing::WithParamInterface<Leave> {};
+
+TEST_P(InputClientGone, IsReportedOnce) {
+  auto client = connect();
+  ASSERT_TRUE(client->sendAll(framed(kRecord)));
+  ASSERT_TRUE(waitUntil([&] { return seen(5); }));
+  EXPECT_EQ(gone_.load(), 0);
+  std::unique_ptr<LoopbackTcpClient> next;
+  switch (GetParam()) {
+    case Leave::Closes:
+      client->close();
+      break;
+    case Leave::CutsABodyShort:
+      ASSERT_TRUE(client->sendAll({12, 0, 0, 0, 1, 2}));
+      client->shutdownWrite();
+      break;
+    case Leave::SendsTooMuch:
+      ASSERT_TRUE(client->sendAll({0x01, 0x04, 0x00, 0x00}));
+      break;
+    case Leave::IsReplaced:
+      next = connect();
+      break;
+  }
+  ASSERT_TRUE(waitUntil([&] { return gone_.load() >= 1; }));
+  client.reset();  // a replaced connection's late end is not reported again
+  std::this_thread::sleep_for(200ms);
+  EXPECT_EQ(gone_.load(), 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Ways, InputClientGone,
+                         ::testing::Values(Leave::Closes, Leave::CutsABodyShort, Leave::SendsTooMuch, Leave::IsReplaced));
 
 struct BodyCase {
   std::size_t length;

@@ -44,5 +44,28 @@ TEST(GlfwModifiers, MapToTheRecordBits) {
   EXPECT_EQ(glfwModsToModifiers(GLFW_MOD_SHIFT | GLFW_MOD_ALT | GLFW_MOD_CAPS_LOCK | GLFW_MOD_NUM_LOCK), 0x05);
 }
 
+struct TextCase {
+  int glfwKey;
+  int mods;
+  bool typesText;
+};
+
+class GlfwTextKeys : public ::testing::TestWithParam<TextCase> {};
+
+TEST_P(GlfwTextKeys, TypeTextOnlyWithoutCtrlOrAlt) {
+  EXPECT_EQ(glfwKeyTypesText(GetParam().glfwKey, GetParam().mods), GetParam().typesText);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Keys, GlfwTextKeys,
+    ::testing::Values(TextCase{GLFW_KEY_A, 0, true}, TextCase{GLFW_KEY_A, GLFW_MOD_SHIFT, true},
+                      TextCase{GLFW_KEY_A, GLFW_MOD_CONTROL, false}, TextCase{GLFW_KEY_A, GLFW_MOD_ALT, false},
+                      TextCase{GLFW_KEY_SPACE, 0, true}, TextCase{GLFW_KEY_GRAVE_ACCENT, 0, true},
+                      TextCase{GLFW_KEY_ENTER, 0, false}, TextCase{GLFW_KEY_BACKSPACE, 0, false},
+                      TextCase{GLFW_KEY_LEFT, 0, false}, TextCase{GLFW_KEY_F5, 0, false},
+                      TextCase{GLFW_KEY_LEFT_SHIFT, GLFW_MOD_SHIFT, false}, TextCase{GLFW_KEY_KP_5, 0, false},
+                      TextCase{GLFW_KEY_KP_5, GLFW_MOD_NUM_LOCK, true}, TextCase{GLFW_KEY_KP_ADD, 0, true},
+                      TextCase{GLFW_KEY_KP_ENTER, 0, false}));
+
 }  // namespace
 }  // namespace parvalon::viewer

@@ -155,12 +155,22 @@ bool X11CaptureSource::start(FrameCallback onFrame, ClosedCallback onClosed, std
     return false;
   }
   redirected_ = true;
-  const std::uint32_t mask = XCB_EVENT_MASK_STRUCTURE_NOTIFY;
+  // Pointer motion over the window, and the pointer entering or leaving it, move the cursor
+  // in the picture although no pixel of the window changes.
+  const std::uint32_t mask = XCB_EVENT_MASK_STRUCTURE_NOTIFY | XCB_EVENT_MASK_POINTER_MOTION |
+                             XCB_EVENT_MASK_ENTER_WINDOW | XCB_EVENT_MASK_LEAVE_WINDOW;
   XcbError selectError{xcb_request_check(
       c, xcb_change_window_attributes_checked(c, window_, XCB_CW_EVENT_MASK, &mask))};
   if (selectError) {
     error = "select window events: " + describeXError(selectError.get());
     return false;
+  }
+  if (extensions_.xfixes.present) {
+    // A new cursor shape shows in the picture too.
+    if (const auto* xfixes = xcb_get_extension_data(c, &xcb_xfixes_id); xfixes && xfixes->present) {
+      xfixesFirstEvent_ = xfixes->first_event;
+      xcb_xfixes_select_cursor_input(c, root_, XCB_XFIXES_CURSOR_NOTIFY_MASK_DISPLAY_CURSOR);
+    }
   }
   damage_ = xcb_generate_id(c);
   XcbError damageError{xcb_request_check(
@@ -284,6 +294,10 @@ void X11CaptureSource::handleEvent(const xcb_generic_event_t* event) {
     dirty_ = true;
     return;
   }
+  if (xfixesFirstEvent_ != 0 && type == xfixesFirstEvent_ + XCB_XFIXES_CURSOR_NOTIFY) {
+    if (cursorShown_) dirty_ = true;
+    return;
+  }
   switch (type) {
     case XCB_CONFIGURE_NOTIFY: {
       const auto* e = reinterpret_cast<const xcb_configure_notify_event_t*>(event);
@@ -304,6 +318,13 @@ void X11CaptureSource::handleEvent(const xcb_generic_event_t* event) {
       if (reinterpret_cast<const xcb_unmap_notify_event_t*>(event)->window != window_) break;
       mapped_ = false;
       freePixmap();
+      break;
+    case XCB_MOTION_NOTIFY:
+      if (reinterpret_cast<const xcb_motion_notify_event_t*>(event)->event == window_) dirty_ = true;
+      break;
+    case XCB_ENTER_NOTIFY:
+    case XCB_LEAVE_NOTIFY:
+      if (reinterpret_cast<const xcb_enter_notify_event_t*>(event)->event == window_) dirty_ = true;
       break;
     case XCB_DESTROY_NOTIFY:
       if (reinterpret_cast<const xcb_destroy_notify_event_t*>(event)->window == window_) closed_ = true;
@@ -414,12 +435,14 @@ void X11CaptureSource::captureOnce() {
     return;
   }
   const std::uint32_t stride = contentWidth_ * kBytesPerPixel;
+  cursorShown_ = false;
   if (cursor && origin) {
     const std::int32_t pointerX = cursor->x - origin->dst_x;
     const std::int32_t pointerY = cursor->y - origin->dst_y;
     const bool over = pointerX >= 0 && pointerY >= 0 && pointerX < static_cast<std::int32_t>(contentWidth_) &&
                       pointerY < static_cast<std::int32_t>(contentHeight_);
     if (over) {
+      cursorShown_ = true;
       blendCursor(image_.data(), stride, contentWidth_, contentHeight_,
                   xcb_xfixes_get_cursor_image_cursor_image(cursor.get()), cursor->width, cursor->height,
                   pointerX - cursor->xhot, pointerY - cursor->yhot);

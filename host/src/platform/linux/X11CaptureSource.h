@@ -41,7 +41,10 @@ class ShmImage {
 // (automatic Composite redirection, so covering windows do not touch its pixels), its pixmap
 // named (again after every resize or re-map, since a named pixmap keeps its size), DAMAGE wakes
 // the thread, at most `fps` images a second are read with MIT-SHM, and the XFixes cursor is
-// blended in while the pointer is over the window.
+// blended in while the pointer is over the window. Pointer motion over the window, the pointer
+// entering or leaving it and a new cursor shape wake the thread as damage does, so the cursor
+// moves in the picture of a window that does not repaint (motion that a child window of the
+// captured window takes for itself is not seen).
 class X11CaptureSource final : public CaptureSource {
  public:
   static std::unique_ptr<X11CaptureSource> create(WindowHandle window, const CaptureOptions& options,
@@ -99,6 +102,8 @@ class X11CaptureSource final : public CaptureSource {
   bool captureNow_ = false;
   bool closed_ = false;
   bool imageHoldsFrame_ = false;  // image_ still holds the last delivered picture
+  bool cursorShown_ = false;      // the last picture has the cursor blended in
+  std::uint8_t xfixesFirstEvent_ = 0;  // 0: cursor shape changes are not watched
 
   // Guards pendingPool_; taken by the capture thread and whoever calls recreateFramePool.
   std::mutex poolMutex_;

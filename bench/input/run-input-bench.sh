@@ -1,0 +1,59 @@
+#!/usr/bin/env bash
+# Client input latency through the real ParvalonHost: 1000 pointer moves and 200 key presses on
+# each of the two input paths (the input channel and input messages on the video channel),
+# from the client's send to the event in the X server as the test pattern logs it (same steady
+# clock). Prints p50/p99 per path and writes JSON. Not a test.
+# Usage: bench/input/run-input-bench.sh [OUT_DIR]
+# Runs on the desktop named by $DISPLAY when one is set (it moves that desktop's pointer and
+# keyboard), else on a virtual desktop of its own.
+set -euo pipefail
+cd "$(dirname "$0")/../.."
+ROOT=$(pwd)
+BUILD=${PARVALON_BUILD_DIR:-$ROOT/build}
+OUT=${1:-$ROOT/out/bench-input}
+mkdir -p "$OUT"
+cmake --build "$BUILD" -j2 --target ParvalonHost parvalon-testpattern parvalon-bench-input >/dev/null
+
+PIDS=()
+OWN_DESKTOP=0
+cleanup() {
+  local i
+  for ((i = ${#PIDS[@]} - 1; i >= 0; i--)); do kill "${PIDS[$i]}" 2>/dev/null || true; done
+  for i in "${PIDS[@]}"; do wait "$i" 2>/dev/null || true; done
+  if [ "$OWN_DESKTOP" = 1 ]; then desktop_stop; fi
+}
+trap cleanup EXIT
+source scripts/lib/desktop.sh
+if [ -z "${DISPLAY:-}" ]; then
+  for DISPLAY_NUMBER in $(seq 150 190); do
+    [ -e "/tmp/.X$DISPLAY_NUMBER-lock" ] || [ -e "/tmp/.X11-unix/X$DISPLAY_NUMBER" ] || break
+  done
+  Xvfb ":$DISPLAY_NUMBER" -screen 0 1920x1080x24 +extension Composite -nolisten tcp -noreset >"$OUT/xvfb.log" 2>&1 &
+  PIDS+=($!)
+  export DISPLAY=":$DISPLAY_NUMBER"
+  for _ in $(seq 1 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+  desktop_start
+  OWN_DESKTOP=1
+fi
+
+free_port() { python3 -c 'import socket; s=socket.socket(); s.bind(("127.0.0.1",0)); print(s.getsockname()[1])'; }
+SIGNALING=$(free_port); VIDEO=$(free_port); AUDIO=$(free_port); INPUT=$(free_port)
+rm -rf "$OUT/data" "$OUT/input.log"
+mkdir -p "$OUT/data/Parvalon"
+cat >"$OUT/data/Parvalon/settings.json" <<JSON
+{"signalingPort": $SIGNALING, "videoPort": $VIDEO, "audioPort": $AUDIO, "inputPort": $INPUT}
+JSON
+
+"$BUILD/tools/testpattern/parvalon-testpattern" --title "Input Bench Pattern" --x 100 --y 100 --width 800 --height 600 \
+  --static --input-log "$OUT/input.log" --id-file "$OUT/pattern.id" --duration 600 >"$OUT/pattern.txt" 2>&1 &
+PIDS+=($!)
+for _ in $(seq 1 100); do [ -s "$OUT/pattern.id" ] && break; sleep 0.1; done
+WINDOW=$(head -n1 "$OUT/pattern.id")
+
+XDG_DATA_HOME="$OUT/data" flock /tmp/parvalon-discovery.lock "$BUILD/host/src/main/ParvalonHost" >"$OUT/host.txt" 2>&1 &
+PIDS+=($!)
+for _ in $(seq 1 200); do grep -q "entering main loop" "$OUT/host.txt" 2>/dev/null && break; sleep 0.1; done
+
+"$BUILD/bench/input/parvalon-bench-input" --signaling "$SIGNALING" --video "$VIDEO" --input "$INPUT" \
+  --window "$WINDOW" --log "$OUT/input.log" --moves 1000 --keys 200 | tee "$OUT/result.txt"
+tail -n1 "$OUT/result.txt" >"$OUT/result.json"

@@ -1,0 +1,284 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include <nlohmann/json.hpp>
+
+#include "ApplicationHarness.h"
+#include "fakes/VideoTestClient.h"
+#include "fakes/WsTestClient.h"
+#include "input/FocusManager.h"
+#include "input/InputInjector.h"
+#include "protocol/ClientMessages.h"
+#include "platform/VirtualDesk.h"
+
+namespace parvalon::host {
+namespace {
+
+using namespace platform::input_flags;
+using platform::InputRecord;
+using nlohmann::json;
+
+constexpr std::uint32_t kOther = 0x2002;
+
+// The headset's side of the input paths: the input channel (12-byte events) and input
+// messages on the video channel, both plain TCP clients on 127.0.0.1.
+using TcpClient = testing::VideoTestClient;
+
+protocol::InputEvent mouseEvent(std::uint8_t stream, std::uint8_t action, std::uint16_t x, std::uint16_t y,
+                                std::uint8_t button = 0) {
+  protocol::InputEvent e;
+  e.streamId = stream;
+  e.type = InputInjector::kTypeMouse;
+  e.action = action;
+  e.x = x;
+  e.y = y;
+  e.code = button;
+  return e;
+}
+
+protocol::InputEvent keyEvent(std::uint8_t stream, std::uint8_t action, std::uint8_t vk, std::uint8_t modifiers) {
+  protocol::InputEvent e;
+  e.streamId = stream;
+  e.type = InputInjector::kTypeKeyboard;
+  e.action = action;
+  e.code = vk;
+  e.modifiers = modifiers;
+  return e;
+}
+
+protocol::ClientInput asClientInput(const protocol::InputEvent& e) {
+  return protocol::ClientInput{e.streamId, e.type, e.action, e.x, e.y, e.code, e.modifiers, e.wheelDelta};
+}
+
+// The absolute move record for a desktop pixel on the harness's 1920 × 1080 desktop.
+InputRecord moveTo(std::int32_t px, std::int32_t py, std::int64_t width = 1920, std::int64_t height = 1080) {
+  return InputRecord::mouse(static_cast<std::int32_t>(platform::toVirtualDesk(px, width)),
+                            static_cast<std::int32_t>(platform::toVirtualDesk(py, height)), 0,
+                            kMouseMove | kMouseVirtualDesk | kMouseAbsolute);
+}
+
+class ApplicationInputTest : public ApplicationHarness {
+ protected:
+  void SetUp() override {
+    ApplicationHarness::SetUp();
+    fakes::FakeWindowSystem::Window other;
+    other.handle = kOther;
+    other.title = "other";
+    other.rect = platform::WindowRect{1000, 500, 200, 100};
+    windows_->addWindow(other);
+  }
+  void startWithStreams() {
+    startApp();
+    ASSERT_TRUE(app_->onStreamRequest(kWindow, 1));
+    ASSERT_TRUE(app_->onStreamRequest(kOther, 2));
+    sink_->clear();
+  }
+  bool waitForRecords(std::size_t count) {
+    return testing::waitUntil([&] { return sink_->records().size() >= count; });
+  }
+};
+
+// After a stream stops, its number no longer points the injector at its window: the event
+// lands in the window of the stream that was targeted last.
+TEST_F(ApplicationInputTest, InputForAStoppedStreamNoLongerRetargets) {
+  startWithStreams();
+  app_->onInputEvent(mouseEvent(2, InputInjector::kActionMove, 0, 0));
+  app_->onInputEvent(mouseEvent(1, InputInjector::kActionMove, 0, 0));
+  app_->onStreamStop(2);
+  app_->onInputEvent(mouseEvent(2, InputInjector::kActionMove, 0, 0));
+  EXPECT_EQ(sink_->records(), (std::vector<InputRecord>{moveTo(1000, 500), moveTo(0, 0), moveTo(0, 0)}));
+}
+
+TEST_F(ApplicationInputTest, AStreamStartTargetsItsWindow) {
+  startApp();
+  ASSERT_TRUE(app_->onStreamRequest(kOther, 1));
+  ASSERT_TRUE(app_->startCapture(kWindow, 7));
+  ASSERT_TRUE(app_->onStreamRequest(kOther, 3));
+  sink_->clear();
+  app_->onInputEvent(mouseEvent(9, InputInjector::kActionMove, 0, 0));  // unknown: keeps the last start's window
+  EXPECT_EQ(sink_->records(), std::vector<InputRecord>{moveTo(1000, 500)});
+}
+
+// The input channel focuses the stream's window before a press, and injects the press even
+// when the window cannot be brought to the front.
+TEST_F(ApplicationInputTest, ButtonDownOnTheInputChannelFocusesTheWindowFirst) {
+  startWithStreams();
+  windows_->setForeground(kOther);
+  TcpClient input(ports_.input);
+  ASSERT_TRUE(input.send(protocol::encodeInputEventMessage(mouseEvent(1, InputInjector::kActionButtonDown, 32768, 65535, 1))));
+  ASSERT_TRUE(waitForRecords(3));
+  EXPECT_EQ(windows_->foregroundWindow(), kWindow);
+  // (32768, 65535) of the 640 × 480 window at the origin is its pixel (320, 480).
+  EXPECT_EQ(sink_->records(), (std::vector<InputRecord>{moveTo(320, 480), moveTo(320, 480),
+                                                        InputRecord::mouse(0, 0, 0, kMouseRightDown)}));
+  EXPECT_EQ(log_.count(testing::kWarn, "Failed to bring window 2001 to foreground, click may go to wrong window"), 0u);
+}
+
+TEST_F(ApplicationInputTest, AFailedFocusIsLoggedAndTheClickStillLands) {
+  startApp();
+  windows_->modifyWindow(kWindow, [](auto& w) { w.frontAfterSetForeground = 0; });
+  windows_->setAttachSucceeds(false);
+  ASSERT_TRUE(app_->onStreamRequest(kWindow, 1));
+  sink_->clear();
+  app_->onInputEvent(mouseEvent(1, InputInjector::kActionButtonDown, 0, 0));
+  EXPECT_EQ(log_.count(testing::kWarn, std::string("Focus failed for window 2001: ") + FocusManager::kFailureReason), 1u);
+  EXPECT_EQ(log_.count(testing::kWarn, "Failed to bring window 2001 to foreground, click may go to wrong window"), 1u);
+  EXPECT_EQ(sink_->records().back(), InputRecord::mouse(0, 0, 0, kMouseLeftDown));
+}
+
+TEST_F(ApplicationInputTest, InputForAnUnknownStreamIsInjectedSilentlyWithoutFocusing) {
+  startWithStreams();
+  windows_->setForeground(kOther);
+  app_->onInputEvent(mouseEvent(9, InputInjector::kActionButtonDown, 0, 0));
+  EXPECT_EQ(windows_->foregroundWindow(), kOther);
+  EXPECT_EQ(sink_->records().back(), InputRecord::mouse(0, 0, 0, kMouseLeftDown));
+  EXPECT_FALSE(log_.contains("unknown stream"));
+}
+
+// Each mouse action of the input channel: the move first, then the button or the wheel.
+TEST_F(ApplicationInputTest, InputChannelActionsBecomeTheirRecords) {
+  startWithStreams();
+  auto wheel = mouseEvent(1, InputInjector::kActionWheel, 0, 0);
+  wheel.wheelDelta = -240;
+  app_->onInputEvent(wheel);
+  app_->onInputEvent(mouseEvent(1, InputInjector::kActionButtonUp, 0, 0, 4));
+  app_->onInputEvent(mouseEvent(1, 9, 0, 0));  // unknown action: nothing
+  auto character = keyEvent(1, InputInjector::kActionCharacter, 0, 0);
+  character.x = 0x20AC;  // '€' rides in the 16-bit x field on this channel
+  app_->onInputEvent(character);
+  EXPECT_EQ(sink_->records(),
+            (std::vector<InputRecord>{moveTo(0, 0), InputRecord::mouse(0, 0, static_cast<std::uint32_t>(-240), kMouseWheel),
+                                      moveTo(0, 0), moveTo(0, 0), InputRecord::mouse(0, 0, kXButton2, kMouseXUp),
+                                      InputRecord::key(0, 0x20AC, kKeyUnicode),
+                                      InputRecord::key(0, 0x20AC, kKeyUnicode | kKeyUp)}));
+}
+
+// Video-channel input for a stream nobody runs: one warning per message, injected all the same.
+TEST_F(ApplicationInputTest, VideoChannelInputForAnUnknownStreamLogsOncePerMessageAndIsInjected) {
+  startWithStreams();
+  TcpClient video(ports_.video);
+  for (int i = 0; i < 3; ++i) {
+    ASSERT_TRUE(video.send(protocol::encodeClientInputMessage(asClientInput(mouseEvent(9, InputInjector::kActionMove, 0, 0)))));
+  }
+  ASSERT_TRUE(waitForRecords(3));
+  EXPECT_TRUE(testing::waitUntil([&] { return log_.count(testing::kWarn, "Input received for unknown stream 9") == 3u; }));
+  EXPECT_EQ(sink_->records().size(), 3u);
+  // A known stream is targeted and not warned about; the character is the 8-bit code.
+  auto character = keyEvent(2, InputInjector::kActionCharacter, 'x', 0);
+  character.x = 0x20AC;
+  ASSERT_TRUE(video.send(protocol::encodeClientInputMessage(asClientInput(character))));
+  ASSERT_TRUE(waitForRecords(5));
+  EXPECT_EQ(sink_->records()[3], InputRecord::key(0, 'x', kKeyUnicode));
+  EXPECT_EQ(log_.count(testing::kWarn, "Input received for unknown stream 2"), 0u);
+}
+
+// A verified click on the video channel that another window covers is reported, and pressed.
+TEST_F(ApplicationInputTest, ClickMismatchOnTheVideoChannelIsLogged) {
+  startWithStreams();
+  windows_->modifyWindow(kOther, [](auto& w) { w.rect = platform::WindowRect{0, 0, 100, 100}; });
+  windows_->bringWindowToTop(kOther);
+  app_->onClientInput(asClientInput(mouseEvent(1, InputInjector::kActionButtonDown, 0, 0)));
+  EXPECT_EQ(log_.count(testing::kWarn, "Click mismatch: intended 2001, actual 2002 - z-order or coordinate issue"), 1u);
+  EXPECT_EQ(sink_->records().back(), InputRecord::mouse(0, 0, 0, kMouseLeftDown));
+}
+
+struct ResizeCase {
+  const char* name;
+  bool resizeFails;
+  std::uint32_t windowId;
+  bool success;
+  const char* logLine;
+};
+
+class ApplicationResizeTest : public ApplicationInputTest, public ::testing::WithParamInterface<ResizeCase> {};
+
+TEST_P(ApplicationResizeTest, WindowResizeAnswersWithTheResult) {
+  const ResizeCase& c = GetParam();
+  startApp();
+  windows_->setResizeFails(c.resizeFails);
+  windows_->modifyWindow(kWindow, [](auto& w) { w.rect = platform::WindowRect{30, 40, 640, 480}; });
+  testing::WsTestClient ws(ports_.signaling);
+  ws.send(json{{"type", "window_resize"}, {"streamId", 1}, {"windowId", c.windowId}, {"width", 800}, {"height", 600}}.dump());
+  const auto reply = json::parse(ws.read().value());
+  EXPECT_EQ(reply.at("type"), "window_resized");
+  EXPECT_EQ(reply.at("success"), c.success);
+  EXPECT_EQ(log_.count(testing::kInfo, "Client-initiated window resize: window=" + fakes::FakeWindowSystem::hex(c.windowId) +
+                                           ", size=800x600"), 1u);
+  EXPECT_TRUE(log_.contains(c.logLine));
+  const auto rect = windows_->windowRect(kWindow).value();
+  if (c.success) {
+    EXPECT_EQ(rect.width, 800);
+    EXPECT_EQ(rect.height, 600);
+    EXPECT_EQ(rect.x, 30);  // the position is kept
+  } else {
+    EXPECT_EQ(rect.width, 640);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ApplicationResizeTest,
+    ::testing::Values(ResizeCase{"Resized", false, kWindow, true, "Window 2001 resized successfully to 800x600"},
+                      ResizeCase{"Refused", true, kWindow, false, "Failed to resize window 2001 to 800x600"},
+                      ResizeCase{"NotAWindow", false, 0x9999, false, "Invalid window ID for resize: 9999"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// A client that leaves mid-drag or mid-shortcut: what it held is let go, modifiers included.
+struct GoneCase {
+  const char* name;
+  bool signalingSessionEnds;  // else the input channel closes
+};
+
+class ApplicationClientGoneTest : public ApplicationInputTest, public ::testing::WithParamInterface<GoneCase> {};
+
+TEST_P(ApplicationClientGoneTest, HeldKeysAndButtonsAreReleased) {
+  startWithStreams();
+  auto ws = std::make_unique<testing::WsTestClient>(ports_.signaling);
+  ws->send(R"({"type":"hello","clientName":"test"})");
+  ASSERT_TRUE(ws->read().has_value());
+  auto input = std::make_unique<TcpClient>(ports_.input);
+  ASSERT_TRUE(input->send(protocol::encodeInputEventMessage(keyEvent(1, InputInjector::kActionKeyDown, 0x41, InputInjector::kModifierShift))));
+  ASSERT_TRUE(input->send(protocol::encodeInputEventMessage(mouseEvent(1, InputInjector::kActionButtonDown, 0, 0))));
+  ASSERT_TRUE(waitForRecords(5));  // Shift, A, move, move, left down
+  sink_->clear();
+  if (GetParam().signalingSessionEnds) {
+    ws->dropConnection();
+  } else {
+    input.reset();
+  }
+  ASSERT_TRUE(testing::waitUntil([&] { return sink_->records().size() >= 3u; }));
+  const auto released = sink_->records();
+  EXPECT_EQ(released, (std::vector<InputRecord>{InputRecord::mouse(0, 0, 0, kMouseLeftUp), InputRecord::key(0x41, 0x1E, kKeyUp),
+                                                InputRecord::key(InputInjector::kVkShift, 0, kKeyUp)}));
+  EXPECT_GE(sink_->restoreCalls(), 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, ApplicationClientGoneTest,
+                         ::testing::Values(GoneCase{"InputChannelCloses", false}, GoneCase{"SignalingSessionEnds", true}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(ApplicationInputTest, ADesktopSizeChangeRemapsPositions) {
+  startWithStreams();
+  ASSERT_TRUE(screenChanged_);
+  windows_->setVirtualScreen(platform::WindowRect{0, 0, 3840, 2160});
+  screenChanged_();
+  EXPECT_EQ(log_.count(testing::kInfo, "Display configuration changed, updating input metrics"), 1u);
+  app_->onInputEvent(mouseEvent(2, InputInjector::kActionMove, 0, 0));
+  EXPECT_EQ(sink_->records(), std::vector<InputRecord>{moveTo(1000, 500, 3840, 2160)});
+}
+
+// The input server's thread calls the injector: it stops before the input side goes.
+TEST_F(ApplicationInputTest, ShutdownStopsTheInputServerBeforeReleasingTheInputSide) {
+  startApp();
+  app_->shutdown();
+  const auto texts = log_.texts();
+  const auto stopped = std::find(texts.begin(), texts.end(), "TCP input server stopped");
+  const auto complete = std::find(texts.begin(), texts.end(), "Application shutdown complete");
+  ASSERT_NE(stopped, texts.end());
+  EXPECT_LT(stopped, complete);
+}
+
+}  // namespace
+}  // namespace parvalon::host
