@@ -50,7 +50,11 @@ PIDS+=($!)
 for _ in $(seq 1 100); do [ -s "$OUT/pattern.id" ] && break; sleep 0.1; done
 WINDOW=$(head -n1 "$OUT/pattern.id")
 
-XDG_DATA_HOME="$OUT/data" flock /tmp/parvalon-discovery.lock "$BUILD/host/src/main/ParvalonHost" >"$OUT/host.txt" 2>&1 &
+# The discovery port is fixed: the lock is held by this shell (fd 9) while the host runs, and the
+# host itself is the recorded child, so the clean-up ends it.
+exec 9>/tmp/parvalon-discovery.lock
+flock 9
+XDG_DATA_HOME="$OUT/data" "$BUILD/host/src/main/ParvalonHost" 9>&- >"$OUT/host.txt" 2>&1 &
 PIDS+=($!)
 for _ in $(seq 1 200); do grep -q "entering main loop" "$OUT/host.txt" 2>/dev/null && break; sleep 0.1; done
 
