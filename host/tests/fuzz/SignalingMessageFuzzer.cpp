@@ -92,7 +92,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       return accept;
     };
     cb.streamStop = [&](std::uint8_t streamId) { stopped.push_back(streamId); };
-    cb.clientConnected = [](const std::string& address, const protocol::ClientHello&) { require(!address.empty()); };
+    cb.clientConnected = [](const std::string& address, const parvalon::protocol::ClientHello&) { require(!address.empty()); };
     cb.windowResize = [](std::uint32_t windowId, std::uint32_t, std::uint32_t) { return windowId % 3 == 0; };
     cb.keyframeRequest = [](std::uint8_t) {};
   });
