@@ -30,6 +30,9 @@ void FocusManager::setFocusFailureCallback(FocusFailureCallback callback) { fail
 
 bool FocusManager::isForeground(platform::WindowHandle window) {
   if (window == platform::kNoWindow) return false;
+  // A window manager may leave the active-window mark on a window it has just minimised: a
+  // window the user cannot see is never in front, so it still gets restored.
+  if (windowSystem_->isMinimized(window)) return false;
   const platform::WindowHandle front = windowSystem_->foregroundWindow();
   if (front == platform::kNoWindow) return false;
   return front == window || windowSystem_->rootAncestor(front) == windowSystem_->rootAncestor(window);

@@ -98,13 +98,14 @@ class TestPatternProcess {
 };
 
 // Waits until the window manager shows the window (mapped, listed in the stacking order).
-inline bool waitUntilManaged(platform::WindowSystem& windows, platform::WindowHandle window) {
+inline bool waitUntilManaged(platform::WindowSystem& windows, platform::WindowHandle window,
+                             std::chrono::milliseconds limit = std::chrono::milliseconds(5000)) {
   const bool managed = waitFor([&] {
     const auto all = windows.topLevelWindows();
     if (std::find(all.begin(), all.end(), window) == all.end()) return false;
     const auto rect = windows.clientRect(window);
     return rect && rect->width > 0;
-  });
+  }, limit);
   std::this_thread::sleep_for(std::chrono::milliseconds(150));  // first expose drawn
   return managed;
 }

@@ -88,6 +88,19 @@ TEST_F(FocusManagerTest, MinimizedWindowRestoredToTheFront) {
   EXPECT_EQ(actions(*windows_), std::vector<std::string>{"restoreWindow(a1)"});
 }
 
+// openbox can keep the active-window mark on a window it has just minimised; reporting that
+// window as already in front would leave the click on a window nobody sees.
+TEST_F(FocusManagerTest, MinimizedWindowStillMarkedActiveIsRestored) {
+  windows_->modifyWindow(kWindow, [](auto& w) {
+    w.minimized = true;
+    w.frontOnRestore = true;
+  });
+  windows_->setForeground(kWindow);
+  start(FocusConfig{});
+  EXPECT_EQ(manager_.focusWindow(kWindow), (FocusResult{true, 1, 0}));
+  EXPECT_EQ(actions(*windows_), std::vector<std::string>{"restoreWindow(a1)"});
+}
+
 TEST_F(FocusManagerTest, HiddenWindowShownButNotInFrontGoesOnToTheMainStep) {
   windows_->modifyWindow(kWindow, [](auto& w) { w.visible = false; });
   start(FocusConfig{});

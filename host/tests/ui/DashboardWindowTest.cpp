@@ -123,7 +123,7 @@ class DashboardWindow : public ::testing::Test {
   }
   // Grabs until `check` holds for the latest picture (bounded).
   template <class Check>
-  bool waitForShot(Check check, std::chrono::milliseconds limit = 10s) {
+  bool waitForShot(Check check, std::chrono::milliseconds limit = 30s) {
     return testing::waitUntil([&] { return grab() && static_cast<bool>(check()); }, limit);
   }
   void save(const std::string& name) const {
@@ -185,7 +185,7 @@ TEST_F(DashboardWindow, DrawsTheThemeSwitchesPagesAndClosesCleanly) {
   EXPECT_TRUE(near(shot_.at(5, 450), kSidebar));
   EXPECT_TRUE(near(shot_.at(kButtonX, kDashboardButtonY), kAccent));
   EXPECT_TRUE(near(shot_.at(kButtonX, kLogsButtonY), kSidebar));
-  EXPECT_TRUE(near(dot(), kDotWaiting));
+  EXPECT_TRUE(waitForShot([&] { return near(dot(), kDotWaiting); }));
   EXPECT_TRUE(near(shot_.at(shot_.width - 40, 60), kBackground));
   EXPECT_TRUE(near(shot_.at(shot_.width - 40, shot_.height - 10), kSidebar));  // status bar
 
@@ -210,7 +210,7 @@ TEST_F(DashboardWindow, DrawsTheThemeSwitchesPagesAndClosesCleanly) {
 // once, four times) and filters the log down to warnings.
 TEST_F(DashboardWindow, ClientStatusPresetAndLogFilter) {
   startHost();
-  EXPECT_TRUE(near(dot(), kDotWaiting));
+  EXPECT_TRUE(waitForShot([&] { return near(dot(), kDotWaiting); }));
   save("status-waiting.png");
 
   testing::WsTestClient ws(ports_.signaling);
