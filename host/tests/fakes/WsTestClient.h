@@ -8,6 +8,7 @@
 #include <boost/beast/core/buffers_to_string.hpp>
 #include <boost/beast/core/flat_buffer.hpp>
 #include <boost/beast/websocket.hpp>
+#include <nlohmann/json.hpp>
 
 namespace parvalon::host::testing {
 
@@ -24,6 +25,16 @@ class WsTestClient {
   void send(const std::string& text) { ws_.write(boost::asio::buffer(text)); }
   // The next message, or nullopt when the connection failed or nothing came in time (the
   // connection is then closed: a read abandoned half-way cannot be resumed).
+  // The next message of `type`, skipping up to 20 others (stream_config broadcasts, say).
+  std::optional<nlohmann::json> readOfType(const std::string& type) {
+    for (int i = 0; i < 20; ++i) {
+      const auto text = read();
+      if (!text) return std::nullopt;
+      auto message = nlohmann::json::parse(*text);
+      if (message.value("type", "") == type) return message;
+    }
+    return std::nullopt;
+  }
   std::optional<std::string> read() {
     if (broken_) return std::nullopt;
     boost::beast::flat_buffer buffer;

@@ -41,15 +41,6 @@ std::optional<json> readJson(testing::WsTestClient& ws) {
   return json::parse(*text);
 }
 
-// The next message of `type`, skipping others (stream_config broadcasts, for instance).
-std::optional<json> readJsonOfType(testing::WsTestClient& ws, const std::string& type) {
-  for (int i = 0; i < 20; ++i) {
-    auto message = readJson(ws);
-    if (!message || message->value("type", "") == type) return message;
-  }
-  return std::nullopt;
-}
-
 // The reply to a stream_start and the stream's first stream_config, in whichever order they
 // come: a key frame encoded while the start is still being answered has its configuration
 // broadcast before the stream_started reply is written.
@@ -225,7 +216,7 @@ TEST_F(FirstStreamTest, ClosingTheSignalingConnectionOrTheWindowEndsTheStream) {
   {
     testing::WsTestClient ws(ports_.signaling);
     ws.send(json{{"type", "stream_start"}, {"windowId", pattern_->window()}}.dump());
-    const auto started = readJsonOfType(ws, "stream_started");
+    const auto started = ws.readOfType("stream_started");
     ASSERT_TRUE(started);
     ASSERT_EQ(started->at("streamId"), 1);
     ASSERT_TRUE(host_->waitForLog("Sending stream_config for stream 1"));
@@ -235,7 +226,7 @@ TEST_F(FirstStreamTest, ClosingTheSignalingConnectionOrTheWindowEndsTheStream) {
 
   testing::WsTestClient ws(ports_.signaling);
   ws.send(json{{"type", "stream_start"}, {"windowId", pattern_->window()}}.dump());
-  const auto started = readJsonOfType(ws, "stream_started");
+  const auto started = ws.readOfType("stream_started");
   ASSERT_TRUE(started);
   EXPECT_EQ(started->at("streamId"), 2);
   ASSERT_TRUE(host_->waitForLog("Sending stream_config for stream 2"));
@@ -257,7 +248,7 @@ TEST_F(FirstStreamTest, EveryStartOnAStaticWindowGetsItsConfigurationBeforeItsFi
   bool listed = false;
   for (int i = 0; i < 100 && !listed; ++i) {
     ws.send(R"({"type":"window_list_request"})");
-    const auto list = readJsonOfType(ws, "window_list");
+    const auto list = ws.readOfType("window_list");
     ASSERT_TRUE(list);
     for (const auto& w : list->at("windows")) listed |= w.at("id") == still.window() && w.at("width") == 160;
     if (!listed) std::this_thread::sleep_for(50ms);
@@ -284,7 +275,7 @@ TEST_F(FirstStreamTest, EveryStartOnAStaticWindowGetsItsConfigurationBeforeItsFi
     EXPECT_EQ(first->header.frameType, 1) << "run " << run;  // the stream opens with its key frame
 
     ws.send(json{{"type", "stream_stop"}, {"streamId", streamId}}.dump());
-    ASSERT_TRUE(readJsonOfType(ws, "stream_stopped")) << "run " << run;
+    ASSERT_TRUE(ws.readOfType("stream_stopped")) << "run " << run;
   }
 }
 
@@ -302,7 +293,7 @@ TEST_F(FirstStreamTest, AudioMovesToTheNextStreamWhenTheWindowOfItsStreamCloses)
 
   testing::WsTestClient ws(ports_.signaling);
   ws.send(json{{"type", "stream_start"}, {"windowId", pattern_->window()}}.dump());
-  ASSERT_EQ(readJsonOfType(ws, "stream_started").value().at("streamId"), 1);
+  ASSERT_EQ(ws.readOfType("stream_started").value().at("streamId"), 1);
   ASSERT_TRUE(host_->waitForLog("Audio is carried by stream 1")) << host_->log();
   // The null sink's monitor delivers its silence as samples: packets flow with nothing playing.
   const auto first = audio.readAudio(8s);
@@ -315,7 +306,7 @@ TEST_F(FirstStreamTest, AudioMovesToTheNextStreamWhenTheWindowOfItsStreamCloses)
   EXPECT_TRUE(audio.fallsSilent(500ms));  // nothing is tagged with the dead stream any more
 
   ws.send(json{{"type", "stream_start"}, {"windowId", second.window()}}.dump());
-  ASSERT_EQ(readJsonOfType(ws, "stream_started").value().at("streamId"), 2);
+  ASSERT_EQ(ws.readOfType("stream_started").value().at("streamId"), 2);
   for (int i = 0; i < 5; ++i) {
     const auto packet = audio.readAudio(5s);
     ASSERT_TRUE(packet) << host_->log();

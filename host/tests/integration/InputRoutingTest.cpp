@@ -35,17 +35,6 @@ constexpr std::uint8_t kMouse = 1, kKeyboard = 2;
 constexpr std::uint8_t kMove = 1, kDown = 2, kUp = 3, kWheel = 4;
 constexpr std::uint8_t kKeyDown = 1, kKeyUp = 2, kCharacter = 3;
 
-// The next message of `type`, skipping the others (stream_config broadcasts, for instance).
-std::optional<json> readOfType(testing::WsTestClient& ws, const std::string& type) {
-  for (int i = 0; i < 20; ++i) {
-    const auto text = ws.read();
-    if (!text) return std::nullopt;
-    auto message = json::parse(*text);
-    if (message.value("type", "") == type) return message;
-  }
-  return std::nullopt;
-}
-
 // The headset: signaling, the video channel (read and thrown away on a thread of its own, so
 // the host's writes never stall) and the input channel.
 class HeadsetClient {
@@ -61,9 +50,9 @@ class HeadsetClient {
   }
   int startStream(platform::WindowHandle window) {
     ws_.send(R"({"type":"hello","clientName":"input test"})");
-    if (!readOfType(ws_, "welcome")) return -1;
+    if (!ws_.readOfType("welcome")) return -1;
     ws_.send(json{{"type", "stream_start"}, {"windowId", window}}.dump());
-    const auto started = readOfType(ws_, "stream_started");
+    const auto started = ws_.readOfType("stream_started");
     return started ? started->at("streamId").get<int>() : -1;
   }
   bool sendInput(const protocol::InputEvent& e) { return input_.send(protocol::encodeInputEventMessage(e)); }
@@ -235,7 +224,7 @@ TEST_P(InputChannelTest, WindowResizeResizesAndTheNextStreamConfigHasTheNewSize)
   const std::uint8_t id = stream(*p);
   auto& ws = client_->signaling();
   ws.send(json{{"type", "window_resize"}, {"streamId", id}, {"windowId", p->window()}, {"width", 800}, {"height", 600}}.dump());
-  const auto reply = readOfType(ws, "window_resized");
+  const auto reply = ws.readOfType("window_resized");
   ASSERT_TRUE(reply);
   EXPECT_EQ(reply->at("success"), true);
   EXPECT_TRUE(waitFor([&] {
@@ -244,7 +233,7 @@ TEST_P(InputChannelTest, WindowResizeResizesAndTheNextStreamConfigHasTheNewSize)
   }));
   std::optional<json> config;
   for (int i = 0; i < 20; ++i) {
-    config = readOfType(ws, "stream_config");
+    config = ws.readOfType("stream_config");
     if (!config || config->at("width") == 800) break;
   }
   ASSERT_TRUE(config);

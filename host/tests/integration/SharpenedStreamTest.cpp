@@ -157,16 +157,6 @@ void expectUnsharpened(const Comparison& c) {
   EXPECT_LT(c.bandMean, 4.0);
 }
 
-std::optional<json> readJsonOfType(testing::WsTestClient& ws, const std::string& type) {
-  for (int i = 0; i < 20; ++i) {
-    const auto text = ws.read();
-    if (!text) return std::nullopt;
-    auto message = json::parse(*text);
-    if (message.value("type", "") == type) return message;
-  }
-  return std::nullopt;
-}
-
 // Reads packets until a key frame decodes (the stream's first picture, or the answer to a
 // key-frame request); `pump` runs between reads. Bounded by count and time.
 template <class Pump>
@@ -248,7 +238,7 @@ TEST_F(SharpenedStreamTest, RealHostStreamsTheSharpenedPictureWithBlackBands) {
   testing::VideoTestClient video(ports_.video);
   ASSERT_TRUE(host.waitForLog("TCP client connected from 127.0.0.1:"));
   ws.send(json{{"type", "stream_start"}, {"windowId", pattern_->window()}}.dump());
-  const auto started = readJsonOfType(ws, "stream_started");
+  const auto started = ws.readOfType("stream_started");
   ASSERT_TRUE(started);
 
   const auto streamId = static_cast<std::uint8_t>(started->at("streamId").get<int>());
@@ -283,7 +273,7 @@ TEST_F(SharpenedStreamTest, RunTimeSwitchChangesTheStreamedPicture) {
     testing::VideoTestClient video(ports_.video);
     ASSERT_TRUE(video.connected());
     ws.send(json{{"type", "stream_start"}, {"windowId", pattern_->window()}}.dump());
-    const auto started = readJsonOfType(ws, "stream_started");
+    const auto started = ws.readOfType("stream_started");
     ASSERT_TRUE(started);
     const auto streamId = static_cast<std::uint8_t>(started->at("streamId").get<int>());
 
