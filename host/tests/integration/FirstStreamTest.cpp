@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <signal.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
@@ -281,9 +283,28 @@ TEST_F(FirstStreamTest, EveryStartOnAStaticWindowGetsItsConfigurationBeforeItsFi
 
 // The audio number follows the first stream; when that stream's window closes, the next stream
 // started gets it (without that, no later stream would ever carry audio).
+// Plays silence into the default sink while it lives: a sink nobody plays into may be suspended,
+// and its monitor then delivers no samples at all, so the audio path would have nothing to carry.
+struct SilencePlayer {
+  pid_t pid = -1;
+  SilencePlayer() {
+    pid = fork();
+    if (pid == 0) {
+      execlp("pacat", "pacat", "--playback", "--raw", "/dev/zero", static_cast<char*>(nullptr));
+      _exit(127);
+    }
+  }
+  ~SilencePlayer() {
+    if (pid <= 0) return;
+    kill(pid, SIGTERM);
+    waitpid(pid, nullptr, 0);
+  }
+};
+
 TEST_F(FirstStreamTest, AudioMovesToTheNextStreamWhenTheWindowOfItsStreamCloses) {
   if (!std::getenv("PULSE_SERVER")) GTEST_SKIP() << "needs the virtual desktop's PulseAudio";
   ASSERT_TRUE(host_->waitForLog("Audio capture started")) << host_->log();
+  const SilencePlayer silence;
   testing::TestPatternProcess second(std::vector<std::string>{"--title", "Second Pattern", "--width", "320",
                                                               "--height", "240", "--fps", "30"});
   ASSERT_NE(second.window(), 0u);
