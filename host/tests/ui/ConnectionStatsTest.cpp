@@ -64,15 +64,15 @@ TEST(ConnectionStatsSnapshot, FramesOlderThanOneSecondLeaveTheFigures) {
 TEST(ConnectionStatsSnapshot, LatencyIsTheLastReportedRoundTrip) {
   ManualClock clock;
   ConnectionStats stats(clock.function());
-  stats.onClientConnected("10.0.0.5:1234");
+  stats.onClientConnected("127.0.0.5:1234");
   EXPECT_FLOAT_EQ(stats.snapshot(true).latencyMs, 0.0f);
   stats.onFeedback(25);
   stats.onFeedback(18);
   EXPECT_FLOAT_EQ(stats.snapshot(true).latencyMs, 18.0f);
   // A new client starts without a measurement.
-  stats.onClientConnected("10.0.0.6:1234");
+  stats.onClientConnected("127.0.0.6:1234");
   EXPECT_FLOAT_EQ(stats.snapshot(true).latencyMs, 0.0f);
-  EXPECT_EQ(stats.snapshot(true).clientAddress, "10.0.0.6:1234");
+  EXPECT_EQ(stats.snapshot(true).clientAddress, "127.0.0.6:1234");
 }
 
 struct NameCase {

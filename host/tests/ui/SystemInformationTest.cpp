@@ -48,18 +48,18 @@ TEST(DashboardLocalAddress, FirstUpNonLoopbackIpv4) {
   using platform::InterfaceAddress;
   const std::vector<InterfaceAddress> interfaces{
       {true, true, true, "127.0.0.1"},      // loopback
-      {false, false, true, "10.1.1.1"},     // down
+      {false, false, true, "198.51.100.1"},     // down
       {true, false, false, ""},             // IPv6 or packet address
-      {true, false, true, "192.168.1.20"},  // the one
+      {true, false, true, "198.51.100.20"},  // the one
       {true, false, true, "172.17.0.1"},
   };
-  EXPECT_EQ(platform::pickLocalIpv4Address(interfaces), "192.168.1.20");
+  EXPECT_EQ(platform::pickLocalIpv4Address(interfaces), "198.51.100.20");
 }
 
 TEST(DashboardLocalAddress, NoneFallsBackToLoopback) {
   using platform::InterfaceAddress;
   EXPECT_EQ(platform::pickLocalIpv4Address({}), "127.0.0.1");
-  EXPECT_EQ(platform::pickLocalIpv4Address({{true, true, true, "127.0.0.1"}, {false, false, true, "10.0.0.2"}}),
+  EXPECT_EQ(platform::pickLocalIpv4Address({{true, true, true, "127.0.0.1"}, {false, false, true, "198.51.100.2"}}),
             "127.0.0.1");
 }
 
