@@ -47,11 +47,11 @@ TEST(DashboardCpuModel, FirstModelNameOfCpuinfo) {
 TEST(DashboardLocalAddress, FirstUpNonLoopbackIpv4) {
   using platform::InterfaceAddress;
   const std::vector<InterfaceAddress> interfaces{
-      {true, true, true, "127.0.0.1"},      // loopback
+      {true, true, true, "127.0.0.1"},         // loopback
       {false, false, true, "198.51.100.1"},     // down
       {true, false, false, ""},             // IPv6 or packet address
       {true, false, true, "198.51.100.20"},  // the one
-      {true, false, true, "172.17.0.1"},
+      {true, false, true, "203.0.113.1"},
   };
   EXPECT_EQ(platform::pickLocalIpv4Address(interfaces), "198.51.100.20");
 }
