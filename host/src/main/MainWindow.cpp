@@ -42,6 +42,7 @@ bool MainWindow::create() {
   glfwSwapInterval(1);
   glfwSetFramebufferSizeCallback(window_, onFramebufferSize);
   glfwSetWindowCloseCallback(window_, onClose);
+  glfwSetWindowRefreshCallback(window_, onRefresh);
   monitorTarget = this;
   glfwSetMonitorCallback([](GLFWmonitor* monitor, int event) { onMonitor(monitor, event); });
   lastPresentNs_ = nowNs();
@@ -66,17 +67,19 @@ void MainWindow::pollEvents() { glfwPollEvents(); }
 void MainWindow::applyPendingResize() {
   if (pendingResizeWidth_ == 0 || pendingResizeHeight_ == 0) return;
   glViewport(0, 0, static_cast<GLsizei>(pendingResizeWidth_), static_cast<GLsizei>(pendingResizeHeight_));
+  contentsLost_ = true;
   pendingResizeWidth_ = 0;
   pendingResizeHeight_ = 0;
 }
 
-void MainWindow::clear(float r, float g, float b, float a) {
-  glClearColor(r, g, b, a);
-  glClear(GL_COLOR_BUFFER_BIT);
+bool MainWindow::takeContentsLost() {
+  const bool lost = contentsLost_;
+  contentsLost_ = false;
+  return lost;
 }
 
-void MainWindow::present() {
-  glfwSwapBuffers(window_);
+void MainWindow::present(bool drawn) {
+  if (drawn) glfwSwapBuffers(window_);
   const std::int64_t elapsed = nowNs() - lastPresentNs_;
   if (elapsed >= 0 && elapsed < kFramePeriodNs) {
     std::this_thread::sleep_for(std::chrono::nanoseconds(kFramePeriodNs - elapsed));
@@ -89,6 +92,10 @@ void MainWindow::onFramebufferSize(GLFWwindow* window, int width, int height) {
   if (self == nullptr || glfwGetWindowAttrib(window, GLFW_ICONIFIED)) return;
   self->pendingResizeWidth_ = static_cast<std::uint32_t>(width);
   self->pendingResizeHeight_ = static_cast<std::uint32_t>(height);
+}
+
+void MainWindow::onRefresh(GLFWwindow* window) {
+  if (auto* self = static_cast<MainWindow*>(glfwGetWindowUserPointer(window))) self->contentsLost_ = true;
 }
 
 void MainWindow::onClose(GLFWwindow* window) {

@@ -28,10 +28,12 @@ class MainWindow {
   void pollEvents();
   // Applies a resize that arrived since the last call (not while minimised).
   void applyPendingResize();
-  void clear(float r, float g, float b, float a);
-  // Presents; where the swap does not wait for a vertical blank (Xvfb) it sleeps so the
+  // True once after the window's contents were lost (exposed or resized): redraw in full.
+  bool takeContentsLost();
+  // Shows the back buffer when `drawn` (an unchanged frame keeps the one on screen). Where the
+  // swap does not wait for a vertical blank (Xvfb), or nothing was swapped, it sleeps so the
   // loop runs near 60 iterations a second instead of spinning a core.
-  void present();
+  void present(bool drawn);
 
   bool closeRequested() const { return closeRequested_; }
   void setDisplayChangeCallback(std::function<void()> callback) { displayChange_ = std::move(callback); }
@@ -40,11 +42,13 @@ class MainWindow {
  private:
   static void onFramebufferSize(GLFWwindow* window, int width, int height);
   static void onClose(GLFWwindow* window);
+  static void onRefresh(GLFWwindow* window);
   static void onMonitor(void* monitor, int event);
 
   GLFWwindow* window_ = nullptr;
   bool glfwReady_ = false;
   bool closeRequested_ = false;
+  bool contentsLost_ = true;
   std::uint32_t pendingResizeWidth_ = 0;
   std::uint32_t pendingResizeHeight_ = 0;
   std::int64_t lastPresentNs_ = 0;

@@ -179,9 +179,9 @@ int run() {
       windowListCounter = 0;
       dashboard->setWindowList(application->getWindowList());
     }
-    window.clear(0.06f, 0.06f, 0.10f, 1.0f);
+    if (window.takeContentsLost()) dashboard->invalidateFrame();
     dashboard->render();
-    window.present();
+    window.present(dashboard->frameDrawn());
     cost.iterationDone();
   }
 

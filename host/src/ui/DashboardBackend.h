@@ -19,7 +19,7 @@ class DashboardBackend {
   virtual void shutdown() = 0;
   // Starts a frame: input, display size and time for Dear ImGui.
   virtual void newFrame() = 0;
-  // Draws a finished Dear ImGui frame into the window's back buffer.
+  // Clears the window's back buffer to the dashboard's background and draws a finished frame.
   virtual void renderDrawData(ImDrawData* data) = 0;
   // Uploads an 8-bit RGBA image (rows of width * 4 bytes); null when the upload fails.
   virtual ImTextureID createTexture(const unsigned char* rgba, int width, int height) = 0;

@@ -10,6 +10,8 @@
 #include <imgui_impl_glfw.h>
 #include <imgui_impl_opengl3.h>
 
+#include "ui/DashboardPalette.h"
+
 namespace parvalon::host {
 namespace {
 
@@ -56,7 +58,12 @@ void GlfwOpenGl3Backend::newFrame() {
   ImGui_ImplGlfw_NewFrame();
 }
 
-void GlfwOpenGl3Backend::renderDrawData(ImDrawData* data) { ImGui_ImplOpenGL3_RenderDrawData(data); }
+void GlfwOpenGl3Backend::renderDrawData(ImDrawData* data) {
+  const ImVec4& background = palette::kBackground;
+  glClearColor(background.x, background.y, background.z, background.w);
+  glClear(GL_COLOR_BUFFER_BIT);
+  ImGui_ImplOpenGL3_RenderDrawData(data);
+}
 
 ImTextureID GlfwOpenGl3Backend::createTexture(const unsigned char* rgba, int width, int height) {
   while (glGetError() != GL_NO_ERROR) {

@@ -13,6 +13,7 @@
 #include "ui/DashboardBackend.h"
 #include "ui/DashboardLayout.h"
 #include "ui/DashboardPalette.h"
+#include "ui/DrawDataDigest.h"
 
 namespace parvalon::host {
 namespace {
@@ -335,6 +336,7 @@ std::string UIManager::fitText(const std::string& text, float maxWidth,
 // ---- drawing ----
 
 void UIManager::render() {
+  frameDrawn_ = false;
   if (!initialized_) return;
   backend_->newFrame();
   ImGui::NewFrame();
@@ -365,7 +367,14 @@ void UIManager::render() {
 
   ImGui::End();
   ImGui::Render();
-  backend_->renderDrawData(ImGui::GetDrawData());
+  ImDrawData* data = ImGui::GetDrawData();
+  const std::uint64_t digest = drawDataDigest(*data);
+  frameDrawn_ = !frameOnScreen_ || digest != frameDigest_;
+  if (frameDrawn_) {
+    backend_->renderDrawData(data);
+    frameDigest_ = digest;
+    frameOnScreen_ = true;
+  }
 }
 
 bool UIManager::navigationButton(const char* label, std::int32_t page) {

@@ -63,9 +63,15 @@ class UIManager {
   UIManager& operator=(const UIManager&) = delete;
 
   bool initialize();
+  // Builds the frame; hands it to the back end only when it differs from the one on screen.
   void render();
   void shutdown();
   bool isInitialized() const { return initialized_; }
+  // Whether the last render drew into the back buffer (the caller presents only then): an
+  // unchanged dashboard costs no drawing, which matters on a software renderer.
+  bool frameDrawn() const { return frameDrawn_; }
+  // The window's contents were lost (exposed, resized): the next frame is drawn whatever it holds.
+  void invalidateFrame() { frameOnScreen_ = false; }
 
   // Replaces the window list, keeping the streaming marks of windows listed before.
   void setWindowList(const std::vector<protocol::WindowInfo>& list);
@@ -145,6 +151,9 @@ class UIManager {
   std::uint8_t nextStreamId_ = 1;
   std::string localIpAddress_ = "0.0.0.0";
   bool initialized_ = false;
+  bool frameOnScreen_ = false;
+  bool frameDrawn_ = false;
+  std::uint64_t frameDigest_ = 0;
   LogView logView_;
 };
 

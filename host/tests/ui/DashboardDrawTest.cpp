@@ -127,6 +127,40 @@ TEST_F(DashboardDraw, EveryPageDrawsInEveryState) {
   frame();
 }
 
+// A software renderer pays for every drawn frame: an unchanged dashboard is not drawn again,
+// while any visible change, or lost window contents, is.
+TEST_F(DashboardDraw, OnlyChangedFramesAreDrawn) {
+  start();
+  for (int i = 0; i < 5; ++i) frame();  // Dear ImGui settles its layout over the first frames
+  const int settled = state.framesDrawn;
+  EXPECT_GE(settled, 1);
+  for (int i = 0; i < 10; ++i) frame();
+  EXPECT_EQ(state.framesDrawn, settled);
+  EXPECT_FALSE(ui->frameDrawn());
+
+  ConnectionStatus status;
+  status.connected = true;
+  status.clientName = "Headset";
+  status.fps = 72;
+  ui->setConnectionStatus(status);
+  frame();
+  EXPECT_TRUE(ui->frameDrawn());
+  EXPECT_EQ(state.framesDrawn, settled + 1);
+  status.latencyMs = 4.5f;  // a figure of the status bar alone
+  ui->setConnectionStatus(status);
+  frame();
+  EXPECT_EQ(state.framesDrawn, settled + 2);
+  frame();
+  EXPECT_EQ(state.framesDrawn, settled + 2);
+
+  ui->invalidateFrame();
+  frame();
+  EXPECT_EQ(state.framesDrawn, settled + 3);
+  state.displaySize = ImVec2(1000, 700);
+  frame();
+  EXPECT_EQ(state.framesDrawn, settled + 4);
+}
+
 TEST_F(DashboardDraw, SidebarButtonSelectsThePage) {
   start();
   frame();

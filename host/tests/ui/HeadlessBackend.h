@@ -20,6 +20,7 @@ class HeadlessBackend : public DashboardBackend {
     bool mouseDown = false;
     std::vector<std::string> clipboardWrites;
     std::function<void()> onClipboardWrite;  // runs inside the clipboard call
+    int framesDrawn = 0;
     int texturesCreated = 0;
     int texturesDestroyed = 0;
     bool failTextures = false;
@@ -55,7 +56,7 @@ class HeadlessBackend : public DashboardBackend {
     io.MousePos = state_.mousePos;
     io.MouseDown[0] = state_.mouseDown;
   }
-  void renderDrawData(ImDrawData*) override {}
+  void renderDrawData(ImDrawData*) override { ++state_.framesDrawn; }
   ImTextureID createTexture(const unsigned char*, int, int) override {
     if (state_.failTextures) return nullptr;
     ++state_.texturesCreated;
