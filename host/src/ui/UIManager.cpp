@@ -340,6 +340,7 @@ void UIManager::render() {
   if (!initialized_) return;
   backend_->newFrame();
   ImGui::NewFrame();
+  refreshShownStatus();
 
   const ImVec2 display = ImGui::GetIO().DisplaySize;
   const float w = std::max(display.x, kSidebarWidth + 1.0f);
@@ -375,6 +376,17 @@ void UIManager::render() {
     frameDigest_ = digest;
     frameOnScreen_ = true;
   }
+}
+
+void UIManager::refreshShownStatus() {
+  constexpr double kFigureRefreshSeconds = 0.25;
+  const double now = ImGui::GetTime();
+  const bool sameConnection = status_.connected == shownStatus_.connected &&
+                              status_.clientName == shownStatus_.clientName &&
+                              status_.clientAddress == shownStatus_.clientAddress;
+  if (sameConnection && shownStatusAt_ >= 0.0 && now - shownStatusAt_ < kFigureRefreshSeconds) return;
+  shownStatus_ = status_;
+  shownStatusAt_ = now;
 }
 
 bool UIManager::navigationButton(const char* label, std::int32_t page) {
@@ -434,28 +446,28 @@ void UIManager::drawStatusBar(float width) {
   ImGui::SetCursorPos(ImVec2(25, 18));
   const ImVec2 at = ImGui::GetCursorScreenPos();
   ImGui::GetWindowDrawList()->AddCircleFilled(ImVec2(at.x + 6, at.y + 8), 6,
-                                              status_.connected ? rgb(77, 217, 140) : rgb(115, 115, 140));
+                                              shownStatus_.connected ? rgb(77, 217, 140) : rgb(115, 115, 140));
   ImGui::Dummy(ImVec2(20, 0));
   ImGui::SameLine();
-  if (status_.connected) {
-    ImGui::TextColored(kSuccess, "Connected to %s", status_.clientName.c_str());
+  if (shownStatus_.connected) {
+    ImGui::TextColored(kSuccess, "Connected to %s", shownStatus_.clientName.c_str());
   } else {
     ImGui::TextColored(kTextMuted, "Waiting for client...");
   }
 
   ImGui::SameLine(width - 400);
-  if (status_.connected) {
+  if (shownStatus_.connected) {
     ImGui::TextColored(kTextSecondary, "FPS:");
     ImGui::SameLine();
-    ImGui::TextColored(kTextPrimary, "%d", status_.fps);
+    ImGui::TextColored(kTextPrimary, "%d", shownStatus_.fps);
     ImGui::SameLine(0, 25);
     ImGui::TextColored(kTextSecondary, "Latency:");
     ImGui::SameLine();
-    ImGui::TextColored(kTextPrimary, "%.1f ms", static_cast<double>(status_.latencyMs));
+    ImGui::TextColored(kTextPrimary, "%.1f ms", static_cast<double>(shownStatus_.latencyMs));
     ImGui::SameLine(0, 25);
     ImGui::TextColored(kTextSecondary, "Bitrate:");
     ImGui::SameLine();
-    ImGui::TextColored(kTextPrimary, "%.1f Mbps", static_cast<double>(status_.bitrateMbps));
+    ImGui::TextColored(kTextPrimary, "%.1f Mbps", static_cast<double>(shownStatus_.bitrateMbps));
   } else {
     ImGui::TextColored(kTextSecondary, "Encoder:");
     ImGui::SameLine();
@@ -509,11 +521,11 @@ void UIManager::drawConnectionCard() {
   ImGui::PushStyleVar(ImGuiStyleVar_ChildRounding, 16);
   ImGui::BeginChild("ConnectionCard", ImVec2(420, 230), true, ImGuiWindowFlags_NoScrollbar);
   heading("Connection Status", 0);
-  if (status_.connected) {
+  if (shownStatus_.connected) {
     statusDot(rgb(77, 217, 140));
     ImGui::TextColored(kSuccess, "Connected");
-    ImGui::TextColored(kTextSecondary, "Client: %s", status_.clientName.c_str());
-    ImGui::TextColored(kTextSecondary, "IP: %s", status_.clientAddress.c_str());
+    ImGui::TextColored(kTextSecondary, "Client: %s", shownStatus_.clientName.c_str());
+    ImGui::TextColored(kTextSecondary, "IP: %s", shownStatus_.clientAddress.c_str());
   } else {
     statusDot(rgb(165, 165, 191));
     ImGui::TextColored(kTextMuted, "Waiting for connection...");

@@ -117,6 +117,7 @@ class UIManager {
   bool loadLogoTexture();
   static void applyTheme();
   void fireSettingsChanged();
+  void refreshShownStatus();
 
   void drawSidebar(float height);
   void drawStatusBar(float width);
@@ -147,6 +148,10 @@ class UIManager {
   UISettings settings_;
   SystemInformation systemInfo_;
   ConnectionStatus status_;
+  // What the status bar and the connection card draw: `status_` at once when the connection
+  // itself changes, its live figures four times a second (readable, and no redraw per frame).
+  ConnectionStatus shownStatus_;
+  double shownStatusAt_ = -1.0;
   std::vector<WindowEntry> windows_;
   std::uint8_t nextStreamId_ = 1;
   std::string localIpAddress_ = "0.0.0.0";
