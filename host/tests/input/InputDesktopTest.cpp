@@ -14,6 +14,7 @@
 #include "LoggedPattern.h"
 #include "TestPatternProcess.h"
 #include "fakes/LogCapture.h"
+#include "fakes/ScopedKeyboardLayout.h"
 #include "input/FocusManager.h"
 #include "input/InputInjector.h"
 #include "platform/InputSink.h"
@@ -134,10 +135,8 @@ TEST_F(InputDesktopTest, TypedCharactersArriveExactly) {
 }
 
 TEST_F(InputDesktopTest, TypedCharactersAndKeysArriveWithAGermanLayout) {
-  ASSERT_EQ(std::system("setxkbmap de"), 0);
-  struct RestoreLayout {
-    ~RestoreLayout() { [[maybe_unused]] int r = std::system("setxkbmap us"); }
-  } restore;
+  const testing::ScopedKeyboardLayout german("de");
+  ASSERT_TRUE(german.loaded());
   auto pattern = start("german", {"--x", "100", "--y", "100", "--static"});
   focusForTyping(*pattern);
   type(U"Hello, é€ 😀 yz@");

@@ -17,6 +17,7 @@
 
 #include "HostProcess.h"
 #include "app/FreePortSettings.h"
+#include "fakes/ScopedKeyboardLayout.h"
 #include "fakes/VideoTestClient.h"
 #include "fakes/WsTestClient.h"
 #include "input/LoggedPattern.h"
@@ -177,6 +178,23 @@ TEST_P(InputChannelTest, TypedTextArrivesExactly) {
   ASSERT_TRUE(send(event(id, kMouse, kUp, 32768, 32768)));
   for (char16_t unit : utf16(U"Hello, é€ 😀")) ASSERT_TRUE(send(event(id, kKeyboard, kCharacter, unit)));
   EXPECT_TRUE(waitFor([&] { return p->text() == "Hello, é€ 😀"; })) << p->text();
+}
+
+// The characters the user chose, whatever layout the desktop has: the German one moves Y, Z and
+// most punctuation, and keys still mean what they mean on a US keyboard.
+TEST_P(InputChannelTest, TypedTextAndKeysArriveWithAGermanLayout) {
+  const testing::ScopedKeyboardLayout german("de");
+  ASSERT_TRUE(german.loaded());
+  auto p = pattern("german", {"--x", "100", "--y", "100", "--static"});
+  const std::uint8_t id = stream(*p);
+  ASSERT_TRUE(send(event(id, kMouse, kDown, 32768, 32768)));
+  ASSERT_TRUE(send(event(id, kMouse, kUp, 32768, 32768)));
+  for (char16_t unit : utf16(U"Hello, é€ 😀 yz@")) ASSERT_TRUE(send(event(id, kKeyboard, kCharacter, unit)));
+  for (std::uint8_t vk : {0x5A, 0x59}) {  // Z, Y
+    ASSERT_TRUE(send(event(id, kKeyboard, kKeyDown, 0, 0, vk)));
+    ASSERT_TRUE(send(event(id, kKeyboard, kKeyUp, 0, 0, vk)));
+  }
+  EXPECT_TRUE(waitFor([&] { return p->text() == "Hello, é€ 😀 yz@zy"; })) << p->text();
 }
 
 TEST_P(InputChannelTest, TwoHundredCharactersArriveInOrder) {
