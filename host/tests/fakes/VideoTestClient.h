@@ -2,6 +2,7 @@
 
 #include <arpa/inet.h>
 #include <netinet/in.h>
+#include <netinet/tcp.h>
 #include <poll.h>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -36,6 +37,10 @@ class VideoTestClient {
     sa.sin_port = htons(port);
     sa.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
     connected_ = ::connect(fd_, reinterpret_cast<sockaddr*>(&sa), sizeof(sa)) == 0;
+    // As a headset (and the viewer) does: small input messages go out at once, not after the
+    // host's acknowledgement of the previous one.
+    const int one = 1;
+    ::setsockopt(fd_, IPPROTO_TCP, TCP_NODELAY, &one, sizeof one);
   }
   ~VideoTestClient() { ::close(fd_); }
   VideoTestClient(const VideoTestClient&) = delete;
