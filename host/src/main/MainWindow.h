@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <functional>
 
+#include "main/PresentPacer.h"
+
 struct GLFWwindow;
 
 namespace parvalon::host {
@@ -47,7 +49,7 @@ class MainWindow {
   bool closeRequested_ = false;
   std::uint32_t pendingResizeWidth_ = 0;
   std::uint32_t pendingResizeHeight_ = 0;
-  std::int64_t lastPresentNs_ = 0;
+  PresentPacer pacer_;
   std::function<void()> displayChange_;
 };
 

@@ -43,7 +43,7 @@ struct IconImage {
   // A platform that draws and encodes icons itself (Windows: GDI and the Imaging Component)
   // hands over the finished PNG of the icon over black here and leaves argb empty; empty png
   // with empty argb means its encoding failed.
-  std::vector<unsigned char> png;
+  std::vector<unsigned char> png{};
 };
 
 // Window queries and operations of the desktop. Every query takes any handle, also one that
