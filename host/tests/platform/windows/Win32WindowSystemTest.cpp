@@ -15,6 +15,7 @@
 #include "TestWindow.h"
 #include "capture/WindowEnumerator.h"
 #include "fakes/LogCapture.h"
+#include "fakes/WaitUntil.h"
 #include "platform/windows/Win32Text.h"
 #include "platform/windows/Win32WindowSystem.h"
 #include "protocol/Base64.h"
@@ -121,35 +122,41 @@ INSTANTIATE_TEST_SUITE_P(
 
 // EnumWindows gives the Z order, topmost first; the list sorts by title bytes and leaves windows
 // of equal title in that order.
+std::vector<std::string> listedTestClasses() {
+  std::vector<std::string> classes;
+  for (const auto& info : WindowEnumerator::enumerateWindows(windowSystem())) {
+    if (info.className.rfind("ParvalonZ", 0) == 0) classes.push_back(info.className);
+  }
+  return classes;
+}
+
+// Raises `window` and waits (bounded) until the Z order shows it above `other`: with a window
+// manager the X11 driver applies the new order only once the manager has restacked.
+bool raiseAbove(const TestWindow& window, const TestWindow& other) {
+  SetWindowPos(window.hwnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  return testing::waitUntil([&] {
+    TestWindow::pumpMessages();
+    const auto z = windowSystem().topLevelWindows();
+    const auto top = std::find(z.begin(), z.end(), window.handle());
+    return top != z.end() && std::find(top, z.end(), other.handle()) != z.end();
+  });
+}
+
 TEST(Win32WindowList, KeepsZOrderAmongEqualTitlesAfterSortingByTitle) {
   TestWindow lower({L"ParvalonZLower", L"a Parvalon"});
   TestWindow first({L"ParvalonZFirst", L"Parvalon same"});
   TestWindow second({L"ParvalonZSecond", L"Parvalon same"});
   TestWindow upper({L"ParvalonZUpper", L"B Parvalon"});
-  // Order from the top: first, second (first raised above the later-created second).
-  SetWindowPos(first.hwnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-  TestWindow::pumpMessages();
 
-  const auto z = windowSystem().topLevelWindows();
-  const auto at = [&z](const TestWindow& w) { return static_cast<long>(std::find(z.begin(), z.end(), w.handle()) - z.begin()); };
-  ASSERT_LT(at(first), static_cast<long>(z.size()));
-  EXPECT_LT(at(first), at(second));
-
-  std::vector<std::string> classes;
-  for (const auto& info : WindowEnumerator::enumerateWindows(windowSystem())) {
-    if (info.className.rfind("ParvalonZ", 0) == 0) classes.push_back(info.className);
-  }
+  ASSERT_TRUE(raiseAbove(first, second));
   // "B" sorts before "P" before "a" (upper case before lower case in byte order).
-  EXPECT_EQ(classes, (std::vector<std::string>{"ParvalonZUpper", "ParvalonZFirst", "ParvalonZSecond", "ParvalonZLower"}));
+  EXPECT_EQ(listedTestClasses(),
+            (std::vector<std::string>{"ParvalonZUpper", "ParvalonZFirst", "ParvalonZSecond", "ParvalonZLower"}));
 
-  // Raising the second window swaps the pair in the list too.
-  SetWindowPos(second.hwnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-  TestWindow::pumpMessages();
-  classes.clear();
-  for (const auto& info : WindowEnumerator::enumerateWindows(windowSystem())) {
-    if (info.className.rfind("ParvalonZ", 0) == 0) classes.push_back(info.className);
-  }
-  EXPECT_EQ(classes, (std::vector<std::string>{"ParvalonZUpper", "ParvalonZSecond", "ParvalonZFirst", "ParvalonZLower"}));
+  // Raising the other one swaps the pair in the list too.
+  ASSERT_TRUE(raiseAbove(second, first));
+  EXPECT_EQ(listedTestClasses(),
+            (std::vector<std::string>{"ParvalonZUpper", "ParvalonZSecond", "ParvalonZFirst", "ParvalonZLower"}));
 }
 
 // ---- icons
