@@ -1,4 +1,9 @@
 # Every external library, found once; targets link the imported names below.
+if(WIN32)
+  include(${CMAKE_CURRENT_LIST_DIR}/ParvalonWindows.cmake)
+  return()
+endif()
+
 find_package(PkgConfig REQUIRED)
 find_package(Threads REQUIRED)
 find_package(fmt REQUIRED)

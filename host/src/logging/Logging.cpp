@@ -28,7 +28,7 @@ std::shared_ptr<spdlog::sinks::dist_sink_mt> addedSinks;
 }  // namespace
 
 std::filesystem::path logFolder() {
-  if (const auto base = platform::localAppDataFolder()) {
+  if (const auto base = platform::logDataFolder()) {
     return *base / "Parvalon" / "logs";
   }
   return "logs";

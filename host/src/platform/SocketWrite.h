@@ -3,10 +3,14 @@
 #include <atomic>
 #include <chrono>
 #include <cstddef>
+#include <cstdint>
 #include <span>
 #include <system_error>
 
 namespace parvalon::host::platform {
+
+// A socket as the OS names it: a descriptor on Linux, a SOCKET handle on Windows.
+using NativeSocket = std::intptr_t;
 
 struct WriteBuffer {
   const void* data = nullptr;
@@ -16,14 +20,15 @@ struct WriteBuffer {
 // Writes every byte of `pieces` (one gather write, repeated until all is out) to a connected
 // stream socket, waiting at most `timeout` in total. The socket may be in blocking or
 // non-blocking mode: a blocking write would ignore any deadline once an event loop has made
-// the descriptor non-blocking, so each attempt is non-blocking and waits in poll. Gives
+// the descriptor non-blocking, so each attempt is non-blocking and waits in poll (Windows:
+// the socket is put in non-blocking mode, which leaves Asio's overlapped reads unaffected). Gives
 // errc::timed_out at the deadline and errc::operation_canceled once `keepGoing` is false.
 // `written` receives the number of bytes that went out, also on failure.
-std::error_code writeAllWithDeadline(int socket, std::span<const WriteBuffer> pieces,
+std::error_code writeAllWithDeadline(NativeSocket socket, std::span<const WriteBuffer> pieces,
                                      std::chrono::milliseconds timeout,
                                      const std::atomic<bool>& keepGoing, std::size_t& written);
 
 // SO_SNDTIMEO; false when the option cannot be set.
-bool setSendTimeout(int socket, std::chrono::milliseconds timeout);
+bool setSendTimeout(NativeSocket socket, std::chrono::milliseconds timeout);
 
 }  // namespace parvalon::host::platform

@@ -43,10 +43,11 @@ class UdpSocket {
   std::uint16_t localPort() const;
 
   Wait waitReadable(std::chrono::milliseconds timeout);
-  // Receives one datagram; one longer than the buffer is refused with EMSGSIZE.
+  // Receives one datagram; one longer than the buffer is refused with EMSGSIZE (WSAEMSGSIZE).
   Received receive(std::span<std::uint8_t> buffer);
 
-  // Wakes a thread blocked in waitReadable or receive.
+  // Wakes a thread blocked in waitReadable or receive (Windows: with an empty datagram to the
+  // socket's own port on 127.0.0.1, which the listener reads as no request).
   void shutdown();
   void close();
 
@@ -54,7 +55,7 @@ class UdpSocket {
   static bool isConnectionReset(int error);
 
  private:
-  int fd_ = -1;
+  std::intptr_t fd_ = -1;  // a descriptor, or a SOCKET handle on Windows
 };
 
 }  // namespace parvalon::host::platform

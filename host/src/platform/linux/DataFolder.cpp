@@ -15,3 +15,9 @@ std::optional<std::filesystem::path> localAppDataFolder() {
 }
 
 }  // namespace parvalon::host::platform
+
+namespace parvalon::host::platform {
+
+std::optional<std::filesystem::path> logDataFolder() { return localAppDataFolder(); }
+
+}  // namespace parvalon::host::platform

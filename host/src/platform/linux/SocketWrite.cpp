@@ -16,7 +16,7 @@ namespace {
 constexpr std::chrono::milliseconds kCancelCheckInterval{100};
 }  // namespace
 
-std::error_code writeAllWithDeadline(int socket, std::span<const WriteBuffer> pieces,
+std::error_code writeAllWithDeadline(NativeSocket socket, std::span<const WriteBuffer> pieces,
                                      std::chrono::milliseconds timeout,
                                      const std::atomic<bool>& keepGoing, std::size_t& written) {
   written = 0;
@@ -54,7 +54,7 @@ std::error_code writeAllWithDeadline(int socket, std::span<const WriteBuffer> pi
       const auto wait = std::min(std::chrono::duration_cast<std::chrono::milliseconds>(deadline - now) +
                                      std::chrono::milliseconds(1),
                                  kCancelCheckInterval);
-      pollfd pfd{socket, POLLOUT, 0};
+      pollfd pfd{static_cast<int>(socket), POLLOUT, 0};
       const int ready = ::poll(&pfd, 1, static_cast<int>(wait.count()));
       if (ready < 0 && errno != EINTR) return {errno, std::system_category()};
       if (ready > 0) break;  // writable, or an error the next sendmsg reports
@@ -63,7 +63,7 @@ std::error_code writeAllWithDeadline(int socket, std::span<const WriteBuffer> pi
   return {};
 }
 
-bool setSendTimeout(int socket, std::chrono::milliseconds timeout) {
+bool setSendTimeout(NativeSocket socket, std::chrono::milliseconds timeout) {
   timeval tv{};
   tv.tv_sec = static_cast<time_t>(timeout.count() / 1000);
   tv.tv_usec = static_cast<suseconds_t>((timeout.count() % 1000) * 1000);

@@ -71,7 +71,7 @@ std::uint16_t UdpSocket::localPort() const {
 }
 
 UdpSocket::Wait UdpSocket::waitReadable(std::chrono::milliseconds timeout) {
-  pollfd pfd{fd_, POLLIN, 0};
+  pollfd pfd{static_cast<int>(fd_), POLLIN, 0};
   const int ready = ::poll(&pfd, 1, static_cast<int>(timeout.count()));
   if (ready < 0) return Wait::Failed;
   return ready == 0 ? Wait::TimedOut : Wait::Readable;

@@ -1,0 +1,119 @@
+#!/usr/bin/env bash
+# Builds the libraries the Windows host needs but Debian ships only as Linux builds, from Debian's
+# own sources, with the mingw-w64 cross compiler, into <build folder>/deps/prefix:
+#   - Dear ImGui (source package imgui): the core, backends/imgui_impl_win32 and imgui_impl_dx11
+#   - libopus (source package opus)
+#   - GoogleTest and GoogleMock (/usr/src/googletest from the googletest package)
+# Each library is rebuilt only when its Debian version (or the compiler) changes.
+# Usage: scripts/build-windows-deps.sh [build folder, default build-windows]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+ROOT=$(pwd)
+BUILD=$(realpath -m "${1:-${PARVALON_WINDOWS_BUILD_DIR:-$ROOT/build-windows}}")
+DEPS=$BUILD/deps
+PREFIX=$DEPS/prefix
+JOBS=${PARVALON_JOBS:-2}
+TOOLCHAIN=$ROOT/cmake/mingw-w64-x86_64.cmake
+CXX=x86_64-w64-mingw32-g++-posix
+AR=x86_64-w64-mingw32-ar
+mkdir -p "$DEPS/src" "$PREFIX/lib" "$PREFIX/include" "$DEPS/stamps"
+
+SUDO=""
+[ "$(id -u)" -ne 0 ] && SUDO="sudo"
+compiler=$($CXX -dumpfullversion)
+
+# A deb-src entry for the archive the binary packages come from, added once.
+ensure_deb_src() {
+  if apt-cache showsrc opus 2>/dev/null | grep -q '^Package:'; then return; fi
+  local src=/etc/apt/sources.list.d/debian.sources
+  if [ -f "$src" ]; then
+    sed -e 's/^Types: deb$/Types: deb-src/' "$src" | $SUDO tee /etc/apt/sources.list.d/parvalon-deb-src.sources >/dev/null
+  else
+    grep -h '^deb ' /etc/apt/sources.list | sed 's/^deb /deb-src /' |
+      $SUDO tee /etc/apt/sources.list.d/parvalon-deb-src.list >/dev/null
+  fi
+  $SUDO apt-get update -qq
+}
+
+# The version apt would fetch for a source package.
+source_version() {
+  apt-cache showsrc "$1" | awk '/^Version:/ {print $2}' | sort -V | tail -1
+}
+
+# up_to_date <name> <version>: true when <name> was built from that version with this compiler.
+up_to_date() { [ "$(cat "$DEPS/stamps/$1" 2>/dev/null)" = "$2 $compiler" ]; }
+mark_built() { echo "$2 $compiler" >"$DEPS/stamps/$1"; }
+
+# fetch_source <package> <version>: unpacks the Debian source into $DEPS/src/<package>.
+fetch_source() {
+  local dir=$DEPS/src/$1
+  rm -rf "$dir" && mkdir -p "$dir"
+  (cd "$dir" && apt-get source -qq -o APT::Sandbox::User=root "$1=$2" >/dev/null)
+}
+
+build_imgui() {
+  local version
+  version=$(source_version imgui)
+  if up_to_date imgui "$version"; then return; fi
+  echo "Building Dear ImGui $version for Windows"
+  fetch_source imgui "$version"
+  local src
+  src=$(find "$DEPS/src/imgui" -mindepth 1 -maxdepth 1 -type d | head -1)
+  local obj=$DEPS/obj/imgui
+  rm -rf "$obj" && mkdir -p "$obj"
+  local files=(imgui.cpp imgui_draw.cpp imgui_tables.cpp imgui_widgets.cpp imgui_demo.cpp
+               backends/imgui_impl_win32.cpp backends/imgui_impl_dx11.cpp)
+  printf '%s\n' "${files[@]}" | xargs -P "$JOBS" -I{} sh -c \
+    'nice -n 19 '"$CXX"' -std=c++20 -O2 -g -w -I"'"$src"'" -c "'"$src"'/{}" -o "'"$obj"'/$(basename {} .cpp).o"'
+  rm -f "$PREFIX/lib/libimgui.a"
+  $AR rcs "$PREFIX/lib/libimgui.a" "$obj"/*.o
+  rm -rf "$PREFIX/include/imgui" && mkdir -p "$PREFIX/include/imgui/backends"
+  cp "$src"/imgui.h "$src"/imconfig.h "$src"/imgui_internal.h "$src"/imstb_*.h "$PREFIX/include/imgui/"
+  cp "$src"/backends/imgui_impl_win32.h "$src"/backends/imgui_impl_dx11.h "$PREFIX/include/imgui/backends/"
+  mark_built imgui "$version"
+}
+
+# cmake_build <name> <source folder> [cmake arguments...]: a CMake project built and installed.
+cmake_build() {
+  local name=$1 src=$2
+  shift 2
+  local bld=$DEPS/obj/$name
+  rm -rf "$bld"
+  nice -n 19 cmake -S "$src" -B "$bld" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_TOOLCHAIN_FILE="$TOOLCHAIN" -DCMAKE_INSTALL_PREFIX="$PREFIX" "$@" >/dev/null
+  nice -n 19 cmake --build "$bld" -j "$JOBS" >/dev/null
+  nice -n 19 cmake --install "$bld" >/dev/null
+}
+
+build_opus() {
+  local version
+  version=$(source_version opus)
+  if up_to_date opus "$version"; then return; fi
+  echo "Building libopus $version for Windows"
+  fetch_source opus "$version"
+  local src
+  src=$(find "$DEPS/src/opus" -mindepth 1 -maxdepth 1 -type d | head -1)
+  # The release tarball's CMake files are incomplete; its configure script is the supported way.
+  local bld=$DEPS/obj/opus
+  rm -rf "$bld" && mkdir -p "$bld"
+  (cd "$bld" && nice -n 19 "$src/configure" -q --host=x86_64-w64-mingw32 --prefix="$PREFIX" \
+      --disable-shared --enable-static --disable-doc --disable-extra-programs --disable-stack-protector \
+      CC=x86_64-w64-mingw32-gcc-posix CFLAGS="-O2 -g" >/dev/null &&
+    nice -n 19 make -s -j "$JOBS" >/dev/null 2>&1 && make -s install >/dev/null)
+  mark_built opus "$version"
+}
+
+build_googletest() {
+  local version
+  version=$(dpkg-query -W -f='${Version}' googletest)
+  if up_to_date googletest "$version"; then return; fi
+  echo "Building GoogleTest $version for Windows"
+  cmake_build googletest /usr/src/googletest -DBUILD_GMOCK=ON -DINSTALL_GTEST=ON \
+    -Dgtest_disable_pthreads=OFF -DCMAKE_INSTALL_LIBDIR=lib
+  mark_built googletest "$version"
+}
+
+ensure_deb_src
+build_googletest
+build_imgui
+build_opus
