@@ -159,6 +159,44 @@ TEST(Win32WindowList, KeepsZOrderAmongEqualTitlesAfterSortingByTitle) {
             (std::vector<std::string>{"ParvalonZUpper", "ParvalonZSecond", "ParvalonZFirst", "ParvalonZLower"}));
 }
 
+// ---- input-side operations: resize to a client size, the root of a child window
+
+TEST(Win32WindowOperations, ResizesToAClientSizeKeepingThePosition) {
+  TestWindow window({L"ParvalonResizeClass", L"Parvalon resize"});
+  platform::WindowSystem& windows = windowSystem();
+  const auto outer = windows.windowSizeForClient(window.handle(), 640, 360);
+  ASSERT_TRUE(outer);
+  // The frame and caption of an overlapped window add to the client size.
+  EXPECT_GT(outer->width, 640);
+  EXPECT_GT(outer->height, 360);
+  const auto before = windows.windowRect(window.handle());
+  ASSERT_TRUE(before);
+  ASSERT_TRUE(windows.setWindowSize(window.handle(), 0, 0, outer->width, outer->height, false));
+  TestWindow::pumpMessages();
+  const auto client = windows.clientRect(window.handle());
+  ASSERT_TRUE(client);
+  EXPECT_EQ(client->width, 640);
+  EXPECT_EQ(client->height, 360);
+  const auto after = windows.windowRect(window.handle());
+  ASSERT_TRUE(after);
+  EXPECT_EQ(after->x, before->x);
+  EXPECT_EQ(after->y, before->y);
+  EXPECT_FALSE(windows.windowSizeForClient(0x7FFF0000u, 640, 360));
+}
+
+TEST(Win32WindowOperations, ChildWindowLeadsToItsTopLevelWindow) {
+  TestWindow parent({L"ParvalonParentClass", L"Parvalon parent"});
+  HWND child = CreateWindowExW(0, L"STATIC", L"child", WS_CHILD | WS_VISIBLE, 10, 10, 50, 20, parent.hwnd(), nullptr,
+                               GetModuleHandleW(nullptr), nullptr);
+  ASSERT_NE(child, nullptr);
+  const auto childHandle = platform::win32::Win32WindowSystem::fromHwnd(child);
+  EXPECT_EQ(windowSystem().rootAncestor(childHandle), parent.handle());
+  EXPECT_TRUE(windowSystem().isWindow(childHandle));
+  DestroyWindow(child);
+  EXPECT_FALSE(windowSystem().isWindow(childHandle));
+  EXPECT_FALSE(windowSystem().isWindow(platform::kNoWindow));
+}
+
 // ---- icons
 
 struct Decoded {
