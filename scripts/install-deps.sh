@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
 # Installs every Debian package the build, the tests, the demo and the benchmarks need.
 # Idempotent: quiet and quick when everything is already present.
+# Usage: scripts/install-deps.sh [--windows]
+#   --windows  also the Windows cross build and its test runner: mingw-w64, wine (64-bit) and
+#              dpkg-dev for `apt-get source` (the test command asks for them; the demo does not)
 set -euo pipefail
 
 PACKAGES=(
@@ -17,6 +20,9 @@ PACKAGES=(
   # virtual desktop, audio and tools used by tests, demo and benchmarks
   xvfb openbox x11-utils xdotool pulseaudio pulseaudio-utils sox ffmpeg procps
 )
+if [ "${1:-}" = "--windows" ]; then
+  PACKAGES+=(g++-mingw-w64-x86-64-posix wine wine64 dpkg-dev)
+fi
 
 missing=()
 for p in "${PACKAGES[@]}"; do

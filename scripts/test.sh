@@ -1,14 +1,16 @@
 #!/usr/bin/env bash
 # Builds everything and runs the whole test suite on a virtual desktop.
+# Then the Windows cross build (build-windows/): its portable suites run under wine.
 # Usage: scripts/test.sh [extra ctest arguments]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ROOT=$(pwd)
 BUILD=${PARVALON_BUILD_DIR:-$ROOT/build}
 FUZZ_BUILD=${PARVALON_FUZZ_BUILD_DIR:-$ROOT/build-fuzz}
+WINDOWS_BUILD=${PARVALON_WINDOWS_BUILD_DIR:-$ROOT/build-windows}
 JOBS=${PARVALON_JOBS:-$(nproc)}
 
-bash scripts/install-deps.sh
+bash scripts/install-deps.sh --windows
 
 cmake -S . -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPARVALON_WERROR=ON
 cmake --build "$BUILD" -j "$JOBS"
@@ -30,4 +32,18 @@ status=0
 if [ $fuzz -eq 1 ]; then
   (cd "$FUZZ_BUILD" && ctest --output-on-failure -j "$JOBS" --no-tests=error) || status=$?
 fi
+
+# The Windows build: dependencies from Debian's sources (cached), then its suites under wine on
+# the same virtual desktop.
+windows_status=0
+windows_start=$(date +%s)
+{
+  bash scripts/build-windows-deps.sh "$WINDOWS_BUILD" &&
+    cmake -S . -B "$WINDOWS_BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPARVALON_WERROR=ON \
+      -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64-x86_64.cmake" &&
+    cmake --build "$WINDOWS_BUILD" -j "$JOBS" &&
+    (cd "$WINDOWS_BUILD" && ctest --output-on-failure -j "$JOBS" --no-tests=error)
+} || windows_status=$?
+echo "Windows build and tests: $(( $(date +%s) - windows_start )) s, status $windows_status"
+[ $windows_status -ne 0 ] && status=$windows_status
 exit $status

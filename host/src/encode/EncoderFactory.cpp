@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <array>
 
-#include "encode/SoftwareEncoder.h"
+#include "encode/SoftwareEncoderEntry.h"
 #include "logging/Log.h"
 
 namespace parvalon::host {
@@ -19,7 +19,7 @@ EncoderFactory::AdapterProbe EncoderFactory::systemProbe() {
   // No DXGI adapter on this platform: the vendor runtimes are never probed.
   AdapterProbe probe;
   probe.canLoadLibrary = [](const char*) { return false; };
-  probe.softwareUsable = SoftwareEncoder::isAvailable();
+  probe.softwareUsable = softwareEncoderUsable();
   return probe;
 }
 
@@ -49,8 +49,10 @@ std::unique_ptr<EncoderBase> EncoderFactory::createEncoder(EncoderType type,
   std::unique_ptr<EncoderBase> encoder;
   switch (type) {
     case EncoderType::Software:
-      encoder = std::make_unique<SoftwareEncoder>();
-      break;
+      encoder = makeSoftwareEncoder();
+      if (encoder) break;
+      PV_LOG_ERROR("Encoder type {} not available", encoderTypeName(type));
+      return nullptr;
     default:
       // NVENC and AMF exist only in the Windows back end; QuickSync nowhere.
       PV_LOG_ERROR("Encoder type {} not available", encoderTypeName(type));

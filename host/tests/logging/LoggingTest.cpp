@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -10,6 +11,7 @@
 
 #include <spdlog/sinks/ostream_sink.h>
 
+#include "fakes/Environment.h"
 #include "fakes/WaitUntil.h"
 #include "logging/Log.h"
 #include "logging/Logging.h"
@@ -31,36 +33,27 @@ std::string readFile(const fs::path& path) {
 class LoggingTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    root_ = fs::temp_directory_path() / ("parvalon-logging-" + std::to_string(::getpid()) + "-" +
+    root_ = fs::temp_directory_path() / ("parvalon-logging-" + std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()) + "-" +
                                          ::testing::UnitTest::GetInstance()->current_test_info()->name());
     fs::remove_all(root_);
     fs::create_directories(root_ / "cwd");
     oldCwd_ = fs::current_path();
     fs::current_path(root_ / "cwd");
-    saveEnv("XDG_DATA_HOME");
-    saveEnv("HOME");
   }
   void TearDown() override {
     shutdownLogging();
     fs::current_path(oldCwd_);
-    for (const auto& [name, value] : savedEnv_) {
-      if (value) ::setenv(name.c_str(), value->c_str(), 1); else ::unsetenv(name.c_str());
-    }
     fs::remove_all(root_);
-  }
-  void saveEnv(const std::string& name) {
-    const char* v = std::getenv(name.c_str());
-    savedEnv_.emplace_back(name, v ? std::optional<std::string>(v) : std::nullopt);
   }
 
   fs::path root_;
   fs::path oldCwd_;
-  std::vector<std::pair<std::string, std::optional<std::string>>> savedEnv_;
+  testing::ScopedEnvironment env_;
 };
 
 TEST_F(LoggingTest, WritesToRelativeLogsFolderWithoutDataFolder) {
-  ::unsetenv("XDG_DATA_HOME");
-  ::unsetenv("HOME");
+  env_.unset(testing::kLogFolderVariable);
+  env_.unset("HOME");
   initLogging("ParvalonHost", true, spdlog::level::debug);
   PV_LOG_WARN("warned {}", 1);
   const auto file = root_ / "cwd" / "logs" / "ParvalonHost.log";
@@ -72,19 +65,29 @@ TEST_F(LoggingTest, WritesToRelativeLogsFolderWithoutDataFolder) {
   EXPECT_NE(text.find("] warned 1"), std::string::npos) << text;
 }
 
+#ifndef _WIN32
 TEST_F(LoggingTest, UsesXdgDataHomeThenHome) {
-  ::setenv("XDG_DATA_HOME", (root_ / "xdg").c_str(), 1);
-  ::setenv("HOME", (root_ / "home").c_str(), 1);
+  env_.set(testing::kLogFolderVariable, (root_ / "xdg").string());
+  env_.set("HOME", (root_ / "home").string());
   EXPECT_EQ(logFolder(), root_ / "xdg" / "Parvalon" / "logs");
-  ::unsetenv("XDG_DATA_HOME");
+  env_.unset(testing::kLogFolderVariable);
   EXPECT_EQ(logFolder(), root_ / "home" / ".local" / "share" / "Parvalon" / "logs");
   initLogging("ParvalonHost", true, spdlog::level::debug);
   EXPECT_TRUE(fs::exists(root_ / "home" / ".local" / "share" / "Parvalon" / "logs" / "ParvalonHost.log"));
 }
+#else
+// Logs follow the LOCALAPPDATA variable itself, not the shell's folder lookup.
+TEST_F(LoggingTest, UsesLocalAppDataVariable) {
+  env_.set("LOCALAPPDATA", (root_ / "local").string());
+  EXPECT_EQ(logFolder(), root_ / "local" / "Parvalon" / "logs");
+  initLogging("ParvalonHost", true, spdlog::level::debug);
+  EXPECT_TRUE(fs::exists(root_ / "local" / "Parvalon" / "logs" / "ParvalonHost.log"));
+}
+#endif
 
 TEST_F(LoggingTest, UnusableFolderFallsBackToConsoleOnly) {
   // A file where the folder should be makes create_directories fail.
-  ::setenv("XDG_DATA_HOME", (root_ / "blocked").c_str(), 1);
+  env_.set(testing::kLogFolderVariable, (root_ / "blocked").string());
   std::ofstream(root_ / "blocked") << "x";
   ::testing::internal::CaptureStdout();
   initLogging("ParvalonHost", true, spdlog::level::debug);
@@ -96,7 +99,7 @@ TEST_F(LoggingTest, UnusableFolderFallsBackToConsoleOnly) {
 
 // The info line may or may not have met the periodic flush yet; the warning flushes both.
 TEST_F(LoggingTest, WarningIsFlushedAtOnce) {
-  ::setenv("XDG_DATA_HOME", root_.c_str(), 1);
+  env_.set(testing::kLogFolderVariable, root_.string());
   initLogging("ParvalonHost", true, spdlog::level::debug);
   const auto file = root_ / "Parvalon" / "logs" / "ParvalonHost.log";
   PV_LOG_INFO("buffered line");
@@ -109,7 +112,7 @@ TEST_F(LoggingTest, WarningIsFlushedAtOnce) {
 // Without the periodic flush a short info line sits in the file buffer until it fills, so a
 // person tailing the log sees nothing for minutes.
 TEST_F(LoggingTest, InfoLineReachesTheFileWithoutAWarning) {
-  ::setenv("XDG_DATA_HOME", root_.c_str(), 1);
+  env_.set(testing::kLogFolderVariable, root_.string());
   initLogging("ParvalonHost", true, spdlog::level::debug);
   const auto file = root_ / "Parvalon" / "logs" / "ParvalonHost.log";
   PV_LOG_INFO("quiet progress line");
@@ -119,7 +122,7 @@ TEST_F(LoggingTest, InfoLineReachesTheFileWithoutAWarning) {
 }
 
 TEST_F(LoggingTest, RotatesAtFiveMebibytesKeepingThreeFiles) {
-  ::setenv("XDG_DATA_HOME", root_.c_str(), 1);
+  env_.set(testing::kLogFolderVariable, root_.string());
   initLogging("ParvalonHost", true, spdlog::level::debug);
   spdlog::default_logger_raw()->sinks()[0]->set_level(spdlog::level::off);  // keep the console quiet
   const std::string payload(1000, 'x');
@@ -137,7 +140,7 @@ TEST_F(LoggingTest, RotatesAtFiveMebibytesKeepingThreeFiles) {
 }
 
 TEST_F(LoggingTest, SecondInitIsIgnored) {
-  ::setenv("XDG_DATA_HOME", root_.c_str(), 1);
+  env_.set(testing::kLogFolderVariable, root_.string());
   initLogging("ParvalonHost", true, spdlog::level::debug);
   auto* first = spdlog::default_logger_raw();
   initLogging("Other", false, spdlog::level::info);
@@ -154,7 +157,7 @@ struct QualifiedNameProbe {
 };
 
 TEST_F(LoggingTest, EveryLineCarriesFileLineAndQualifiedFunction) {
-  ::unsetenv("XDG_DATA_HOME");
+  env_.unset(testing::kLogFolderVariable);
   initLogging("ParvalonHost", false, spdlog::level::debug);
   std::ostringstream out;
   auto sink = std::make_shared<spdlog::sinks::ostream_sink_mt>(out);
@@ -175,7 +178,7 @@ TEST_F(LoggingTest, EveryLineCarriesFileLineAndQualifiedFunction) {
 
 // Adding a sink while other threads log must neither crash nor lose the added sink's lines.
 TEST_F(LoggingTest, AddSinkIsSafeWhileThreadsLog) {
-  ::unsetenv("XDG_DATA_HOME");
+  env_.unset(testing::kLogFolderVariable);
   initLogging("ParvalonHost", false, spdlog::level::debug);
   spdlog::default_logger_raw()->sinks()[0]->set_level(spdlog::level::off);
   std::atomic<bool> stop{false};
