@@ -30,9 +30,14 @@ using namespace std::chrono_literals;
 namespace parvalon::host {
 namespace {
 
-constexpr const char* kWelcome =
-    R"({"audioPort":9945,"hostName":"Parvalon Host","hostVersion":"1.0.5","inputPort":9946,"protocol":"tcp",)"
-    R"("requiresAuth":false,"supportedCodecs":["h264"],"type":"welcome","videoPort":9944})";
+// The welcome, exactly, for a host whose settings move the transport ports (it announces the
+// ports it listens on).
+std::string expectedWelcome(std::uint16_t video, std::uint16_t audio, std::uint16_t input) {
+  return R"({"audioPort":)" + std::to_string(audio) +
+         R"(,"hostName":"Parvalon Host","hostVersion":"1.0.5","inputPort":)" + std::to_string(input) +
+         R"(,"protocol":"tcp","requiresAuth":false,"supportedCodecs":["h264"],"type":"welcome","videoPort":)" +
+         std::to_string(video) + "}";
+}
 constexpr std::uint16_t kDiscoveryPort = 9877;
 // The helper's window titles (UTF-8 of what it sets in UTF-16).
 constexpr const char* kFirstTitle = "Parvalon Wine \xC3\x84rger \xE7\xAA\x93";
@@ -156,9 +161,9 @@ TEST_F(WineHost, ServesLinuxClientListsWineWindowsAnswersDiscoveryAndExitsCleanl
   fs::create_directories(*local / "Parvalon");
   settingsFile_ = *local / "Parvalon/settings.json";
   if (fs::exists(settingsFile_)) previousSettings_ = readFile(settingsFile_);
-  const std::uint16_t signaling = freePort();
-  const nlohmann::json settings{{"signalingPort", signaling}, {"videoPort", freePort()},
-                                {"audioPort", freePort()}, {"inputPort", freePort()}};
+  const std::uint16_t signaling = freePort(), video = freePort(), audio = freePort(), input = freePort();
+  const nlohmann::json settings{
+      {"signalingPort", signaling}, {"videoPort", video}, {"audioPort", audio}, {"inputPort", input}};
   std::ofstream(settingsFile_, std::ios::binary) << settings.dump(4);
 
   const fs::path logFile = *local / "Parvalon/logs/ParvalonHost.log";
@@ -185,7 +190,7 @@ TEST_F(WineHost, ServesLinuxClientListsWineWindowsAnswersDiscoveryAndExitsCleanl
   {
     testing::WsTestClient client(signaling, 10s);
     client.send(R"({"type":"hello","clientName":"Wine test"})");
-    EXPECT_EQ(client.read(), std::optional<std::string>(kWelcome));
+    EXPECT_EQ(client.read(), std::optional<std::string>(expectedWelcome(video, audio, input)));
 
     client.send(R"({"type":"window_list_request"})");
     const auto list = client.readOfType("window_list");
