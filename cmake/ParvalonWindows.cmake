@@ -55,7 +55,8 @@ add_library(parvalon::imgui ALIAS parvalon_imgui)
 add_library(PkgConfig::OPUS INTERFACE IMPORTED GLOBAL)
 set_target_properties(PkgConfig::OPUS PROPERTIES
   INTERFACE_INCLUDE_DIRECTORIES ${PARVALON_WINDOWS_DEPS_PREFIX}/include/opus
-  INTERFACE_LINK_LIBRARIES ${PARVALON_WINDOWS_DEPS_PREFIX}/lib/libopus.a)
+  INTERFACE_LINK_LIBRARIES "${PARVALON_WINDOWS_DEPS_PREFIX}/lib/libopus.a;ssp")
+# (libopus's configure builds with _FORTIFY_SOURCE, whose checks mingw keeps in libssp.)
 
 if(PARVALON_BUILD_TESTS)
   set(GTest_DIR ${PARVALON_WINDOWS_DEPS_PREFIX}/lib/cmake/GTest)

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include <spdlog/pattern_formatter.h>
+
 #include "logging/Logging.h"
 #include "logging/UISink.h"
 
@@ -77,7 +79,8 @@ class LogCapture {
     State() {
       initLogging("ParvalonHost", false, spdlog::level::debug);
       auto sink = std::make_shared<UISinkMt>();
-      sink->set_pattern("%v");
+      // Lines end in "\n" on every platform (spdlog's default on Windows is "\r\n").
+      sink->set_formatter(std::make_unique<spdlog::pattern_formatter>("%v", spdlog::pattern_time_type::local, "\n"));
       sink->setCallback([this](int level, const std::string& text) {
         std::lock_guard lock(mutex);
         lines.push_back({level, text});

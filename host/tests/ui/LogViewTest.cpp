@@ -46,7 +46,11 @@ std::chrono::system_clock::time_point atMillis(std::time_t seconds, int millis) 
 
 std::string localClock(std::time_t seconds) {
   std::tm local{};
+#ifdef _WIN32
+  localtime_s(&local, &seconds);
+#else
   localtime_r(&seconds, &local);
+#endif
   char text[16] = {};
   std::strftime(text, sizeof text, "%H:%M:%S", &local);
   return text;
