@@ -125,7 +125,7 @@ std::vector<unsigned char> WindowEnumerator::iconToPng(const platform::IconImage
 std::string WindowEnumerator::getWindowIconBase64(platform::WindowSystem& windows, platform::WindowHandle window) {
   const auto icon = windows.icon(window);
   if (!icon) return {};
-  const std::vector<unsigned char> png = iconToPng(*icon);
+  const std::vector<unsigned char> png = icon->png.empty() ? iconToPng(*icon) : icon->png;
   if (png.empty()) {
     PV_LOG_WARN("getWindowIconBase64: PNG data is empty after encoding for hwnd {:x}", window);
     return {};

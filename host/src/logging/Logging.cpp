@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include <spdlog/sinks/ansicolor_sink.h>
 #include <spdlog/sinks/dist_sink.h>
 #include <spdlog/sinks/rotating_file_sink.h>
+#include <spdlog/sinks/stdout_color_sinks.h>
 #include <spdlog/spdlog.h>
 
 #include "logging/Log.h"
@@ -39,7 +39,9 @@ void initLogging(const std::string& name, bool fileLogging, spdlog::level::level
   if (initialized) return;
 
   std::vector<spdlog::sink_ptr> sinks;
-  auto console = std::make_shared<spdlog::sinks::ansicolor_stdout_sink_mt>(spdlog::color_mode::automatic);
+  // spdlog picks the console sink of the platform: wincolor_stdout_sink_mt on Windows, the ANSI
+  // colour sink elsewhere; both serialise on spdlog's console mutex.
+  auto console = std::make_shared<spdlog::sinks::stdout_color_sink_mt>(spdlog::color_mode::automatic);
   console->set_level(level);
   console->set_pattern(kConsolePattern);
   sinks.push_back(console);

@@ -1,8 +1,5 @@
 #include "main/MainWindow.h"
 
-#include <chrono>
-#include <thread>
-
 #define GLFW_INCLUDE_NONE
 #include <GL/gl.h>
 #include <GLFW/glfw3.h>
@@ -12,15 +9,8 @@
 namespace parvalon::host {
 namespace {
 
-constexpr std::int64_t kFramePeriodNs = 1'000'000'000 / 60;
-
 // GLFW's monitor callback carries no user pointer: the one window of the process is kept here.
 MainWindow* monitorTarget = nullptr;
-
-std::int64_t nowNs() {
-  return std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::steady_clock::now().time_since_epoch())
-      .count();
-}
 
 void onGlfwError(int code, const char* description) { PV_LOG_WARN("GLFW error {}: {}", code, description); }
 
@@ -45,7 +35,7 @@ bool MainWindow::create() {
   glfwSetWindowRefreshCallback(window_, onRefresh);
   monitorTarget = this;
   glfwSetMonitorCallback([](GLFWmonitor* monitor, int event) { onMonitor(monitor, event); });
-  lastPresentNs_ = nowNs();
+  pacer_ = PresentPacer();
   return true;
 }
 
@@ -80,11 +70,7 @@ bool MainWindow::takeContentsLost() {
 
 void MainWindow::present(bool drawn) {
   if (drawn) glfwSwapBuffers(window_);
-  const std::int64_t elapsed = nowNs() - lastPresentNs_;
-  if (elapsed >= 0 && elapsed < kFramePeriodNs) {
-    std::this_thread::sleep_for(std::chrono::nanoseconds(kFramePeriodNs - elapsed));
-  }
-  lastPresentNs_ = nowNs();
+  pacer_.presented();
 }
 
 void MainWindow::onFramebufferSize(GLFWwindow* window, int width, int height) {

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <functional>
 
+#include "main/PresentPacer.h"
+
 struct GLFWwindow;
 
 namespace parvalon::host {
@@ -51,7 +53,7 @@ class MainWindow {
   bool contentsLost_ = true;
   std::uint32_t pendingResizeWidth_ = 0;
   std::uint32_t pendingResizeHeight_ = 0;
-  std::int64_t lastPresentNs_ = 0;
+  PresentPacer pacer_;
   std::function<void()> displayChange_;
 };
 

@@ -40,6 +40,10 @@ struct IconImage {
   std::uint32_t width = 0;
   std::uint32_t height = 0;
   std::vector<std::uint32_t> argb;
+  // A platform that draws and encodes icons itself (Windows: GDI and the Imaging Component)
+  // hands over the finished PNG of the icon over black here and leaves argb empty; empty png
+  // with empty argb means its encoding failed.
+  std::vector<unsigned char> png{};
 };
 
 // Window queries and operations of the desktop. Every query takes any handle, also one that

@@ -243,5 +243,22 @@ TEST(WindowIcon, UnusableIconWarnsAndTheWindowIsStillListed) {
   EXPECT_TRUE(log.has(LogCapture::kWarn, "getWindowIconBase64: PNG data is empty after encoding for hwnd ab"));
 }
 
+// A platform that encodes icons itself (Windows) hands over its PNG; it must reach the list
+// byte for byte, and its failed encoding must be reported like ours.
+TEST(WindowIcon, PlatformEncodedPngIsPassedThroughAndItsFailureWarns) {
+  FakeWindowSystem windows;
+  auto encoded = normalWindow(0x10, "Encoded");
+  encoded.icon = platform::IconImage{2, 2, {}, {0x89, 'P', 'N', 'G'}};
+  windows.addWindow(encoded);
+  auto failed = normalWindow(0x11, "Failed");
+  failed.icon = platform::IconImage{2, 2, {}, {}};
+  windows.addWindow(failed);
+  LogCapture log;
+  EXPECT_EQ(WindowEnumerator::getWindowIconBase64(windows, 0x10), "iVBORw==");
+  EXPECT_EQ(log.lines().size(), 0u);
+  EXPECT_EQ(WindowEnumerator::getWindowIconBase64(windows, 0x11), "");
+  EXPECT_TRUE(log.has(LogCapture::kWarn, "getWindowIconBase64: PNG data is empty after encoding for hwnd 11"));
+}
+
 }  // namespace
 }  // namespace parvalon::host
