@@ -8,7 +8,7 @@ set -euo pipefail
 
 PACKAGES=(
   # toolchain
-  build-essential cmake ninja-build pkg-config clang-14 libclang-rt-14-dev
+  build-essential cmake ninja-build pkg-config clang-14 libclang-rt-14-dev ccache
   # libraries
   libboost-dev libboost-system-dev nlohmann-json3-dev libspdlog-dev libfmt-dev
   libgtest-dev libgmock-dev libopus-dev libpulse-dev

@@ -12,14 +12,22 @@ JOBS=${PARVALON_JOBS:-$(nproc)}
 
 bash scripts/install-deps.sh --windows
 
-cmake -S . -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPARVALON_WERROR=ON
+# The compiler cache makes a rebuild on the same machine quick, a fresh clone's included: paths
+# below the tree are hashed relative to it.
+LAUNCHER=()
+if command -v ccache >/dev/null 2>&1; then
+  export CCACHE_BASEDIR="$ROOT" CCACHE_NOHASHDIR=true
+  LAUNCHER=(-DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+fi
+
+cmake -S . -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPARVALON_WERROR=ON "${LAUNCHER[@]}"
 cmake --build "$BUILD" -j "$JOBS"
 
 fuzz=0
 if [ -f host/tests/fuzz/CMakeLists.txt ]; then
   fuzz=1
   CC=clang-14 CXX=clang++-14 cmake -S . -B "$FUZZ_BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DPARVALON_FUZZ=ON -DPARVALON_BUILD_BENCH=OFF
+    -DPARVALON_FUZZ=ON -DPARVALON_BUILD_BENCH=OFF "${LAUNCHER[@]}"
   cmake --build "$FUZZ_BUILD" -j "$JOBS"
 fi
 
@@ -41,7 +49,7 @@ windows_start=$(date +%s)
 {
   bash scripts/build-windows-deps.sh "$WINDOWS_BUILD" &&
     cmake -S . -B "$WINDOWS_BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPARVALON_WERROR=ON \
-      -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64-x86_64.cmake" &&
+      -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64-x86_64.cmake" "${LAUNCHER[@]}" &&
     cmake --build "$WINDOWS_BUILD" -j "$JOBS" &&
     (cd "$WINDOWS_BUILD" && ctest --output-on-failure -j "$JOBS" --no-tests=error) &&
     (cd "$BUILD" && PARVALON_WINDOWS_BUILD_DIR="$WINDOWS_BUILD" ctest --output-on-failure --no-tests=error -R '^WineHost\.')

@@ -3,8 +3,10 @@
 #include <functional>
 #include <mutex>
 #include <string>
+#include <string_view>
 
 #include <spdlog/details/null_mutex.h>
+#include <spdlog/details/os.h>
 #include <spdlog/sinks/base_sink.h>
 
 namespace parvalon::host {
@@ -27,7 +29,11 @@ class UISink : public spdlog::sinks::base_sink<Mutex> {
     spdlog::memory_buf_t formatted;
     this->formatter_->format(msg, formatted);
     std::string line(formatted.data(), formatted.size());
-    if (!line.empty() && line.back() == '\n') line.pop_back();
+    // The formatter's own line ending goes ("\r\n" on Windows); the message keeps its characters.
+    const std::string_view eol = spdlog::details::os::default_eol;
+    if (line.size() >= eol.size() && line.compare(line.size() - eol.size(), eol.size(), eol) == 0) {
+      line.resize(line.size() - eol.size());
+    }
     callback_(static_cast<int>(msg.level), line);
   }
 
