@@ -106,10 +106,12 @@ int main(int argc, char** argv) {
   const std::string logPath = argText(argc, argv, "--log");
   const int moves = argInt(argc, argv, "--moves", 1000);
   const int keys = argInt(argc, argv, "--keys", 200);
+  // 1: the client leaves Nagle's algorithm on, as a headset's socket may.
+  const bool clientNagle = argInt(argc, argv, "--client-nagle", 0) != 0;
   if (signaling == 0 || videoPort == 0 || inputPort == 0 || window == 0 || logPath.empty()) {
     std::fprintf(stderr,
                  "usage: parvalon-bench-input --signaling P --video P --input P --window ID --log FILE "
-                 "[--moves N] [--keys N]\n");
+                 "[--moves N] [--keys N] [--client-nagle 0|1]\n");
     return 2;
   }
 
@@ -127,8 +129,8 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "parvalon-bench-input: the stream did not start\n");
     return 1;
   }
-  VideoTestClient video(videoPort);
-  VideoTestClient input(inputPort);
+  VideoTestClient video(videoPort, !clientNagle);
+  VideoTestClient input(inputPort, !clientNagle);
   std::atomic<bool> stop{false};
   std::thread drain([&] {
     while (!stop.load()) video.read(100ms);

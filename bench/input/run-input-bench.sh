@@ -3,7 +3,8 @@
 # each of the two input paths (the input channel and input messages on the video channel),
 # from the client's send to the event in the X server as the test pattern logs it (same steady
 # clock). Prints p50/p99 per path and writes JSON. Not a test.
-# Usage: bench/input/run-input-bench.sh [OUT_DIR]
+# Usage: bench/input/run-input-bench.sh [OUT_DIR] [CLIENT_NAGLE]
+# CLIENT_NAGLE 1 leaves Nagle's algorithm on in the client's sockets (default 0: TCP_NODELAY).
 # Runs on the desktop named by $DISPLAY when one is set (it moves that desktop's pointer and
 # keyboard), else on a virtual desktop of its own.
 set -euo pipefail
@@ -11,6 +12,7 @@ cd "$(dirname "$0")/../.."
 ROOT=$(pwd)
 BUILD=${PARVALON_BUILD_DIR:-$ROOT/build}
 OUT=${1:-$ROOT/out/bench-input}
+CLIENT_NAGLE=${2:-0}
 mkdir -p "$OUT"
 cmake --build "$BUILD" -j2 --target ParvalonHost parvalon-testpattern parvalon-bench-input >/dev/null
 
@@ -59,5 +61,5 @@ PIDS+=($!)
 for _ in $(seq 1 200); do grep -q "entering main loop" "$OUT/host.txt" 2>/dev/null && break; sleep 0.1; done
 
 "$BUILD/bench/input/parvalon-bench-input" --signaling "$SIGNALING" --video "$VIDEO" --input "$INPUT" \
-  --window "$WINDOW" --log "$OUT/input.log" --moves 1000 --keys 200 | tee "$OUT/result.txt"
+  --window "$WINDOW" --log "$OUT/input.log" --moves 1000 --keys 200 --client-nagle "$CLIENT_NAGLE" | tee "$OUT/result.txt"
 tail -n1 "$OUT/result.txt" >"$OUT/result.json"

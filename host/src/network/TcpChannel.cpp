@@ -172,6 +172,8 @@ void TcpChannel::onRead(const std::shared_ptr<Connection>& conn, const error_cod
     std::lock_guard lock(connectionMutex_);
     if (connection_ != conn) return;
   }
+  // Before the message is handled: a client's next message may leave while this one is.
+  platform::acknowledgePromptly(static_cast<platform::NativeSocket>(conn->socket.native_handle()));
   switch (conn->reader.complete()) {
     case protocol::FramedReader::Outcome::TooLarge:
       PV_LOG_ERROR("{} message too large: {} bytes", options_.label, conn->reader.length());

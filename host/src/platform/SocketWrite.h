@@ -31,4 +31,10 @@ std::error_code writeAllWithDeadline(NativeSocket socket, std::span<const WriteB
 // SO_SNDTIMEO; false when the option cannot be set.
 bool setSendTimeout(NativeSocket socket, std::chrono::milliseconds timeout);
 
+// Acknowledges what has arrived at once rather than with the next reply. A peer that sends small
+// messages with Nagle's algorithm on holds each one until the previous is acknowledged; on a
+// connection that carries video back, a delayed acknowledgement waits for the next frame. Called
+// after every read (Linux re-arms the option per read); false when the option cannot be set.
+bool acknowledgePromptly(NativeSocket socket);
+
 }  // namespace parvalon::host::platform

@@ -31,7 +31,8 @@ class VideoTestClient {
     std::vector<std::uint8_t> payload;
   };
 
-  explicit VideoTestClient(std::uint16_t port) : fd_(::socket(AF_INET, SOCK_STREAM, 0)) {
+  // `noDelay` false keeps Nagle's algorithm on, as a client may leave it.
+  explicit VideoTestClient(std::uint16_t port, bool noDelay = true) : fd_(::socket(AF_INET, SOCK_STREAM, 0)) {
     sockaddr_in sa{};
     sa.sin_family = AF_INET;
     sa.sin_port = htons(port);
@@ -40,7 +41,7 @@ class VideoTestClient {
     // As a headset (and the viewer) does: small input messages go out at once, not after the
     // host's acknowledgement of the previous one.
     const int one = 1;
-    ::setsockopt(fd_, IPPROTO_TCP, TCP_NODELAY, &one, sizeof one);
+    if (noDelay) ::setsockopt(fd_, IPPROTO_TCP, TCP_NODELAY, &one, sizeof one);
   }
   ~VideoTestClient() { ::close(fd_); }
   VideoTestClient(const VideoTestClient&) = delete;

@@ -1,5 +1,7 @@
 #include "platform/SocketWrite.h"
 
+#include <netinet/in.h>
+#include <netinet/tcp.h>
 #include <poll.h>
 #include <sys/socket.h>
 #include <sys/time.h>
@@ -68,6 +70,11 @@ bool setSendTimeout(NativeSocket socket, std::chrono::milliseconds timeout) {
   tv.tv_sec = static_cast<time_t>(timeout.count() / 1000);
   tv.tv_usec = static_cast<suseconds_t>((timeout.count() % 1000) * 1000);
   return ::setsockopt(socket, SOL_SOCKET, SO_SNDTIMEO, &tv, sizeof(tv)) == 0;
+}
+
+bool acknowledgePromptly(NativeSocket socket) {
+  const int on = 1;
+  return ::setsockopt(static_cast<int>(socket), IPPROTO_TCP, TCP_QUICKACK, &on, sizeof on) == 0;
 }
 
 }  // namespace parvalon::host::platform

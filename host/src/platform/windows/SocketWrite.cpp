@@ -2,6 +2,8 @@
 
 #include <winsock2.h>
 
+#include <mstcpip.h>
+
 #include <algorithm>
 #include <vector>
 
@@ -75,6 +77,14 @@ bool setSendTimeout(NativeSocket socket, std::chrono::milliseconds timeout) {
   const DWORD ms = static_cast<DWORD>(timeout.count());
   return ::setsockopt(static_cast<SOCKET>(socket), SOL_SOCKET, SO_SNDTIMEO, reinterpret_cast<const char*>(&ms),
                       sizeof(ms)) == 0;
+}
+
+bool acknowledgePromptly(NativeSocket socket) {
+  // An acknowledgement for every segment; the setting stays, so repeating it costs one call.
+  DWORD frequency = 1;
+  DWORD returned = 0;
+  return ::WSAIoctl(static_cast<SOCKET>(socket), SIO_TCP_SET_ACK_FREQUENCY, &frequency, sizeof frequency, nullptr, 0,
+                    &returned, nullptr, nullptr) == 0;
 }
 
 }  // namespace parvalon::host::platform
