@@ -6,8 +6,6 @@
 #include <string>
 #include <vector>
 
-#include <spdlog/pattern_formatter.h>
-
 #include "logging/Logging.h"
 #include "logging/UISink.h"
 
@@ -79,8 +77,7 @@ class LogCapture {
     State() {
       initLogging("ParvalonHost", false, spdlog::level::debug);
       auto sink = std::make_shared<UISinkMt>();
-      // Lines end in "\n" on every platform (spdlog's default on Windows is "\r\n").
-      sink->set_formatter(std::make_unique<spdlog::pattern_formatter>("%v", spdlog::pattern_time_type::local, "\n"));
+      sink->set_pattern("%v");  // the sink drops the platform's line ending itself
       sink->setCallback([this](int level, const std::string& text) {
         std::lock_guard lock(mutex);
         lines.push_back({level, text});
