@@ -66,10 +66,17 @@ TEST(Win32WindowList, ReportsMinimizedAndMaximizedWindows) {
   TestWindow maximized({L"ParvalonMaxClass", L"Parvalon maximized"});
   ShowWindow(minimized.hwnd(), SW_MINIMIZE);
   ShowWindow(maximized.hwnd(), SW_MAXIMIZE);
-  TestWindow::pumpMessages();
-  const auto list = WindowEnumerator::enumerateWindows(windowSystem());
-  const auto small = listed(list, minimized);
-  const auto large = listed(list, maximized);
+  // Under a window manager the states apply once the manager has answered: the list is read
+  // again until both show (or the wait ends and the expectations below report what it saw).
+  std::optional<protocol::WindowInfo> small;
+  std::optional<protocol::WindowInfo> large;
+  testing::waitUntil([&] {
+    TestWindow::pumpMessages();
+    const auto list = WindowEnumerator::enumerateWindows(windowSystem());
+    small = listed(list, minimized);
+    large = listed(list, maximized);
+    return small && large && small->isMinimized && large->isMaximized;
+  });
   ASSERT_TRUE(small && large);
   EXPECT_TRUE(small->isMinimized);
   EXPECT_FALSE(small->isMaximized);
