@@ -44,11 +44,13 @@ source_version() {
 up_to_date() { [ "$(cat "$DEPS/stamps/$1" 2>/dev/null)" = "$2 $compiler" ]; }
 mark_built() { echo "$2 $compiler" >"$DEPS/stamps/$1"; }
 
-# fetch_source <package> <version>: unpacks the Debian source into $DEPS/src/<package>.
+# fetch_source <package> <version>: unpacks the Debian source into $DEPS/src/<package> and prints
+# the unpacked source folder.
 fetch_source() {
   local dir=$DEPS/src/$1
   rm -rf "$dir" && mkdir -p "$dir"
   (cd "$dir" && apt-get source -qq -o APT::Sandbox::User=root "$1=$2" >/dev/null)
+  find "$dir" -mindepth 1 -maxdepth 1 -type d | head -1
 }
 
 build_imgui() {
@@ -56,15 +58,14 @@ build_imgui() {
   version=$(source_version imgui)
   if up_to_date imgui "$version"; then return; fi
   echo "Building Dear ImGui $version for Windows"
-  fetch_source imgui "$version"
   local src
-  src=$(find "$DEPS/src/imgui" -mindepth 1 -maxdepth 1 -type d | head -1)
+  src=$(fetch_source imgui "$version")
   local obj=$DEPS/obj/imgui
   rm -rf "$obj" && mkdir -p "$obj"
   local files=(imgui.cpp imgui_draw.cpp imgui_tables.cpp imgui_widgets.cpp imgui_demo.cpp
                backends/imgui_impl_win32.cpp backends/imgui_impl_dx11.cpp)
   printf '%s\n' "${files[@]}" | xargs -P "$JOBS" -I{} sh -c \
-    'nice -n 19 '"$CXX"' -std=c++20 -O2 -g -w -I"'"$src"'" -c "'"$src"'/{}" -o "'"$obj"'/$(basename {} .cpp).o"'
+    "$CXX"' -std=c++20 -O2 -g -w -I"'"$src"'" -c "'"$src"'/{}" -o "'"$obj"'/$(basename {} .cpp).o"'
   rm -f "$PREFIX/lib/libimgui.a"
   $AR rcs "$PREFIX/lib/libimgui.a" "$obj"/*.o
   rm -rf "$PREFIX/include/imgui" && mkdir -p "$PREFIX/include/imgui/backends"
@@ -79,10 +80,10 @@ cmake_build() {
   shift 2
   local bld=$DEPS/obj/$name
   rm -rf "$bld"
-  nice -n 19 cmake -S "$src" -B "$bld" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+  cmake -S "$src" -B "$bld" -G Ninja -DCMAKE_BUILD_TYPE=Release \
     -DCMAKE_TOOLCHAIN_FILE="$TOOLCHAIN" -DCMAKE_INSTALL_PREFIX="$PREFIX" "$@" >/dev/null
-  nice -n 19 cmake --build "$bld" -j "$JOBS" >/dev/null
-  nice -n 19 cmake --install "$bld" >/dev/null
+  cmake --build "$bld" -j "$JOBS" >/dev/null
+  cmake --install "$bld" >/dev/null
 }
 
 build_opus() {
@@ -90,16 +91,15 @@ build_opus() {
   version=$(source_version opus)
   if up_to_date opus "$version"; then return; fi
   echo "Building libopus $version for Windows"
-  fetch_source opus "$version"
   local src
-  src=$(find "$DEPS/src/opus" -mindepth 1 -maxdepth 1 -type d | head -1)
+  src=$(fetch_source opus "$version")
   # The release tarball's CMake files are incomplete; its configure script is the supported way.
   local bld=$DEPS/obj/opus
   rm -rf "$bld" && mkdir -p "$bld"
-  (cd "$bld" && nice -n 19 "$src/configure" -q --host=x86_64-w64-mingw32 --prefix="$PREFIX" \
+  (cd "$bld" && "$src/configure" -q --host=x86_64-w64-mingw32 --prefix="$PREFIX" \
       --disable-shared --enable-static --disable-doc --disable-extra-programs --disable-stack-protector \
       CC=x86_64-w64-mingw32-gcc-posix CFLAGS="-O2 -g" >/dev/null &&
-    nice -n 19 make -s -j "$JOBS" >/dev/null 2>&1 && make -s install >/dev/null)
+    make -s -j "$JOBS" >/dev/null 2>&1 && make -s install >/dev/null)
   mark_built opus "$version"
 }
 

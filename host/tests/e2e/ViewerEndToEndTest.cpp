@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
+
 #include <cstdlib>
 
 #include <stb/stb_image.h>
@@ -53,9 +55,11 @@ TEST_F(ViewerEndToEnd, ThreeSecondStreamMatchesThePatternAndStopsCleanly) {
   const auto snapshot = folder_ / "stream.png";
   const auto stats = folder_ / "stream.json";
   const std::size_t stopsBefore = countInLog("Stream stop request for stream");
+  const auto started = std::chrono::steady_clock::now();
   const auto [code, out] = viewer({"stream", "--host", "127.0.0.1", "--title", kTitle, "--seconds", "3", "--snapshot",
                                    snapshot.string(), "--stats", stats.string()},
                                   "stream");
+  const double viewerRunMs = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - started).count();
   ASSERT_EQ(code, 0) << out;
   const auto s = readJson(stats);
   ASSERT_TRUE(s.is_object()) << out;
@@ -68,9 +72,9 @@ TEST_F(ViewerEndToEnd, ThreeSecondStreamMatchesThePatternAndStopsCleanly) {
   EXPECT_EQ(s["streamStopped"], true);
   EXPECT_GT(s["latencyMs"]["samples"].get<int>(), 90);
   EXPECT_GT(s["latencyMs"]["p50"].get<double>(), 0.0);
-  // A misread stamp gives an arbitrary figure far off any real delay; how fast the path is
-  // belongs to the latency benchmark, not to this test.
-  EXPECT_LT(s["latencyMs"]["p50"].get<double>(), 60000.0) << s.dump();
+  // A misread stamp gives an arbitrary figure; a real delay cannot exceed the viewer's whole run.
+  // How fast the path is belongs to the latency benchmark, not to this test.
+  EXPECT_LE(s["latencyMs"]["p50"].get<double>(), viewerRunMs) << s.dump();
 
   // The host's log file is written behind the events: wait for the lines, bounded.
   const std::uint32_t windowId = s["windowId"];
