@@ -38,8 +38,8 @@ if [ -z "${DISPLAY:-}" ]; then
   OWN_DESKTOP=1
 fi
 
-free_port() { python3 -c 'import socket; s=socket.socket(); s.bind(("127.0.0.1",0)); print(s.getsockname()[1])'; }
-SIGNALING=$(free_port); VIDEO=$(free_port); AUDIO=$(free_port); INPUT=$(free_port)
+source scripts/lib/ports.sh
+read -r SIGNALING VIDEO AUDIO INPUT < <(free_ports 4)
 rm -rf "$OUT/data" "$OUT/input.log"
 mkdir -p "$OUT/data/Parvalon"
 cat >"$OUT/data/Parvalon/settings.json" <<JSON

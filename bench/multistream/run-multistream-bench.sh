@@ -40,8 +40,8 @@ desktop_start
 
 # Free ports for this host (other hosts may run beside it); the discovery port is fixed, so the
 # host runs under the shared discovery lock.
-free_port() { python3 -c 'import socket; s=socket.socket(); s.bind(("127.0.0.1",0)); print(s.getsockname()[1])'; }
-SIGNALING=$(free_port); VIDEO=$(free_port); AUDIO=$(free_port); INPUT=$(free_port)
+source scripts/lib/ports.sh
+read -r SIGNALING VIDEO AUDIO INPUT < <(free_ports 4)
 rm -rf "$OUT/data"
 mkdir -p "$OUT/data/Parvalon"
 cat >"$OUT/data/Parvalon/settings.json" <<EOF

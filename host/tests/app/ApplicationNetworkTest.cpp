@@ -101,7 +101,8 @@ TEST_F(ApplicationNetworkTest, HeadsetThatDisconnectsStopsItsStream) {
     app_->update();
     return app_->clientStreams().empty();
   }));
-  EXPECT_EQ(log_.count(testing::kInfo, "Stopped capture for stream 1"), 1u);
+  // The line follows the stream's removal on the io thread.
+  EXPECT_TRUE(testing::waitUntil([&] { return log_.count(testing::kInfo, "Stopped capture for stream 1") == 1u; }));
   EXPECT_TRUE(source()->stopped());
 }
 
