@@ -84,26 +84,22 @@ double median(std::vector<double> v) {
   return v[v.size() / 2];
 }
 
-// Per-frame samples gathered on the capture thread; read by main after the capture stopped.
+// Per-frame samples: the capture thread's share on it, the encoder's share on the thread that
+// delivers the encoded frame. Read by main after the capture stopped.
 struct Samples {
-  std::mutex mutex;  // guards everything below; the capture thread and main at the end
+  std::mutex mutex;  // guards everything below; the capture thread, the delivering thread and main
   bool counting = false;
-  int frames = 0;
-  std::vector<double> captureMs, conversionMs, encodeMs, sendMs, totalMs;
-  // Set by the instrumented source around the orchestrator's frame work.
-  double callbackEnterMs = 0;
-  double lastThreadCpuMs = -1;
-  double captureCpuMs = 0;
-  double sendMsThisFrame = 0;
+  int frames = 0;  // encoded frames delivered while counting
+  std::vector<double> captureMs, conversionMs, encodeMs, sendMs;
+  double lastThreadCpuMs = -1;  // capture thread only
 };
 
 // Wraps the real capture service to time the capture thread's own work between deliveries
 // (the image read and cursor blend) and the orchestrator's per-frame work.
 class TimedSource : public CaptureSource {
  public:
-  TimedSource(std::unique_ptr<CaptureSource> inner, Samples& samples,
-              std::function<parvalon::host::SoftwareEncoder*()> encoder)
-      : inner_(std::move(inner)), samples_(samples), encoder_(std::move(encoder)) {}
+  TimedSource(std::unique_ptr<CaptureSource> inner, Samples& samples)
+      : inner_(std::move(inner)), samples_(samples) {}
   parvalon::host::platform::CaptureSize size() const override { return inner_->size(); }
   bool start(FrameCallback onFrame, ClosedCallback onClosed, std::string& error) override {
     return inner_->start(
@@ -111,24 +107,14 @@ class TimedSource : public CaptureSource {
           const double cpuNow = threadCpuMs();
           const double captureCpu = samples_.lastThreadCpuMs < 0 ? 0 : cpuNow - samples_.lastThreadCpuMs;
           const double enter = nowMs();
-          samples_.sendMsThisFrame = 0;
           onFrame(frame);
-          const double total = nowMs() - enter;
+          const double inOrchestrator = nowMs() - enter;
           samples_.lastThreadCpuMs = threadCpuMs();
           if (frame.data == nullptr) return;
           std::lock_guard lock(samples_.mutex);
           if (!samples_.counting) return;
-          auto* encoder = encoder_();
-          if (encoder == nullptr) return;
-          const auto stages = encoder->lastStageTimes();
-          const double encode = static_cast<double>(stages.encodeUs) / 1000.0;
-          const double conversion = total - encode - samples_.sendMsThisFrame;  // padding + colour conversion
-          ++samples_.frames;
           samples_.captureMs.push_back(captureCpu);
-          samples_.conversionMs.push_back(conversion);
-          samples_.encodeMs.push_back(encode);
-          samples_.sendMs.push_back(samples_.sendMsThisFrame);
-          samples_.totalMs.push_back(captureCpu + total);
+          samples_.conversionMs.push_back(inOrchestrator);
         },
         std::move(onClosed), error);
   }
@@ -140,14 +126,12 @@ class TimedSource : public CaptureSource {
  private:
   std::unique_ptr<CaptureSource> inner_;
   Samples& samples_;
-  std::function<parvalon::host::SoftwareEncoder*()> encoder_;
 };
 
 class TimedFactory : public CaptureSourceFactory {
  public:
-  TimedFactory(std::shared_ptr<CaptureSourceFactory> inner, Samples& samples,
-               std::function<parvalon::host::SoftwareEncoder*()> encoder)
-      : inner_(std::move(inner)), samples_(samples), encoder_(std::move(encoder)) {}
+  TimedFactory(std::shared_ptr<CaptureSourceFactory> inner, Samples& samples)
+      : inner_(std::move(inner)), samples_(samples) {}
   bool isSupported(std::string& reason) override { return inner_->isSupported(reason); }
   std::vector<std::string> diagnostics() override { return inner_->diagnostics(); }
   std::unique_ptr<CaptureSource> create(parvalon::host::platform::WindowHandle window,
@@ -155,13 +139,12 @@ class TimedFactory : public CaptureSourceFactory {
                                         std::string& error) override {
     auto source = inner_->create(window, options, error);
     if (!source) return nullptr;
-    return std::make_unique<TimedSource>(std::move(source), samples_, encoder_);
+    return std::make_unique<TimedSource>(std::move(source), samples_);
   }
 
  private:
   std::shared_ptr<CaptureSourceFactory> inner_;
   Samples& samples_;
-  std::function<parvalon::host::SoftwareEncoder*()> encoder_;
 };
 
 // A loopback TCP connection standing in for the video channel; a thread drains the far end.
@@ -240,8 +223,7 @@ Result measureOurs(std::uint32_t windowId, const Options& o, bool sharpening) {
   Result result;
   Samples samples;
   std::atomic<parvalon::host::SoftwareEncoder*> current{nullptr};
-  auto encoderOf = [&current] { return current.load(); };
-  auto factory = std::make_shared<TimedFactory>(CaptureSourceFactory::createDefault(), samples, encoderOf);
+  auto factory = std::make_shared<TimedFactory>(CaptureSourceFactory::createDefault(), samples);
   LoopbackSink sink;
   if (!sink.open()) {
     std::puts("loopback connection failed");
@@ -257,10 +239,17 @@ Result measureOurs(std::uint32_t windowId, const Options& o, bool sharpening) {
       });
   orchestrator.setBitrate(static_cast<std::uint32_t>(o.bitrateKbps), static_cast<std::uint32_t>(o.bitrateKbps) * 5 / 2);
   orchestrator.setTargetFps(static_cast<std::uint32_t>(o.fps));
+  // Called by the encoder right after the picture was encoded, on the thread that encoded it.
   orchestrator.setFrameCallback([&](std::uint8_t, const std::uint8_t* data, std::uint64_t size, bool key) {
     const double start = nowMs();
     sink.send(data, size, key);
-    samples.sendMsThisFrame = nowMs() - start;
+    const double send = nowMs() - start;
+    auto* encoder = current.load();
+    std::lock_guard lock(samples.mutex);
+    if (!samples.counting || encoder == nullptr) return;
+    ++samples.frames;
+    samples.encodeMs.push_back(static_cast<double>(encoder->lastStageTimes().encodeUs) / 1000.0);
+    samples.sendMs.push_back(send);
   });
   orchestrator.initialize();
   orchestrator.setSharpeningEnabled(sharpening);
@@ -291,7 +280,7 @@ Result measureOurs(std::uint32_t windowId, const Options& o, bool sharpening) {
   result.conversion = median(samples.conversionMs);
   result.encode = median(samples.encodeMs);
   result.send = median(samples.sendMs);
-  result.total = median(samples.totalMs);
+  result.total = result.capture + result.conversion + result.encode + result.send;
   return result;
 }
 
@@ -425,7 +414,9 @@ int main(int argc, char** argv) {
     if (ffmpeg.frames == 0) ++failures;
   }
   std::puts("cpu/fr: CPU ms per frame, process plus X server. capt: capture thread CPU ms between deliveries;");
-  std::puts("+cas: sharpening pass on (sharpness 0.7). conv: sharpening when on, padding, BGRA->I420; enc: x264; send: loopback TCP write (medians, ms); total: their sum per");
-  std::puts("frame, median. ff: ffmpeg x11grab + libx264 ultrafast zerolatency. x = ours / ffmpeg.");
+  std::puts("+cas: sharpening pass on (sharpness 0.7). conv: the capture thread in the orchestrator: sharpening when on,");
+  std::puts("padding, BGRA->I420, and a wait when the encoder is a picture behind; enc: x264 and send: loopback TCP write,");
+  std::puts("both on the encoder's thread, which encodes while the capture thread converts the next picture (medians, ms);");
+  std::puts("total: the four summed. ff: ffmpeg x11grab + libx264 ultrafast zerolatency. x = ours / ffmpeg.");
   return failures == 0 ? 0 : 1;
 }

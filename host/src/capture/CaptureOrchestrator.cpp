@@ -135,6 +135,9 @@ EncoderConfig CaptureOrchestrator::templateFor(std::uint32_t paddedWidth, std::u
   EncoderConfig config = encoderConfig_;
   config.width = paddedWidth;
   config.height = paddedHeight;
+  // A software encoder then encodes one picture while the capture thread sharpens and converts
+  // the next, which keeps a stream at its frame rate when the two together would not fit.
+  config.pipelined = true;
   return config;
 }
 
@@ -144,13 +147,19 @@ CaptureOrchestrator::SessionPtr CaptureOrchestrator::findSession(std::uint8_t st
   return it == sessions_.end() ? nullptr : it->second;
 }
 
+void CaptureOrchestrator::releaseEncoder(CaptureSession& session) {
+  if (!session.encoder) return;
+  session.encoder->shutdown();
+  std::lock_guard lock(session.encoderMutex);
+  session.encoder.reset();
+}
+
 void CaptureOrchestrator::stopSession(CaptureSession& session) {
   {
     // Waits for a delivery in progress; the ones after it find the session inactive.
     std::lock_guard lock(session.mutex);
     session.active = false;
-    if (session.encoder) session.encoder->shutdown();
-    session.encoder.reset();
+    releaseEncoder(session);
     session.paddingImage = platform::CpuImage();
     session.casOutputImage = platform::CpuImage();
   }
@@ -174,8 +183,8 @@ bool CaptureOrchestrator::createEncoder(CaptureSession& session, std::uint8_t st
                 height);
   }
   session.encoderFps = config.fps;
-  session.encoder = createEncoder_(config);
-  if (!session.encoder) {
+  std::shared_ptr<EncoderBase> encoder = createEncoder_(config);
+  if (!encoder) {
     if (replacing) {
       PV_LOG_ERROR("Failed to create new encoder for resolution {}x{}", session.paddedWidth, session.paddedHeight);
     } else {
@@ -183,7 +192,11 @@ bool CaptureOrchestrator::createEncoder(CaptureSession& session, std::uint8_t st
     }
     return false;
   }
-  session.encoder->setFrameCallback([this, streamId](const EncodedFrame& frame) { deliverEncoded(streamId, frame); });
+  encoder->setFrameCallback([this, streamId](const EncodedFrame& frame) { deliverEncoded(streamId, frame); });
+  {
+    std::lock_guard lock(session.encoderMutex);
+    session.encoder = std::move(encoder);
+  }
   if (replacing) {
     PV_LOG_INFO("Encoder recreated successfully for {}x{} on stream {}", session.paddedWidth, session.paddedHeight,
                 streamId);
@@ -239,8 +252,7 @@ bool CaptureOrchestrator::startCapture(std::uint32_t windowId, std::uint8_t stre
     if (!started) {
       PV_LOG_ERROR("Failed to start capture for window {:x}", windowId);
       session->active = false;
-      session->encoder->shutdown();
-      session->encoder.reset();
+      releaseEncoder(*session);
       {
         std::lock_guard lock(sessionsMutex_);
         if (auto it = sessions_.find(streamId); it != sessions_.end() && it->second == session) sessions_.erase(it);
@@ -345,8 +357,7 @@ void CaptureOrchestrator::onFrameCaptured(std::uint8_t streamId, const platform:
                   streamId);
     }
     if (fps != session.encoderFps) session.capture->setFps(fps);
-    session.encoder->shutdown();
-    session.encoder.reset();
+    releaseEncoder(session);
     session.paddingImage = platform::CpuImage();
     session.casOutputImage = platform::CpuImage();
     if (!createEncoder(session, streamId, frame.width, frame.height, true)) return;
@@ -489,9 +500,12 @@ void CaptureOrchestrator::requestKeyframe(std::uint8_t streamId) {
 CodecParameterSets CaptureOrchestrator::getParameterSets(std::uint8_t streamId) {
   const SessionPtr session = findSession(streamId);
   if (!session) return CodecParameterSets{};
-  std::lock_guard lock(session->mutex);
-  if (!session->active || !session->encoder) return CodecParameterSets{};
-  return session->encoder->getParameterSets();
+  std::shared_ptr<EncoderBase> encoder;
+  {
+    std::lock_guard lock(session->encoderMutex);
+    encoder = session->encoder;
+  }
+  return encoder ? encoder->getParameterSets() : CodecParameterSets{};
 }
 
 bool CaptureOrchestrator::getStreamResolution(std::uint8_t streamId, std::uint32_t& width, std::uint32_t& height) {

@@ -132,7 +132,11 @@ class CaptureOrchestrator {
     std::unique_ptr<WindowCapture> capture;
     std::uint32_t windowId = 0;
     // Under mutex.
-    std::unique_ptr<EncoderBase> encoder;  // null after a failed re-creation: the stream is silent
+    // Null after a failed re-creation: the stream is silent. Changed under mutex and encoderMutex
+    // both: getParameterSets reads it under encoderMutex alone, because it is asked from the
+    // encoder's own delivery thread, which the capture thread may be waiting for under mutex.
+    std::shared_ptr<EncoderBase> encoder;
+    std::mutex encoderMutex;
     std::uint32_t paddedWidth = 0;
     std::uint32_t paddedHeight = 0;
     std::uint32_t width = 0;
@@ -154,6 +158,9 @@ class CaptureOrchestrator {
   // place encoders are created. `replacing` selects the re-creation log lines.
   bool createEncoder(CaptureSession& session, std::uint8_t streamId, std::uint32_t width, std::uint32_t height,
                      bool replacing);
+  // Shuts the session's encoder down (its last delivery returns first) and drops it. Under
+  // session.mutex.
+  static void releaseEncoder(CaptureSession& session);
   void deliverEncoded(std::uint8_t streamId, const EncodedFrame& frame);
   void notifyResolutionChange(std::uint8_t streamId, std::uint32_t width, std::uint32_t height);
   EncoderConfig templateFor(std::uint32_t paddedWidth, std::uint32_t paddedHeight) const;

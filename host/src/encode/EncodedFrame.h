@@ -16,7 +16,7 @@ struct EncodedFrame {
   std::uint32_t frameNumber = 0;  // number of frames submitted before this one
 };
 
-// Receives every encoded access unit, synchronously inside encodeFrame.
+// Receives every encoded access unit: inside encodeFrame, or on a pipelined encoder's thread.
 using FrameCallback = std::function<void(const EncodedFrame&)>;
 
 }  // namespace parvalon::host

@@ -22,7 +22,8 @@ class EncoderBase {
   virtual bool initialize(const EncoderConfig& config) = 0;
   virtual void shutdown() = 0;
   // Encodes one BGRA picture of the configured size and delivers its output through the frame
-  // callback before returning. False at once when not initialized.
+  // callback before returning (a pipelined software encoder: later, on its own thread, in
+  // order; shutdown returns after its last delivery). False at once when not initialized.
   virtual bool encodeFrame(const platform::CpuFrame& frame) = 0;
   // True when encodeFrame also takes a picture smaller than the configured size and pads it
   // itself (black on the right and at the bottom), so the caller can skip its padding copy.

@@ -18,6 +18,9 @@ struct EncoderConfig {
   bool enableSlices = true;
   std::int32_t sliceCount = 4;          // slices per picture
   bool fullRange = false;               // full-range (0-255) colour in the VUI
+  // Software encoder: the codec runs on a thread of its own, so the caller converts the next
+  // picture while this one is encoded; output is then delivered on that thread, in order.
+  bool pipelined = false;
 };
 
 // True for the two codec texts that select HEVC; anything else (upper case included) is H.264.

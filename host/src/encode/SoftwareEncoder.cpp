@@ -1,6 +1,8 @@
 #include "encode/SoftwareEncoder.h"
 
+#include <algorithm>
 #include <chrono>
+#include <exception>
 #include <cstring>
 
 #include <libyuv/convert_from_argb.h>
@@ -69,12 +71,14 @@ bool SoftwareEncoder::initialize(const EncoderConfig& config) {
     return false;
   }
   const std::size_t lumaSize = static_cast<std::size_t>(config_.width) * config_.height;
-  yuv_.assign(lumaSize + lumaSize / 2, 0);
-  paddedForWidth_ = 0;
-  paddedForHeight_ = 0;
+  for (std::size_t i = 0; i < (config_.pipelined ? buffers_.size() : 1); ++i) {
+    buffers_[i] = PictureBuffer{};
+    buffers_[i].yuv.assign(lumaSize + lumaSize / 2, 0);
+  }
   output_.reserve(lumaSize);
   frameCounter_ = 0;
   initialized_ = true;
+  if (config_.pipelined) pipelineThread_ = std::thread([this] { runPipeline(); });
   if (config_.fullRange) {
     PV_LOG_INFO("Software {}: Full range color (0-255) enabled", hevc_ ? "HEVC" : "H.264");
   }
@@ -83,10 +87,10 @@ bool SoftwareEncoder::initialize(const EncoderConfig& config) {
   return true;
 }
 
-void SoftwareEncoder::padPlanes(std::uint32_t width, std::uint32_t height) {
-  if (width == paddedForWidth_ && height == paddedForHeight_) return;
-  paddedForWidth_ = width;
-  paddedForHeight_ = height;
+void SoftwareEncoder::padPlanes(PictureBuffer& buffer, std::uint32_t width, std::uint32_t height) {
+  if (width == buffer.paddedForWidth && height == buffer.paddedForHeight) return;
+  buffer.paddedForWidth = width;
+  buffer.paddedForHeight = height;
   // What the conversion makes of opaque black, so a padded picture encodes as a copied one.
   const std::uint8_t blackLuma = config_.fullRange ? 0 : 16;
   constexpr std::uint8_t kNeutralChroma = 128;
@@ -104,11 +108,11 @@ void SoftwareEncoder::padPlanes(std::uint32_t width, std::uint32_t height) {
       }
     }
   };
-  paint(yuv_.data(), fullWidth, fullHeight, width, height, blackLuma);
+  paint(buffer.yuv.data(), fullWidth, fullHeight, width, height, blackLuma);
   // The conversion writes a chroma sample for every started pair of pixels.
   const std::uint32_t chromaWidth = (width + 1) / 2;
   const std::uint32_t chromaHeight = (height + 1) / 2;
-  std::uint8_t* u = yuv_.data() + lumaSize;
+  std::uint8_t* u = buffer.yuv.data() + lumaSize;
   paint(u, fullWidth / 2, fullHeight / 2, chromaWidth, chromaHeight, kNeutralChroma);
   paint(u + lumaSize / 4, fullWidth / 2, fullHeight / 2, chromaWidth, chromaHeight, kNeutralChroma);
 }
@@ -116,12 +120,25 @@ void SoftwareEncoder::padPlanes(std::uint32_t width, std::uint32_t height) {
 void SoftwareEncoder::shutdown() {
   if (!initialized_) return;
   PV_LOG_INFO("Shutting down Software encoder...");
+  stopPipeline();
   codec_.reset();
-  yuv_.clear();
-  yuv_.shrink_to_fit();
+  for (PictureBuffer& buffer : buffers_) buffer = PictureBuffer{};
   output_.clear();
   output_.shrink_to_fit();
   initialized_ = false;
+}
+
+void SoftwareEncoder::stopPipeline() {
+  if (!pipelineThread_.joinable()) return;
+  {
+    std::lock_guard<std::mutex> lock(pipelineMutex_);
+    stopping_ = true;
+    queued_.clear();  // a stopped stream is not worth another picture
+  }
+  pipelineChanged_.notify_all();
+  pipelineThread_.join();
+  stopping_ = false;
+  encoding_ = -1;
 }
 
 bool SoftwareEncoder::encodeFrame(const platform::CpuFrame& frame) {
@@ -132,37 +149,88 @@ bool SoftwareEncoder::encodeFrame(const platform::CpuFrame& frame) {
                  frame.height, frame.stride, config_.width, config_.height);
     return false;
   }
+  std::size_t index = 0;
+  if (config_.pipelined) {
+    // Both buffers busy means one is encoding and one waits: the codec is behind, so the
+    // caller waits too rather than piling pictures up.
+    std::unique_lock<std::mutex> lock(pipelineMutex_);
+    const auto isFree = [&](std::size_t i) {
+      return static_cast<int>(i) != encoding_ && std::find(queued_.begin(), queued_.end(), i) == queued_.end();
+    };
+    pipelineChanged_.wait(lock, [&] { return isFree(0) || isFree(1); });
+    index = isFree(0) ? 0 : 1;
+  }
+  PictureBuffer& buffer = buffers_[index];
   const std::int64_t start = nowUs();
-
   const int width = static_cast<int>(config_.width);
   const int height = static_cast<int>(config_.height);
   const std::size_t lumaSize = static_cast<std::size_t>(width) * height;
-  std::uint8_t* y = yuv_.data();
+  std::uint8_t* y = buffer.yuv.data();
   std::uint8_t* u = y + lumaSize;
   std::uint8_t* v = u + lumaSize / 4;
   const int chromaStride = width / 2;
   // libyuv's "ARGB" is B, G, R, A in memory: our BGRA. J420 is the full-range variant.
   const auto convert = config_.fullRange ? libyuv::ARGBToJ420 : libyuv::ARGBToI420;
-  padPlanes(frame.width, frame.height);
+  padPlanes(buffer, frame.width, frame.height);
   convert(frame.data, static_cast<int>(frame.stride), y, width, u, chromaStride, v, chromaStride,
           static_cast<int>(frame.width), static_cast<int>(frame.height));
-  const std::int64_t converted = nowUs();
+  buffer.pts = frameCounter_++;
+  buffer.forceIdr = keyframeRequested_.exchange(false);
+  buffer.conversionUs = nowUs() - start;
+  if (!config_.pipelined) return encodeAndDeliver(buffer);
+  {
+    std::lock_guard<std::mutex> lock(pipelineMutex_);
+    queued_.push_back(index);
+  }
+  pipelineChanged_.notify_all();
+  return true;
+}
 
+void SoftwareEncoder::runPipeline() {
+  for (;;) {
+    std::size_t index = 0;
+    {
+      std::unique_lock<std::mutex> lock(pipelineMutex_);
+      pipelineChanged_.wait(lock, [&] { return stopping_ || !queued_.empty(); });
+      if (stopping_) return;
+      index = queued_.front();
+      queued_.pop_front();
+      encoding_ = static_cast<int>(index);
+    }
+    try {
+      if (!encodeAndDeliver(buffers_[index])) PV_LOG_WARN("Failed to encode picture {}", buffers_[index].pts);
+    } catch (const std::exception& e) {
+      PV_LOG_ERROR("Encoded picture {} not delivered: {}", buffers_[index].pts, e.what());
+    }
+    {
+      std::lock_guard<std::mutex> lock(pipelineMutex_);
+      encoding_ = -1;
+    }
+    pipelineChanged_.notify_all();
+  }
+}
+
+bool SoftwareEncoder::encodeAndDeliver(PictureBuffer& buffer) {
+  const int width = static_cast<int>(config_.width);
+  const std::size_t lumaSize = static_cast<std::size_t>(width) * config_.height;
   SoftwareCodec::Picture picture;
-  picture.planes[0] = y;
-  picture.planes[1] = u;
-  picture.planes[2] = v;
+  picture.planes[0] = buffer.yuv.data();
+  picture.planes[1] = picture.planes[0] + lumaSize;
+  picture.planes[2] = picture.planes[1] + lumaSize / 4;
   picture.strides[0] = width;
-  picture.strides[1] = chromaStride;
-  picture.strides[2] = chromaStride;
-  picture.pts = frameCounter_;
-  picture.forceIdr = keyframeRequested_.exchange(false);
+  picture.strides[1] = width / 2;
+  picture.strides[2] = width / 2;
+  picture.pts = buffer.pts;
+  picture.forceIdr = buffer.forceIdr;
 
+  const std::int64_t start = nowUs();
   SoftwareCodec::Output result;
-  if (!codec_->encode(picture, output_, result)) return false;
+  {
+    std::lock_guard<std::mutex> lock(codecMutex_);
+    if (!codec_->encode(picture, output_, result)) return false;
+  }
   const bool isKeyframe = result.isKeyframe;
-  const std::int64_t encoded = nowUs();
-  stageTimes_ = StageTimes{converted - start, encoded - converted};
+  const std::int64_t encodeUs = nowUs() - start;
 
   if (isKeyframe) {
     std::lock_guard<std::mutex> lock(parameterSetMutex_);
@@ -170,9 +238,10 @@ bool SoftwareEncoder::encodeFrame(const platform::CpuFrame& frame) {
   }
   {
     std::lock_guard<std::mutex> lock(statsMutex_);
+    stageTimes_ = StageTimes{buffer.conversionUs, encodeUs};
     ++stats_.framesEncoded;
     stats_.bytesEncoded += output_.size();
-    const double sampleMs = static_cast<double>(encoded - start) / 1000.0;
+    const double sampleMs = static_cast<double>(buffer.conversionUs + encodeUs) / 1000.0;
     stats_.avgEncodeTimeMs = stats_.avgEncodeTimeMs * kAverageKeep + sampleMs * kAverageSample;
   }
   if (!output_.empty() && frameCallback_) {
@@ -184,7 +253,6 @@ bool SoftwareEncoder::encodeFrame(const platform::CpuFrame& frame) {
     out.frameNumber = static_cast<std::uint32_t>(result.pts);
     frameCallback_(out);
   }
-  ++frameCounter_;
   return true;
 }
 
@@ -192,7 +260,12 @@ void SoftwareEncoder::requestKeyframe() { keyframeRequested_ = true; }
 
 void SoftwareEncoder::setBitrate(std::uint32_t targetKbps, std::uint32_t maxKbps) {
   if (!initialized_) return;
-  if (targetKbps == 0 || !codec_->setBitrate(targetKbps, maxKbps)) {
+  bool applied = false;
+  if (targetKbps != 0) {
+    std::lock_guard<std::mutex> lock(codecMutex_);
+    applied = codec_->setBitrate(targetKbps, maxKbps);
+  }
+  if (!applied) {
     PV_LOG_WARN("Failed to reconfigure bitrate: {} / {} kbps", targetKbps, maxKbps);
     return;
   }

@@ -1,9 +1,13 @@
 #pragma once
 
+#include <array>
 #include <atomic>
+#include <condition_variable>
 #include <cstdint>
+#include <deque>
 #include <memory>
 #include <mutex>
+#include <thread>
 #include <vector>
 
 #include "encode/EncoderBase.h"
@@ -12,7 +16,9 @@
 namespace parvalon::host {
 
 // The CPU encoder: BGRA → I420 (BT.601 matrix, limited or full range as configured) with libyuv,
-// then libx264 for H.264 or libx265 for HEVC. Output is synchronous, one access unit per picture.
+// then libx264 for H.264 or libx265 for HEVC. One access unit per picture: delivered inside
+// encodeFrame, or with `pipelined` on the encoder's own thread, which encodes a picture while the
+// caller converts the next (at most one waits; encodeFrame waits for a free buffer beyond that).
 class SoftwareEncoder : public EncoderBase {
  public:
   // Time of the last encodeFrame split into its two steps, in microseconds.
@@ -39,17 +45,34 @@ class SoftwareEncoder : public EncoderBase {
   bool reconfigure(const EncoderConfig& config) override;
   CodecParameterSets getParameterSets() const override;
 
-  StageTimes lastStageTimes() const { return stageTimes_; }
+  StageTimes lastStageTimes() const {
+    std::lock_guard<std::mutex> lock(statsMutex_);
+    return stageTimes_;
+  }
   const EncoderConfig& config() const { return config_; }
 
   // Whether the H.264 library is usable on this machine (the factory lists Software then).
   static bool isAvailable();
 
  private:
+  // One picture's I420 planes of the configured size, and what travels with them to the codec.
+  struct PictureBuffer {
+    std::vector<std::uint8_t> yuv;
+    std::uint32_t paddedForWidth = 0;  // picture size its black bands were painted for
+    std::uint32_t paddedForHeight = 0;
+    std::uint32_t pts = 0;
+    bool forceIdr = false;
+    std::int64_t conversionUs = 0;
+  };
+
   // Refuses configurations the libraries would crash or divide by zero on; logs the reason.
   static bool validate(const EncoderConfig& config);
   // Paints the planes outside a width × height picture black, once per picture size.
-  void padPlanes(std::uint32_t width, std::uint32_t height);
+  void padPlanes(PictureBuffer& buffer, std::uint32_t width, std::uint32_t height);
+  // Runs the codec on a converted picture and delivers the access unit.
+  bool encodeAndDeliver(PictureBuffer& buffer);
+  void runPipeline();
+  void stopPipeline();
 
   EncoderConfig config_;
   bool hevc_ = false;
@@ -57,15 +80,22 @@ class SoftwareEncoder : public EncoderBase {
   std::atomic<bool> keyframeRequested_{false};
   std::uint32_t frameCounter_ = 0;  // pictures submitted since initialization
   std::unique_ptr<SoftwareCodec> codec_;
-  std::vector<std::uint8_t> yuv_;  // I420 planes of the configured size
-  std::uint32_t paddedForWidth_ = 0;   // picture size the black bands of yuv_ were painted for
-  std::uint32_t paddedForHeight_ = 0;
-  std::vector<std::uint8_t> output_;
+  std::mutex codecMutex_;  // guards codec_'s calls: the pipeline thread encodes, setBitrate reconfigures
+  std::array<PictureBuffer, 2> buffers_;  // without the pipeline only the first is used
+  std::vector<std::uint8_t> output_;      // the codec's output; used by whichever thread encodes
   FrameCallback frameCallback_;
-  StageTimes stageTimes_;
 
-  mutable std::mutex statsMutex_;  // guards stats_; encoding thread and any reader of getStats
+  // The pipeline: buffers waiting for the codec in submission order, and the one it works on.
+  std::thread pipelineThread_;
+  std::mutex pipelineMutex_;  // guards the three below; taken by the caller and the pipeline thread
+  std::condition_variable pipelineChanged_;
+  std::deque<std::size_t> queued_;
+  int encoding_ = -1;  // index of the buffer being encoded, or -1
+  bool stopping_ = false;
+
+  mutable std::mutex statsMutex_;  // guards stats_ and stageTimes_; encoding thread and readers
   EncoderStats stats_;
+  StageTimes stageTimes_;
   mutable std::mutex parameterSetMutex_;  // guards parameterSets_; encoding thread and readers
   CodecParameterSets parameterSets_;
 };

@@ -3,12 +3,15 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <mutex>
 #include <set>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "encode/AnnexB.h"
 #include "fakes/LogCapture.h"
+#include "fakes/WaitUntil.h"
 #include "encode/SoftwareEncoder.h"
 #include "encode/TestDecoder.h"
 #include "encode/TestPictures.h"
@@ -579,6 +582,93 @@ TEST(SoftwareEncoderLifecycle, ReinitializeAfterShutdown) {
   ASSERT_EQ(rec.outputs.size(), 4u);
   EXPECT_TRUE(rec.outputs[3].isKeyframe);
   EXPECT_EQ(rec.outputs[3].frameNumber, 0u);
+}
+
+// ---- The pipeline: the codec on the encoder's own thread ----
+
+// What an encoder delivered, and on which threads.
+struct Delivery {
+  std::mutex mutex;  // the delivering thread and the test
+  std::vector<Output> outputs;
+  std::set<std::thread::id> threads;
+
+  void attach(SoftwareEncoder& encoder) {
+    encoder.setFrameCallback([this](const EncodedFrame& f) {
+      std::lock_guard lock(mutex);
+      outputs.push_back({std::vector<std::uint8_t>(f.data, f.data + f.size), f.isKeyframe, f.frameNumber});
+      threads.insert(std::this_thread::get_id());
+    });
+  }
+  bool waitFor(std::size_t count) {
+    return testing::waitUntil([&] {
+      std::lock_guard lock(mutex);
+      return outputs.size() >= count;
+    }, std::chrono::seconds(20));
+  }
+};
+
+constexpr int kRunPictures = 24;
+
+// A run whose pictures shrink for a while (each buffer is padded for its own picture) and that
+// asks for a key frame half-way.
+void encodeRun(bool pipelined, Delivery& delivery) {
+  EncoderConfig config = configFor("h264", 320, 240);
+  config.pipelined = pipelined;
+  SoftwareEncoder encoder;
+  delivery.attach(encoder);
+  ASSERT_TRUE(encoder.initialize(config));
+  for (int i = 0; i < kRunPictures; ++i) {
+    if (i == 13) encoder.requestKeyframe();
+    const bool small = i >= 6 && i < 10;
+    ASSERT_TRUE(encoder.encodeFrame(testing::patternPicture(small ? 250 : 320, small ? 200 : 240, i).view()));
+  }
+  ASSERT_TRUE(delivery.waitFor(kRunPictures));
+  encoder.shutdown();
+}
+
+// The stream is byte for byte the one the caller's own thread makes, in order: no picture is
+// lost, repeated, reordered or padded with another picture's bands.
+TEST(SoftwareEncoderPipeline, DeliversTheCallersStreamInOrderOnItsOwnThread) {
+  Delivery direct;
+  Delivery pipelined;
+  encodeRun(false, direct);
+  encodeRun(true, pipelined);
+  ASSERT_EQ(direct.outputs.size(), static_cast<std::size_t>(kRunPictures));
+  ASSERT_EQ(pipelined.outputs.size(), static_cast<std::size_t>(kRunPictures));
+  for (std::size_t i = 0; i < direct.outputs.size(); ++i) {
+    EXPECT_EQ(pipelined.outputs[i].frameNumber, i);
+    EXPECT_EQ(pipelined.outputs[i].isKeyframe, direct.outputs[i].isKeyframe) << i;
+    EXPECT_EQ(pipelined.outputs[i].bytes, direct.outputs[i].bytes) << "picture " << i;
+  }
+  EXPECT_TRUE(pipelined.outputs[13].isKeyframe);
+  EXPECT_EQ(direct.threads, std::set<std::thread::id>{std::this_thread::get_id()});
+  ASSERT_EQ(pipelined.threads.size(), 1u);
+  EXPECT_NE(*pipelined.threads.begin(), std::this_thread::get_id());
+}
+
+// Rate changes come from another thread (the network's) while the encoder's thread encodes.
+TEST(SoftwareEncoderPipeline, RateChangesWhileThePipelineEncodes) {
+  EncoderConfig config = configFor("h264", 320, 240);
+  config.pipelined = true;
+  SoftwareEncoder encoder;
+  Delivery delivery;
+  delivery.attach(encoder);
+  ASSERT_TRUE(encoder.initialize(config));
+  std::thread rates([&] {
+    for (std::uint32_t i = 0; i < 40; ++i) {
+      encoder.setBitrate(2000 + 100 * i, 6000);
+      std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+  });
+  for (int i = 0; i < kRunPictures; ++i) {
+    ASSERT_TRUE(encoder.encodeFrame(testing::patternPicture(320, 240, i).view()));
+  }
+  rates.join();
+  ASSERT_TRUE(delivery.waitFor(kRunPictures));
+  EXPECT_EQ(encoder.config().bitrateKbps, 5900u);
+  encoder.shutdown();
+  std::lock_guard lock(delivery.mutex);
+  EXPECT_EQ(delivery.outputs.size(), static_cast<std::size_t>(kRunPictures));
 }
 
 }  // namespace

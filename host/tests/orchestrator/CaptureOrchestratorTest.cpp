@@ -654,13 +654,21 @@ TEST(OrchestratorLocking, UpdateDuringAStartKeepsTheStartingSession) {
   EXPECT_EQ(journal->instance(0).frames.size(), 1u);
 }
 
-// Deliveries on two capture threads while the caller starts, replaces and stops streams.
-TEST(OrchestratorLocking, StartStopWhileFramesFlow) {
+// Deliveries on two capture threads while the caller starts, replaces and stops streams. With
+// the software encoder, whose own thread encodes and delivers, the receiver asks for the
+// stream's parameter sets on every key frame, as the host does: that thread must never wait for
+// a capture thread that is waiting for it.
+class OrchestratorLockingWithEncoder : public ::testing::TestWithParam<bool> {};
+
+TEST_P(OrchestratorLockingWithEncoder, StartStopWhileFramesFlow) {
+  const bool softwareEncoder = GetParam();
   auto windows = std::make_shared<fakes::FakeWindowSystem>();
   auto sources = std::make_shared<fakes::FakeCaptureSourceFactory>();
   auto journal = std::make_shared<FakeEncoderJournal>();
   sources->sourceSize = {64, 48};
-  CaptureOrchestrator orchestrator(windows, sources, FakeEncoder::factory(journal),
+  CaptureOrchestrator orchestrator(windows, sources,
+                                   softwareEncoder ? CaptureOrchestrator::CreateEncoderFunction()
+                                                   : FakeEncoder::factory(journal),
                                    [] { return std::vector<EncoderType>{EncoderType::Software}; });
   for (std::uint32_t handle : {kWindowA, kWindowB}) {
     fakes::FakeWindowSystem::Window w;
@@ -669,7 +677,11 @@ TEST(OrchestratorLocking, StartStopWhileFramesFlow) {
     windows->addWindow(w);
   }
   std::atomic<std::uint64_t> delivered{0};
-  orchestrator.setFrameCallback([&](std::uint8_t, const std::uint8_t*, std::uint64_t, bool) { ++delivered; });
+  std::atomic<std::uint64_t> withParameterSets{0};
+  orchestrator.setFrameCallback([&](std::uint8_t streamId, const std::uint8_t*, std::uint64_t, bool key) {
+    ++delivered;
+    if (key && orchestrator.getParameterSets(streamId).valid) ++withParameterSets;
+  });
   std::atomic<bool> running{true};
   auto pump = [&](std::size_t parity) {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
@@ -693,8 +705,13 @@ TEST(OrchestratorLocking, StartStopWhileFramesFlow) {
   t0.join();
   t1.join();
   EXPECT_GT(delivered.load(), 0u);
+  EXPECT_GT(withParameterSets.load(), 0u);
   for (const auto& s : sources->sources()) EXPECT_TRUE(s->destroyed());
 }
+
+INSTANTIATE_TEST_SUITE_P(Encoders, OrchestratorLockingWithEncoder, ::testing::Bool(), [](const auto& info) {
+  return info.param ? std::string("PipelinedSoftwareEncoder") : std::string("FakeEncoder");
+});
 
 // Two streams' frames arrive together: each stream is serialised by its own lock, so the two
 // encodes overlap. Under one lock for all streams the first encode would wait for the second in
