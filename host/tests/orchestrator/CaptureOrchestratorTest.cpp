@@ -13,6 +13,7 @@
 #include <thread>
 
 #include "capture/CaptureOrchestrator.h"
+#include "encode/SoftwareEncoderEntry.h"
 #include "fakes/LogCapture.h"
 #include "fakes/WaitUntil.h"
 #include "fakes/FakeCaptureSource.h"
@@ -662,6 +663,7 @@ class OrchestratorLockingWithEncoder : public ::testing::TestWithParam<bool> {};
 
 TEST_P(OrchestratorLockingWithEncoder, StartStopWhileFramesFlow) {
   const bool softwareEncoder = GetParam();
+  if (softwareEncoder && !softwareEncoderUsable()) GTEST_SKIP() << "this build has no software encoder";
   auto windows = std::make_shared<fakes::FakeWindowSystem>();
   auto sources = std::make_shared<fakes::FakeCaptureSourceFactory>();
   auto journal = std::make_shared<FakeEncoderJournal>();
