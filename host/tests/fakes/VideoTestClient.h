@@ -54,7 +54,9 @@ class VideoTestClient {
     Packet p;
     if (!readExact(p.raw.data(), p.raw.size(), deadline)) return std::nullopt;
     p.header = *protocol::decodeVideoPacketHeader(p.raw);
-    p.payload.resize(p.header.length - 16);
+    // The length field counts everything after itself.
+    if (p.header.length < p.raw.size() - 4) return std::nullopt;
+    p.payload.resize(p.header.length - (p.raw.size() - 4));
     if (!readExact(p.payload.data(), p.payload.size(), deadline)) return std::nullopt;
     return p;
   }
@@ -70,18 +72,26 @@ class VideoTestClient {
     if (!readExact(p.payload.data(), p.payload.size(), deadline)) return std::nullopt;
     return p;
   }
-  // True when no packet arrives within `quiet` once what was already queued has drained.
+  // True when no packet arrives within `quiet` once what was already queued has drained; on
+  // the audio channel, audioFallsSilent (each reads its own channel's framing).
   bool fallsSilent(std::chrono::milliseconds quiet) {
-    for (int i = 0; i < 1000; ++i) {
-      if (!read(quiet)) return true;
-    }
-    return false;
+    return drainsWithin([&] { return read(quiet).has_value(); });
+  }
+  bool audioFallsSilent(std::chrono::milliseconds quiet) {
+    return drainsWithin([&] { return readAudio(quiet).has_value(); });
   }
   bool send(const std::vector<std::uint8_t>& bytes) {
     return ::send(fd_, bytes.data(), bytes.size(), MSG_NOSIGNAL) == static_cast<ssize_t>(bytes.size());
   }
 
  private:
+  template <typename ReadOne>
+  static bool drainsWithin(ReadOne readOne) {
+    for (int i = 0; i < 1000; ++i) {
+      if (!readOne()) return true;
+    }
+    return false;
+  }
   bool readExact(std::uint8_t* out, std::size_t size, std::chrono::steady_clock::time_point deadline) {
     std::size_t got = 0;
     while (got < size) {

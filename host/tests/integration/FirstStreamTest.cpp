@@ -324,7 +324,7 @@ TEST_F(FirstStreamTest, AudioMovesToTheNextStreamWhenTheWindowOfItsStreamCloses)
 
   pattern_->terminate();
   ASSERT_TRUE(host_->waitForLog("Stream 1 ended: its capture session is gone", 5s)) << host_->log();
-  EXPECT_TRUE(audio.fallsSilent(500ms));  // nothing is tagged with the dead stream any more
+  EXPECT_TRUE(audio.audioFallsSilent(500ms));  // nothing is tagged with the dead stream any more
 
   ws.send(json{{"type", "stream_start"}, {"windowId", second.window()}}.dump());
   ASSERT_EQ(ws.readOfType("stream_started").value().at("streamId"), 2);
