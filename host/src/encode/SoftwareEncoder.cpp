@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <chrono>
-#include <exception>
 #include <cstring>
+#include <exception>
 
 #include <libyuv/convert_from_argb.h>
 
@@ -87,6 +87,13 @@ bool SoftwareEncoder::initialize(const EncoderConfig& config) {
   return true;
 }
 
+SoftwareEncoder::Planes SoftwareEncoder::planesOf(PictureBuffer& buffer) const {
+  const std::size_t lumaSize = static_cast<std::size_t>(config_.width) * config_.height;
+  std::uint8_t* y = buffer.yuv.data();
+  const int width = static_cast<int>(config_.width);
+  return Planes{y, y + lumaSize, y + lumaSize + lumaSize / 4, width, width / 2};
+}
+
 void SoftwareEncoder::padPlanes(PictureBuffer& buffer, std::uint32_t width, std::uint32_t height) {
   if (width == buffer.paddedForWidth && height == buffer.paddedForHeight) return;
   buffer.paddedForWidth = width;
@@ -96,7 +103,7 @@ void SoftwareEncoder::padPlanes(PictureBuffer& buffer, std::uint32_t width, std:
   constexpr std::uint8_t kNeutralChroma = 128;
   const std::uint32_t fullWidth = config_.width;
   const std::uint32_t fullHeight = config_.height;
-  const std::size_t lumaSize = static_cast<std::size_t>(fullWidth) * fullHeight;
+  const Planes planes = planesOf(buffer);
   const auto paint = [](std::uint8_t* plane, std::uint32_t stride, std::uint32_t rows, std::uint32_t usedWidth,
                         std::uint32_t usedHeight, std::uint8_t value) {
     for (std::uint32_t row = 0; row < rows; ++row) {
@@ -108,13 +115,12 @@ void SoftwareEncoder::padPlanes(PictureBuffer& buffer, std::uint32_t width, std:
       }
     }
   };
-  paint(buffer.yuv.data(), fullWidth, fullHeight, width, height, blackLuma);
+  paint(planes.y, fullWidth, fullHeight, width, height, blackLuma);
   // The conversion writes a chroma sample for every started pair of pixels.
   const std::uint32_t chromaWidth = (width + 1) / 2;
   const std::uint32_t chromaHeight = (height + 1) / 2;
-  std::uint8_t* u = buffer.yuv.data() + lumaSize;
-  paint(u, fullWidth / 2, fullHeight / 2, chromaWidth, chromaHeight, kNeutralChroma);
-  paint(u + lumaSize / 4, fullWidth / 2, fullHeight / 2, chromaWidth, chromaHeight, kNeutralChroma);
+  paint(planes.u, fullWidth / 2, fullHeight / 2, chromaWidth, chromaHeight, kNeutralChroma);
+  paint(planes.v, fullWidth / 2, fullHeight / 2, chromaWidth, chromaHeight, kNeutralChroma);
 }
 
 void SoftwareEncoder::shutdown() {
@@ -162,18 +168,12 @@ bool SoftwareEncoder::encodeFrame(const platform::CpuFrame& frame) {
   }
   PictureBuffer& buffer = buffers_[index];
   const std::int64_t start = nowUs();
-  const int width = static_cast<int>(config_.width);
-  const int height = static_cast<int>(config_.height);
-  const std::size_t lumaSize = static_cast<std::size_t>(width) * height;
-  std::uint8_t* y = buffer.yuv.data();
-  std::uint8_t* u = y + lumaSize;
-  std::uint8_t* v = u + lumaSize / 4;
-  const int chromaStride = width / 2;
+  const Planes planes = planesOf(buffer);
   // libyuv's "ARGB" is B, G, R, A in memory: our BGRA. J420 is the full-range variant.
   const auto convert = config_.fullRange ? libyuv::ARGBToJ420 : libyuv::ARGBToI420;
   padPlanes(buffer, frame.width, frame.height);
-  convert(frame.data, static_cast<int>(frame.stride), y, width, u, chromaStride, v, chromaStride,
-          static_cast<int>(frame.width), static_cast<int>(frame.height));
+  convert(frame.data, static_cast<int>(frame.stride), planes.y, planes.lumaStride, planes.u, planes.chromaStride,
+          planes.v, planes.chromaStride, static_cast<int>(frame.width), static_cast<int>(frame.height));
   buffer.pts = frameCounter_++;
   buffer.forceIdr = keyframeRequested_.exchange(false);
   buffer.conversionUs = nowUs() - start;
@@ -201,6 +201,8 @@ void SoftwareEncoder::runPipeline() {
       if (!encodeAndDeliver(buffers_[index])) PV_LOG_WARN("Failed to encode picture {}", buffers_[index].pts);
     } catch (const std::exception& e) {
       PV_LOG_ERROR("Encoded picture {} not delivered: {}", buffers_[index].pts, e.what());
+    } catch (...) {
+      PV_LOG_ERROR("Encoded picture {} not delivered: unknown exception", buffers_[index].pts);
     }
     {
       std::lock_guard<std::mutex> lock(pipelineMutex_);
@@ -211,15 +213,14 @@ void SoftwareEncoder::runPipeline() {
 }
 
 bool SoftwareEncoder::encodeAndDeliver(PictureBuffer& buffer) {
-  const int width = static_cast<int>(config_.width);
-  const std::size_t lumaSize = static_cast<std::size_t>(width) * config_.height;
+  const Planes planes = planesOf(buffer);
   SoftwareCodec::Picture picture;
-  picture.planes[0] = buffer.yuv.data();
-  picture.planes[1] = picture.planes[0] + lumaSize;
-  picture.planes[2] = picture.planes[1] + lumaSize / 4;
-  picture.strides[0] = width;
-  picture.strides[1] = width / 2;
-  picture.strides[2] = width / 2;
+  picture.planes[0] = planes.y;
+  picture.planes[1] = planes.u;
+  picture.planes[2] = planes.v;
+  picture.strides[0] = planes.lumaStride;
+  picture.strides[1] = planes.chromaStride;
+  picture.strides[2] = planes.chromaStride;
   picture.pts = buffer.pts;
   picture.forceIdr = buffer.forceIdr;
 

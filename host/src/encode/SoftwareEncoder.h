@@ -65,6 +65,16 @@ class SoftwareEncoder : public EncoderBase {
     std::int64_t conversionUs = 0;
   };
 
+  // The I420 planes of a buffer of the configured size.
+  struct Planes {
+    std::uint8_t* y;
+    std::uint8_t* u;
+    std::uint8_t* v;
+    int lumaStride;
+    int chromaStride;
+  };
+  Planes planesOf(PictureBuffer& buffer) const;
+
   // Refuses configurations the libraries would crash or divide by zero on; logs the reason.
   static bool validate(const EncoderConfig& config);
   // Paints the planes outside a width × height picture black, once per picture size.
