@@ -179,7 +179,9 @@ bool Application::startNetwork() {
   const protocol::TransportPorts ports{settings_.videoPort, settings_.audioPort,
                                        settings_.inputPort};
   PV_LOG_INFO("Initializing signaling server on port {}...", settings_.signalingPort);
-  auto signaling = std::make_unique<SignalingServer>(settings_.signalingPort, ports);
+  SignalingLimits limits;
+  limits.allowedOrigins = settings_.allowedOrigins;
+  auto signaling = std::make_unique<SignalingServer>(settings_.signalingPort, ports, limits);
   const bool signalingStarted = signaling->start();
   {
     std::lock_guard lock(networkMutex_);
@@ -224,18 +226,18 @@ bool Application::startNetwork() {
 void Application::installCallbacks() {
   signalingServer_->setWindowListCallback([this] { return getWindowList(); });
   signalingServer_->setStreamRequestCallback(
-      [this](std::uint32_t windowId, std::uint8_t streamId) { return onStreamRequest(windowId, streamId); });
-  signalingServer_->setStreamStopCallback([this](std::uint8_t streamId) { onStreamStop(streamId); });
-  signalingServer_->setWindowResizeCallback([this](std::uint32_t windowId, std::uint32_t width, std::uint32_t height) {
-    return handleWindowResize(windowId, width, height);
-  });
-  signalingServer_->setKeyframeRequestCallback([this](std::uint8_t streamId) { onKeyframeRequest(streamId); });
-  signalingServer_->setClientConnectedCallback([this](const std::string& address, const protocol::ClientHello& hello) {
-    PV_LOG_INFO("Client connected from {} (TCP video port: {})", address, settings_.videoPort);
-    stats_.onClientConnected(address);
-    stats_.onClientHello(hello.clientName, hello.deviceName);
-  });
-  signalingServer_->setSessionEndedCallback([this] { onInputClientGone(); });
+      [this](std::uint32_t windowId, const SignalingClient& client) { return onStreamRequest(windowId, client); });
+  signalingServer_->setStreamStopCallback(
+      [this](std::uint8_t streamId, const SignalingClient& client) { onStreamStop(streamId, client); });
+  signalingServer_->setWindowResizeCallback(
+      [this](std::uint32_t windowId, std::uint32_t width, std::uint32_t height, const SignalingClient& client) {
+        return onWindowResizeRequest(windowId, width, height, client);
+      });
+  signalingServer_->setKeyframeRequestCallback(
+      [this](std::uint8_t streamId, const SignalingClient& client) { onClientKeyframeRequest(streamId, client); });
+  signalingServer_->setClientConnectedCallback(
+      [this](const SignalingClient& client, const protocol::ClientHello& hello) { onClientHello(client, hello); });
+  signalingServer_->setSessionEndedCallback([this](const SignalingClient& client) { onSessionEnded(client); });
   captureOrchestrator_->setFrameCallback(
       [this](std::uint8_t streamId, const std::uint8_t* data, std::uint64_t size, bool isKeyframe) {
         onEncodedFrame(streamId, data, size, isKeyframe);
@@ -253,6 +255,7 @@ void Application::update() {
   if (captureOrchestrator_) {
     captureOrchestrator_->update();
     releaseEndedStreams();
+    stopOrphanedStreams();
   }
   if (signalingServer_) signalingServer_->poll();
   const bool connected = isClientConnected();
@@ -324,14 +327,15 @@ void Application::shutdown() {
   PV_LOG_INFO("Application shutdown complete");
 }
 
-bool Application::startCapture(std::uint32_t windowId, std::uint8_t streamId) {
+std::optional<std::uint8_t> Application::startCapture(std::uint32_t windowId) {
   if (!captureOrchestrator_) {
     PV_LOG_ERROR("Capture orchestrator not initialized");
-    return false;
+    return std::nullopt;
   }
-  if (!startStream(windowId, streamId, StreamOwner::Dashboard)) return false;
-  PV_LOG_INFO("Started capture for window {} on stream {}", windowId, streamId);
-  return true;
+  const auto result = startStream(windowId, StreamOwner::Dashboard, nullptr);
+  if (result.status != StreamStartResult::Status::Started) return std::nullopt;
+  PV_LOG_INFO("Started capture for window {} on stream {}", windowId, result.streamId);
+  return result.streamId;
 }
 
 void Application::stopCapture(std::uint8_t streamId) {
@@ -341,43 +345,68 @@ void Application::stopCapture(std::uint8_t streamId) {
   releaseStream(streamId);
 }
 
-bool Application::startStream(std::uint32_t windowId, std::uint8_t streamId, StreamOwner owner) {
+std::optional<std::uint8_t> Application::allocateStreamIdLocked() {
+  for (int tried = 0; tried < 256; ++tried) {
+    const std::uint8_t candidate = nextStreamId_++;
+    if (streams_.find(candidate) == streams_.end()) return candidate;
+  }
+  return std::nullopt;
+}
+
+StreamStartResult Application::startStream(std::uint32_t windowId, StreamOwner owner, const SignalingClient* client) {
+  StreamStartResult result;
   std::uint64_t generation = 0;
   {
     std::lock_guard lock(stateMutex_);
+    if (streams_.size() >= settings_.maxStreams) {
+      PV_LOG_WARN("Stream limit reached ({} streams running), refusing a stream of window {:x}", streams_.size(),
+                  windowId);
+      result.status = StreamStartResult::Status::LimitReached;
+      return result;
+    }
+    const auto streamId = allocateStreamIdLocked();
+    if (!streamId) return result;
     StreamRecord record;
     record.windowId = windowId;
     record.owner = owner;
     record.configDue = owner == StreamOwner::Client;
     record.generation = generation = ++nextGeneration_;
-    if (const auto old = streams_.find(streamId); old != streams_.end()) {
-      // The orchestrator replaces the old session; the number keeps its audio and, for a
-      // client stream, its one priority count.
-      record.carriesAudio = old->second.carriesAudio;
-      if (old->second.countedForPriority && owner == StreamOwner::Client) {
-        record.countedForPriority = true;
-      } else if (old->second.countedForPriority) {
-        priorityBoost_.streamStopped();
-      }
+    if (client) {
+      record.ownerSession = client->sessionId;
+      record.ownerAddress = client->address;
+      const auto known = clients_.find(client->sessionId);
+      if (known != clients_.end()) record.ownerName = known->second.clientName;
     }
-    streams_[streamId] = record;
+    streams_[*streamId] = record;
+    result.streamId = *streamId;
   }
-  if (!captureOrchestrator_->startCapture(windowId, streamId)) {
-    releaseStream(streamId, generation);
-    return false;
+  if (owner == StreamOwner::Client) {
+    PV_LOG_INFO("Stream request: windowId={:x}, streamId={}", windowId, result.streamId);
   }
+  if (!captureOrchestrator_->startCapture(windowId, result.streamId)) {
+    releaseStream(result.streamId, generation);
+    return result;
+  }
+  result.status = StreamStartResult::Status::Started;
   std::lock_guard lock(stateMutex_);
-  const auto it = streams_.find(streamId);
-  if (it == streams_.end() || it->second.generation != generation) return true;  // already stopped or replaced
+  const auto it = streams_.find(result.streamId);
+  if (it == streams_.end() || it->second.generation != generation) return result;  // already stopped
   StreamRecord& record = it->second;
   record.captureStarted = true;
-  if (inputInjector_) inputInjector_->setTargetWindow(windowId);
-  if (owner == StreamOwner::Client && !record.countedForPriority) {
+  if (owner == StreamOwner::Client) {
+    // The operator's own streams are no input targets: the headset's clicks stay in its window.
+    if (inputInjector_) inputInjector_->setTargetWindow(windowId);
     record.countedForPriority = true;
     priorityBoost_.streamStarted();
+    const auto known = clients_.find(record.ownerSession);
+    if (known != clients_.end()) {
+      showClientLocked(known->second.address, known->second.clientName, known->second.deviceName);
+    } else {
+      showClientLocked(record.ownerAddress, "", "");
+    }
   }
-  assignAudioStreamLocked(record, streamId);
-  return true;
+  assignAudioStreamLocked(record, result.streamId);
+  return result;
 }
 
 void Application::releaseStream(std::uint8_t streamId, std::optional<std::uint64_t> generation) {
@@ -397,21 +426,6 @@ void Application::assignAudioStreamLocked(StreamRecord& record, std::uint8_t str
   audioStreamId_ = streamId;
   audioStreamAssigned_ = true;
   PV_LOG_INFO("Audio is carried by stream {}", streamId);
-}
-
-bool Application::onStreamRequest(std::uint32_t windowId, std::uint8_t streamId) {
-  PV_LOG_INFO("Stream request: windowId={:x}, streamId={}", windowId, streamId);
-  if (!captureOrchestrator_ || !startStream(windowId, streamId, StreamOwner::Client)) {
-    PV_LOG_ERROR("Failed to start capture for window {:x}", windowId);
-    return false;
-  }
-  PV_LOG_INFO("Capture started for window {:x} on stream {}", windowId, streamId);
-  return true;
-}
-
-void Application::onStreamStop(std::uint8_t streamId) {
-  PV_LOG_INFO("Client requested to stop stream {}", streamId);
-  stopCapture(streamId);
 }
 
 void Application::onEncodedFrame(std::uint8_t streamId, const std::uint8_t* data, std::uint64_t size,
@@ -484,6 +498,15 @@ void Application::handleResolutionChange(std::uint8_t streamId, std::uint32_t wi
     if (const auto it = streams_.find(streamId); it != streams_.end()) it->second.configDue = true;
   }
   if (captureOrchestrator_) captureOrchestrator_->requestKeyframe(streamId);
+}
+
+std::vector<Application::StreamedWindow> Application::streamedWindows() {
+  std::vector<StreamedWindow> windows;
+  std::lock_guard lock(stateMutex_);
+  for (const auto& [streamId, record] : streams_) {
+    windows.push_back({streamId, record.windowId, record.owner == StreamOwner::Dashboard});
+  }
+  return windows;
 }
 
 std::unordered_map<std::uint8_t, std::uint32_t> Application::clientStreams() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <atomic>
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -15,6 +16,7 @@
 #include "app/PcmFrameBatcher.h"
 #include "app/Settings.h"
 #include "app/StreamPriorityBoost.h"
+#include "network/SignalingCallbacks.h"
 #include "protocol/DiscoveryMessages.h"
 #include "protocol/WindowInfo.h"
 #include "platform/SystemInfo.h"
@@ -52,6 +54,8 @@ class Application {
  public:
   static constexpr std::uint16_t kDiscoveryPort = protocol::kDiscoveryPort;
   static constexpr const char* kFallbackHostName = "Parvalon Host";
+  // How long the streams of a session that ended wait for their client to come back.
+  static constexpr std::chrono::seconds kSessionGrace{10};
 
   Application();
   // Tests pass a fake system and an orchestrator factory (null: the real ones).
@@ -79,7 +83,9 @@ class Application {
   void update();
   void shutdown();
 
-  bool startCapture(std::uint32_t windowId, std::uint8_t streamId);
+  // A stream the operator starts from the dashboard, numbered by the one allocator that also
+  // numbers the clients' streams; nullopt when it does not start.
+  std::optional<std::uint8_t> startCapture(std::uint32_t windowId);
   void stopCapture(std::uint8_t streamId);
 
   bool applySettings(std::uint32_t targetBitrateKbps, std::uint32_t maxBitrateKbps, std::uint32_t fps);
@@ -110,13 +116,27 @@ class Application {
   std::optional<std::uint8_t> audioStream() const;
 
   // The client path of a stream (signaling callbacks); public so they can be driven directly.
-  bool onStreamRequest(std::uint32_t windowId, std::uint8_t streamId);
-  void onStreamStop(std::uint8_t streamId);
+  // A session acts only on the streams it started and their windows.
+  StreamStartResult onStreamRequest(std::uint32_t windowId, const SignalingClient& client);
+  void onStreamStop(std::uint8_t streamId, const SignalingClient& client);
+  void onClientHello(const SignalingClient& client, const protocol::ClientHello& hello);
+  // The session's streams are kept for kSessionGrace, for the same client to resume them.
+  void onSessionEnded(const SignalingClient& client);
+  bool onWindowResizeRequest(std::uint32_t windowId, std::uint32_t width, std::uint32_t height,
+                             const SignalingClient& client);
+  void onClientKeyframeRequest(std::uint8_t streamId, const SignalingClient& client);
   void onEncodedFrame(std::uint8_t streamId, const std::uint8_t* data, std::uint64_t size, bool isKeyframe);
   void onClientFeedback(const protocol::ClientFeedback& feedback);
   void onKeyframeRequest(std::uint8_t streamId);
   // Client streams currently registered (stream -> window).
   std::unordered_map<std::uint8_t, std::uint32_t> clientStreams();
+  // Every running stream, whoever started it.
+  struct StreamedWindow {
+    std::uint8_t streamId = 0;
+    std::uint32_t windowId = 0;
+    bool fromDashboard = false;
+  };
+  std::vector<StreamedWindow> streamedWindows();
 
   Settings& settings() { return settings_; }
   const Settings& settings() const { return settings_; }
@@ -138,17 +158,35 @@ class Application {
     bool countedForPriority = false;  // holds one count of priorityBoost_
     bool carriesAudio = false;        // audio packets are tagged with this stream's number
     bool captureStarted = false;      // false while the orchestrator is still starting the capture
-    std::uint64_t generation = 0;     // tells a restarted stream number from the stream it replaced
+    std::uint64_t generation = 0;     // tells a stream from an earlier one of the same number
+    // A client stream's owner: its session (0 once that session ended) and who it was, so that
+    // the same client coming back within the grace period takes the stream over again.
+    std::uint64_t ownerSession = 0;
+    std::string ownerAddress;
+    std::string ownerName;
+    std::optional<CongestionControl::Clock::time_point> orphanedUntil;
+  };
+  // What a signaling session said about itself in its hello.
+  struct ClientIdentity {
+    std::string address;
+    std::string clientName;
+    std::string deviceName;
   };
   struct StreamRef {
     std::uint8_t streamId;
     std::uint64_t generation;
   };
 
-  // The start path of both owners: the record exists before the capture runs, so the first key
-  // frame (which may be encoded before startCapture returns) finds it. False (and no record)
-  // when the capture does not start.
-  bool startStream(std::uint32_t windowId, std::uint8_t streamId, StreamOwner owner);
+  // The start path of both owners: numbers the stream and makes its record before the capture
+  // runs, so the first key frame (which may be encoded before startCapture returns) finds it.
+  // LimitReached or Failed (and no record) when the stream does not start.
+  StreamStartResult startStream(std::uint32_t windowId, StreamOwner owner, const SignalingClient* client);
+  // The next stream number not in use (1, 2, …, 255, 0, 1, …); nullopt when all are. stateMutex_ held.
+  std::optional<std::uint8_t> allocateStreamIdLocked();
+  // Stops the streams whose session ended longer than kSessionGrace ago.
+  void stopOrphanedStreams();
+  // The dashboard names the client that owns the streams. stateMutex_ held.
+  void showClientLocked(const std::string& address, const std::string& clientName, const std::string& deviceName);
   // The one end of every stream (client stop, dashboard stop, session gone, window closed):
   // forgets the record, its priority count and its audio role. With a generation, only that
   // incarnation of the stream number is released.
@@ -212,12 +250,14 @@ class Application {
   std::atomic<std::uint8_t> audioStreamId_{0};
   std::atomic<bool> audioStreamAssigned_{false};
 
-  // Guards streams_, nextGeneration_, audioReleased_ and the priority count; taken by the
+  // Guards streams_, nextGeneration_, nextStreamId_, clients_, audioReleased_ and the priority count; taken by the
   // signaling, video, input and capture threads and by the main thread. Innermost: nothing
   // calls the orchestrator or a server while holding it.
   std::mutex stateMutex_;
   std::unordered_map<std::uint8_t, StreamRecord> streams_;
   std::uint64_t nextGeneration_ = 0;
+  std::uint8_t nextStreamId_ = 1;
+  std::unordered_map<std::uint64_t, ClientIdentity> clients_;  // signaling sessions that said hello
   // Set once audio is being released (shutdown, failed start): no stream is assigned after it,
   // so audioCapture_ is never read while it goes away.
   bool audioReleased_ = false;

@@ -52,7 +52,8 @@ std::uint32_t Application::retargetInput(std::uint8_t streamId) {
   // Under the lock, so that a stream stopped meanwhile can no longer become the target.
   std::lock_guard lock(stateMutex_);
   const auto it = streams_.find(streamId);
-  if (it == streams_.end()) return platform::kNoWindow;
+  // The operator's dashboard streams are no input targets.
+  if (it == streams_.end() || it->second.owner != StreamOwner::Client) return platform::kNoWindow;
   inputInjector_->setTargetWindow(it->second.windowId);
   return it->second.windowId;
 }

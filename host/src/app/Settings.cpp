@@ -59,6 +59,11 @@ void readBool(const json& root, const char* key, bool& field) {
   }
 }
 
+// An array of strings; any other value (or an element that is not a string) fails the load.
+void readStrings(const json& root, const char* key, std::vector<std::string>& field) {
+  if (const auto it = root.find(key); it != root.end()) field = it->get<std::vector<std::string>>();
+}
+
 }  // namespace
 
 float Settings::clampSharpness(float sharpness) {
@@ -83,6 +88,8 @@ void Settings::resetToDefaults() {
   sharpness = kDefaultSharpness;
   vsyncEnabled = false;
   fullRangeColor = false;
+  maxStreams = kDefaultMaxStreams;
+  allowedOrigins.clear();
 }
 
 std::string Settings::getSettingsPath() const {
@@ -112,6 +119,8 @@ bool Settings::load() {
       readSharpness(root, sharpness);
       readBool(root, "vsyncEnabled", vsyncEnabled);
       readBool(root, "fullRangeColor", fullRangeColor);
+      readInteger(root, "maxStreams", maxStreams);
+      readStrings(root, "allowedOrigins", allowedOrigins);
     }
     PV_LOG_INFO("Settings loaded from {}", getSettingsPath());
     return true;
@@ -137,6 +146,8 @@ bool Settings::save() {
     root["sharpness"] = static_cast<double>(clampSharpness(sharpness));
     root["vsyncEnabled"] = vsyncEnabled;
     root["fullRangeColor"] = fullRangeColor;
+    root["maxStreams"] = maxStreams;
+    root["allowedOrigins"] = allowedOrigins;
     // Serialise first: invalid UTF-8 throws here, before the file is touched.
     const std::string text = root.dump(4);
 

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace parvalon::host {
 
@@ -21,6 +22,7 @@ class Settings {
   static constexpr std::uint32_t kDefaultTargetFps = 72;
   static constexpr const char* kDefaultPreferredEncoder = "nvenc";
   static constexpr float kDefaultSharpness = 0.7f;
+  static constexpr std::uint32_t kDefaultMaxStreams = 8;
   static constexpr const char* kFileName = "settings.json";
 
   // The sharpening strength in its range [0, 1] (upper bound first); NaN has no place in the
@@ -51,6 +53,10 @@ class Settings {
   float sharpness = kDefaultSharpness;
   bool vsyncEnabled = false;
   bool fullRangeColor = false;
+  // Streams running at once, from the dashboard and every client together.
+  std::uint32_t maxStreams = kDefaultMaxStreams;
+  // Web origins allowed to open the signaling WebSocket (none: no web page may).
+  std::vector<std::string> allowedOrigins;
 
  private:
   std::optional<std::filesystem::path> dataFolder_;

@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <exception>
 #include <memory>
+#include <vector>
 
 #include "app/Application.h"
 #include "logging/Log.h"
@@ -94,14 +95,22 @@ void installDashboardCallbacks(parvalon::host::UIManager& dashboard, parvalon::h
     application.applyVSyncSettings(s.vsyncEnabled);
     application.applyFullRangeColorSettings(s.fullRangeColor);
   };
-  dashboard.onStartCapture = [&application](std::uint32_t windowId, std::uint8_t streamId) {
-    PV_LOG_INFO("Start capture requested for window {} on stream {}", windowId, streamId);
-    return application.startCapture(windowId, streamId);
+  dashboard.onStartCapture = [&application](std::uint32_t windowId) {
+    PV_LOG_INFO("Start capture requested for window {}", windowId);
+    return application.startCapture(windowId);
   };
   dashboard.onStopCapture = [&application](std::uint8_t streamId) {
     PV_LOG_INFO("Stop capture requested for stream {}", streamId);
     application.stopCapture(streamId);
   };
+}
+
+std::vector<parvalon::host::StreamMark> streamMarks(parvalon::host::Application& application) {
+  std::vector<parvalon::host::StreamMark> marks;
+  for (const auto& stream : application.streamedWindows()) {
+    marks.push_back({stream.windowId, stream.streamId, stream.fromDashboard});
+  }
+  return marks;
 }
 
 void installSignalHandlers() {
@@ -175,6 +184,7 @@ int run() {
     window.applyPendingResize();
     application->update();
     dashboard->setConnectionStatus(application->connectionStatus());
+    dashboard->setStreams(streamMarks(*application));
     if (++windowListCounter >= kWindowListInterval) {
       windowListCounter = 0;
       dashboard->setWindowList(application->getWindowList());

@@ -10,18 +10,33 @@
 
 namespace parvalon::host {
 
+// The signaling session a request came from: a number unique for the server's lifetime and the
+// peer's address. The application decides with it what the session may touch.
+struct SignalingClient {
+  std::uint64_t sessionId = 0;
+  std::string address;
+};
+
+// The application's answer to a stream request.
+struct StreamStartResult {
+  enum class Status : std::uint8_t { Started, Failed, LimitReached };
+  Status status = Status::Failed;
+  std::uint8_t streamId = 0;  // the stream that serves the request when Started
+};
+
 // The application callbacks of the signaling channel; every one is optional.
 struct SignalingCallbacks {
   using WindowListCallback = std::function<std::vector<protocol::WindowInfo>()>;
-  using StreamRequestCallback = std::function<bool(std::uint32_t windowId, std::uint8_t streamId)>;
-  using StreamStopCallback = std::function<void(std::uint8_t streamId)>;
-  // A client said hello from `address`, naming itself in `hello`.
-  using ClientConnectedCallback = std::function<void(const std::string& address, const protocol::ClientHello& hello)>;
-  using WindowResizeCallback =
-      std::function<bool(std::uint32_t windowId, std::uint32_t width, std::uint32_t height)>;
-  using KeyframeRequestCallback = std::function<void(std::uint8_t streamId)>;
-  // A session ended (after the streams it left running were stopped).
-  using SessionEndedCallback = std::function<void()>;
+  // Starts a stream for the client (or names the one it already has for that window).
+  using StreamRequestCallback = std::function<StreamStartResult(std::uint32_t windowId, const SignalingClient& client)>;
+  using StreamStopCallback = std::function<void(std::uint8_t streamId, const SignalingClient& client)>;
+  // A client said hello, naming itself in `hello`.
+  using ClientConnectedCallback = std::function<void(const SignalingClient& client, const protocol::ClientHello& hello)>;
+  using WindowResizeCallback = std::function<bool(std::uint32_t windowId, std::uint32_t width, std::uint32_t height,
+                                                  const SignalingClient& client)>;
+  using KeyframeRequestCallback = std::function<void(std::uint8_t streamId, const SignalingClient& client)>;
+  // A session ended (close frame, failed read or abandoned).
+  using SessionEndedCallback = std::function<void(const SignalingClient& client)>;
 
   WindowListCallback windowList;
   StreamRequestCallback streamRequest;

@@ -13,24 +13,22 @@ using protocol::readNumber;
 
 namespace {
 
-// The type text comes from the client: control characters would let it forge or garble
-// log lines, so they are shown as '?'.
-std::string printable(std::string_view text) {
-  std::string out(text);
-  for (auto& c : out) {
-    const auto byte = static_cast<unsigned char>(c);
-    if (byte < 0x20 || byte == 0x7f) c = '?';
-  }
-  return out;
-}
+const std::string kUnknownAddress = "unknown";
+
+SignalingClient clientOf(const SignalingPeer& peer) { return SignalingClient{peer.sessionId(), peer.remoteAddress()}; }
 
 }  // namespace
 
-SignalingMessageHandler::SignalingMessageHandler(protocol::TransportPorts ports) : ports_(ports) {
+SignalingMessageHandler::SignalingMessageHandler(protocol::TransportPorts ports, ClientLogLimiter::Clock logClock)
+    : ports_(ports), logLimiter_(std::move(logClock)) {
   callbacks_.set(SignalingCallbacks{});
 }
 
 void SignalingMessageHandler::handleMessage(std::string_view text, const FindSender& findSender) {
+  // Looked up first so that a client's flood of bad messages is counted against its address; a
+  // sender no longer registered still gets its bad message logged, but nothing is dispatched.
+  const auto sender = findSender ? findSender() : nullptr;
+  const std::string& address = sender ? sender->remoteAddress() : kUnknownAddress;
   try {
     const auto message = protocol::parseMessage(text);
     if (!message.is_object()) {
@@ -38,35 +36,34 @@ void SignalingMessageHandler::handleMessage(std::string_view text, const FindSen
     }
     const auto typeIt = message.find("type");
     if (typeIt == message.end()) {
-      PV_LOG_WARN("Unknown message type: '{}'", "missing");
+      if (logLimiter_.allow(address)) PV_LOG_WARN("Unknown message type: '{}'", "missing");
       return;
     }
     const auto typeText = typeIt->get<std::string>();
     const auto type = protocol::classifyMessageType(typeText);
     if (!type) {
-      PV_LOG_WARN("Unknown message type: '{}'", printable(typeText));
+      if (logLimiter_.allow(address)) PV_LOG_WARN("Unknown message type: '{}'", clientTextForLog(typeText));
       return;
     }
-    const auto sender = findSender ? findSender() : nullptr;
     if (!sender) return;
     dispatch(*type, message, sender, *callbacks_.get());
   } catch (const std::exception& e) {
-    PV_LOG_ERROR("Error processing message: {}", e.what());
+    // A parser's message quotes what it read, which the client chose.
+    if (logLimiter_.allow(address)) PV_LOG_ERROR("Error processing message: {}", clientTextForLog(e.what()));
   } catch (...) {
     // A callback may throw anything; it must not unwind into the session's read handler.
-    PV_LOG_ERROR("Error processing message: {}", "unknown exception");
+    if (logLimiter_.allow(address)) PV_LOG_ERROR("Error processing message: {}", "unknown exception");
   }
 }
 
 void SignalingMessageHandler::dispatch(MessageType type, const nlohmann::json& message,
                                        const std::shared_ptr<SignalingPeer>& sender,
                                        const SignalingCallbacks& callbacks) {
+  const SignalingClient client = clientOf(*sender);
   switch (type) {
     case MessageType::Hello: {
-      PV_LOG_INFO("Received hello from client at {}", sender->remoteAddress());
-      if (callbacks.clientConnected) {
-        callbacks.clientConnected(sender->remoteAddress(), protocol::readClientHello(message));
-      }
+      PV_LOG_INFO("Received hello from client at {}", client.address);
+      if (callbacks.clientConnected) callbacks.clientConnected(client, protocol::readClientHello(message));
       protocol::WelcomeMessage welcome;
       welcome.videoPort = ports_.videoPort;
       welcome.audioPort = ports_.audioPort;
@@ -84,32 +81,25 @@ void SignalingMessageHandler::dispatch(MessageType type, const nlohmann::json& m
     }
     case MessageType::StreamStart: {
       const auto windowId = readNumber<std::uint32_t>(message, "windowId");
-      const auto streamId = takeStreamId();
       PV_LOG_INFO("Stream subscribe request for window {:x}", windowId);
-      const bool accepted = callbacks.streamRequest && callbacks.streamRequest(windowId, streamId);
-      if (accepted) {
-        {
-          std::lock_guard lock(ownersMutex_);
-          streamOwners_[streamId] = sender.get();
-        }
+      StreamStartResult result;
+      if (callbacks.streamRequest) result = callbacks.streamRequest(windowId, client);
+      if (result.status == StreamStartResult::Status::Started) {
         protocol::StreamStartedMessage started;
         started.windowId = windowId;
-        started.streamId = streamId;
+        started.streamId = result.streamId;
         sender->send(protocol::serialize(protocol::toJson(started)));
       } else {
-        sender->send(protocol::serialize(protocol::toJson(protocol::ErrorMessage{})));
+        protocol::ErrorMessage error;
+        if (result.status == StreamStartResult::Status::LimitReached) error.message = protocol::kStreamLimitErrorText;
+        sender->send(protocol::serialize(protocol::toJson(error)));
       }
       break;
     }
     case MessageType::StreamStop: {
       const auto streamId = readNumber<std::int32_t>(message, "streamId");
       PV_LOG_INFO("Stream stop request for stream {}", streamId);
-      const auto stream = static_cast<std::uint8_t>(streamId);
-      {
-        std::lock_guard lock(ownersMutex_);
-        streamOwners_.erase(stream);
-      }
-      if (callbacks.streamStop) callbacks.streamStop(stream);
+      if (callbacks.streamStop) callbacks.streamStop(static_cast<std::uint8_t>(streamId), client);
       sender->send(protocol::serialize(protocol::streamStoppedJson(streamId)));
       break;
     }
@@ -121,13 +111,13 @@ void SignalingMessageHandler::dispatch(MessageType type, const nlohmann::json& m
       r.height = readNumber<std::uint32_t>(message, "height");
       PV_LOG_INFO("Window resize request: stream={}, window={:x}, size={}x{}", r.streamId, r.windowId,
                   r.width, r.height);
-      const bool success = callbacks.windowResize && callbacks.windowResize(r.windowId, r.width, r.height);
+      const bool success = callbacks.windowResize && callbacks.windowResize(r.windowId, r.width, r.height, client);
       sender->send(protocol::serialize(protocol::windowResizedJson(r, success)));
       break;
     }
     case MessageType::RequestKeyframe: {
       const auto streamId = readNumber<std::int32_t>(message, "streamId");
-      if (callbacks.keyframeRequest) callbacks.keyframeRequest(static_cast<std::uint8_t>(streamId));
+      if (callbacks.keyframeRequest) callbacks.keyframeRequest(static_cast<std::uint8_t>(streamId), client);
       break;
     }
     case MessageType::Ping: {
@@ -145,44 +135,17 @@ void SignalingMessageHandler::dispatch(MessageType type, const nlohmann::json& m
   }
 }
 
-void SignalingMessageHandler::sessionEnded(const SignalingPeer* peer) {
-  std::vector<std::uint8_t> orphaned;
-  {
-    std::lock_guard lock(ownersMutex_);
-    for (auto it = streamOwners_.begin(); it != streamOwners_.end();) {
-      if (it->second == peer) {
-        orphaned.push_back(it->first);
-        it = streamOwners_.erase(it);
-      } else {
-        ++it;
-      }
-    }
-  }
+void SignalingMessageHandler::sessionEnded(const SignalingPeer& peer) {
+  logLimiter_.flush(peer.remoteAddress());
   const auto callbacks = callbacks_.get();
-  for (const auto streamId : orphaned) {
-    PV_LOG_INFO("Client session ended, stopping its stream {}", streamId);
-    if (!callbacks->streamStop) continue;
-    try {
-      callbacks->streamStop(streamId);
-    } catch (const std::exception& e) {
-      PV_LOG_ERROR("Error stopping stream {}: {}", streamId, e.what());
-    } catch (...) {
-      PV_LOG_ERROR("Error stopping stream {}: {}", streamId, "unknown exception");
-    }
-  }
   if (!callbacks || !callbacks->sessionEnded) return;
   try {
-    callbacks->sessionEnded();
+    callbacks->sessionEnded(clientOf(peer));
   } catch (const std::exception& e) {
     PV_LOG_ERROR("Error ending the session: {}", e.what());
   } catch (...) {
     PV_LOG_ERROR("Error ending the session: {}", "unknown exception");
   }
-}
-
-void SignalingMessageHandler::forgetSessions() {
-  std::lock_guard lock(ownersMutex_);
-  streamOwners_.clear();
 }
 
 }  // namespace parvalon::host

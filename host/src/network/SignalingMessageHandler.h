@@ -1,14 +1,12 @@
 #pragma once
 
-#include <atomic>
 #include <cstdint>
 #include <functional>
-#include <map>
 #include <memory>
-#include <mutex>
 #include <string>
 #include <string_view>
 
+#include "network/ClientLogLimiter.h"
 #include "network/HandlerSlot.h"
 #include "network/SignalingCallbacks.h"
 #include "protocol/SignalingMessages.h"
@@ -19,6 +17,8 @@ namespace parvalon::host {
 class SignalingPeer {
  public:
   virtual ~SignalingPeer() = default;
+  // Unique among the server's sessions for the server's lifetime.
+  virtual std::uint64_t sessionId() const = 0;
   virtual const std::string& remoteAddress() const = 0;
   // Queues one text message; callable from any thread.
   virtual void send(std::string text) = 0;
@@ -26,14 +26,14 @@ class SignalingPeer {
 
 // The signaling protocol: classifies one client message, calls the application and queues the
 // reply on the sender. Shared by every session of a server; callable from two threads at once.
-// It also remembers which session started which stream, so that a session that ends stops
-// the streams it left running.
+// What a session may touch (its own streams and their windows) is the application's decision:
+// every callback names the session it serves.
 class SignalingMessageHandler {
  public:
   // Looks the sender up among the registered sessions; null when it is no longer registered.
   using FindSender = std::function<std::shared_ptr<SignalingPeer>()>;
 
-  explicit SignalingMessageHandler(protocol::TransportPorts ports = {});
+  explicit SignalingMessageHandler(protocol::TransportPorts ports = {}, ClientLogLimiter::Clock logClock = {});
 
   // Changes the installed callbacks; any thread, also while messages are handled (each message
   // runs with the callbacks installed when it arrived).
@@ -44,15 +44,9 @@ class SignalingMessageHandler {
 
   void handleMessage(std::string_view text, const FindSender& findSender);
 
-  // The session ended (close frame or failed read): stops every stream it started and has
-  // not stopped, then tells the application. Runs the stream-stop and session-ended callbacks
-  // on the calling thread; one that throws is logged and the next stream is stopped all the same.
-  void sessionEnded(const SignalingPeer* peer);
-  // Forgets every stream owner without stopping anything (the server is stopping).
-  void forgetSessions();
-
-  // Takes the next stream number (1, 2, …, 255, 0, 1, …), safe against concurrent callers.
-  std::uint8_t takeStreamId() { return nextStreamId_.fetch_add(1, std::memory_order_relaxed); }
+  // The session ended (close frame, failed read, abandoned): tells the application, on the
+  // calling thread; a callback that throws is logged.
+  void sessionEnded(const SignalingPeer& peer);
 
   const protocol::TransportPorts& ports() const { return ports_; }
 
@@ -62,9 +56,7 @@ class SignalingMessageHandler {
 
   HandlerSlot<SignalingCallbacks> callbacks_;
   protocol::TransportPorts ports_;
-  std::atomic<std::uint8_t> nextStreamId_{1};
-  std::mutex ownersMutex_;  // guards streamOwners_; the signaling io thread and the polling main thread
-  std::map<std::uint8_t, const SignalingPeer*> streamOwners_;
+  ClientLogLimiter logLimiter_;
 };
 
 }  // namespace parvalon::host

@@ -14,6 +14,7 @@
 #include <boost/asio/strand.hpp>
 #include <boost/beast/core/buffers_to_string.hpp>
 #include <boost/beast/core/flat_buffer.hpp>
+#include <boost/beast/http.hpp>
 #include <boost/beast/websocket.hpp>
 
 #include "logging/Log.h"
@@ -25,6 +26,7 @@ namespace parvalon::host {
 
 namespace asio = boost::asio;
 namespace beast = boost::beast;
+namespace http = beast::http;
 namespace websocket = beast::websocket;
 using tcp = asio::ip::tcp;
 using boost::system::error_code;
@@ -46,7 +48,7 @@ class SignalingServerImpl : public std::enable_shared_from_this<SignalingServerI
 
   void onAccept(tcp::socket socket);
   void removeSession(const WebSocketSession* session);
-  void sessionEnded(const WebSocketSession* session);
+  void sessionEnded(const WebSocketSession& session);
   void broadcast(const std::string& text);
   void handleMessage(const WebSocketSession* session, const std::string& text);
   std::size_t clientCount() const;
@@ -59,6 +61,7 @@ class SignalingServerImpl : public std::enable_shared_from_this<SignalingServerI
   std::thread ioThread;
   std::atomic<bool> running{false};
   std::atomic<std::uint16_t> boundPort{0};
+  std::uint64_t nextSessionId = 1;  // io thread only (accept handler)
   // Guards sessions; taken by the io thread, the polling main thread, the encoder-output
   // threads (broadcast) and the dashboard (client count). Only posting happens under it.
   mutable std::mutex sessionsMutex;
@@ -70,13 +73,19 @@ class SignalingServerImpl : public std::enable_shared_from_this<SignalingServerI
 // the handshake has completed: messages queued until then go out afterwards, in order.
 class WebSocketSession : public SignalingPeer, public std::enable_shared_from_this<WebSocketSession> {
  public:
-  WebSocketSession(tcp::socket socket, std::weak_ptr<SignalingServerImpl> server, SignalingLimits limits)
-      : ws_(std::move(socket)), handshakeTimer_(ws_.get_executor()), server_(std::move(server)), limits_(limits) {
+  WebSocketSession(tcp::socket socket, std::weak_ptr<SignalingServerImpl> server, const SignalingLimits& limits,
+                   std::uint64_t sessionId)
+      : ws_(std::move(socket)),
+        handshakeTimer_(ws_.get_executor()),
+        server_(std::move(server)),
+        limits_(limits),
+        sessionId_(sessionId) {
     error_code ec;
     const auto peer = ws_.next_layer().remote_endpoint(ec);
     remoteAddress_ = ec ? "unknown" : peer.address().to_string();
   }
 
+  std::uint64_t sessionId() const override { return sessionId_; }
   const std::string& remoteAddress() const override { return remoteAddress_; }
   bool isOpen() const { return open_.load(); }
 
@@ -84,7 +93,9 @@ class WebSocketSession : public SignalingPeer, public std::enable_shared_from_th
     asio::post(ws_.get_executor(), [self = shared_from_this()] {
       self->handshakeTimer_.expires_after(self->limits_.handshakeTimeout);
       self->handshakeTimer_.async_wait([self](const error_code& ec) { self->onHandshakeTimeout(ec); });
-      self->ws_.async_accept([self](const error_code& ec) { self->onAccept(ec); });
+      // The upgrade request is read first so that its Origin can be judged before accepting.
+      http::async_read(self->ws_.next_layer(), self->buffer_, self->request_,
+                       [self](const error_code& ec, std::size_t) { self->onRequest(ec); });
     });
   }
 
@@ -112,6 +123,42 @@ class WebSocketSession : public SignalingPeer, public std::enable_shared_from_th
                 limits_.handshakeTimeout.count());
     error_code ignored;
     ws_.next_layer().close(ignored);  // the pending handshake fails and removes the session
+  }
+
+  void onRequest(const error_code& ec) {
+    if (ec) {
+      onAccept(ec);
+      return;
+    }
+    const auto origin = request_.find(http::field::origin);
+    if (origin != request_.end() && !originAllowed(origin->value())) {
+      // A browser page (any page the user opens can try ws://127.0.0.1) is not a headset.
+      handshakeDone_ = true;
+      handshakeTimer_.cancel();
+      PV_LOG_WARN("Refused WebSocket handshake from {}: origin '{}' is not allowed", remoteAddress_,
+                  clientTextForLog(std::string_view(origin->value().data(), origin->value().size())));
+      if (auto server = server_.lock()) server->removeSession(this);
+      auto response = std::make_shared<http::response<http::string_body>>(http::status::forbidden, request_.version());
+      response->set(http::field::content_type, "text/plain");
+      response->keep_alive(false);
+      response->body() = "Origin not allowed\n";
+      response->prepare_payload();
+      http::async_write(ws_.next_layer(), *response,
+                        [self = shared_from_this(), response](const error_code&, std::size_t) {
+                          error_code ignored;
+                          self->ws_.next_layer().shutdown(tcp::socket::shutdown_both, ignored);
+                          self->ws_.next_layer().close(ignored);
+                        });
+      return;
+    }
+    ws_.async_accept(request_, [self = shared_from_this()](const error_code& acceptError) { self->onAccept(acceptError); });
+  }
+
+  bool originAllowed(beast::string_view origin) const {
+    for (const auto& allowed : limits_.allowedOrigins) {
+      if (origin == beast::string_view(allowed.data(), allowed.size())) return true;
+    }
+    return false;
   }
 
   void onAccept(const error_code& ec) {
@@ -144,7 +191,7 @@ class WebSocketSession : public SignalingPeer, public std::enable_shared_from_th
       }
       if (auto server = server_.lock()) {
         server->removeSession(this);
-        server->sessionEnded(this);
+        server->sessionEnded(*this);
       }
       return;
     }
@@ -195,7 +242,9 @@ class WebSocketSession : public SignalingPeer, public std::enable_shared_from_th
   asio::steady_timer handshakeTimer_;
   std::weak_ptr<SignalingServerImpl> server_;
   const SignalingLimits limits_;
+  const std::uint64_t sessionId_;
   beast::flat_buffer buffer_;
+  http::request<http::string_body> request_;  // the upgrade request; read once, before the handshake
   // These three are touched only on this session's strand.
   std::deque<std::shared_ptr<const std::string>> queue_;
   bool handshakeDone_ = false;
@@ -220,7 +269,7 @@ bool SignalingServerImpl::start() {
 }
 
 void SignalingServerImpl::onAccept(tcp::socket socket) {
-  auto session = std::make_shared<WebSocketSession>(std::move(socket), weak_from_this(), limits);
+  auto session = std::make_shared<WebSocketSession>(std::move(socket), weak_from_this(), limits, nextSessionId++);
   {
     std::lock_guard lock(sessionsMutex);
     sessions.insert(session);
@@ -238,8 +287,7 @@ void SignalingServerImpl::removeSession(const WebSocketSession* session) {
   }
 }
 
-void SignalingServerImpl::sessionEnded(const WebSocketSession* session) {
-  // A headset that went away leaves nobody to watch its streams.
+void SignalingServerImpl::sessionEnded(const WebSocketSession& session) {
   if (running.load()) handler.sessionEnded(session);
 }
 
@@ -271,7 +319,6 @@ void SignalingServerImpl::stop() {
       std::lock_guard lock(sessionsMutex);
       sessions.clear();
     }
-    handler.forgetSessions();
     io.stop();
     const bool onIoThread = ioThread.get_id() == std::this_thread::get_id();
     if (ioThread.joinable() && !onIoThread) ioThread.join();

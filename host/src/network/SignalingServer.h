@@ -4,6 +4,8 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "network/SignalingCallbacks.h"
 #include "protocol/SignalingMessages.h"
@@ -18,6 +20,10 @@ struct SignalingLimits {
   std::chrono::milliseconds handshakeTimeout{10000};
   // Messages waiting to be written to one session; one more closes the session.
   std::size_t queueLimit = 256;
+  // Origins (as browsers send them, "http://example.com:8080") whose pages may connect. A
+  // handshake without an Origin header (a headset, a native client) is always accepted; one
+  // with an origin not listed here is refused with 403, so a web page cannot drive the host.
+  std::vector<std::string> allowedOrigins;
 };
 
 // The WebSocket control channel: any number of clients, replies to the sender, stream_config

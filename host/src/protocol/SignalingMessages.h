@@ -39,6 +39,8 @@ inline constexpr const char* kStreamCodec = "h264";
 inline constexpr const char* kStreamConfigCodec = "video/avc";
 inline constexpr std::uint32_t kStreamStartErrorCode = 1001;
 inline constexpr const char* kStreamStartErrorText = "Failed to start stream";
+// A refused start beyond the host's stream limit: the same code, so a client treats it as a failed start.
+inline constexpr const char* kStreamLimitErrorText = "Failed to start stream: too many streams on this host";
 
 // The transport ports a welcome announces; the defaults are the channels' default ports.
 struct TransportPorts {

@@ -257,19 +257,27 @@ void UIManager::shutdown() {
 // ---- state and actions ----
 
 void UIManager::setWindowList(const std::vector<protocol::WindowInfo>& list) {
-  std::vector<WindowEntry> next;
-  next.reserve(list.size());
-  for (const auto& info : list) {
-    WindowEntry entry{info.id, info.title, info.processName, false, 0};
-    const auto previous = std::find_if(windows_.begin(), windows_.end(),
-                                       [&](const WindowEntry& e) { return e.windowId == info.id; });
-    if (previous != windows_.end()) {
-      entry.streaming = previous->streaming;
-      entry.streamId = previous->streamId;
+  windows_.clear();
+  windows_.reserve(list.size());
+  for (const auto& info : list) windows_.push_back(WindowEntry{info.id, info.title, info.processName, false, std::nullopt});
+  applyStreamMarks();
+}
+
+void UIManager::setStreams(const std::vector<StreamMark>& streams) {
+  streams_ = streams;
+  applyStreamMarks();
+}
+
+void UIManager::applyStreamMarks() {
+  for (auto& entry : windows_) {
+    entry.streaming = false;
+    entry.dashboardStream.reset();
+    for (const auto& stream : streams_) {
+      if (stream.windowId != entry.windowId) continue;
+      entry.streaming = true;
+      if (stream.fromDashboard) entry.dashboardStream = stream.streamId;
     }
-    next.push_back(std::move(entry));
   }
-  windows_ = std::move(next);
 }
 
 void UIManager::fireSettingsChanged() {
@@ -307,20 +315,20 @@ void UIManager::resetToDefaults() {
 
 void UIManager::toggleWindow(std::size_t index) {
   if (index >= windows_.size()) return;
-  if (windows_[index].streaming) {
-    const std::uint8_t streamId = windows_[index].streamId;
+  WindowEntry& entry = windows_[index];
+  if (entry.dashboardStream) {
+    const std::uint8_t streamId = *entry.dashboardStream;
     if (onStopCapture) onStopCapture(streamId);
-    windows_[index].streaming = false;
-    windows_[index].streamId = 0;
+    std::erase_if(streams_, [&](const StreamMark& s) { return s.streamId == streamId && s.fromDashboard; });
+    applyStreamMarks();
     return;
   }
-  // The number is used up even when the start fails.
-  const std::uint8_t streamId = nextStreamId_++;
-  const std::uint32_t windowId = windows_[index].windowId;
-  if (onStartCapture && onStartCapture(windowId, streamId) && index < windows_.size()) {
-    windows_[index].streaming = true;
-    windows_[index].streamId = streamId;
-  }
+  // A window a headset streams gets a stream of the dashboard's own: the headset's goes on.
+  const std::uint32_t windowId = entry.windowId;
+  const auto streamId = onStartCapture ? onStartCapture(windowId) : std::nullopt;
+  if (!streamId) return;
+  streams_.push_back(StreamMark{windowId, *streamId, true});
+  applyStreamMarks();
 }
 
 std::string UIManager::fitText(const std::string& text, float maxWidth,
@@ -589,7 +597,9 @@ void UIManager::drawWindowList() {
       ImGui::PushStyleColor(ImGuiCol_Header, kListItem);
       ImGui::PushStyleColor(ImGuiCol_HeaderHovered, kCardHover);
       ImGui::PushStyleColor(ImGuiCol_HeaderActive, kAccentDark);
-      if (ImGui::Selectable("##item", entry.streaming, 0, ImVec2(itemWidth, kWindowItemHeight))) clicked = i;
+      if (ImGui::Selectable("##item", entry.dashboardStream.has_value(), 0, ImVec2(itemWidth, kWindowItemHeight))) {
+        clicked = i;
+      }
       ImGui::PopStyleColor(3);
 
       ImGui::SetCursorPos(ImVec2(item.x + 20, item.y + 10));

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -24,8 +25,15 @@ struct WindowEntry {
   std::uint32_t windowId = 0;
   std::string title;
   std::string processName;
-  bool streaming = false;     // the dashboard started a stream for it and has not stopped it
-  std::uint8_t streamId = 0;  // the stream number while streaming
+  bool streaming = false;                       // some stream captures it, whoever started it
+  std::optional<std::uint8_t> dashboardStream;  // the stream the dashboard started for it, if any
+};
+
+// A running stream as the host reports it to the dashboard.
+struct StreamMark {
+  std::uint32_t windowId = 0;
+  std::uint8_t streamId = 0;
+  bool fromDashboard = false;
 };
 
 // Files and probes the dashboard uses at initialisation; tests replace them.
@@ -73,8 +81,10 @@ class UIManager {
   // The window's contents were lost (exposed, resized): the next frame is drawn whatever it holds.
   void invalidateFrame() { frameOnScreen_ = false; }
 
-  // Replaces the window list, keeping the streaming marks of windows listed before.
+  // Replaces the window list; the streaming marks come from the last setStreams.
   void setWindowList(const std::vector<protocol::WindowInfo>& list);
+  // The host's running streams (the dashboard's and every client's), pushed every frame.
+  void setStreams(const std::vector<StreamMark>& streams);
   // Any thread (the log sink's callback).
   void addLogEntry(int level, const std::string& message) { logView_.addLogEntry(level, message); }
 
@@ -87,7 +97,8 @@ class UIManager {
   const ConnectionStatus& connectionStatus() const { return status_; }
 
   std::function<void(const UISettings&)> onSettingsChanged;
-  std::function<bool(std::uint32_t windowId, std::uint8_t streamId)> onStartCapture;
+  // Starts a dashboard stream of the window; the host numbers it (nullopt: it did not start).
+  std::function<std::optional<std::uint8_t>(std::uint32_t windowId)> onStartCapture;
   std::function<void(std::uint8_t streamId)> onStopCapture;
 
   // What the widgets do, callable without drawing.
@@ -95,11 +106,10 @@ class UIManager {
   void setBitrateFromSlider(std::int32_t mbps);
   void setTargetFps(std::int32_t fps);
   void resetToDefaults();
-  // A click on window-list item `index`: stops its stream, or starts one with the next number.
+  // A click on window-list item `index`: stops the dashboard's stream of it, or starts one.
   void toggleWindow(std::size_t index);
 
   const std::vector<WindowEntry>& windows() const { return windows_; }
-  std::uint8_t nextStreamId() const { return nextStreamId_; }
   std::int32_t currentPage() const { return currentPage_; }
   void setCurrentPage(std::int32_t page) { currentPage_ = page; }
   const std::string& localIpAddress() const { return localIpAddress_; }
@@ -118,6 +128,8 @@ class UIManager {
   static void applyTheme();
   void fireSettingsChanged();
   void refreshShownStatus();
+  // Marks each listed window with the streams that capture it.
+  void applyStreamMarks();
 
   void drawSidebar(float height);
   void drawStatusBar(float width);
@@ -153,7 +165,7 @@ class UIManager {
   ConnectionStatus shownStatus_;
   double shownStatusAt_ = -1.0;
   std::vector<WindowEntry> windows_;
-  std::uint8_t nextStreamId_ = 1;
+  std::vector<StreamMark> streams_;
   std::string localIpAddress_ = "0.0.0.0";
   bool initialized_ = false;
   bool frameOnScreen_ = false;

@@ -74,8 +74,9 @@ TEST_F(ApplicationAudioTest, StoppingTheAudioStreamSilencesAudioUntilTheNextStar
   startApp();
   connectAudio();
   testing::WsTestClient ws(ports_.signaling);
+  testing::WsTestClient other(ports_.signaling);
   ASSERT_EQ(subscribe(ws), 1);
-  ASSERT_EQ(subscribe(ws), 2);
+  ASSERT_EQ(subscribe(other), 2);
   EXPECT_EQ(app_->audioStream(), std::optional<std::uint8_t>(1));  // the second stream does not take it
 
   stop(ws, 1);
@@ -103,13 +104,14 @@ class ApplicationAudioStreamEndTest : public ApplicationAudioTest,
                                       public ::testing::WithParamInterface<AudioStreamEnd> {};
 
 TEST_P(ApplicationAudioStreamEndTest, NextStreamTakesTheAudio) {
-  constexpr std::uint8_t kDashboardStream = 100;
   startApp();
   connectAudio();
   std::optional<testing::WsTestClient> owner;
-  std::uint8_t first = kDashboardStream;
+  std::uint8_t first = 0;
   if (GetParam().dashboard) {
-    ASSERT_TRUE(app_->startCapture(kWindow, kDashboardStream));
+    const auto started = app_->startCapture(kWindow);
+    ASSERT_TRUE(started);
+    first = *started;
   } else {
     owner.emplace(ports_.signaling);
     ASSERT_EQ(subscribe(*owner), 1);
@@ -120,7 +122,12 @@ TEST_P(ApplicationAudioStreamEndTest, NextStreamTakesTheAudio) {
   switch (GetParam().end) {
     case StreamEnd::ClientStop: stop(*owner, first); break;
     case StreamEnd::DashboardStop: app_->stopCapture(first); break;
-    case StreamEnd::SessionGone: owner->dropConnection(); break;
+    case StreamEnd::SessionGone:
+      owner->dropConnection();
+      // Its streams wait for the client to come back, then stop.
+      ASSERT_TRUE(testing::waitUntil([&] { return log_.contains("Client session ended, keeping its stream"); }));
+      clockMs_ += std::chrono::milliseconds(Application::kSessionGrace).count();
+      break;
     case StreamEnd::ClientWindowClosed:
     case StreamEnd::DashboardWindowClosed: ASSERT_TRUE(source()->pushClosed()); break;
   }
@@ -132,7 +139,7 @@ TEST_P(ApplicationAudioStreamEndTest, NextStreamTakesTheAudio) {
 
   testing::WsTestClient ws(ports_.signaling);
   const int next = subscribe(ws);
-  ASSERT_EQ(next, GetParam().dashboard ? 1 : 2);
+  ASSERT_EQ(next, 2);  // one numbering for the dashboard's streams and the clients'
   EXPECT_EQ(app_->audioStream(), std::optional<std::uint8_t>(next));
   play(480);
   EXPECT_EQ(audioPacketStreams(), (std::vector<int>{next}));
@@ -157,14 +164,14 @@ TEST_F(ApplicationAudioTest, StreamStartDuringShutdownLeavesTheReleasedAudioAlon
     // Runs on the shutting-down thread while the capture stops; the start comes from another
     // thread, as a signaling request would.
     audio_->onStop = [this, &started] {
-      std::thread request([this, &started] { started = app_->startCapture(kWindow, 9); });
+      std::thread request([this, &started] { started = app_->startCapture(kWindow).has_value(); });
       request.join();
     };
   }
   app_->shutdown();
   EXPECT_TRUE(started);
   EXPECT_EQ(app_->audioStream(), std::nullopt);
-  EXPECT_EQ(log_.count(testing::kInfo, "Audio is carried by stream 9"), 0u);
+  EXPECT_EQ(log_.count(testing::kInfo, "Audio is carried by stream 1"), 0u);
 }
 
 TEST_F(ApplicationAudioTest, ShutdownStopsTheCaptureBeforeAnythingElse) {

@@ -90,6 +90,13 @@ class ApplicationHarness : public ::testing::Test {
     return j.at("type") == "stream_started" ? j.at("streamId").get<int>() : -1;
   }
   std::shared_ptr<fakes::FakeCaptureControl> source() { return sources_->sources().back(); }
+  // Starts a client stream of `window` for the session `who` (the headset by default); its
+  // number, or -1 when it was refused.
+  int request(std::uint32_t window, const SignalingClient& who = kHeadset) {
+    const auto result = app_->onStreamRequest(window, who);
+    return result.status == StreamStartResult::Status::Started ? result.streamId : -1;
+  }
+  static inline const SignalingClient kHeadset{1, "127.0.0.1"};
 
   testing::LogCapture log_;
   fs::path root_;

@@ -72,8 +72,8 @@ class ApplicationInputTest : public ApplicationHarness {
   }
   void startWithStreams() {
     startApp();
-    ASSERT_TRUE(app_->onStreamRequest(kWindow, 1));
-    ASSERT_TRUE(app_->onStreamRequest(kOther, 2));
+    ASSERT_EQ(request(kWindow), 1);
+    ASSERT_EQ(request(kOther), 2);
     sink_->clear();
   }
   bool waitForRecords(std::size_t count) {
@@ -87,19 +87,23 @@ TEST_F(ApplicationInputTest, InputForAStoppedStreamNoLongerRetargets) {
   startWithStreams();
   app_->onInputEvent(mouseEvent(2, InputInjector::kActionMove, 0, 0));
   app_->onInputEvent(mouseEvent(1, InputInjector::kActionMove, 0, 0));
-  app_->onStreamStop(2);
+  app_->onStreamStop(2, kHeadset);
   app_->onInputEvent(mouseEvent(2, InputInjector::kActionMove, 0, 0));
   EXPECT_EQ(sink_->records(), (std::vector<InputRecord>{moveTo(1000, 500), moveTo(0, 0), moveTo(0, 0)}));
 }
 
-TEST_F(ApplicationInputTest, AStreamStartTargetsItsWindow) {
+// A client stream's start points the injector at its window; the operator's dashboard stream
+// never does, and input naming its number does not reach its window either (the headset's
+// clicks stay in the headset's window).
+TEST_F(ApplicationInputTest, OnlyClientStreamsAreInputTargets) {
   startApp();
-  ASSERT_TRUE(app_->onStreamRequest(kOther, 1));
-  ASSERT_TRUE(app_->startCapture(kWindow, 7));
-  ASSERT_TRUE(app_->onStreamRequest(kOther, 3));
+  ASSERT_EQ(request(kOther), 1);
+  const auto dashboard = app_->startCapture(kWindow);
+  ASSERT_EQ(dashboard, std::optional<std::uint8_t>(2));
   sink_->clear();
-  app_->onInputEvent(mouseEvent(9, InputInjector::kActionMove, 0, 0));  // unknown: keeps the last start's window
-  EXPECT_EQ(sink_->records(), std::vector<InputRecord>{moveTo(1000, 500)});
+  app_->onInputEvent(mouseEvent(9, InputInjector::kActionMove, 0, 0));  // unknown: keeps the client's window
+  app_->onInputEvent(mouseEvent(*dashboard, InputInjector::kActionMove, 0, 0));
+  EXPECT_EQ(sink_->records(), (std::vector<InputRecord>{moveTo(1000, 500), moveTo(1000, 500)}));
 }
 
 // The input channel focuses the stream's window before a press, and injects the press even
@@ -121,7 +125,7 @@ TEST_F(ApplicationInputTest, AFailedFocusIsLoggedAndTheClickStillLands) {
   startApp();
   windows_->modifyWindow(kWindow, [](auto& w) { w.frontAfterSetForeground = 0; });
   windows_->setAttachSucceeds(false);
-  ASSERT_TRUE(app_->onStreamRequest(kWindow, 1));
+  ASSERT_EQ(request(kWindow), 1);
   sink_->clear();
   app_->onInputEvent(mouseEvent(1, InputInjector::kActionButtonDown, 0, 0));
   EXPECT_EQ(log_.count(testing::kWarn, std::string("Focus failed for window 2001: ") + FocusManager::kFailureReason), 1u);

@@ -88,21 +88,48 @@ TEST_F(ApplicationNetworkTest, FirstKeyFrameBringsOneStreamConfigToEveryClientTh
   EXPECT_EQ(sequences, (std::vector<std::uint16_t>{0, 1, 2, 3}));
 }
 
-TEST_F(ApplicationNetworkTest, HeadsetThatDisconnectsStopsItsStream) {
+// A headset whose WebSocket drops comes back within the grace period: its hello is answered with
+// the welcome and then the stream_config of the stream it had, which never stopped. A client
+// that does not come back loses its streams when the grace period is over.
+TEST_F(ApplicationNetworkTest, HeadsetThatReconnectsInTimeKeepsItsStream) {
   startApp();
   {
     testing::WsTestClient ws(ports_.signaling);
+    ws.send(R"({"type":"hello","clientName":"Quest 3"})");
+    ASSERT_TRUE(ws.readOfType("welcome"));
     ASSERT_EQ(subscribe(ws), 1);
-    EXPECT_EQ(app_->clientStreams().size(), 1u);
     ws.dropConnection();
   }
-  // The signaling handlers also run on the main thread's poll, as in the host's loop.
+  ASSERT_TRUE(testing::waitUntil([&] {
+    app_->update();
+    return log_.contains("Client session ended, keeping its stream 1 for 10 s");
+  }));
+  clockMs_ += 9000;
+  app_->update();
+  ASSERT_EQ(app_->clientStreams().size(), 1u);
+
+  testing::WsTestClient back(ports_.signaling);
+  back.send(R"({"type":"hello","clientName":"Quest 3"})");
+  const auto first = back.read();
+  ASSERT_TRUE(first);
+  EXPECT_EQ(json::parse(*first).at("type"), "welcome");
+  ASSERT_TRUE(source()->pushFilledFrame(10, 20, 30));  // the key frame the resumed stream asked for
+  const auto config = back.readOfType("stream_config");
+  ASSERT_TRUE(config);
+  EXPECT_EQ(config->at("streamId"), 1);
+  EXPECT_FALSE(source()->stopped());
+
+  back.dropConnection();
+  ASSERT_TRUE(testing::waitUntil([&] {
+    app_->update();
+    return log_.count(testing::kInfo, "Client session ended, keeping its stream 1 for 10 s") == 2u;
+  }));
+  clockMs_ += 10000;
   ASSERT_TRUE(testing::waitUntil([&] {
     app_->update();
     return app_->clientStreams().empty();
   }));
-  // The line follows the stream's removal on the io thread.
-  EXPECT_TRUE(testing::waitUntil([&] { return log_.count(testing::kInfo, "Stopped capture for stream 1") == 1u; }));
+  EXPECT_EQ(log_.count(testing::kInfo, "Client session ended, stopping its stream 1"), 1u);
   EXPECT_TRUE(source()->stopped());
 }
 

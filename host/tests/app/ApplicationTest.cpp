@@ -87,7 +87,7 @@ TEST_F(ApplicationTest, FailedSaveReturnsFalseButKeepsTheValue) {
 
 TEST_F(ApplicationTest, DashboardQueriesWithoutSubsystems) {
   Application app(std::make_unique<test::FakeSystemInfo>());
-  EXPECT_FALSE(app.startCapture(0x1234, 1));
+  EXPECT_FALSE(app.startCapture(0x1234));
   EXPECT_EQ(log_.count(testing::kError, "Capture orchestrator not initialized"), 1u);
   EXPECT_EQ(app.getEncoderName(), "None");
   EXPECT_FALSE(app.isClientConnected());

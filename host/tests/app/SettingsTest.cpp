@@ -49,10 +49,12 @@ class SettingsTest : public ::testing::Test {
 
 constexpr const char* kDefaultFile =
     "{\n"
+    "    \"allowedOrigins\": [],\n"
     "    \"audioPort\": 9945,\n"
     "    \"fullRangeColor\": false,\n"
     "    \"inputPort\": 9946,\n"
     "    \"maxBitrate\": 50000,\n"
+    "    \"maxStreams\": 8,\n"
     "    \"preferredEncoder\": \"nvenc\",\n"
     "    \"sharpeningEnabled\": false,\n"
     "    \"sharpness\": 0.699999988079071,\n"
@@ -85,6 +87,8 @@ TEST_F(SettingsTest, RoundTripsEveryField) {
   a.sharpness = 0.5f;
   a.vsyncEnabled = true;
   a.fullRangeColor = true;
+  a.maxStreams = 3;
+  a.allowedOrigins = {"https://a.example", "http://localhost:8080"};
   ASSERT_TRUE(a.save());
   const auto text = readFile(file());
   EXPECT_NE(text.find("\"sharpeningEnabled\": true"), std::string::npos);
@@ -103,6 +107,18 @@ TEST_F(SettingsTest, RoundTripsEveryField) {
   EXPECT_EQ(b.sharpness, 0.5f);
   EXPECT_TRUE(b.vsyncEnabled);
   EXPECT_TRUE(b.fullRangeColor);
+  EXPECT_EQ(b.maxStreams, 3u);
+  EXPECT_EQ(b.allowedOrigins, (std::vector<std::string>{"https://a.example", "http://localhost:8080"}));
+}
+
+// An origin list that is not a list of texts is a broken file, not an empty list (which would
+// silently lock out the page the operator allowed).
+TEST_F(SettingsTest, OriginsMustBeAListOfTexts) {
+  fs::create_directories(root_ / "Parvalon");
+  std::ofstream(file()) << R"({"allowedOrigins": ["https://ok.example", 5]})";
+  Settings s(root_);
+  EXPECT_FALSE(s.load());
+  EXPECT_TRUE(log_.contains("Failed to load settings: "));
 }
 
 TEST_F(SettingsTest, MissingFileFailsSilently) {

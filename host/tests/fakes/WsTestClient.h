@@ -16,10 +16,18 @@ namespace parvalon::host::testing {
 // (Asio's synchronous reads ignore SO_RCVTIMEO, so a read runs asynchronously for a bounded time.)
 class WsTestClient {
  public:
-  explicit WsTestClient(std::uint16_t port, std::chrono::milliseconds readTimeout = std::chrono::seconds(3))
+  // With `origin`, the upgrade request carries it as a browser's would; a refused handshake throws.
+  explicit WsTestClient(std::uint16_t port, std::chrono::milliseconds readTimeout = std::chrono::seconds(3),
+                        std::optional<std::string> origin = std::nullopt)
       : ws_(io_), readTimeout_(readTimeout) {
     namespace asio = boost::asio;
     ws_.next_layer().connect(asio::ip::tcp::endpoint(asio::ip::make_address("127.0.0.1"), port));
+    if (origin) {
+      ws_.set_option(boost::beast::websocket::stream_base::decorator(
+          [origin](boost::beast::websocket::request_type& request) {
+            request.set(boost::beast::http::field::origin, *origin);
+          }));
+    }
     ws_.handshake("127.0.0.1", "/");
   }
   void send(const std::string& text) { ws_.write(boost::asio::buffer(text)); }

@@ -1,125 +1,23119 @@
-// Client messages through the signaling handler with every callback installed. The input is up
-// to eight messages separated by 0x1e, alternately from two sessions; afterwards both sessions
-// end. Every reply must be canonical JSON of a known type, one reply at most per message, stream
-// numbers must count up from 1, and an ended session may only stop streams that were accepted.
-
-#include <cstddef>
-#include <cstdint>
-#include <cstdlib>
-#include <memory>
-#include <set>
-#include <string>
-#include <string_view>
-#include <vector>
-
-#include <nlohmann/json.hpp>
-#include <spdlog/sinks/null_sink.h>
-#include <spdlog/spdlog.h>
-
-#include "network/SignalingMessageHandler.h"
-
-namespace {
-
-using parvalon::host::SignalingMessageHandler;
-using parvalon::host::SignalingPeer;
-
-void require(bool condition) {
-  if (!condition) __builtin_trap();
-}
-
-class RecordingPeer : public SignalingPeer {
- public:
-  explicit RecordingPeer(std::string address) : address_(std::move(address)) {}
-  const std::string& remoteAddress() const override { return address_; }
-  void send(std::string text) override { sent.push_back(std::move(text)); }
-  std::vector<std::string> sent;
-
- private:
-  std::string address_;
-};
-
-void checkReply(const std::string& text) {
-  static const std::set<std::string> kReplyTypes{"welcome", "window_list", "stream_started", "error",
-                                                 "stream_stopped", "window_resized", "pong"};
-  const auto json = nlohmann::json::parse(text, nullptr, false);
-  require(json.is_object());
-  const auto type = json.find("type");
-  require(type != json.end() && type->is_string());
-  require(kReplyTypes.count(type->get<std::string>()) == 1);
-  // Sorted keys, no whitespace: dumping what was parsed gives the same bytes.
-  require(json.dump() == text);
-}
-
-}  // namespace
-
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
-  // Log lines are still formatted (placeholders and all), just not written anywhere.
-  auto logger = std::make_shared<spdlog::logger>("ParvalonHost", std::make_shared<spdlog::sinks::null_sink_mt>());
-  logger->set_level(spdlog::level::debug);
-  spdlog::set_default_logger(logger);
-  return 0;
-}
-
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  const std::string_view input(reinterpret_cast<const char*>(data), size);
-  std::vector<std::string_view> messages;
-  for (std::size_t start = 0; messages.size() < 8;) {
-    const auto end = input.find('\x1e', start);
-    messages.push_back(input.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start));
-    if (end == std::string_view::npos) break;
-    start = end + 1;
+  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+/  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+/  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+C  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+l  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+m  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+g  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+h  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+u  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+g  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+h  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+h  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+g  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+l  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+g  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+h  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+l  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+w  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+h  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+v  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+y  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+c  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+l  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+l  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+b  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+c  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+k  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+l  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+l  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+.  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+T  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+h  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+p  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+u  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+u  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+p  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
   }
 
-  SignalingMessageHandler handler;
-  std::uint8_t expectedStream = 1;
-  std::set<std::uint8_t> accepted;
-  std::vector<std::uint8_t> stopped;
-  std::string currentText;
-  handler.updateCallbacks([&](parvalon::host::SignalingCallbacks& cb) {
-    cb.windowList = [&] {
-      // The raw message as a window title: arbitrary bytes reach the strict UTF-8 serializer.
-      parvalon::protocol::WindowInfo w;
-      w.id = static_cast<std::uint32_t>(currentText.size());
-      w.title = currentText;
-      w.x = -1;
-      return std::vector<parvalon::protocol::WindowInfo>{w, {}};
-    };
-    cb.streamRequest = [&](std::uint32_t windowId, std::uint8_t streamId) {
-      require(streamId == expectedStream);
-      ++expectedStream;
-      const bool accept = (windowId & 1) == 0;
-      if (accept) accepted.insert(streamId);
-      return accept;
-    };
-    cb.streamStop = [&](std::uint8_t streamId) { stopped.push_back(streamId); };
-    cb.clientConnected = [](const std::string& address, const parvalon::protocol::ClientHello&) { require(!address.empty()); };
-    cb.windowResize = [](std::uint32_t windowId, std::uint32_t, std::uint32_t) { return windowId % 3 == 0; };
-    cb.keyframeRequest = [](std::uint8_t) {};
-  });
-
-  auto a = std::make_shared<RecordingPeer>("127.0.0.1");
-  auto b = std::make_shared<RecordingPeer>("::1");
-  for (std::size_t i = 0; i < messages.size(); ++i) {
-    auto& peer = (i % 2 == 0) ? a : b;
-    currentText = std::string(messages[i]);
-    const auto before = peer->sent.size();
-    handler.handleMessage(messages[i], [peer] { return peer; });
-    require(peer->sent.size() - before <= 1);
+  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
   }
-  // A message from a session that is gone: nothing may be sent anywhere.
-  const auto sentBefore = a->sent.size() + b->sent.size();
-  handler.handleMessage(messages.front(), [] { return std::shared_ptr<SignalingPeer>(); });
-  require(a->sent.size() + b->sent.size() == sentBefore);
-
-  for (const auto& text : a->sent) checkReply(text);
-  for (const auto& text : b->sent) checkReply(text);
-
-  for (const SignalingPeer* ended : {static_cast<SignalingPeer*>(a.get()), static_cast<SignalingPeer*>(b.get())}) {
-    stopped.clear();
-    handler.sessionEnded(ended);
-    const std::set<std::uint8_t> unique(stopped.begin(), stopped.end());
-    require(unique.size() == stopped.size());
-    for (const auto id : stopped) require(accepted.count(id) == 1);
+/  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
   }
-  return 0;
-}
+/  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+g  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+h  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+m  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+g  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+p  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+b  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+y  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+0  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+x  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+1  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+,  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+l  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+l  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+y  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+f  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+m  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+w  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+;  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+f  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+w  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+b  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+h  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+
+  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+/  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+/  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+.  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+E  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+v  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+y  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+p  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+l  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+y  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+m  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+u  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+b  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+c  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+c  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+l  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+J  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+S  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+O  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+N  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+f  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+k  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+w  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+y  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+p  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+,  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+p  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+l  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+y  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+m  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+p  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+m  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+g  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+,  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+v  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+y  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+
+  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+/  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+/  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+c  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+l  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+l  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+b  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+c  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+k  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+m  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+u  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+m  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+h  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+h  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+m  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+g  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+c  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+m  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+f  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+m  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+.  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+
+  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+
+  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+#  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+c  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+l  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+u  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+<  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+c  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+f  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+>  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+
+  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+#  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+c  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+l  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+u  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+<  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+c  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+>  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+
+  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+#  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+c  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+l  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+u  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+<  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+c  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+l  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+b  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+>  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+
+  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+#  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+c  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+l  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+u  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+<  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+m  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+m  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+y  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+>  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+
+  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+#  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+c  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+l  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+u  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+<  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+>  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+
+  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+#  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+c  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+l  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+u  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+<  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+g  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+>  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+
+  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+#  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+c  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+l  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+u  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+<  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+g  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+_  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+v  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+w  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+>  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+
+  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+#  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+c  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+l  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+u  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+<  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+v  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+c  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+>  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+
+  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+
+  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+#  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+c  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+l  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+u  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+<  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+l  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+h  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+m  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+/  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+j  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+.  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+h  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+p  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+p  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+>  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+
+  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+#  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+c  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+l  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+u  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+<  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+p  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+l  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+g  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+/  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+k  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+/  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+u  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+l  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+l  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+_  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+k  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+.  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+h  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+>  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+
+  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+#  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+c  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+l  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+u  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+<  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+p  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+l  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+g  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+/  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+p  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+l  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+g  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+.  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+h  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+>  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+
+  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+
+  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+#  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+c  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+l  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+u  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+"  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+w  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+k  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+/  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+S  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+g  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+l  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+g  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+M  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+g  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+H  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+l  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+.  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+h  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+"  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+
+  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+
+  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+m  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+p  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+c  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+{  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+
+  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+
+  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+u  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+g  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+p  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+v  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+l  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+h  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+S  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+g  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+l  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+g  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+M  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+g  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+H  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+l  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+;  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+
+  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+u  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+g  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+p  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+v  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+l  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+h  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+S  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+g  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+l  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+g  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+P  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+;  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+
+  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+
+  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+v  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+q  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+u  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+(  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+b  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+l  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+c  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+)  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+{  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+
+  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+f  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+(  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+!  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+c  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+)  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+_  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+_  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+b  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+u  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+l  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+_  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+p  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+(  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+)  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+;  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+
+  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+}  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+
+  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+
+  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+c  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+l  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+R  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+c  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+g  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+P  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+p  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+u  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+b  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+l  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+c  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+S  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+g  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+l  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+g  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+P  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+{  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+
+  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+p  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+u  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+b  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+l  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+c  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+
+  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+R  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+c  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+g  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+P  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+(  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+g  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+,  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+u  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+6  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+4  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+_  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+I  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+)  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+_  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+(  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+m  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+v  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+(  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+)  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+)  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+,  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+I  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+_  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+(  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+I  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+)  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+{  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+}  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+
+  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+u  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+6  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+4  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+_  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+I  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+(  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+)  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+c  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+v  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+{  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+u  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+I  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+_  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+;  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+}  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+
+  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+c  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+g  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+&  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+m  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+A  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+(  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+)  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+c  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+v  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+{  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+u  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+_  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+;  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+}  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+
+  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+v  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+(  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+g  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+x  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+)  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+v  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+{  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+.  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+p  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+u  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+h  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+_  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+b  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+c  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+k  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+(  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+m  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+v  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+(  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+x  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+)  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+)  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+;  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+}  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+
+  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+v  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+c  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+<  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+g  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+>  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+;  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+
+  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+
+  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+p  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+v  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+
+  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+g  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+_  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+;  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+
+  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+u  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+6  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+4  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+_  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+I  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+_  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+;  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+
+  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+}  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+;  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+
+  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+
+  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+v  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+c  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+h  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+c  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+k  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+R  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+p  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+l  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+y  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+(  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+c  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+g  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+&  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+x  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+)  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+{  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+
+  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+c  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+c  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+<  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+g  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+>  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+k  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+R  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+p  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+l  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+y  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+T  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+y  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+p  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+{  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+"  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+w  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+l  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+c  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+m  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+"  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+,  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+"  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+w  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+w  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+_  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+l  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+"  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+,  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+"  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+m  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+_  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+"  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+,  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+"  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+"  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+,  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+
+  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+"  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+m  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+_  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+p  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+p  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+"  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+,  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+"  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+w  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+w  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+_  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+z  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+"  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+,  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+"  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+p  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+g  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+"  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+}  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+;  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+
+  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+c  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+u  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+j  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+=  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+l  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+h  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+m  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+j  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+p  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+(  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+x  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+,  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+u  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+l  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+l  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+p  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+,  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+f  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+l  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+)  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+;  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+
+  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+q  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+u  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+(  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+j  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+.  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+_  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+b  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+j  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+c  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+(  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+)  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+)  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+;  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+
+  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+c  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+u  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+y  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+p  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+=  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+j  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+.  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+f  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+(  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+"  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+y  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+p  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+"  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+)  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+;  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+
+  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+q  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+u  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+(  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+y  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+p  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+!  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+=  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+j  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+.  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+(  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+)  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+&  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+&  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+y  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+p  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+-  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+>  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+_  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+g  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+(  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+)  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+)  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+;  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+
+  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+q  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+u  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+(  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+k  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+R  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+p  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+l  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+y  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+T  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+y  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+p  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+.  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+c  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+u  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+(  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+y  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+p  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+-  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+>  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+g  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+<  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+g  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+>  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+(  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+)  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+)  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+=  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+=  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+1  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+)  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+;  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+
+  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+/  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+/  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+S  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+k  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+y  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+,  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+w  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+h  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+p  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+c  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+u  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+m  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+p  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+g  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+w  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+h  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+w  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+p  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+g  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+v  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+h  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+m  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+b  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+y  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+.  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+
+  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+q  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+u  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+(  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+j  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+.  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+u  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+m  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+p  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+(  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+)  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+=  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+=  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+x  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+)  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+;  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+
+  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+}  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+
+  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+
+  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+}  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+/  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+/  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+m  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+p  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+c  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+
+  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+
+  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+x  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+"  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+C  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+"  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+L  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+L  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+V  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+M  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+F  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+u  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+z  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+z  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+I  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+l  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+z  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+(  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+*  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+,  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+c  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+h  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+*  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+*  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+*  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+)  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+{  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+
+  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+/  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+/  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+L  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+g  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+l  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+l  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+l  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+f  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+m  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+(  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+p  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+l  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+c  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+h  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+l  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+l  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+l  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+)  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+,  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+j  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+u  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+w  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+y  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+w  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+h  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+.  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+
+  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+u  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+l  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+g  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+g  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+=  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+m  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+k  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+_  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+h  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+<  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+p  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+l  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+g  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+l  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+g  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+g  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+>  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+(  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+"  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+P  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+v  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+l  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+H  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+"  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+,  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+m  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+k  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+_  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+h  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+<  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+p  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+l  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+g  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+k  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+u  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+l  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+l  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+_  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+k  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+_  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+m  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+>  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+(  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+)  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+)  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+;  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+
+  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+l  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+g  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+g  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+-  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+>  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+_  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+l  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+v  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+l  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+(  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+p  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+l  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+g  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+l  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+v  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+l  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+b  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+u  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+g  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+)  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+;  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+
+  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+p  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+l  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+g  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+_  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+f  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+u  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+l  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+_  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+l  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+g  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+g  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+(  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+l  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+g  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+g  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+)  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+;  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+
+  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+u  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+0  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+;  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+
+  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+}  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+
+  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+
+  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+x  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+"  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+C  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+"  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+L  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+L  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+V  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+M  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+F  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+u  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+z  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+z  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+T  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+O  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+I  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+p  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+u  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+(  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+c  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+u  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+8  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+_  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+*  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+,  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+z  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+_  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+z  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+)  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+{  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+
+  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+c  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+g  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+_  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+v  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+w  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+p  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+u  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+(  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+p  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+_  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+c  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+<  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+c  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+c  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+h  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+*  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+>  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+(  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+)  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+,  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+z  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+)  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+;  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+
+  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+v  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+c  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+<  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+g  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+_  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+v  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+w  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+>  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+m  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+g  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+;  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+
+  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+f  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+(  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+z  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+_  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+=  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+0  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+;  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+m  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+g  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+.  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+z  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+(  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+)  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+<  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+8  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+;  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+)  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+{  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+
+  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+c  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+u  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+=  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+p  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+u  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+.  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+f  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+(  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+'  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+\  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+x  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+1  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+'  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+,  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+)  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+;  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+
+  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+m  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+g  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+.  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+p  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+u  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+h  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+_  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+b  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+c  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+k  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+(  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+p  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+u  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+.  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+u  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+b  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+(  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+,  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+=  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+=  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+g  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+_  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+v  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+w  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+p  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+?  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+g  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+_  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+v  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+w  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+p  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+-  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+)  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+)  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+;  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+
+  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+f  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+(  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+=  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+=  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+g  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+_  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+v  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+w  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+p  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+)  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+b  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+k  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+;  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+
+  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+=  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
++  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+1  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+;  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+
+  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+}  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+
+  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+
+  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+S  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+g  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+l  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+g  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+M  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+g  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+H  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+l  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+h  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+l  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+;  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+
+  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+u  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+g  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+p  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+v  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+l  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+h  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+S  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+g  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+l  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+g  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+C  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+l  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+;  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+
+  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+u  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+g  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+p  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+v  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+l  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+h  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+S  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+m  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+S  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+R  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+u  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+l  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+;  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+
+  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+u  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+6  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+4  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+_  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+c  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+u  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+S  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+=  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+0  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+;  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+
+  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+u  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+6  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+4  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+_  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+S  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+=  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+0  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+;  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+
+  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+u  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+8  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+_  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+x  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+S  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+m  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+=  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+1  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+;  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+
+  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+g  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+c  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+u  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+T  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+x  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+;  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+
+  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+h  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+l  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+.  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+u  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+p  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+C  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+l  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+l  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+b  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+c  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+k  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+(  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+[  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+&  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+]  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+(  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+p  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+v  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+l  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+h  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+S  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+g  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+l  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+g  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+C  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+l  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+l  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+b  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+c  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+k  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+&  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+c  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+b  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+)  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+{  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+
+  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+c  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+b  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+.  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+w  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+w  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+L  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+=  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+[  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+&  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+]  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+{  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+
+  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+/  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+/  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+T  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+h  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+w  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+m  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+g  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+w  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+w  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+l  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+b  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+y  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+b  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+y  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+c  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+h  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+h  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+c  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+U  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+T  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+F  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+-  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+8  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+l  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+z  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+.  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+
+  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+p  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+v  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+l  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+p  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+c  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+l  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+W  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+w  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+I  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+f  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+w  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+;  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+
+  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+w  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+.  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+=  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+c  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+_  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+c  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+<  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+u  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+3  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+2  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+_  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+>  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+(  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+c  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+u  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+T  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+x  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+.  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+z  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+(  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+)  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+)  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+;  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+
+  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+w  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+.  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+l  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+=  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+c  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+u  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+T  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+x  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+;  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+
+  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+w  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+.  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+x  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+=  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+-  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+1  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+;  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+
+  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+u  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+v  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+c  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+<  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+p  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+v  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+l  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+p  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+c  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+l  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+W  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+w  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+I  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+f  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+>  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+{  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+w  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+,  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+{  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+}  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+}  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+;  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+
+  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+}  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+;  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+
+  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+c  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+b  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+.  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+m  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+R  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+q  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+u  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+=  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+[  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+&  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+]  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+(  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+u  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+3  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+2  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+_  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+w  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+w  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+I  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+,  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+c  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+S  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+g  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+l  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+g  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+C  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+l  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+&  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+c  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+l  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+)  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+{  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+
+  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+q  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+u  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+(  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+c  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+l  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+.  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+I  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+=  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+=  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+c  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+u  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+S  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+)  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+;  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+
+  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+f  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+(  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+w  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+w  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+I  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+%  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+3  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+=  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+=  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+1  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+)  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+u  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+S  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+m  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+S  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+R  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+u  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+l  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+{  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+S  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+m  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+S  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+R  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+u  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+l  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+S  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+u  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+L  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+m  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+R  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+c  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+h  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+,  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+0  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+}  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+;  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+
+  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+f  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+(  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+w  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+w  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+I  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+&  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+1  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+)  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+u  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+S  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+m  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+S  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+R  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+u  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+l  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+{  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+}  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+;  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+
+  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+u  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+S  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+m  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+S  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+R  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+u  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+l  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+{  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+S  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+m  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+S  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+R  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+u  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+l  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+S  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+u  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+S  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+,  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+x  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+S  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+m  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
++  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
++  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+}  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+;  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+
+  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+}  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+;  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+
+  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+c  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+b  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+.  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+m  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+S  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+p  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+=  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+[  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+&  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+]  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+(  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+u  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+8  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+_  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+,  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+c  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+S  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+g  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+l  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+g  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+C  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+l  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+&  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+c  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+l  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+)  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+{  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+q  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+u  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+(  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+c  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+l  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+.  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+I  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+=  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+=  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+c  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+u  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+S  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+)  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+;  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+}  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+;  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+
+  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+c  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+b  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+.  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+c  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+l  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+C  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+c  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+=  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+[  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+&  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+]  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+(  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+c  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+S  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+g  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+l  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+g  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+C  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+l  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+&  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+c  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+l  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+,  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+c  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+p  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+v  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+l  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+p  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+c  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+l  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+C  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+l  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+H  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+l  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+l  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+&  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+)  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+{  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+
+  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+q  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+u  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+(  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+!  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+c  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+l  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+.  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+.  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+m  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+p  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+y  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+(  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+)  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+&  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+&  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+c  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+l  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+.  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+I  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+=  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+=  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+c  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+u  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+S  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+)  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+;  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+
+  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+}  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+;  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+
+  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+c  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+b  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+.  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+w  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+w  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+R  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+z  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+=  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+[  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+&  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+]  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+(  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+u  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+3  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+2  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+_  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+w  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+w  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+I  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+,  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+u  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+3  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+2  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+_  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+,  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+u  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+3  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+2  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+_  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+,  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+c  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+S  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+g  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+l  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+g  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+C  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+l  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+&  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+c  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+l  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+)  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+{  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+
+  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+q  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+u  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+(  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+c  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+l  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+.  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+I  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+=  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+=  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+c  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+u  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+S  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+)  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+;  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+
+  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+u  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+w  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+w  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+I  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+%  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+3  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+=  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+=  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+0  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+;  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+
+  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+}  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+;  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+
+  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+c  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+b  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+.  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+k  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+y  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+f  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+m  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+R  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+q  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+u  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+=  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+[  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+&  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+]  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+(  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+u  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+8  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+_  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+,  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+c  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+S  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+g  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+l  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+g  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+C  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+l  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+&  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+c  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+l  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+)  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+{  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+q  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+u  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+(  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+c  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+l  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+.  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+I  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+=  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+=  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+c  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+u  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+S  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+)  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+;  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+}  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+;  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+
+  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+c  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+b  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+.  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+E  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+=  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+[  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+&  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+]  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+(  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+c  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+S  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+g  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+l  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+g  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+C  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+l  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+&  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+c  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+l  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+)  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+{  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+q  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+u  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+(  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+c  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+l  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+.  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+I  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+=  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+=  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+S  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+)  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+;  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+}  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+;  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+
+  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+}  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+)  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+;  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+
+  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+
+  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+u  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+=  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+m  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+k  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+_  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+h  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+<  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+R  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+c  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+g  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+P  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+>  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+(  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+"  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+1  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+2  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+7  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+.  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+0  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+.  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+0  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+.  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+1  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+"  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+,  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+1  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+)  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+;  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+
+  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+u  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+b  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+=  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+m  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+k  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+_  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+h  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+<  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+R  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+c  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+g  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+P  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+>  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+(  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+"  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+1  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+"  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+,  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+2  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+)  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+;  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+
+  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+f  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+(  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+z  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+_  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+=  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+0  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+;  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+<  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+m  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+g  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+.  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+z  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+(  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+)  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+;  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
++  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
++  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+)  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+{  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+
+  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+u  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+&  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+p  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+=  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+(  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+%  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+2  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+=  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+=  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+0  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+)  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+?  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+b  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+;  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+
+  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+c  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+u  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+S  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+=  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+p  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+-  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+>  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+I  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+(  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+)  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+;  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+
+  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+c  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+u  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+T  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+x  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+=  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+g  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+(  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+m  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+g  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+[  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+]  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+)  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+;  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+
+  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+c  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+u  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+b  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+f  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+=  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+p  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+-  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+>  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+.  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+z  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+(  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+)  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+;  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+
+  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+h  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+l  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+.  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+h  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+l  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+M  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+g  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+(  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+m  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+g  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+[  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+]  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+,  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+[  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+p  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+]  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+{  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+u  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+p  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+;  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+}  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+)  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+;  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+
+  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+q  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+u  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+(  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+p  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+-  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+>  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+.  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+z  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+(  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+)  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+-  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+b  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+f  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+<  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+=  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+1  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+)  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+;  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+
+  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+}  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+
+  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+/  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+/  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+A  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+m  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+g  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+f  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+m  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+h  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+g  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+h  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+g  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+m  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+y  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+b  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+y  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+w  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+h  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+.  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+
+  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+c  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+u  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+B  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+f  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+=  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+-  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+>  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+.  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+z  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+(  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+)  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
++  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+b  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+-  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+>  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+.  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+z  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+(  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+)  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+;  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+
+  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+h  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+l  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+.  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+h  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+l  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+M  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+g  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+(  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+m  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+g  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+.  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+f  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+(  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+)  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+,  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+[  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+]  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+{  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+u  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+h  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+_  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+p  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+<  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+S  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+g  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+l  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+g  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+P  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+>  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+(  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+)  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+;  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+}  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+)  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+;  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+
+  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+q  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+u  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+(  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+-  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+>  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+.  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+z  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+(  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+)  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
++  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+b  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+-  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+>  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+.  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+z  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+(  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+)  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+=  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+=  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+B  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+f  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+)  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+;  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+
+  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+
+  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+f  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+(  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+c  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+u  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+&  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+x  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+-  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+>  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+)  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+c  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+h  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+c  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+k  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+R  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+p  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+l  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+y  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+(  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+x  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+)  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+;  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+
+  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+f  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+(  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+c  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+u  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+&  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+x  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+b  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+-  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+>  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+)  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+c  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+h  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+c  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+k  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+R  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+p  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+l  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+y  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+(  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+x  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+)  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+;  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+
+  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+
+  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+f  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+(  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+c  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+S  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+g  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+l  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+g  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+P  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+*  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+{  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+c  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+_  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+c  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+<  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+S  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+g  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+l  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+g  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+P  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+*  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+>  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+(  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+.  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+g  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+(  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+)  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+)  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+,  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+c  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+_  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+c  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+<  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+S  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+g  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+l  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+g  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+P  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+*  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+>  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+(  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+b  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+.  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+g  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+(  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+)  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+)  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+}  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+)  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+{  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+
+  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+p  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+p  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+.  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+c  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+l  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+(  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+)  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+;  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+
+  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+h  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+l  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+.  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+E  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+(  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+)  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+;  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+
+  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+c  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+<  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+u  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+8  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+_  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+>  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+u  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+q  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+u  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+(  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+p  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+p  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+.  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+b  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+g  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+(  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+)  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+,  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+p  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+p  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+.  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+(  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+)  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+)  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+;  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+
+  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+q  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+u  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+(  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+u  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+q  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+u  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+.  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+z  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+(  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+)  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+=  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+=  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+p  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+p  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+.  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+z  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+(  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+)  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+)  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+;  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+
+  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+f  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+(  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+c  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+u  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+:  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+s  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+p  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+p  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+)  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+q  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+u  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+(  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+a  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+c  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+c  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+p  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+.  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+c  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+o  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+u  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+(  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+i  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+d  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+)  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+=  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+=  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+1  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+)  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+;  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+
+  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+}  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+
+  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+e  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+t  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+u  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+r  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+n  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+   for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+0  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+;  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+
+  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+}  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }
+
+  for (const auto& ended : {a, b}) {
+    endedSession = ended->sessionId();
+    handler.sessionEnded(*ended);
+  }

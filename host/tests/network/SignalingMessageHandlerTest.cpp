@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdint>
 #include <memory>
 #include <mutex>
@@ -21,7 +22,9 @@ using testing::LogCapture;
 
 class FakePeer : public SignalingPeer {
  public:
-  explicit FakePeer(std::string address) : address_(std::move(address)) {}
+  explicit FakePeer(std::string address, std::uint64_t sessionId = 1)
+      : address_(std::move(address)), sessionId_(sessionId) {}
+  std::uint64_t sessionId() const override { return sessionId_; }
   const std::string& remoteAddress() const override { return address_; }
   void send(std::string text) override {
     std::lock_guard lock(mutex_);
@@ -34,6 +37,7 @@ class FakePeer : public SignalingPeer {
 
  private:
   std::string address_;
+  std::uint64_t sessionId_;
   mutable std::mutex mutex_;  // guards sent_; the handler may send from any thread
   std::vector<std::string> sent_;
 };
@@ -62,15 +66,18 @@ class SignalingHandler : public ::testing::Test {
     return false;
   }
 
+  // Stands in for the application: numbers accepted streams 1, 2, … and records the calls.
   void recordStreamCalls(bool accept = true) {
     handler.updateCallbacks([&](SignalingCallbacks& c) {
-      c.streamRequest = [this, accept](std::uint32_t windowId, std::uint8_t streamId) {
-        requests.emplace_back(windowId, streamId);
-        return accept;
+      c.streamRequest = [this, accept](std::uint32_t windowId, const SignalingClient&) {
+        if (!accept) return StreamStartResult{};
+        requests.emplace_back(windowId, ++lastStreamId);
+        return StreamStartResult{StreamStartResult::Status::Started, lastStreamId};
       };
     });
-    handler.updateCallbacks(
-        [&](SignalingCallbacks& c) { c.streamStop = [this](std::uint8_t streamId) { stops.push_back(streamId); }; });
+    handler.updateCallbacks([&](SignalingCallbacks& c) {
+      c.streamStop = [this](std::uint8_t streamId, const SignalingClient&) { stops.push_back(streamId); };
+    });
   }
 
   LogCapture log;
@@ -78,6 +85,7 @@ class SignalingHandler : public ::testing::Test {
   std::shared_ptr<FakePeer> peer = std::make_shared<FakePeer>("127.0.0.1");
   std::vector<std::pair<std::uint32_t, std::uint8_t>> requests;
   std::vector<std::uint8_t> stops;
+  std::uint8_t lastStreamId = 0;
 };
 
 using Texts = std::vector<std::string>;
@@ -85,7 +93,9 @@ using Texts = std::vector<std::string>;
 TEST_F(SignalingHandler, HelloGetsTheWelcomeAndReportsTheClient) {
   std::vector<std::string> connected;
   handler.updateCallbacks([&](SignalingCallbacks& c) {
-    c.clientConnected = [&](const std::string& address, const protocol::ClientHello&) { connected.push_back(address); };
+    c.clientConnected = [&](const SignalingClient& client, const protocol::ClientHello&) {
+      connected.push_back(client.address);
+    };
   });
 
   EXPECT_EQ(handle(R"({"type":"hello"})"), Texts{kWelcome});
@@ -112,7 +122,7 @@ class SignalingHello : public SignalingHandler, public ::testing::WithParamInter
 TEST_P(SignalingHello, PassesTheNamingFieldsOn) {
   std::vector<std::pair<std::string, std::string>> names;
   handler.updateCallbacks([&](SignalingCallbacks& c) {
-    c.clientConnected = [&](const std::string&, const protocol::ClientHello& hello) {
+    c.clientConnected = [&](const SignalingClient&, const protocol::ClientHello& hello) {
       names.emplace_back(hello.clientName, hello.deviceName);
     };
   });
@@ -143,19 +153,24 @@ TEST(SignalingHandlerPorts, WelcomeAnnouncesTheConfiguredPorts) {
                   R"("videoPort":19944})"});
 }
 
-TEST_F(SignalingHandler, RefusedRequestStillConsumesAStreamNumber) {
-  bool accept = false;
+// The application numbers the stream (or refuses it); the reply carries its decision.
+TEST_F(SignalingHandler, StreamRequestIsAnsweredWithTheApplicationsDecision) {
+  StreamStartResult answer{StreamStartResult::Status::Failed, 0};
+  std::vector<std::pair<std::uint32_t, std::uint64_t>> asked;
   handler.updateCallbacks([&](SignalingCallbacks& c) {
-    c.streamRequest = [&](std::uint32_t windowId, std::uint8_t streamId) {
-      requests.emplace_back(windowId, streamId);
-      return accept;
+    c.streamRequest = [&](std::uint32_t windowId, const SignalingClient& client) {
+      asked.emplace_back(windowId, client.sessionId);
+      return answer;
     };
   });
   EXPECT_EQ(handle(R"({"type":"stream_start","windowId":4660})"), Texts{kRefused});
-  accept = true;
+  answer = {StreamStartResult::Status::Started, 7};
   EXPECT_EQ(handle(R"({"type":"stream_subscribe","windowId":4661})"),
-            Texts{R"({"codec":"h264","height":0,"streamId":2,"type":"stream_started","width":0,"windowId":4661})"});
-  EXPECT_EQ(requests, (std::vector<std::pair<std::uint32_t, std::uint8_t>>{{4660, 1}, {4661, 2}}));
+            Texts{R"({"codec":"h264","height":0,"streamId":7,"type":"stream_started","width":0,"windowId":4661})"});
+  answer = {StreamStartResult::Status::LimitReached, 0};
+  EXPECT_EQ(handle(R"({"type":"stream_start","windowId":4662})"),
+            Texts{R"({"code":1001,"message":"Failed to start stream: too many streams on this host","type":"error"})"});
+  EXPECT_EQ(asked, (std::vector<std::pair<std::uint32_t, std::uint64_t>>{{4660, 1}, {4661, 1}, {4662, 1}}));
   EXPECT_TRUE(log.has(testing::kInfo, "Stream subscribe request for window 1234"));
   EXPECT_TRUE(log.has(testing::kInfo, "Stream subscribe request for window 1235"));
 }
@@ -163,16 +178,6 @@ TEST_F(SignalingHandler, RefusedRequestStillConsumesAStreamNumber) {
 TEST_F(SignalingHandler, WithoutStreamCallbackEveryRequestIsRefused) {
   EXPECT_EQ(handle(R"({"type":"stream_start"})"), Texts{kRefused});
   EXPECT_TRUE(log.has(testing::kInfo, "Stream subscribe request for window 0"));
-}
-
-TEST_F(SignalingHandler, StreamNumbersWrapAfter255) {
-  recordStreamCalls();
-  for (int i = 0; i < 257; ++i) handle(R"({"type":"stream_start","windowId":1})");
-  ASSERT_EQ(requests.size(), 257u);
-  EXPECT_EQ(requests[0].second, 1);
-  EXPECT_EQ(requests[254].second, 255);
-  EXPECT_EQ(requests[255].second, 0);  // the 256th request
-  EXPECT_EQ(requests[256].second, 1);
 }
 
 struct StopCase {
@@ -219,21 +224,22 @@ TEST_F(SignalingHandler, ResizeWithoutCallbackFailsAndEchoesTheRequest) {
 TEST_F(SignalingHandler, ResizeCallbackDecidesSuccessAndDoesNotGetTheStream) {
   std::vector<std::uint32_t> args;
   handler.updateCallbacks([&](SignalingCallbacks& c) {
-    c.windowResize = [&](std::uint32_t windowId, std::uint32_t width, std::uint32_t height) {
-      args = {windowId, width, height};
+    c.windowResize = [&](std::uint32_t windowId, std::uint32_t width, std::uint32_t height,
+                         const SignalingClient& client) {
+      args = {windowId, width, height, static_cast<std::uint32_t>(client.sessionId)};
       return true;
     };
   });
   EXPECT_EQ(
       handle(R"({"type":"window_resize","streamId":-2,"windowId":-1,"width":800.5,"height":true})"),
       Texts{R"({"height":1,"streamId":-2,"success":true,"type":"window_resized","width":800,"windowId":4294967295})"});
-  EXPECT_EQ(args, (std::vector<std::uint32_t>{4294967295u, 800, 1}));
+  EXPECT_EQ(args, (std::vector<std::uint32_t>{4294967295u, 800, 1, 1}));
 }
 
 TEST_F(SignalingHandler, KeyframeRequestsPassTheLowBitsAndGetNoReply) {
   std::vector<std::uint8_t> keyframes;
   handler.updateCallbacks([&](SignalingCallbacks& c) {
-    c.keyframeRequest = [&](std::uint8_t streamId) { keyframes.push_back(streamId); };
+    c.keyframeRequest = [&](std::uint8_t streamId, const SignalingClient&) { keyframes.push_back(streamId); };
   });
   EXPECT_TRUE(handle(R"({"type":"request_keyframe","streamId":258})").empty());
   EXPECT_TRUE(handle(R"({"type":"keyframe_request","streamId":5})").empty());
@@ -303,9 +309,12 @@ TEST_P(SignalingBadField, AbandonsTheMessage) {
   int calls = 0;
   recordStreamCalls();
   handler.updateCallbacks([&](SignalingCallbacks& c) {
-    c.windowResize = [&](std::uint32_t, std::uint32_t, std::uint32_t) { return ++calls, true; };
+    c.windowResize = [&](std::uint32_t, std::uint32_t, std::uint32_t, const SignalingClient&) {
+      return ++calls, true;
+    };
   });
-  handler.updateCallbacks([&](SignalingCallbacks& c) { c.keyframeRequest = [&](std::uint8_t) { ++calls; }; });
+  handler.updateCallbacks(
+      [&](SignalingCallbacks& c) { c.keyframeRequest = [&](std::uint8_t, const SignalingClient&) { ++calls; }; });
 
   EXPECT_TRUE(handle(GetParam()).empty());
   EXPECT_TRUE(loggedErrorProcessing());
@@ -378,7 +387,9 @@ INSTANTIATE_TEST_SUITE_P(Values, SignalingIgnored,
 TEST_F(SignalingHandler, UnregisteredSenderGetsNothingAndCallsNothing) {
   std::vector<std::string> connected;
   handler.updateCallbacks([&](SignalingCallbacks& c) {
-    c.clientConnected = [&](const std::string& address, const protocol::ClientHello&) { connected.push_back(address); };
+    c.clientConnected = [&](const SignalingClient& client, const protocol::ClientHello&) {
+      connected.push_back(client.address);
+    };
   });
   recordStreamCalls();
   const auto gone = [] { return std::shared_ptr<SignalingPeer>(); };
@@ -390,71 +401,96 @@ TEST_F(SignalingHandler, UnregisteredSenderGetsNothingAndCallsNothing) {
   EXPECT_TRUE(requests.empty());
   EXPECT_TRUE(stops.empty());
   EXPECT_FALSE(log.contains("Received hello"));
-  // The dropped request took no stream number.
-  handle(R"({"type":"stream_start","windowId":9})");
-  EXPECT_EQ(requests, (std::vector<std::pair<std::uint32_t, std::uint8_t>>{{9, 1}}));
 }
 
 TEST_F(SignalingHandler, CallbackThrowingAnythingIsContained) {
   handler.updateCallbacks(
-      [&](SignalingCallbacks& c) { c.streamRequest = [](std::uint32_t, std::uint8_t) -> bool { throw 42; }; });
+      [&](SignalingCallbacks& c) {
+        c.streamRequest = [](std::uint32_t, const SignalingClient&) -> StreamStartResult { throw 42; };
+      });
   EXPECT_TRUE(handle(R"({"type":"stream_start","windowId":1})").empty());
   EXPECT_TRUE(log.has(testing::kError, "Error processing message: unknown exception"));
 }
 
-TEST_F(SignalingHandler, EndedSessionStopsOnlyTheStreamsItStillOwns) {
-  auto other = std::make_shared<FakePeer>("127.0.0.2");
-  bool accept = true;
-  handler.updateCallbacks(
-      [&](SignalingCallbacks& c) { c.streamRequest = [&](std::uint32_t, std::uint8_t) { return accept; }; });
-  handler.updateCallbacks(
-      [&](SignalingCallbacks& c) { c.streamStop = [&](std::uint8_t streamId) { stops.push_back(streamId); }; });
-
-  handle(R"({"type":"stream_start","windowId":1})");         // 1, ours
-  handle(R"({"type":"stream_start","windowId":2})", other);  // 2, theirs
-  accept = false;
-  handle(R"({"type":"stream_start","windowId":3})");  // 3, refused
-  accept = true;
-  handle(R"({"type":"stream_start","windowId":4})");         // 4, ours, stopped below
-  handle(R"({"type":"stream_start","windowId":5})");         // 5, ours, stopped by the other session
-  handle(R"({"type":"stream_start","windowId":6})");         // 6, ours
-  handle(R"({"type":"stream_stop","streamId":4})");
-  handle(R"({"type":"stream_stop","streamId":5})", other);
-  stops.clear();
-
-  handler.sessionEnded(peer.get());
-  EXPECT_EQ(stops, (std::vector<std::uint8_t>{1, 6}));
-  stops.clear();
-  handler.sessionEnded(peer.get());
-  EXPECT_TRUE(stops.empty());
-  handler.sessionEnded(other.get());
-  EXPECT_EQ(stops, std::vector<std::uint8_t>{2});
-}
-
-// The application hears of every ended session, after its streams were stopped, also when
-// stopping one of them throws.
-TEST_F(SignalingHandler, EndedSessionIsReportedAfterItsStreamsStop) {
-  recordStreamCalls();
-  std::vector<std::string> order;
+// Every request names its session, so the application can keep each client to its own streams.
+TEST_F(SignalingHandler, EveryCallbackNamesTheSession) {
+  auto other = std::make_shared<FakePeer>("127.0.0.2", 9);
+  std::vector<std::string> calls;
+  const auto note = [&](const char* what, const SignalingClient& client) {
+    calls.push_back(std::string(what) + " " + std::to_string(client.sessionId) + " " + client.address);
+  };
   handler.updateCallbacks([&](SignalingCallbacks& c) {
-    c.streamStop = [&](std::uint8_t streamId) {
-      order.push_back("stop " + std::to_string(streamId));
-      throw std::runtime_error("stop failed");
-    };
-    c.sessionEnded = [&] { order.push_back("ended"); };
+    c.streamStop = [&](std::uint8_t, const SignalingClient& client) { note("stop", client); };
+    c.keyframeRequest = [&](std::uint8_t, const SignalingClient& client) { note("keyframe", client); };
+    c.sessionEnded = [&](const SignalingClient& client) { note("ended", client); };
   });
-  handle(R"({"type":"stream_start","windowId":1})");
-  handler.sessionEnded(peer.get());
-  handler.sessionEnded(peer.get());  // nothing left to stop; still reported
-  EXPECT_EQ(order, (std::vector<std::string>{"stop 1", "ended", "ended"}));
+  handle(R"({"type":"stream_stop","streamId":4})", other);
+  handle(R"({"type":"request_keyframe","streamId":4})");
+  handler.sessionEnded(*other);
+  EXPECT_EQ(calls, (std::vector<std::string>{"stop 9 127.0.0.2", "keyframe 1 127.0.0.1", "ended 9 127.0.0.2"}));
 }
 
-TEST_F(SignalingHandler, ForgottenSessionsStopNothing) {
-  recordStreamCalls();
-  handle(R"({"type":"stream_start","windowId":1})");
-  handler.forgetSessions();
-  handler.sessionEnded(peer.get());
-  EXPECT_TRUE(stops.empty());
+TEST_F(SignalingHandler, EndedSessionCallbackThatThrowsIsContained) {
+  handler.updateCallbacks(
+      [&](SignalingCallbacks& c) { c.sessionEnded = [](const SignalingClient&) { throw std::runtime_error("x"); }; });
+  handler.sessionEnded(*peer);
+  EXPECT_TRUE(log.has(testing::kError, "Error ending the session: x"));
+}
+
+// A client chooses the type text: a huge one must not become a huge log line (16 MB messages
+// filled the log files and the dashboard).
+TEST_F(SignalingHandler, UnknownTypeIsLoggedCutWithItsLength) {
+  const std::string type(60000, 'x');
+  EXPECT_TRUE(handle(R"({"type":")" + type + R"("})").empty());
+  EXPECT_TRUE(log.has(testing::kWarn, "Unknown message type: '" + std::string(200, 'x') + "... (60000 bytes)'"));
+  // A cut never splits a character: 199 'a' and a two-byte 'é' keep 199 bytes.
+  EXPECT_TRUE(handle(R"({"type":")" + std::string(199, 'a') + "\xc3\xa9" + std::string(50, 'b') + R"("})").empty());
+  EXPECT_TRUE(log.has(testing::kWarn, "Unknown message type: '" + std::string(199, 'a') + "... (251 bytes)'"));
+}
+
+class SignalingFlood : public ::testing::Test {
+ protected:
+  std::chrono::steady_clock::time_point now{};
+  LogCapture log;
+  SignalingMessageHandler handler{protocol::TransportPorts{}, [this] { return now; }};
+  std::shared_ptr<FakePeer> peer = std::make_shared<FakePeer>("127.0.0.1");
+  std::shared_ptr<FakePeer> other = std::make_shared<FakePeer>("127.0.0.2", 2);
+
+  void send(const std::shared_ptr<FakePeer>& from, const char* text, int times) {
+    for (int i = 0; i < times; ++i) handler.handleMessage(text, [from] { return from; });
+  }
+  std::size_t lines(const std::string& part) const {
+    std::size_t n = 0;
+    for (const auto& line : log.lines()) n += line.text.find(part) != std::string::npos ? 1 : 0;
+    return n;
+  }
+};
+
+// One client's flood is cut to a few lines per window with the count of what was held back;
+// another client's lines still get through.
+TEST_F(SignalingFlood, OneClientsWarningsAreRateLimitedWithACount) {
+  send(peer, R"({"type":"nope"})", 500);
+  send(peer, "not json", 500);
+  EXPECT_EQ(lines("Unknown message type") + lines("Error processing message"), ClientLogLimiter::kLinesPerWindow);
+  send(other, R"({"type":"other"})", 1);
+  EXPECT_TRUE(log.has(testing::kWarn, "Unknown message type: 'other'"));
+
+  now += ClientLogLimiter::kWindow;
+  send(peer, R"({"type":"later"})", 1);
+  EXPECT_TRUE(log.has(testing::kWarn, "Suppressed 980 warnings about the client at 127.0.0.1"));
+  EXPECT_TRUE(log.has(testing::kWarn, "Unknown message type: 'later'"));
+  // The pings of the flooding client are answered all the same.
+  send(peer, R"({"type":"ping","timestamp":1})", 3);
+  EXPECT_EQ(peer->sent().size(), 3u);
+}
+
+TEST_F(SignalingFlood, HeldBackCountIsReportedWhenTheSessionEnds) {
+  send(peer, R"({"type":"nope"})", ClientLogLimiter::kLinesPerWindow + 5);
+  handler.sessionEnded(*peer);
+  EXPECT_TRUE(log.has(testing::kWarn, "Suppressed 5 warnings about the client at 127.0.0.1"));
+  // Reconnecting does not buy a fresh budget.
+  send(peer, R"({"type":"again"})", 1);
+  EXPECT_FALSE(log.contains("Unknown message type: 'again'"));
 }
 
 }  // namespace

@@ -3,12 +3,14 @@
 
 #include <atomic>
 #include <chrono>
+#include <mutex>
 #include <optional>
 #include <string>
 #include <thread>
 #include <vector>
 
 #include <boost/asio/connect.hpp>
+#include <boost/asio/write.hpp>
 #include <boost/asio/ip/tcp.hpp>
 #include <boost/beast/websocket.hpp>
 #include <nlohmann/json.hpp>
@@ -168,41 +170,105 @@ TEST(SignalingServerLimits, SessionBeyondItsQueueBoundIsClosedOthersCarryOn) {
   EXPECT_EQ(nlohmann::json::parse(*last).at("targetBitrate").get<std::uint32_t>(), 1000u);
 }
 
-TEST_F(SignalingServerTest, EndedSessionStopsTheStreamsItStarted) {
+// The application keeps each client to its own streams by the session number: every session
+// gets its own, and its end is reported once, whether it closed or dropped.
+TEST_F(SignalingServerTest, EachSessionHasItsOwnNumberAndItsEndIsReportedOnce) {
   std::mutex mutex;
-  std::vector<int> stopped;
-  server.setStreamRequestCallback([](std::uint32_t, std::uint8_t) { return true; });
-  server.setStreamStopCallback([&](std::uint8_t streamId) {
+  std::vector<std::uint64_t> hellos;
+  std::vector<std::uint64_t> ended;
+  server.setClientConnectedCallback([&](const SignalingClient& client, const protocol::ClientHello&) {
     std::lock_guard lock(mutex);
-    stopped.push_back(streamId);
+    hellos.push_back(client.sessionId);
+  });
+  server.setSessionEndedCallback([&](const SignalingClient& client) {
+    std::lock_guard lock(mutex);
+    ended.push_back(client.sessionId);
   });
   WsClient keeper(server.boundPort());
-  keeper.send(R"({"type":"stream_start","windowId":1})");
-  ASSERT_TRUE(keeper.read());  // stream 1
+  keeper.send(R"({"type":"hello"})");
+  ASSERT_TRUE(keeper.read());
   {
     WsClient leaver(server.boundPort());
-    leaver.send(R"({"type":"stream_start","windowId":2})");
-    ASSERT_TRUE(leaver.read());  // stream 2
-    leaver.send(R"({"type":"stream_start","windowId":3})");
-    ASSERT_TRUE(leaver.read());  // stream 3
-    leaver.send(R"({"type":"stream_stop","streamId":2})");
+    leaver.send(R"({"type":"hello"})");
     ASSERT_TRUE(leaver.read());
     leaver.dropConnection();
   }
+  {
+    WsClient closer(server.boundPort());
+    closer.send(R"({"type":"hello"})");
+    ASSERT_TRUE(closer.read());
+    closer.closeWithFrame();
+  }
   ASSERT_TRUE(waitUntil([&] {
     std::lock_guard lock(mutex);
-    return stopped.size() == 2;
+    return ended.size() == 2;
   }));
   std::lock_guard lock(mutex);
-  // Stream 2 was stopped by request, stream 3 when its session ended; stream 1 keeps running.
-  EXPECT_EQ(stopped, (std::vector<int>{2, 3}));
+  ASSERT_EQ(hellos.size(), 3u);
+  EXPECT_NE(hellos[0], hellos[1]);
+  EXPECT_NE(hellos[1], hellos[2]);
+  EXPECT_EQ(ended, (std::vector<std::uint64_t>{hellos[1], hellos[2]}));
+}
+
+// Any page in the user's browser may open ws://127.0.0.1: a handshake with an Origin the
+// operator did not allow is refused before it becomes a session; native clients send none.
+TEST(SignalingServerOrigin, OnlyAllowedOriginsAndNativeClientsGetIn) {
+  LogCapture log;
+  SignalingLimits limits;
+  limits.allowedOrigins = {"http://allowed.example"};
+  SignalingServer server(0, {}, limits);
+  ASSERT_TRUE(server.start());
+  std::atomic<int> windowLists{0};
+  server.setWindowListCallback([&] {
+    ++windowLists;
+    return std::vector<protocol::WindowInfo>{};
+  });
+
+  EXPECT_THROW(WsClient(server.boundPort(), 3s, std::string("http://evil.example")), std::exception);
+  EXPECT_THROW(WsClient(server.boundPort(), 3s, std::string("null")), std::exception);
+  ASSERT_TRUE(waitUntil([&] { return log.contains("origin 'null' is not allowed"); }));
+  EXPECT_TRUE(log.has(kWarn, "Refused WebSocket handshake from 127.0.0.1: origin 'http://evil.example' is not allowed"));
+
+  WsClient allowed(server.boundPort(), 3s, std::string("http://allowed.example"));
+  allowed.send(R"({"type":"window_list_request"})");
+  EXPECT_TRUE(allowed.read());
+  WsClient native(server.boundPort());
+  native.send(R"({"type":"window_list_request"})");
+  EXPECT_TRUE(native.read());
+  EXPECT_EQ(windowLists.load(), 2);
+  EXPECT_TRUE(waitUntil([&] { return server.getClientCount() == 2; }));
+}
+
+TEST(SignalingServerOrigin, RefusalIsAPlainForbiddenResponse) {
+  LogCapture log;
+  SignalingServer server(0);
+  ASSERT_TRUE(server.start());
+  asio::io_context io;
+  tcp::socket socket(io);
+  socket.connect(tcp::endpoint(asio::ip::make_address("127.0.0.1"), server.boundPort()));
+  const std::string request =
+      "GET / HTTP/1.1\r\nHost: 127.0.0.1\r\nUpgrade: websocket\r\nConnection: Upgrade\r\n"
+      "Sec-WebSocket-Key: dGhlIHNhbXBsZSBub25jZQ==\r\nSec-WebSocket-Version: 13\r\n"
+      "Origin: https://page.example\r\n\r\n";
+  asio::write(socket, asio::buffer(request));
+  std::string response;
+  beast::error_code ec;
+  for (int i = 0; i < 100 && !ec; ++i) {  // until the server closes
+    char chunk[512];
+    const auto n = socket.read_some(asio::buffer(chunk), ec);
+    response.append(chunk, n);
+  }
+  EXPECT_EQ(response.rfind("HTTP/1.1 403 Forbidden\r\n", 0), 0u) << response;
+  EXPECT_EQ(server.getClientCount(), 0u);
 }
 
 // The capture of a new stream may encode its first key frame, and so broadcast its
 // stream_config, before the stream-request callback has returned: the client must still see
 // stream_started first, or it would drop a configuration for a stream it does not know yet.
 TEST_F(SignalingServerTest, StreamStartedPrecedesAConfigBroadcastDuringTheRequest) {
-  server.setStreamRequestCallback([this](std::uint32_t windowId, std::uint8_t streamId) {
+  std::uint8_t nextStream = 1;
+  server.setStreamRequestCallback([&](std::uint32_t windowId, const SignalingClient&) {
+    const std::uint8_t streamId = nextStream++;
     protocol::StreamConfig config;
     config.windowId = windowId;
     config.streamId = streamId;
@@ -210,7 +276,7 @@ TEST_F(SignalingServerTest, StreamStartedPrecedesAConfigBroadcastDuringTheReques
     config.height = 64;
     std::thread capture([&] { server.sendStreamConfig(config); });
     capture.join();  // the broadcast is posted before this callback returns
-    return true;
+    return StreamStartResult{StreamStartResult::Status::Started, streamId};
   });
   WsClient client(server.boundPort());
   for (int run = 0; run < 20; ++run) {
@@ -261,30 +327,20 @@ TEST_F(SignalingServerTest, NewcomerGetsItsWelcomeWhileStreamConfigsAreBroadcast
   EXPECT_EQ(welcomed, 100);
 }
 
-TEST_F(SignalingServerTest, ThrowingStopCallbackStillStopsEveryOrphanedStreamAndServingGoesOn) {
-  std::mutex mutex;
-  std::vector<int> stopped;
-  server.setStreamRequestCallback([](std::uint32_t, std::uint8_t) { return true; });
-  server.setStreamStopCallback([&](std::uint8_t streamId) {
-    {
-      std::lock_guard lock(mutex);
-      stopped.push_back(streamId);
-    }
-    throw std::runtime_error("stop failed");
+TEST_F(SignalingServerTest, ThrowingSessionEndedCallbackIsContainedAndServingGoesOn) {
+  std::atomic<int> ended{0};
+  server.setSessionEndedCallback([&](const SignalingClient&) {
+    ++ended;
+    throw std::runtime_error("end failed");
   });
   {
     WsClient leaver(server.boundPort());
-    leaver.send(R"({"type":"stream_start","windowId":2})");
-    ASSERT_TRUE(leaver.read());
-    leaver.send(R"({"type":"stream_start","windowId":3})");
+    leaver.send(R"({"type":"ping","timestamp":1})");
     ASSERT_TRUE(leaver.read());
     leaver.dropConnection();
   }
-  ASSERT_TRUE(waitUntil([&] {
-    std::lock_guard lock(mutex);
-    return stopped.size() == 2;
-  }));
-  ASSERT_TRUE(waitUntil([&] { return log.count(kError, "Error stopping stream 1: stop failed") == 1; }));
+  ASSERT_TRUE(waitUntil([&] { return log.count(kError, "Error ending the session: end failed") == 1; }));
+  EXPECT_EQ(ended.load(), 1);
   for (int i = 0; i < 20; ++i) server.poll();
   WsClient next(server.boundPort());
   next.send(R"({"type":"ping","timestamp":1})");
@@ -294,7 +350,7 @@ TEST_F(SignalingServerTest, ThrowingStopCallbackStillStopsEveryOrphanedStreamAnd
 // Every installation races with the io thread's calls; ThreadSanitizer watches the slots.
 TEST_F(SignalingServerTest, CallbacksReplacedWhileAClientSends) {
   std::atomic<int> calls{0};
-  server.setClientConnectedCallback([&](const std::string&, const protocol::ClientHello&) { ++calls; });
+  server.setClientConnectedCallback([&](const SignalingClient&, const protocol::ClientHello&) { ++calls; });
   WsClient client(server.boundPort());
   std::atomic<int> welcomes{0};
   std::thread sender([&] {
@@ -304,9 +360,9 @@ TEST_F(SignalingServerTest, CallbacksReplacedWhileAClientSends) {
     }
   });
   for (int i = 0; i < 200; ++i) {
-    server.setClientConnectedCallback([&](const std::string&, const protocol::ClientHello&) { ++calls; });
+    server.setClientConnectedCallback([&](const SignalingClient&, const protocol::ClientHello&) { ++calls; });
     server.setWindowListCallback([] { return std::vector<protocol::WindowInfo>{}; });
-    server.setKeyframeRequestCallback([](std::uint8_t) {});
+    server.setKeyframeRequestCallback([](std::uint8_t, const SignalingClient&) {});
   }
   sender.join();
   EXPECT_EQ(welcomes.load(), 200);

@@ -187,11 +187,11 @@ TEST_F(DashboardDraw, SidebarButtonSelectsThePage) {
 
 TEST_F(DashboardDraw, ClickingAWindowStartsThenStopsItsStream) {
   start();
-  std::vector<std::pair<std::uint32_t, std::uint8_t>> starts;
+  std::vector<std::uint32_t> starts;
   std::vector<std::uint8_t> stops;
-  ui->onStartCapture = [&](std::uint32_t w, std::uint8_t s) {
-    starts.emplace_back(w, s);
-    return true;
+  ui->onStartCapture = [&](std::uint32_t w) -> std::optional<std::uint8_t> {
+    starts.push_back(w);
+    return 5;
   };
   ui->onStopCapture = [&](std::uint8_t s) { stops.push_back(s); };
   ui->setWindowList({window(77, "Test Pattern")});
@@ -203,11 +203,11 @@ TEST_F(DashboardDraw, ClickingAWindowStartsThenStopsItsStream) {
     click(at);
   }
   ASSERT_EQ(starts.size(), 1u);
-  EXPECT_EQ(starts[0], (std::pair<std::uint32_t, std::uint8_t>{77, 1}));
+  EXPECT_EQ(starts[0], 77u);
   EXPECT_TRUE(ui->windows()[0].streaming);
   click(at);
   ASSERT_EQ(stops.size(), 1u);
-  EXPECT_EQ(stops[0], 1);
+  EXPECT_EQ(stops[0], 5);
   EXPECT_FALSE(ui->windows()[0].streaming);
 }
 

@@ -21,15 +21,17 @@ protocol::WindowInfo window(std::uint32_t id, std::string title) {
 struct Dashboard {
   UIManager ui{nullptr};
   std::vector<UISettings> changes;
-  std::vector<std::pair<std::uint32_t, std::uint8_t>> starts;
+  std::vector<std::uint32_t> starts;
   std::vector<std::uint8_t> stops;
   bool startResult = true;
+  std::uint8_t nextStream = 1;  // the host's numbering
 
   Dashboard() {
     ui.onSettingsChanged = [this](const UISettings& s) { changes.push_back(s); };
-    ui.onStartCapture = [this](std::uint32_t windowId, std::uint8_t streamId) {
-      starts.emplace_back(windowId, streamId);
-      return startResult;
+    ui.onStartCapture = [this](std::uint32_t windowId) -> std::optional<std::uint8_t> {
+      starts.push_back(windowId);
+      if (!startResult) return std::nullopt;
+      return nextStream++;
     };
     ui.onStopCapture = [this](std::uint8_t streamId) { stops.push_back(streamId); };
   }
@@ -160,82 +162,67 @@ TEST(DashboardSettings, WidgetsWorkWithoutCallbacks) {
   ui.toggleWindow(0);
   EXPECT_EQ(ui.settings(), UISettings{});
   EXPECT_FALSE(ui.windows()[0].streaming);  // nothing started it
-  EXPECT_EQ(ui.nextStreamId(), 2);
 }
 
-TEST(DashboardWindowList, MergeKeepsStreamingMarksOfWindowsStillListed) {
+// The marks follow the host's streams, whoever started them: a window a headset streams shows
+// "Streaming" too, but a click on it starts the dashboard's own stream and never stops the
+// headset's.
+TEST(DashboardWindowList, MarksFollowTheHostsStreamsOfEveryOwner) {
   Dashboard d;
   d.ui.setWindowList({window(10, "ten"), window(20, "twenty"), window(30, "thirty")});
-  d.ui.toggleWindow(1);  // stream 1 on window 20
-  d.ui.toggleWindow(2);  // stream 2 on window 30
-
-  // Window 30 is gone, 40 is new, the order changed and 20 was renamed.
-  d.ui.setWindowList({window(40, "forty"), window(20, "twenty renamed"), window(10, "ten")});
-
+  d.ui.setStreams({StreamMark{20, 1, false}});  // the headset streams window 20
+  d.nextStream = 2;
   const auto& w = d.ui.windows();
-  ASSERT_EQ(w.size(), 3u);
-  EXPECT_EQ(w[0].windowId, 40u);
   EXPECT_FALSE(w[0].streaming);
-  EXPECT_EQ(w[0].streamId, 0);
-  EXPECT_EQ(w[1].windowId, 20u);
-  EXPECT_EQ(w[1].title, "twenty renamed");
-  EXPECT_EQ(w[1].processName, "proc20");
   EXPECT_TRUE(w[1].streaming);
-  EXPECT_EQ(w[1].streamId, 1);
-  EXPECT_EQ(w[2].windowId, 10u);
-  EXPECT_FALSE(w[2].streaming);
-  // The vanished window's stream is not stopped by the dashboard.
-  EXPECT_TRUE(d.stops.empty());
+  EXPECT_FALSE(w[1].dashboardStream);
 
-  // Window 30 coming back does not regain its old mark.
-  d.ui.setWindowList({window(30, "thirty")});
-  EXPECT_FALSE(d.ui.windows()[0].streaming);
-}
-
-TEST(DashboardWindowList, ClickTwiceStartsThenStopsAndTheNextStartUsesTheNextNumber) {
-  Dashboard d;
-  d.ui.setWindowList({window(10, "ten"), window(20, "twenty")});
-  d.ui.toggleWindow(0);
-  d.ui.toggleWindow(0);
-  d.ui.toggleWindow(0);
-  ASSERT_EQ(d.starts.size(), 2u);
-  EXPECT_EQ(d.starts[0], (std::pair<std::uint32_t, std::uint8_t>{10, 1}));
-  EXPECT_EQ(d.starts[1], (std::pair<std::uint32_t, std::uint8_t>{10, 2}));
-  ASSERT_EQ(d.stops.size(), 1u);
-  EXPECT_EQ(d.stops[0], 1);
-  EXPECT_TRUE(d.ui.windows()[0].streaming);
-  EXPECT_EQ(d.ui.windows()[0].streamId, 2);
-  EXPECT_EQ(d.ui.nextStreamId(), 3);
-}
-
-TEST(DashboardWindowList, FailedStartStaysReadyAndStillUsesUpANumber) {
-  Dashboard d;
-  d.ui.setWindowList({window(10, "ten"), window(20, "twenty")});
-  d.startResult = false;
-  d.ui.toggleWindow(0);
-  EXPECT_FALSE(d.ui.windows()[0].streaming);
-  EXPECT_EQ(d.ui.windows()[0].streamId, 0);
-  d.startResult = true;
   d.ui.toggleWindow(1);
-  ASSERT_EQ(d.starts.size(), 2u);
-  EXPECT_EQ(d.starts[1], (std::pair<std::uint32_t, std::uint8_t>{20, 2}));
-  EXPECT_TRUE(d.stops.empty());
+  EXPECT_EQ(d.starts, std::vector<std::uint32_t>{20});
+  EXPECT_EQ(d.ui.windows()[1].dashboardStream, std::optional<std::uint8_t>(2));
+  d.ui.toggleWindow(1);
+  EXPECT_EQ(d.stops, std::vector<std::uint8_t>{2});  // its own, not the headset's 1
+  EXPECT_TRUE(d.ui.windows()[1].streaming);
+
+  // The list is replaced: marks come from the streams, not from the old entries.
+  d.ui.setStreams({StreamMark{20, 1, false}, StreamMark{30, 3, true}});
+  d.ui.setWindowList({window(40, "forty"), window(30, "thirty"), window(20, "twenty renamed")});
+  EXPECT_FALSE(d.ui.windows()[0].streaming);
+  EXPECT_EQ(d.ui.windows()[1].dashboardStream, std::optional<std::uint8_t>(3));
+  EXPECT_TRUE(d.ui.windows()[2].streaming);
+  EXPECT_EQ(d.ui.windows()[2].title, "twenty renamed");
+  // A dashboard stream that ended by itself (its window closed) loses its mark.
+  d.ui.setStreams({});
+  EXPECT_FALSE(d.ui.windows()[1].streaming);
+  EXPECT_FALSE(d.ui.windows()[1].dashboardStream);
 }
 
-TEST(DashboardWindowList, StreamNumbersWrapAfter255) {
+TEST(DashboardWindowList, ClickTwiceStartsThenStopsWithTheHostsNumbers) {
   Dashboard d;
-  d.ui.setWindowList({window(10, "ten")});
+  d.ui.setWindowList({window(10, "ten"), window(20, "twenty")});
+  d.ui.toggleWindow(0);
+  d.ui.toggleWindow(0);
+  d.ui.toggleWindow(0);
+  EXPECT_EQ(d.starts, (std::vector<std::uint32_t>{10, 10}));
+  EXPECT_EQ(d.stops, std::vector<std::uint8_t>{1});
+  EXPECT_TRUE(d.ui.windows()[0].streaming);
+  EXPECT_EQ(d.ui.windows()[0].dashboardStream, std::optional<std::uint8_t>(2));
+}
+
+TEST(DashboardWindowList, FailedStartStaysReady) {
+  Dashboard d;
+  d.ui.setWindowList({window(10, "ten"), window(20, "twenty")});
   d.startResult = false;
-  for (int i = 0; i < 255; ++i) d.ui.toggleWindow(0);
-  EXPECT_EQ(d.ui.nextStreamId(), 0);
-  EXPECT_EQ(d.starts.back().second, 255);
+  d.ui.toggleWindow(0);
+  EXPECT_FALSE(d.ui.windows()[0].streaming);
+  EXPECT_FALSE(d.ui.windows()[0].dashboardStream);
+  EXPECT_TRUE(d.stops.empty());
 }
 
 TEST(DashboardWindowList, ClickOutsideTheListDoesNothing) {
   Dashboard d;
   d.ui.toggleWindow(0);
   EXPECT_TRUE(d.starts.empty());
-  EXPECT_EQ(d.ui.nextStreamId(), 1);
 }
 
 // One "character" is 10 px wide whatever it is, so widths are byte counts times ten.
