@@ -216,8 +216,9 @@ bool Application::startNetwork() {
     PV_LOG_ERROR("Failed to start TCP input server");
     return false;
   }
-  inputServer_->setInputEventCallback([this](const protocol::InputEvent& event) { onInputEvent(event); });
-  inputServer_->setDisconnectCallback([this] { onInputClientGone(); });
+  inputServer_->setInputEventCallback(
+      [this](const protocol::InputEvent& event, std::uint64_t connection) { onInputEvent(event, connection); });
+  inputServer_->setDisconnectCallback([this](std::uint64_t connection) { onInputConnectionGone(connection); });
   return true;
 }
 
@@ -235,7 +236,7 @@ void Application::installCallbacks() {
     stats_.onClientConnected(address);
     stats_.onClientHello(hello.clientName, hello.deviceName);
   });
-  signalingServer_->setSessionEndedCallback([this] { onInputClientGone(); });
+  signalingServer_->setSessionEndedCallback([this] { onSignalingSessionGone({}); });
   captureOrchestrator_->setFrameCallback(
       [this](std::uint8_t streamId, const std::uint8_t* data, std::uint64_t size, bool isKeyframe) {
         onEncodedFrame(streamId, data, size, isKeyframe);
@@ -246,7 +247,9 @@ void Application::installCallbacks() {
       });
   transportServer_->setFeedbackCallback(
       [this](const protocol::ClientFeedback& feedback) { onClientFeedback(feedback); });
-  transportServer_->setClientInputCallback([this](const protocol::ClientInput& input) { onClientInput(input); });
+  transportServer_->setClientInputCallback(
+      [this](const protocol::ClientInput& input, std::uint64_t connection) { onClientInput(input, connection); });
+  transportServer_->setClientGoneCallback([this](std::uint64_t connection) { onInputConnectionGone(connection); });
 }
 
 void Application::update() {
