@@ -369,17 +369,6 @@ TEST_F(InputInjectorOriginsTest, ReleaseForStreamsTakesOnlyThoseStreamsHolds) {
   EXPECT_EQ(sink_->restoreCalls(), 1);
 }
 
-TEST_F(InputInjectorOriginsTest, PacketsArePressedForTheirOrigin) {
-  injector_.processInputPacket(InputPacket{.type = 2, .action = 1, .code = 0x41, .modifiers = 0x02}, kHeadset);
-  injector_.processInputPacket(InputPacket{.type = 1, .action = 2, .x = 100, .y = 100, .code = 0}, kHeadset);
-  sink_->clear();
-  injector_.releaseHeldInput(kSecond.source);
-  EXPECT_TRUE(sink_->records().empty());
-  injector_.releaseHeldInput(kHeadset.source);
-  EXPECT_EQ(sink_->records(),
-            (Records{InputRecord::mouse(0, 0, 0, 0x0004), key(0x41, 0x1E, 0x2), key(0x11, 0, 0x2)}));
-}
-
 TEST_F(InputInjectorOriginsTest, AnInjectorThatGoesAwayLetsGoOfWhatIsHeld) {
   {
     InputInjector injector{windows_, sink_};
