@@ -218,8 +218,9 @@ bool Application::startNetwork() {
     PV_LOG_ERROR("Failed to start TCP input server");
     return false;
   }
-  inputServer_->setInputEventCallback([this](const protocol::InputEvent& event) { onInputEvent(event); });
-  inputServer_->setDisconnectCallback([this] { onInputClientGone(); });
+  inputServer_->setInputEventCallback(
+      [this](const protocol::InputEvent& event, std::uint64_t connection) { onInputEvent(event, connection); });
+  inputServer_->setDisconnectCallback([this](std::uint64_t connection) { onInputConnectionGone(connection); });
   return true;
 }
 
@@ -248,7 +249,9 @@ void Application::installCallbacks() {
       });
   transportServer_->setFeedbackCallback(
       [this](const protocol::ClientFeedback& feedback) { onClientFeedback(feedback); });
-  transportServer_->setClientInputCallback([this](const protocol::ClientInput& input) { onClientInput(input); });
+  transportServer_->setClientInputCallback(
+      [this](const protocol::ClientInput& input, std::uint64_t connection) { onClientInput(input, connection); });
+  transportServer_->setClientGoneCallback([this](std::uint64_t connection) { onInputConnectionGone(connection); });
 }
 
 void Application::update() {

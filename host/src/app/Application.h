@@ -99,11 +99,14 @@ class Application {
 
   // Client input (the input channel and input messages on the video channel), routed to the
   // stream's window; public so they can be driven directly.
-  void onInputEvent(const protocol::InputEvent& event);
-  void onClientInput(const protocol::ClientInput& input);
-  // The client went away (input channel closed, signaling session ended): whatever it held
-  // down is let go.
-  void onInputClientGone();
+  // `connection`: the channel's number for the connection the input came on (0: none).
+  void onInputEvent(const protocol::InputEvent& event, std::uint64_t connection = 0);
+  void onClientInput(const protocol::ClientInput& input, std::uint64_t connection = 0);
+  // A connection of the input or video channel ended or was replaced: what it pressed is let go.
+  void onInputConnectionGone(std::uint64_t connection);
+  // A signaling session ended: input pressed for the streams it owned is let go, on whichever
+  // connection it came; another session's end (no streams) touches nothing.
+  void onSignalingSessionGone(const std::vector<std::uint8_t>& ownedStreams);
 
   std::string getEncoderName() const;
   std::vector<protocol::WindowInfo> getWindowList();

@@ -58,10 +58,11 @@ std::uint32_t Application::retargetInput(std::uint8_t streamId) {
   return it->second.windowId;
 }
 
-void Application::onInputEvent(const protocol::InputEvent& event) {
+void Application::onInputEvent(const protocol::InputEvent& event, std::uint64_t connection) {
   if (!inputInjector_) return;
   const std::uint32_t window = retargetInput(event.streamId);
   InputInjector& injector = *inputInjector_;
+  const InputOrigin origin{connection, event.streamId};
   if (event.type == InputInjector::kTypeMouse) {
     switch (event.action) {
       case InputInjector::kActionMove:
@@ -72,11 +73,11 @@ void Application::onInputEvent(const protocol::InputEvent& event) {
           PV_LOG_WARN("Failed to bring window {:x} to foreground, click may go to wrong window", window);
         }
         injector.mouseMove(event.x, event.y);
-        injector.mouseButton(event.code, true);
+        injector.mouseButton(event.code, true, origin);
         break;
       case InputInjector::kActionButtonUp:
         injector.mouseMove(event.x, event.y);
-        injector.mouseButton(event.code, false);
+        injector.mouseButton(event.code, false, origin);
         break;
       case InputInjector::kActionWheel:
         injector.mouseMove(event.x, event.y);
@@ -88,10 +89,10 @@ void Application::onInputEvent(const protocol::InputEvent& event) {
   } else if (event.type == InputInjector::kTypeKeyboard) {
     switch (event.action) {
       case InputInjector::kActionKeyDown:
-        injector.keyEvent(event.code, true, event.modifiers);
+        injector.keyEvent(event.code, true, event.modifiers, origin);
         break;
       case InputInjector::kActionKeyUp:
-        injector.keyEvent(event.code, false, event.modifiers);
+        injector.keyEvent(event.code, false, event.modifiers, origin);
         break;
       case InputInjector::kActionCharacter:
         injector.typeCharacter(event.x);  // a UTF-16 code unit on this channel
@@ -102,7 +103,7 @@ void Application::onInputEvent(const protocol::InputEvent& event) {
   }
 }
 
-void Application::onClientInput(const protocol::ClientInput& input) {
+void Application::onClientInput(const protocol::ClientInput& input, std::uint64_t connection) {
   if (!inputInjector_) return;
   if (retargetInput(input.streamId) == platform::kNoWindow) {
     PV_LOG_WARN("Input received for unknown stream {}", input.streamId);
@@ -115,11 +116,15 @@ void Application::onClientInput(const protocol::ClientInput& input) {
   packet.code = input.code;
   packet.modifiers = input.modifiers;
   packet.wheelDelta = input.wheelDelta;
-  inputInjector_->processInputPacket(packet);
+  inputInjector_->processInputPacket(packet, InputOrigin{connection, input.streamId});
 }
 
-void Application::onInputClientGone() {
-  if (inputInjector_) inputInjector_->releaseHeldInput();
+void Application::onInputConnectionGone(std::uint64_t connection) {
+  if (inputInjector_) inputInjector_->releaseHeldInput(connection);
+}
+
+void Application::onSignalingSessionGone(const std::vector<std::uint8_t>& ownedStreams) {
+  if (inputInjector_) inputInjector_->releaseHeldInputForStreams(ownedStreams);
 }
 
 bool Application::handleWindowResize(std::uint32_t windowId, std::uint32_t width, std::uint32_t height) {

@@ -105,7 +105,7 @@ void Application::onSessionEnded(const SignalingClient& client) {
     PV_LOG_INFO("Client session ended, keeping its stream {} for {} s", streamId, kSessionGrace.count());
   }
   // What the headset held down for its streams is let go; another session's end touches nothing.
-  if (!kept.empty()) onInputClientGone();
+  onSignalingSessionGone(kept);
 }
 
 void Application::stopOrphanedStreams() {

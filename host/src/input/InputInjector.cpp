@@ -1,5 +1,6 @@
 #include "input/InputInjector.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "logging/Log.h"
@@ -49,11 +50,37 @@ constexpr Modifier kModifiers[] = {{InputInjector::kModifierShift, InputInjector
                                    {InputInjector::kModifierAlt, InputInjector::kVkMenu},
                                    {InputInjector::kModifierWin, InputInjector::kVkLWin}};
 
+// Adds the origin's hold of a key or button, or points it at the stream of the newer press.
+template <class Holds>
+void addHold(Holds& holds, InputOrigin origin, bool synchronised) {
+  for (auto& h : holds) {
+    if (h.origin.source == origin.source && h.synchronised == synchronised) {
+      h.origin.stream = origin.stream;
+      return;
+    }
+  }
+  holds.push_back({origin, synchronised});
+}
+
+// Ends every hold of the source: its let-go of a key also ends the modifier synchronised on it.
+template <class Holds>
+void letGo(Holds& holds, InputSource source) {
+  std::erase_if(holds, [&](const auto& h) { return h.origin.source == source; });
+}
+
 }  // namespace
 
 InputInjector::InputInjector(std::shared_ptr<platform::WindowSystem> windowSystem,
                              std::shared_ptr<platform::InputSink> sink)
     : windowSystem_(std::move(windowSystem)), sink_(std::move(sink)) {}
+
+InputInjector::~InputInjector() {
+  try {
+    releaseHeldInput();
+  } catch (...) {
+    // A sink that fails while the host goes away leaves nothing more to do.
+  }
+}
 
 bool InputInjector::initialize(const InjectorConfig& config) {
   config_ = config;
@@ -144,25 +171,36 @@ void InputInjector::mouseMoveLocked(std::uint16_t x, std::uint16_t y) {
   sendInputs({&record, 1});
 }
 
-void InputInjector::mouseButtonAt(std::int32_t px, std::int32_t py, std::uint8_t button, bool down) {
+void InputInjector::mouseButtonAt(std::int32_t px, std::int32_t py, std::uint8_t button, bool down,
+                                  InputOrigin origin) {
   std::lock_guard lock(inputMutex_);
-  mouseButtonAtLocked(px, py, button, down);
+  mouseButtonAtLocked(px, py, button, down, origin);
 }
 
-void InputInjector::mouseButtonAtLocked(std::int32_t px, std::int32_t py, std::uint8_t button, bool down) {
+void InputInjector::mouseButtonAtLocked(std::int32_t px, std::int32_t py, std::uint8_t button, bool down,
+                                        InputOrigin origin) {
   const auto [nx, ny] = screenToNormalized(px, py);
   const ButtonFlags flags = buttonFlags(button);
+  bool buttonRecord = true;
+  if (button < kButtonCount) {
+    Holds& holds = buttonHolds_[button];
+    if (down) {
+      addHold(holds, origin, false);
+    } else {
+      letGo(holds, origin.source);
+      buttonRecord = holds.empty();  // another origin still drags: only the move goes out
+    }
+  }
   const InputRecord records[2] = {InputRecord::mouse(nx, ny, 0, kMoveAbsoluteFlags),
                                   InputRecord::mouse(0, 0, flags.data, down ? flags.down : flags.up)};
-  sendInputs(records);
-  if (button < kButtonCount) buttonsDown_[button] = down;
+  sendInputs(std::span<const InputRecord>(records, buttonRecord ? 2 : 1));
   lastX_ = px;
   lastY_ = py;
 }
 
-void InputInjector::mouseButton(std::uint8_t button, bool down) {
+void InputInjector::mouseButton(std::uint8_t button, bool down, InputOrigin origin) {
   std::lock_guard lock(inputMutex_);
-  mouseButtonAtLocked(lastX_, lastY_, button, down);
+  mouseButtonAtLocked(lastX_, lastY_, button, down, origin);
 }
 
 void InputInjector::mouseWheel(std::int16_t delta) {
@@ -177,9 +215,9 @@ void InputInjector::wheelRecordLocked(std::int16_t delta) {
   sendInputs({&record, 1});
 }
 
-void InputInjector::keyEvent(std::uint8_t virtualKey, bool down, std::uint8_t modifiers) {
+void InputInjector::keyEvent(std::uint8_t virtualKey, bool down, std::uint8_t modifiers, InputOrigin origin) {
   std::lock_guard lock(inputMutex_);
-  keyEventLocked(virtualKey, down, modifiers);
+  keyEventLocked(virtualKey, down, modifiers, origin);
 }
 
 void InputInjector::sendKeyLocked(std::uint8_t virtualKey, std::uint16_t scanCode, std::uint32_t flags) {
@@ -187,17 +225,41 @@ void InputInjector::sendKeyLocked(std::uint8_t virtualKey, std::uint16_t scanCod
   sendInputs({&record, 1});
 }
 
-void InputInjector::keyEventLocked(std::uint8_t virtualKey, bool down, std::uint8_t modifiers) {
+// Each origin's modifier bits are its own: the modifier goes down with the first origin that
+// wants it and up when the last one no longer does.
+void InputInjector::synchroniseModifiersLocked(std::uint8_t modifiers, InputOrigin origin) {
   for (const Modifier& m : kModifiers) {
+    Holds& holds = keyHolds_[m.vk];
     const bool wanted = (modifiers & m.bit) != 0;
-    if (wanted == ((modifierState_ & m.bit) != 0)) continue;
-    sendKeyLocked(m.vk, 0, wanted ? 0 : kKeyUp);
-    modifierState_ = static_cast<std::uint8_t>(wanted ? modifierState_ | m.bit : modifierState_ & ~m.bit);
+    const auto mine = std::find_if(holds.begin(), holds.end(), [&](const Hold& h) {
+      return h.synchronised && h.origin.source == origin.source;
+    });
+    if (mine != holds.end()) {
+      if (wanted) {
+        mine->origin.stream = origin.stream;
+        continue;
+      }
+      holds.erase(mine);
+      if (holds.empty()) sendKeyLocked(m.vk, 0, kKeyUp);
+    } else if (wanted) {
+      if (holds.empty()) sendKeyLocked(m.vk, 0, 0);
+      holds.push_back(Hold{origin, true});
+    }
+  }
+}
+
+void InputInjector::keyEventLocked(std::uint8_t virtualKey, bool down, std::uint8_t modifiers, InputOrigin origin) {
+  synchroniseModifiersLocked(modifiers, origin);
+  Holds& holds = keyHolds_[virtualKey];
+  if (down) {
+    addHold(holds, origin, false);  // a repeat is sent again
+  } else {
+    letGo(holds, origin.source);
+    if (!holds.empty()) return;  // another origin still holds the key
   }
   std::uint32_t flags = down ? 0 : kKeyUp;
   if (isExtendedKey(virtualKey)) flags |= kKeyExtended;
   sendKeyLocked(virtualKey, sink_->scanCodeOf(virtualKey), flags);
-  keysDown_[virtualKey] = down;
 }
 
 void InputInjector::typeCharacter(std::uint16_t codeUnit) {
@@ -210,7 +272,7 @@ void InputInjector::typeCharacterLocked(std::uint16_t codeUnit) {
   sendKeyLocked(0, codeUnit, kKeyUnicode | kKeyUp);
 }
 
-void InputInjector::processInputPacket(const InputPacket& packet) {
+void InputInjector::processInputPacket(const InputPacket& packet, InputOrigin origin) {
   std::unique_lock lock(inputMutex_);
   if (packet.type == kTypeMouse) {
     switch (packet.action) {
@@ -233,12 +295,12 @@ void InputInjector::processInputPacket(const InputPacket& packet) {
             }
           }
         }
-        mouseButtonAtLocked(px, py, packet.code, true);
+        mouseButtonAtLocked(px, py, packet.code, true, origin);
         break;
       }
       case kActionButtonUp: {
         const auto [px, py] = windowToScreenLocked(packet.x, packet.y);
-        mouseButtonAtLocked(px, py, packet.code, false);
+        mouseButtonAtLocked(px, py, packet.code, false, origin);
         break;
       }
       case kActionWheel:
@@ -251,10 +313,10 @@ void InputInjector::processInputPacket(const InputPacket& packet) {
   } else if (packet.type == kTypeKeyboard) {
     switch (packet.action) {
       case kActionKeyDown:
-        keyEventLocked(packet.code, true, packet.modifiers);
+        keyEventLocked(packet.code, true, packet.modifiers, origin);
         break;
       case kActionKeyUp:
-        keyEventLocked(packet.code, false, packet.modifiers);
+        keyEventLocked(packet.code, false, packet.modifiers, origin);
         break;
       case kActionCharacter:
         typeCharacterLocked(packet.code);  // this channel carries only 8 bits of the character
@@ -298,32 +360,65 @@ bool InputInjector::resizeWindow(platform::WindowHandle window, std::int32_t cli
   return true;
 }
 
-void InputInjector::releaseHeldInput() {
-  std::lock_guard lock(inputMutex_);
+template <class Releases>
+void InputInjector::releaseLocked(Releases releases) {
   std::vector<InputRecord> records;
   for (std::uint8_t button = 0; button < kButtonCount; ++button) {
-    if (!buttonsDown_[button]) continue;
+    Holds& holds = buttonHolds_[button];
+    if (std::erase_if(holds, releases) == 0 || !holds.empty()) continue;
     const ButtonFlags flags = buttonFlags(button);
     records.push_back(InputRecord::mouse(0, 0, flags.data, flags.up));
-    buttonsDown_[button] = false;
   }
   const std::size_t buttons = records.size();
-  for (std::size_t vk = 0; vk < keysDown_.size(); ++vk) {
-    if (!keysDown_[vk]) continue;
+  std::vector<std::uint8_t> synchronisedUp;
+  for (std::size_t vk = 0; vk < keyHolds_.size(); ++vk) {
+    Holds& holds = keyHolds_[vk];
+    bool released = false, pressedAsKey = false;
+    std::erase_if(holds, [&](const Hold& h) {
+      if (!releases(h)) return false;
+      released = true;
+      pressedAsKey = pressedAsKey || !h.synchronised;
+      return true;
+    });
+    if (!released || !holds.empty()) continue;
     const auto key = static_cast<std::uint8_t>(vk);
-    records.push_back(InputRecord::key(key, sink_->scanCodeOf(key), kKeyUp | (isExtendedKey(key) ? kKeyExtended : 0)));
-    keysDown_[vk] = false;
+    if (pressedAsKey) {
+      records.push_back(InputRecord::key(key, sink_->scanCodeOf(key), kKeyUp | (isExtendedKey(key) ? kKeyExtended : 0)));
+    } else {
+      synchronisedUp.push_back(key);
+    }
   }
   // The synchronised modifiers last, as a person lets go of a shortcut.
   for (const Modifier& m : kModifiers) {
-    if (modifierState_ & m.bit) records.push_back(InputRecord::key(m.vk, 0, kKeyUp));
+    if (std::find(synchronisedUp.begin(), synchronisedUp.end(), m.vk) != synchronisedUp.end()) {
+      records.push_back(InputRecord::key(m.vk, 0, kKeyUp));
+    }
   }
-  modifierState_ = 0;
   if (!records.empty()) {
     PV_LOG_INFO("Released {} keys and {} buttons left held", records.size() - buttons, buttons);
     sendInputs(records);
   }
-  sink_->restoreKeyboard();
+  // Typing's spare keycodes go back once nobody holds anything that may sit on one.
+  const auto idle = [](const Holds& holds) { return holds.empty(); };
+  if (std::all_of(keyHolds_.begin(), keyHolds_.end(), idle) && std::all_of(buttonHolds_.begin(), buttonHolds_.end(), idle)) {
+    sink_->restoreKeyboard();
+  }
+}
+
+void InputInjector::releaseHeldInput() {
+  std::lock_guard lock(inputMutex_);
+  releaseLocked([](const Hold&) { return true; });
+}
+
+void InputInjector::releaseHeldInput(InputSource source) {
+  std::lock_guard lock(inputMutex_);
+  releaseLocked([&](const Hold& h) { return h.origin.source == source; });
+}
+
+void InputInjector::releaseHeldInputForStreams(std::span<const std::uint8_t> streams) {
+  if (streams.empty()) return;
+  std::lock_guard lock(inputMutex_);
+  releaseLocked([&](const Hold& h) { return std::find(streams.begin(), streams.end(), h.origin.stream) != streams.end(); });
 }
 
 }  // namespace parvalon::host

@@ -7,6 +7,7 @@
 #include <mutex>
 #include <span>
 #include <utility>
+#include <vector>
 
 #include "platform/InputRecord.h"
 #include "platform/WindowHandle.h"
@@ -24,6 +25,15 @@ struct InjectorConfig {
   bool verifyClicks = true;
 };
 
+// The connection an input came on (the channel's number for it; 0: the host itself).
+using InputSource = std::uint64_t;
+
+// Who pressed an input: the connection and the stream the press was for.
+struct InputOrigin {
+  InputSource source = 0;
+  std::uint8_t stream = 0;
+};
+
 // One input event of the video channel, fields as the client sent them.
 struct InputPacket {
   std::uint8_t type = 0;
@@ -39,6 +49,11 @@ struct InputPacket {
 // window: positions are 16-bit fractions of the target window's rectangle, mapped to desktop
 // pixels and then to virtual-desk coordinates with exact 64-bit integer arithmetic.
 // Events of the two input channels are serialised inside the injector.
+//
+// Every key and button pressed (the modifiers it synchronises to an event's modifier bits
+// included) is held by the origin that pressed it. A key or button goes up on the desktop when
+// the last origin holding it lets go or ends, so one connection's release never cuts another's
+// drag or shortcut short.
 class InputInjector {
  public:
   using ClickMismatchCallback = std::function<void(platform::WindowHandle intended, platform::WindowHandle actual)>;
@@ -68,6 +83,10 @@ class InputInjector {
   static constexpr std::uint8_t kButtonCount = 5;  // left, right, middle, first and second extra
 
   InputInjector(std::shared_ptr<platform::WindowSystem> windowSystem, std::shared_ptr<platform::InputSink> sink);
+  // Lets go of everything still held: nothing stays down on the desktop once the host is gone.
+  ~InputInjector();
+  InputInjector(const InputInjector&) = delete;
+  InputInjector& operator=(const InputInjector&) = delete;
 
   bool initialize(const InjectorConfig& config);
   void updateScreenMetrics();
@@ -75,20 +94,25 @@ class InputInjector {
   void setClickMismatchCallback(ClickMismatchCallback callback);
 
   void mouseMove(std::uint16_t x, std::uint16_t y);
-  void mouseButtonAt(std::int32_t px, std::int32_t py, std::uint8_t button, bool down);
-  void mouseButton(std::uint8_t button, bool down);
+  void mouseButtonAt(std::int32_t px, std::int32_t py, std::uint8_t button, bool down, InputOrigin origin = {});
+  void mouseButton(std::uint8_t button, bool down, InputOrigin origin = {});
   void mouseWheel(std::int16_t delta);
-  void keyEvent(std::uint8_t virtualKey, bool down, std::uint8_t modifiers);
+  void keyEvent(std::uint8_t virtualKey, bool down, std::uint8_t modifiers, InputOrigin origin = {});
   void typeCharacter(std::uint16_t codeUnit);
-  void processInputPacket(const InputPacket& packet);
+  void processInputPacket(const InputPacket& packet, InputOrigin origin = {});
   bool resizeWindow(platform::WindowHandle window, std::int32_t clientWidth, std::int32_t clientHeight,
                     bool keepPosition);
   void sendInputs(std::span<const platform::InputRecord> records);
 
-  // Releases every key and button this injector pressed and has not released (the modifiers it
-  // synchronised included), forgets the tracked modifier state and ends the sink's temporary
-  // keyboard changes. For a client that goes away in the middle of a drag or a shortcut.
+  // Let go of what is held (the synchronised modifiers included; a key or button another
+  // origin still holds stays down) and log "Released {} keys and {} buttons left held" when
+  // anything went up. Everything, for the host going away; one source's holds, for a
+  // connection that ended or was replaced; the holds pressed for any of `streams` (on any
+  // connection), for the session that owned them (none for an empty list). Once nothing is
+  // held any more the sink's temporary keyboard changes end too.
   void releaseHeldInput();
+  void releaseHeldInput(InputSource source);
+  void releaseHeldInputForStreams(std::span<const std::uint8_t> streams);
 
   // The coordinate mapping (desktop pixels ↔ event fractions ↔ virtual-desk coordinates).
   std::pair<std::int32_t, std::int32_t> windowToScreen(std::uint16_t x, std::uint16_t y);
@@ -107,12 +131,23 @@ class InputInjector {
   // The operations with inputMutex_ held.
   std::pair<std::int32_t, std::int32_t> windowToScreenLocked(std::uint16_t x, std::uint16_t y);
   void mouseMoveLocked(std::uint16_t x, std::uint16_t y);
-  void mouseButtonAtLocked(std::int32_t px, std::int32_t py, std::uint8_t button, bool down);
+  void mouseButtonAtLocked(std::int32_t px, std::int32_t py, std::uint8_t button, bool down, InputOrigin origin);
   void wheelRecordLocked(std::int16_t delta);
-  void keyEventLocked(std::uint8_t virtualKey, bool down, std::uint8_t modifiers);
+  void synchroniseModifiersLocked(std::uint8_t modifiers, InputOrigin origin);
+  void keyEventLocked(std::uint8_t virtualKey, bool down, std::uint8_t modifiers, InputOrigin origin);
   void typeCharacterLocked(std::uint16_t codeUnit);
   void sendKeyLocked(std::uint8_t virtualKey, std::uint16_t scanCode, std::uint32_t flags);
   Metrics metrics();
+  template <class Releases>
+  void releaseLocked(Releases releases);
+
+  // One origin holding a key or button down. `synchronised`: a modifier pressed to match an
+  // event's modifier bits rather than by a key event of its own.
+  struct Hold {
+    InputOrigin origin;
+    bool synchronised = false;
+  };
+  using Holds = std::vector<Hold>;
 
   std::shared_ptr<platform::WindowSystem> windowSystem_;
   std::shared_ptr<platform::InputSink> sink_;
@@ -128,9 +163,9 @@ class InputInjector {
   platform::WindowHandle target_ = platform::kNoWindow;
   std::int32_t lastX_ = 0;
   std::int32_t lastY_ = 0;
-  std::uint8_t modifierState_ = 0;           // the modifier bits last synchronised
-  std::array<bool, 256> keysDown_{};         // virtual keys pressed by keyEvent and not released
-  std::array<bool, kButtonCount> buttonsDown_{};
+  // Who holds each virtual key and button down; down on the desktop while anyone does.
+  std::array<Holds, 256> keyHolds_{};
+  std::array<Holds, kButtonCount> buttonHolds_{};
   ClickMismatchCallback clickMismatch_;
 };
 

@@ -1,5 +1,6 @@
 #include "network/TcpChannel.h"
 
+#include <atomic>
 #include <cerrno>
 #include <exception>
 #include <utility>
@@ -26,14 +27,20 @@ bool isBrokenConnection(const std::error_code& ec) {
          (ec.value() == EPIPE || ec.value() == ECONNRESET || ec.value() == ENOTCONN);
 }
 
+// Shared by every channel, so that a number names one connection of the whole process.
+std::atomic<TcpChannel::ConnectionId> lastConnectionId{0};
+
 }  // namespace
 
 // One accepted connection with its own read state, so a replaced connection's late completion
 // never lands in the buffers of the one that replaced it. Its socket runs on a strand of its own.
 struct TcpChannel::Connection {
-  Connection(tcp::socket s, std::uint32_t maxMessageBytes) : socket(std::move(s)), reader(maxMessageBytes) {}
+  Connection(tcp::socket s, std::uint32_t maxMessageBytes)
+      : socket(std::move(s)), reader(maxMessageBytes), id(++lastConnectionId) {}
   tcp::socket socket;
   protocol::FramedReader reader;
+  const ConnectionId id;
+  std::atomic<bool> goneReported{false};
 };
 
 TcpChannel::TcpChannel(std::uint16_t port, TcpChannelOptions options) : port_(port), options_(std::move(options)) {}
@@ -112,30 +119,43 @@ void TcpChannel::onAccepted(tcp::socket socket) {
     conn->socket.close(ec);
     return;
   }
-  bool replaced = false;
+  std::shared_ptr<Connection> previous;
   {
     std::lock_guard lock(connectionMutex_);
     if (hasConnectionLocked()) {
       PV_LOG_INFO("{}", options_.closingPrevious);
-      closeOnStrand(connection_);
-      replaced = true;
+      previous = connection_;
     }
     connection_ = conn;
   }
-  if (replaced) clientGone();
   PV_LOG_INFO("{} client connected from {}:{}", options_.label, peer.address().to_string(), peer.port());
-  // From here on the connection's socket is used on its strand only.
+  if (previous) {
+    // The replaced connection ends on its strand, after a message of it still being handled,
+    // and its end is reported before the newer connection's first read starts.
+    closeOnStrand(previous, conn);
+  } else {
+    startReading(conn);
+  }
+}
+
+// From here on the connection's socket is used on its strand only.
+void TcpChannel::startReading(const std::shared_ptr<Connection>& conn) {
   if (options_.maxMessageBytes > 0) asio::post(conn->socket.get_executor(), [this, conn] { readNext(conn); });
 }
 
 // Closing a socket while one of its reads is being issued on another thread corrupts the
 // reactor's state, so a connection is closed on its own strand; under the connection lock, so
-// a writer never has the descriptor taken from under it.
-void TcpChannel::closeOnStrand(const std::shared_ptr<Connection>& conn) {
-  asio::post(conn->socket.get_executor(), [this, conn] {
-    std::lock_guard lock(connectionMutex_);
-    error_code ignored;
-    conn->socket.close(ignored);
+// a writer never has the descriptor taken from under it. Its end is reported there, then the
+// connection that replaced it (if any) starts reading.
+void TcpChannel::closeOnStrand(const std::shared_ptr<Connection>& conn, std::shared_ptr<Connection> next) {
+  asio::post(conn->socket.get_executor(), [this, conn, next = std::move(next)] {
+    {
+      std::lock_guard lock(connectionMutex_);
+      error_code ignored;
+      conn->socket.close(ignored);
+    }
+    reportGone(*conn);
+    if (next) startReading(next);
   });
 }
 
@@ -150,21 +170,17 @@ void TcpChannel::readNext(const std::shared_ptr<Connection>& conn) {
 // still the registered one, forgotten. A failure inside a message only ends the reading.
 void TcpChannel::onRead(const std::shared_ptr<Connection>& conn, const error_code& ec) {
   if (ec) {
-    bool registered = false;
     if (conn->reader.phase() == protocol::FramedReader::Phase::Header) {
       PV_LOG_INFO("{} client disconnected: {}", options_.label, ec.message());
       std::lock_guard lock(connectionMutex_);
       error_code ignored;
       conn->socket.close(ignored);
       // A replaced connection's late failure must not drop the connection that replaced it.
-      registered = connection_ == conn;
-      if (registered) connection_.reset();
+      if (connection_ == conn) connection_.reset();
     } else {
       PV_LOG_INFO("{} read error: {}", options_.label, ec.message());
-      std::lock_guard lock(connectionMutex_);
-      registered = connection_ == conn;
     }
-    if (registered) clientGone();
+    reportGone(*conn);  // once: a replaced or closed connection was reported already
     return;
   }
   {
@@ -177,10 +193,10 @@ void TcpChannel::onRead(const std::shared_ptr<Connection>& conn, const error_cod
   switch (conn->reader.complete()) {
     case protocol::FramedReader::Outcome::TooLarge:
       PV_LOG_ERROR("{} message too large: {} bytes", options_.label, conn->reader.length());
-      clientGone();
+      reportGone(*conn);
       return;
     case protocol::FramedReader::Outcome::Message:
-      deliver(conn->reader.body());
+      deliver(conn->id, conn->reader.body());
       break;
     case protocol::FramedReader::Outcome::Skipped:
     case protocol::FramedReader::Outcome::ReadBody:
@@ -190,11 +206,11 @@ void TcpChannel::onRead(const std::shared_ptr<Connection>& conn, const error_cod
 }
 
 // A throwing handler costs its one message, never the reading of the connection.
-void TcpChannel::deliver(std::span<const std::uint8_t> body) {
+void TcpChannel::deliver(ConnectionId connection, std::span<const std::uint8_t> body) {
   const auto handler = messageHandler_.get();
   if (!handler || !*handler) return;
   try {
-    (*handler)(body);
+    (*handler)(connection, body);
   } catch (const std::exception& e) {
     PV_LOG_ERROR("{} message handler failed: {}", options_.label, e.what());
   } catch (...) {
@@ -204,11 +220,12 @@ void TcpChannel::deliver(std::span<const std::uint8_t> body) {
 
 void TcpChannel::setClientGoneHandler(ClientGoneHandler handler) { clientGoneHandler_.set(std::move(handler)); }
 
-void TcpChannel::clientGone() {
+void TcpChannel::reportGone(Connection& conn) {
+  if (conn.goneReported.exchange(true)) return;
   const auto handler = clientGoneHandler_.get();
   if (!handler || !*handler) return;
   try {
-    (*handler)();
+    (*handler)(conn.id);
   } catch (const std::exception& e) {
     PV_LOG_ERROR("{} disconnect handler failed: {}", options_.label, e.what());
   } catch (...) {

@@ -38,14 +38,16 @@ struct TcpChannelOptions {
 
 // One TCP channel of the host: a listener on every IPv4 interface, one registered connection
 // (a newer one replaces it), length-prefixed client messages read with the channel's limit and
-// handed to the message handler, and whole-packet writes with a deadline. The io thread runs
-// the accept and read handlers; `poll` may run them on a second thread (each connection has a
-// strand). Logs "<label> client disconnected: ...", "<label> read error: ...", "<label> message
+// handed to the message handler, and whole-packet writes with a deadline. Each accepted
+// connection gets a number of its own (unique in the process, never 0), which comes with its
+// messages and its end. The io thread runs the accept and read handlers; `poll` may run them
+// on a second thread (each connection has a strand). Logs "<label> client disconnected: ...", "<label> read error: ...", "<label> message
 // too large: N bytes", "<label> send failed: ..." and the texts of the options.
 class TcpChannel {
  public:
-  using MessageHandler = std::function<void(std::span<const std::uint8_t> body)>;
-  using ClientGoneHandler = std::function<void()>;
+  using ConnectionId = std::uint64_t;
+  using MessageHandler = std::function<void(ConnectionId connection, std::span<const std::uint8_t> body)>;
+  using ClientGoneHandler = std::function<void(ConnectionId connection)>;
 
   TcpChannel(std::uint16_t port, TcpChannelOptions options);
   ~TcpChannel();
@@ -61,9 +63,10 @@ class TcpChannel {
 
   // Any thread, any time; a message being handled finishes with the handler it started with.
   void setMessageHandler(MessageHandler handler);
-  // Any thread, any time. Called on the reading thread when the registered client's messages
-  // stop being read: it left, failed, sent an oversized message or was replaced (then before
-  // the newer client's first message).
+  // Any thread, any time. Called once per connection, on the reading thread after that
+  // connection's last message was handled, when its messages stop being read: it left, failed,
+  // sent an oversized message, was closed after a failed write or was replaced (then before the
+  // newer client's first message). Not called for the connection `stop` closes.
   void setClientGoneHandler(ClientGoneHandler handler);
 
   // Writes `makeHeader()` then the payload to the registered connection as one packet, under
@@ -89,9 +92,10 @@ class TcpChannel {
   bool configure(boost::asio::ip::tcp::socket& socket, boost::system::error_code& ec);
   void readNext(const std::shared_ptr<Connection>& conn);
   void onRead(const std::shared_ptr<Connection>& conn, const boost::system::error_code& ec);
-  void deliver(std::span<const std::uint8_t> body);
-  void clientGone();
-  void closeOnStrand(const std::shared_ptr<Connection>& conn);
+  void startReading(const std::shared_ptr<Connection>& conn);
+  void deliver(ConnectionId connection, std::span<const std::uint8_t> body);
+  void reportGone(Connection& conn);
+  void closeOnStrand(const std::shared_ptr<Connection>& conn, std::shared_ptr<Connection> next = nullptr);
   bool hasConnectionLocked() const;
   bool writeLocked(const std::uint8_t* header, std::size_t headerSize, const std::uint8_t* data, std::size_t size);
 

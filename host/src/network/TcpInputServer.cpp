@@ -22,7 +22,9 @@ TcpChannelOptions inputOptions() {
 }  // namespace
 
 TcpInputServer::TcpInputServer(std::uint16_t port) : channel_(port, inputOptions()) {
-  channel_.setMessageHandler([this](std::span<const std::uint8_t> body) { handleCompleteMessage(body); });
+  channel_.setMessageHandler([this](ConnectionId connection, std::span<const std::uint8_t> body) {
+    handleCompleteMessage(connection, body);
+  });
 }
 
 TcpInputServer::~TcpInputServer() { stop(); }
@@ -42,14 +44,14 @@ void TcpInputServer::stop() {
   if (channel_.stop()) PV_LOG_INFO("TCP input server stopped");
 }
 
-void TcpInputServer::handleCompleteMessage(std::span<const std::uint8_t> body) {
+void TcpInputServer::handleCompleteMessage(ConnectionId connection, std::span<const std::uint8_t> body) {
   const auto event = protocol::decodeInputEvent(body);
   if (!event) {
     PV_LOG_WARN("TCP input message too small: {} bytes", body.size());
     return;
   }
   const auto callback = inputEventCallback_.get();
-  if (callback && *callback) (*callback)(*event);
+  if (callback && *callback) (*callback)(*event, connection);
 }
 
 void TcpInputServer::setInputEventCallback(InputEventCallback cb) { inputEventCallback_.set(std::move(cb)); }

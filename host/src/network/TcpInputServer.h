@@ -15,8 +15,10 @@ namespace parvalon::host {
 // The input channel: one client at a time; length-prefixed InputEvent records in, nothing out.
 class TcpInputServer {
  public:
-  using InputEventCallback = std::function<void(const protocol::InputEvent&)>;
-  using DisconnectCallback = std::function<void()>;
+  using ConnectionId = TcpChannel::ConnectionId;
+  // With the connection the event came on.
+  using InputEventCallback = std::function<void(const protocol::InputEvent&, ConnectionId)>;
+  using DisconnectCallback = std::function<void(ConnectionId)>;
 
   static constexpr std::uint32_t kMaxInputMessageBytes = 1024;
   static constexpr int kReceiveBufferBytes = 16384;
@@ -32,15 +34,16 @@ class TcpInputServer {
 
   // Any thread, any time. Called on the server's io thread, one event at a time.
   void setInputEventCallback(InputEventCallback callback);
-  // Any thread, any time. Called on the io thread when the client's events stop coming: it
-  // disconnected, failed, sent an oversized message or was replaced by a new client.
+  // Any thread, any time. Called on the io thread, once per connection, when its events stop
+  // coming: it disconnected, failed, sent an oversized message or was replaced by a new client
+  // (then before the new client's first event).
   void setDisconnectCallback(DisconnectCallback callback);
 
   std::uint16_t boundPort() const;
   bool hasClient() const;
 
  private:
-  void handleCompleteMessage(std::span<const std::uint8_t> body);
+  void handleCompleteMessage(ConnectionId connection, std::span<const std::uint8_t> body);
 
   HandlerSlot<InputEventCallback> inputEventCallback_;
   TcpChannel channel_;  // last: its io thread stops before the slot goes

@@ -43,7 +43,8 @@ void call(const HandlerSlot<F>& slot, const Args&... args) {
 }  // namespace
 
 TcpTransportServer::TcpTransportServer(std::uint16_t port) : channel_(port, videoOptions()) {
-  channel_.setMessageHandler([this](std::span<const std::uint8_t> body) { dispatch(body); });
+  channel_.setMessageHandler(
+      [this](ConnectionId connection, std::span<const std::uint8_t> body) { dispatch(connection, body); });
 }
 
 TcpTransportServer::~TcpTransportServer() { stop(); }
@@ -64,14 +65,14 @@ void TcpTransportServer::stop() {
 
 void TcpTransportServer::poll() { channel_.poll(); }
 
-void TcpTransportServer::dispatch(std::span<const std::uint8_t> body) {
+void TcpTransportServer::dispatch(ConnectionId connection, std::span<const std::uint8_t> body) {
   const auto message = protocol::decodeVideoClientMessage(body);
   if (!message) return;
   std::visit(
-      [this](const auto& m) {
+      [this, connection](const auto& m) {
         using T = std::decay_t<decltype(m)>;
         if constexpr (std::is_same_v<T, protocol::ClientInput>) {
-          call(clientInputCallback_, m);
+          call(clientInputCallback_, m, connection);
         } else if constexpr (std::is_same_v<T, protocol::ClientFeedback>) {
           call(feedbackCallback_, m);
         } else {
@@ -96,6 +97,7 @@ void TcpTransportServer::setClientInputCallback(ClientInputCallback cb) { client
 void TcpTransportServer::setKeyframeRequestCallback(KeyframeRequestCallback cb) {
   keyframeRequestCallback_.set(std::move(cb));
 }
+void TcpTransportServer::setClientGoneCallback(ClientGoneCallback cb) { channel_.setClientGoneHandler(std::move(cb)); }
 
 std::uint16_t TcpTransportServer::boundPort() const { return channel_.boundPort(); }
 bool TcpTransportServer::hasClient() const { return channel_.hasClient(); }

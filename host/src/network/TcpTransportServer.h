@@ -17,7 +17,10 @@ namespace parvalon::host {
 class TcpTransportServer {
  public:
   using FeedbackCallback = std::function<void(const protocol::ClientFeedback&)>;
-  using ClientInputCallback = std::function<void(const protocol::ClientInput&)>;
+  using ConnectionId = TcpChannel::ConnectionId;
+  // With the connection the input came on.
+  using ClientInputCallback = std::function<void(const protocol::ClientInput&, ConnectionId)>;
+  using ClientGoneCallback = std::function<void(ConnectionId)>;
   using KeyframeRequestCallback = std::function<void(std::uint8_t streamId)>;
 
   static constexpr std::uint32_t kMaxVideoMessageBytes = 4194304;
@@ -43,12 +46,15 @@ class TcpTransportServer {
   void setFeedbackCallback(FeedbackCallback callback);
   void setClientInputCallback(ClientInputCallback callback);
   void setKeyframeRequestCallback(KeyframeRequestCallback callback);
+  // Called on the reading thread when a client connection's messages stop (it left, failed,
+  // was dropped after a failed write or was replaced), after its last message was handled.
+  void setClientGoneCallback(ClientGoneCallback callback);
 
   std::uint16_t boundPort() const;
   bool hasClient() const;
 
  private:
-  void dispatch(std::span<const std::uint8_t> body);
+  void dispatch(ConnectionId connection, std::span<const std::uint8_t> body);
 
   HandlerSlot<FeedbackCallback> feedbackCallback_;
   HandlerSlot<ClientInputCallback> clientInputCallback_;

@@ -96,7 +96,8 @@ class ApplicationHarness : public ::testing::Test {
     const auto result = app_->onStreamRequest(window, who);
     return result.status == StreamStartResult::Status::Started ? result.streamId : -1;
   }
-  static inline const SignalingClient kHeadset{1, "127.0.0.1"};
+  // Far from the numbers the real server gives its sessions (1, 2, …), which tests also open.
+  static inline const SignalingClient kHeadset{1000, "127.0.0.1"};
 
   testing::LogCapture log_;
   fs::path root_;

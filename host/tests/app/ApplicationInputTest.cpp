@@ -205,12 +205,13 @@ TEST_P(ApplicationResizeTest, WindowResizeAnswersWithTheResult) {
   windows_->setResizeFails(c.resizeFails);
   windows_->modifyWindow(kWindow, [](auto& w) { w.rect = platform::WindowRect{30, 40, 640, 480}; });
   testing::WsTestClient ws(ports_.signaling);
+  ASSERT_EQ(subscribe(ws), 1);  // a client resizes only the windows it streams
   ws.send(json{{"type", "window_resize"}, {"streamId", 1}, {"windowId", c.windowId}, {"width", 800}, {"height", 600}}.dump());
-  const auto reply = json::parse(ws.read().value());
-  EXPECT_EQ(reply.at("type"), "window_resized");
-  EXPECT_EQ(reply.at("success"), c.success);
+  const auto reply = ws.readOfType("window_resized");
+  ASSERT_TRUE(reply);
+  EXPECT_EQ(reply->at("success"), c.success);
   EXPECT_EQ(log_.count(testing::kInfo, "Client-initiated window resize: window=" + fakes::FakeWindowSystem::hex(c.windowId) +
-                                           ", size=800x600"), 1u);
+                                           ", size=800x600"), c.windowId == kWindow ? 1u : 0u);
   EXPECT_TRUE(log_.contains(c.logLine));
   const auto rect = windows_->windowRect(kWindow).value();
   if (c.success) {
@@ -226,42 +227,120 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, ApplicationResizeTest,
     ::testing::Values(ResizeCase{"Resized", false, kWindow, true, "Window 2001 resized successfully to 800x600"},
                       ResizeCase{"Refused", true, kWindow, false, "Failed to resize window 2001 to 800x600"},
-                      ResizeCase{"NotAWindow", false, 0x9999, false, "Invalid window ID for resize: 9999"}),
+                      ResizeCase{"NotStreamedByThisClient", false, kOther, false,
+                                 "Window resize refused: window 2002 is not streamed to the client at 127.0.0.1"}),
     [](const auto& info) { return std::string(info.param.name); });
 
-// A client that leaves mid-drag or mid-shortcut: what it held is let go, modifiers included.
+TEST_F(ApplicationInputTest, ResizeOfSomethingThatIsNoWindowIsRefused) {
+  startApp();
+  EXPECT_FALSE(app_->handleWindowResize(0x9999, 800, 600));
+  EXPECT_EQ(log_.count(testing::kError, "Invalid window ID for resize: 9999"), 1u);
+}
+
+// A connection that ends mid-drag or mid-shortcut: what it pressed is let go, modifiers
+// included, whichever channel it came on and whether it left or was replaced.
 struct GoneCase {
   const char* name;
-  bool signalingSessionEnds;  // else the input channel closes
+  bool videoChannel;  // else the input channel
+  bool replaced;      // else the client closes
 };
 
-class ApplicationClientGoneTest : public ApplicationInputTest, public ::testing::WithParamInterface<GoneCase> {};
-
-TEST_P(ApplicationClientGoneTest, HeldKeysAndButtonsAreReleased) {
-  startWithStreams();
-  auto ws = std::make_unique<testing::WsTestClient>(ports_.signaling);
-  ws->send(R"({"type":"hello","clientName":"test"})");
-  ASSERT_TRUE(ws->read().has_value());
-  auto input = std::make_unique<TcpClient>(ports_.input);
-  ASSERT_TRUE(input->send(protocol::encodeInputEventMessage(keyEvent(1, InputInjector::kActionKeyDown, 0x41, InputInjector::kModifierShift))));
-  ASSERT_TRUE(input->send(protocol::encodeInputEventMessage(mouseEvent(1, InputInjector::kActionButtonDown, 0, 0))));
-  ASSERT_TRUE(waitForRecords(5));  // Shift, A, move, move, left down
-  sink_->clear();
-  if (GetParam().signalingSessionEnds) {
-    ws->dropConnection();
-  } else {
-    input.reset();
+class ApplicationConnectionGoneTest : public ApplicationInputTest, public ::testing::WithParamInterface<GoneCase> {
+ protected:
+  std::uint16_t port() const { return GetParam().videoChannel ? ports_.video : ports_.input; }
+  bool send(TcpClient& client, const protocol::InputEvent& e) {
+    return client.send(GetParam().videoChannel ? protocol::encodeClientInputMessage(asClientInput(e))
+                                               : protocol::encodeInputEventMessage(e));
   }
-  ASSERT_TRUE(testing::waitUntil([&] { return sink_->records().size() >= 3u; }));
-  const auto released = sink_->records();
-  EXPECT_EQ(released, (std::vector<InputRecord>{InputRecord::mouse(0, 0, 0, kMouseLeftUp), InputRecord::key(0x41, 0x1E, kKeyUp),
-                                                InputRecord::key(InputInjector::kVkShift, 0, kKeyUp)}));
+};
+
+TEST_P(ApplicationConnectionGoneTest, HeldKeysAndButtonsAreReleased) {
+  startWithStreams();
+  auto client = std::make_unique<TcpClient>(port());
+  ASSERT_TRUE(send(*client, keyEvent(1, InputInjector::kActionKeyDown, 0x41, InputInjector::kModifierCtrl)));
+  ASSERT_TRUE(send(*client, mouseEvent(1, InputInjector::kActionButtonDown, 0, 0)));
+  const InputRecord leftDown = InputRecord::mouse(0, 0, 0, kMouseLeftDown);
+  ASSERT_TRUE(testing::waitUntil([&] {
+    const auto r = sink_->records();
+    return std::find(r.begin(), r.end(), leftDown) != r.end();
+  }));
+  sink_->clear();
+  std::unique_ptr<TcpClient> next;
+  if (GetParam().replaced) {
+    next = std::make_unique<TcpClient>(port());
+  } else {
+    client.reset();
+  }
+  ASSERT_TRUE(waitForRecords(3));
+  EXPECT_EQ(sink_->records(), (std::vector<InputRecord>{InputRecord::mouse(0, 0, 0, kMouseLeftUp),
+                                                        InputRecord::key(0x41, 0x1E, kKeyUp),
+                                                        InputRecord::key(InputInjector::kVkControl, 0, kKeyUp)}));
   EXPECT_GE(sink_->restoreCalls(), 1);
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, ApplicationClientGoneTest,
-                         ::testing::Values(GoneCase{"InputChannelCloses", false}, GoneCase{"SignalingSessionEnds", true}),
+INSTANTIATE_TEST_SUITE_P(Cases, ApplicationConnectionGoneTest,
+                         ::testing::Values(GoneCase{"InputChannelCloses", false, false},
+                                           GoneCase{"InputChannelIsReplaced", false, true},
+                                           GoneCase{"VideoChannelCloses", true, false},
+                                           GoneCase{"VideoChannelIsReplaced", true, true}),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// A second device (or a `parvalon-viewer list`) that comes and goes must not end the
+// headset's drag.
+TEST_F(ApplicationInputTest, AnotherSignalingSessionsEndReleasesNothing) {
+  startWithStreams();
+  TcpClient input(ports_.input);
+  ASSERT_TRUE(input.send(protocol::encodeInputEventMessage(mouseEvent(1, InputInjector::kActionButtonDown, 0, 0))));
+  ASSERT_TRUE(waitForRecords(3));
+  sink_->clear();
+  auto other = std::make_unique<testing::WsTestClient>(ports_.signaling);
+  other->send(R"({"type":"hello","clientName":"list"})");
+  ASSERT_TRUE(other->read().has_value());
+  other->dropConnection();
+  ASSERT_TRUE(testing::waitUntil([&] { return log_.contains("WebSocket read failed") || log_.contains("Client disconnected"); }));
+  EXPECT_FALSE(testing::waitUntil([&] { return !sink_->records().empty(); }, std::chrono::milliseconds(500)));
+  EXPECT_EQ(sink_->restoreCalls(), 0);
+}
+
+// The session that owned a stream ends: what was pressed for that stream goes up, on
+// whichever connection it came; what was pressed for other streams stays held.
+TEST_F(ApplicationInputTest, SignalingSessionGoneReleasesOnlyItsStreamsInput) {
+  startWithStreams();
+  app_->onClientInput(asClientInput(mouseEvent(1, InputInjector::kActionButtonDown, 0, 0)), 11);
+  app_->onInputEvent(keyEvent(2, InputInjector::kActionKeyDown, 0x41, InputInjector::kModifierShift), 12);
+  sink_->clear();
+  app_->onSignalingSessionGone({});
+  app_->onSignalingSessionGone({3});
+  EXPECT_TRUE(sink_->records().empty());
+  app_->onSignalingSessionGone({2});
+  EXPECT_EQ(sink_->records(), (std::vector<InputRecord>{InputRecord::key(0x41, 0x1E, kKeyUp),
+                                                        InputRecord::key(InputInjector::kVkShift, 0, kKeyUp)}));
+  sink_->clear();
+  app_->onSignalingSessionGone({1});
+  EXPECT_EQ(sink_->records(), std::vector<InputRecord>{InputRecord::mouse(0, 0, 0, kMouseLeftUp)});
+}
+
+// Two connections drag with the same button: the button goes up only when both have ended.
+TEST_F(ApplicationInputTest, AButtonHeldOnTwoConnectionsGoesUpWithTheLast) {
+  startWithStreams();
+  auto video = std::make_unique<TcpClient>(ports_.video);
+  auto input = std::make_unique<TcpClient>(ports_.input);
+  const auto down = mouseEvent(1, InputInjector::kActionButtonDown, 0, 0);
+  ASSERT_TRUE(video->send(protocol::encodeClientInputMessage(asClientInput(down))));
+  ASSERT_TRUE(input->send(protocol::encodeInputEventMessage(down)));
+  const InputRecord leftDown = InputRecord::mouse(0, 0, 0, kMouseLeftDown);
+  ASSERT_TRUE(testing::waitUntil([&] {
+    const auto r = sink_->records();
+    return std::count(r.begin(), r.end(), leftDown) == 2;
+  }));
+  sink_->clear();
+  video.reset();
+  ASSERT_TRUE(testing::waitUntil([&] { return log_.contains("TCP client disconnected"); }));
+  EXPECT_FALSE(testing::waitUntil([&] { return !sink_->records().empty(); }, std::chrono::milliseconds(300)));
+  input.reset();
+  ASSERT_TRUE(waitForRecords(1));
+  EXPECT_EQ(sink_->records(), std::vector<InputRecord>{InputRecord::mouse(0, 0, 0, kMouseLeftUp)});
+}
 
 TEST_F(ApplicationInputTest, ADesktopSizeChangeRemapsPositions) {
   startWithStreams();

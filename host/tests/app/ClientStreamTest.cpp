@@ -49,7 +49,7 @@ class ClientStreamTest : public ApplicationHarness {
 using Calls = std::vector<std::string>;
 using Streams = std::unordered_map<std::uint8_t, std::uint32_t>;
 
-const SignalingClient kStranger{2, "127.0.0.1"};
+const SignalingClient kStranger{1002, "127.0.0.1"};
 
 TEST_F(ClientStreamTest, RequestRegistersBoostsAndStopForgets) {
   ASSERT_EQ(request(kWindowA), 1);
@@ -192,8 +192,8 @@ TEST_F(ClientStreamTest, EndedSessionsStreamsWaitForTheSameClient) {
   EXPECT_EQ(app_->clientStreams().size(), 2u);
   // Another client at the same address, and the same name elsewhere, take nothing over.
   app_->onClientHello(kStranger, protocol::ClientHello{"Other", ""});
-  app_->onClientHello(SignalingClient{3, "127.0.0.2"}, protocol::ClientHello{"Quest 3", ""});
-  const SignalingClient back{4, "127.0.0.1"};
+  app_->onClientHello(SignalingClient{1003, "127.0.0.2"}, protocol::ClientHello{"Quest 3", ""});
+  const SignalingClient back{1004, "127.0.0.1"};
   app_->onClientHello(back, protocol::ClientHello{"Quest 3", "eureka"});
   EXPECT_EQ(log_.count(testing::kInfo, "Client at 127.0.0.1 resumed its stream 1"), 1u);
   EXPECT_EQ(journal_->instance(0).keyframeRequests, 1);  // its stream_config follows the welcome
@@ -223,10 +223,10 @@ TEST_F(ClientStreamTest, StatusNamesTheClientThatOwnsTheStreams) {
   ASSERT_TRUE(testing::waitUntil([&] { return app_->isClientConnected(); }));
   app_->onClientHello(kHeadset, protocol::ClientHello{"Quest 3", ""});
   ASSERT_EQ(request(kWindowA), 1);
-  app_->onClientHello(SignalingClient{5, "127.0.0.9"}, protocol::ClientHello{"parvalon-viewer", ""});
+  app_->onClientHello(SignalingClient{1005, "127.0.0.9"}, protocol::ClientHello{"parvalon-viewer", ""});
   EXPECT_EQ(app_->connectionStatus().clientName, "Quest 3");
   EXPECT_EQ(app_->connectionStatus().clientAddress, "127.0.0.1");
-  ASSERT_EQ(request(kWindowB, SignalingClient{5, "127.0.0.9"}), 2);  // streams too now: named
+  ASSERT_EQ(request(kWindowB, SignalingClient{1005, "127.0.0.9"}), 2);  // streams too now: named
   EXPECT_EQ(app_->connectionStatus().clientName, "parvalon-viewer");
 }
 

@@ -9,6 +9,7 @@
 #include <memory>
 #include <nlohmann/json.hpp>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "LoggedPattern.h"
@@ -19,6 +20,7 @@
 #include "input/InputInjector.h"
 #include "platform/InputSink.h"
 #include "platform/WindowSystem.h"
+#include "platform/linux/XTestInputSink.h"
 
 namespace parvalon::host {
 namespace {
@@ -27,18 +29,18 @@ using host::testing::TestPatternProcess;
 using host::testing::waitFor;
 using nlohmann::json;
 
-// Keycodes whose first keysym is `keysym` in the server's keymap now.
-int keycodesWithKeysym(std::uint32_t keysym) {
+// Keycodes whose first keysym is `keysym` in the server's keymap now, lowest first.
+std::vector<int> keycodesWithKeysym(std::uint32_t keysym) {
   xcb_connection_t* c = xcb_connect(nullptr, nullptr);
   const xcb_setup_t* setup = xcb_get_setup(c);
   const int count = setup->max_keycode - setup->min_keycode + 1;
   auto* reply = xcb_get_keyboard_mapping_reply(
       c, xcb_get_keyboard_mapping(c, setup->min_keycode, static_cast<std::uint8_t>(count)), nullptr);
-  int found = 0;
+  std::vector<int> found;
   if (reply) {
     const xcb_keysym_t* syms = xcb_get_keyboard_mapping_keysyms(reply);
     for (int k = 0; k < count; ++k) {
-      if (syms[k * reply->keysyms_per_keycode] == keysym) ++found;
+      if (syms[k * reply->keysyms_per_keycode] == keysym) found.push_back(setup->min_keycode + k);
     }
     std::free(reply);
   }
@@ -195,7 +197,7 @@ TEST_F(InputDesktopTest, ReleaseHeldInputLetsGoOfKeysButtonsAndSpareKeycodes) {
   injector_.keyEvent(0x41, true, 0x01);  // Shift + A held
   injector_.mouseButton(0, true);        // left button held
   ASSERT_TRUE(waitFor([&] { return pattern->buttons() == "1+"; }));
-  EXPECT_EQ(keycodesWithKeysym(0xE9), 1);  // é still has its spare keycode
+  EXPECT_EQ(keycodesWithKeysym(0xE9).size(), 1u);  // é still has its spare keycode
   injector_.releaseHeldInput();
   EXPECT_TRUE(waitFor([&] { return pattern->buttons() == "1+ 1-"; })) << pattern->buttons();
   EXPECT_TRUE(waitFor([&] {
@@ -208,7 +210,37 @@ TEST_F(InputDesktopTest, ReleaseHeldInputLetsGoOfKeysButtonsAndSpareKeycodes) {
     }
     return shiftReleases == 1 && aReleases == 1;
   }));
-  EXPECT_TRUE(waitFor([] { return keycodesWithKeysym(0xE9) == 0; }));  // given back
+  EXPECT_TRUE(waitFor([] { return keycodesWithKeysym(0xE9).empty(); }));  // given back
+}
+
+// Typing "a" maps a spare keycode to `a`. The virtual key A still presses the layout's own
+// key (programs that read keycodes see the real key), and its repeats and release after the
+// spare's hold time still carry the keysym.
+TEST_F(InputDesktopTest, VirtualKeyUsesTheLayoutsKeycodeAfterTheCharacterWasTyped) {
+  auto pattern = start("vkspare", {"--x", "100", "--y", "100", "--static"});
+  focusForTyping(*pattern);
+  const std::vector<int> layout = keycodesWithKeysym('a');
+  ASSERT_EQ(layout.size(), 1u);
+  type(U"a");
+  ASSERT_TRUE(waitFor([&] { return pattern->text() == "a"; })) << pattern->text();
+  ASSERT_EQ(keycodesWithKeysym('a').size(), 2u);  // a spare typed it and is still mapped
+  const std::size_t typedKeys = pattern->of("key").size();
+  injector_.keyEvent(0x41, true, 0);
+  // Held past the time an idle spare stays mapped; the next input gives idle spares back.
+  std::this_thread::sleep_for(platform::linux_x11::XTestInputSink::kSpareKeyHold + std::chrono::milliseconds(300));
+  injector_.mouseMove(32768, 32768);
+  injector_.keyEvent(0x41, false, 0);
+  // The server repeats a held key: every press until the release is the same key.
+  ASSERT_TRUE(waitFor([&] {
+    const auto keys = pattern->of("key");
+    return keys.size() >= typedKeys + 2 && !keys.back().value("pressed", true);
+  }));
+  const auto keys = pattern->of("key");
+  for (std::size_t i = typedKeys; i < keys.size(); ++i) {
+    EXPECT_EQ(keys[i].value("keycode", 0), layout[0]) << keys[i].dump();
+    EXPECT_EQ(keys[i].value("keysym", 0u), std::uint32_t{'a'}) << keys[i].dump();
+  }
+  EXPECT_TRUE(keys[typedKeys].value("pressed", false));
 }
 
 TEST_F(InputDesktopTest, CoveredWindowIsActivatedAndTheClickLandsOnIt) {

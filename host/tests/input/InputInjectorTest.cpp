@@ -296,5 +296,89 @@ TEST_F(InputInjectorTest, ReleaseHeldInputLetsGoOfEverythingPressed) {
   EXPECT_EQ(sink_->records(), (Records{key(0x10, 0, 0), key(0x41, 0x1E, 0)}));
 }
 
+// Held input belongs to the origin that pressed it: one connection's release or end never
+// lets go of what another still holds.
+class InputInjectorOriginsTest : public InputInjectorTest {
+ protected:
+  static constexpr InputOrigin kHeadset{1, 1};
+  static constexpr InputOrigin kSecond{2, 1};
+};
+
+TEST_F(InputInjectorOriginsTest, AKeyHeldByTwoGoesUpWithTheLastOne) {
+  injector_.keyEvent(0x41, true, 0, kHeadset);
+  injector_.keyEvent(0x41, true, 0, kSecond);  // a press of its own: sent
+  EXPECT_EQ(sink_->records(), (Records{key(0x41, 0x1E, 0), key(0x41, 0x1E, 0)}));
+  sink_->clear();
+  injector_.keyEvent(0x41, false, 0, kSecond);  // the headset still holds it
+  injector_.releaseHeldInput(kSecond.source);
+  EXPECT_TRUE(sink_->records().empty());
+  EXPECT_EQ(sink_->restoreCalls(), 0);
+  injector_.releaseHeldInput(kHeadset.source);
+  EXPECT_EQ(sink_->records(), (Records{key(0x41, 0x1E, 0x2)}));
+  EXPECT_EQ(sink_->restoreCalls(), 1);  // nothing is held any more
+}
+
+TEST_F(InputInjectorOriginsTest, AButtonReleaseUnderAnotherDragOnlyMoves) {
+  injector_.mouseButtonAt(960, 540, 0, true, kHeadset);
+  injector_.mouseButtonAt(960, 540, 0, true, kSecond);
+  sink_->clear();
+  injector_.mouseButtonAt(10, 10, 0, false, kSecond);
+  EXPECT_EQ(sink_->batches(), std::vector<Records>{{move(341, 607)}});
+  sink_->clear();
+  injector_.mouseButtonAt(10, 10, 0, false, kHeadset);
+  EXPECT_EQ(sink_->records(), (Records{move(341, 607), InputRecord::mouse(0, 0, 0, 0x0004)}));
+}
+
+// Each origin's modifier bits are its own: a second device typing without Ctrl does not cut
+// the headset's Ctrl-drag short, and the headset's end lets go of its Ctrl.
+TEST_F(InputInjectorOriginsTest, SynchronisedModifiersAreHeldPerOrigin) {
+  injector_.keyEvent(0x41, true, 0x02, kHeadset);
+  injector_.mouseButtonAt(10, 10, 0, true, kHeadset);
+  sink_->clear();
+  injector_.keyEvent(0x2E, true, 0x00, kSecond);
+  injector_.keyEvent(0x2E, false, 0x00, kSecond);
+  injector_.keyEvent(0x25, true, 0x02, kSecond);  // wants Ctrl too: already down
+  EXPECT_EQ(sink_->records(), (Records{key(0x2E, 0x53, 0x1), key(0x2E, 0x53, 0x3), key(0x25, 0x4B, 0x1)}));
+  sink_->clear();
+  injector_.releaseHeldInput(kHeadset.source);  // Ctrl stays: the second device wants it
+  EXPECT_EQ(sink_->records(), (Records{InputRecord::mouse(0, 0, 0, 0x0004), key(0x41, 0x1E, 0x2)}));
+  EXPECT_TRUE(log_.has(testing::LogCapture::kInfo, "Released 1 keys and 1 buttons left held"));
+  sink_->clear();
+  injector_.keyEvent(0x25, false, 0x00, kSecond);  // lets go of Ctrl, then of the arrow
+  EXPECT_EQ(sink_->records(), (Records{key(0x11, 0, 0x2), key(0x25, 0x4B, 0x3)}));
+}
+
+// A session's end lets go of what was pressed for its streams, on any connection, and of
+// nothing else; a session without streams touches nothing.
+TEST_F(InputInjectorOriginsTest, ReleaseForStreamsTakesOnlyThoseStreamsHolds) {
+  injector_.keyEvent(0x41, true, 0x01, InputOrigin{1, 1});
+  injector_.mouseButtonAt(10, 10, 1, true, InputOrigin{2, 2});
+  injector_.keyEvent(0x2E, true, 0x00, InputOrigin{3, 2});
+  sink_->clear();
+  injector_.releaseHeldInputForStreams({});
+  EXPECT_TRUE(sink_->records().empty());
+  EXPECT_EQ(sink_->restoreCalls(), 0);
+  const std::uint8_t second[] = {2, 7};
+  injector_.releaseHeldInputForStreams(second);
+  EXPECT_EQ(sink_->records(), (Records{InputRecord::mouse(0, 0, 0, 0x0010), key(0x2E, 0x53, 0x3)}));
+  EXPECT_EQ(sink_->restoreCalls(), 0);  // stream 1's Shift+A is still held
+  sink_->clear();
+  const std::uint8_t first[] = {1};
+  injector_.releaseHeldInputForStreams(first);
+  EXPECT_EQ(sink_->records(), (Records{key(0x41, 0x1E, 0x2), key(0x10, 0, 0x2)}));
+  EXPECT_EQ(sink_->restoreCalls(), 1);
+}
+
+TEST_F(InputInjectorOriginsTest, AnInjectorThatGoesAwayLetsGoOfWhatIsHeld) {
+  {
+    InputInjector injector{windows_, sink_};
+    injector.keyEvent(0x41, true, 0x01, kHeadset);
+    injector.mouseButtonAt(10, 10, 0, true, kSecond);
+    sink_->clear();
+  }
+  EXPECT_EQ(sink_->records(),
+            (Records{InputRecord::mouse(0, 0, 0, 0x0004), key(0x41, 0x1E, 0x2), key(0x10, 0, 0x2)}));
+}
+
 }  // namespace
 }  // namespace parvalon::host

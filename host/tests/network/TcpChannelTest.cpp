@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <fmt/format.h>
+#include <fmt/ranges.h>
 
 #include <atomic>
 #include <functional>
@@ -75,7 +76,7 @@ class AudioUnderTest : public ChannelUnderTest {
 class InputUnderTest : public ChannelUnderTest {
  public:
   explicit InputUnderTest(std::uint16_t port) : server_(port) {
-    server_.setInputEventCallback([this](const InputEvent&) { ++events_; });
+    server_.setInputEventCallback([this](const InputEvent&, std::uint64_t) { ++events_; });
   }
   bool start() override { return server_.start(); }
   void stop() override { server_.stop(); }
@@ -173,6 +174,18 @@ INSTANTIATE_TEST_SUITE_P(
                     "TCP input server stopped"}),
     [](const ::testing::TestParamInfo<ChannelKind>& info) { return info.param.name; });
 
+// ---- Connection numbers, on the two channels that carry input ----
+
+// A's input and end carry A's number, B's carry B's; A's end comes before B's first input.
+void expectEachConnectionsOwnNumber(const std::vector<std::string>& happenings) {
+  ASSERT_EQ(happenings.size(), 4u) << fmt::format("{}", fmt::join(happenings, "; "));
+  const auto numberIn = [](const std::string& line) { return line.substr(line.rfind(' ') + 1); };
+  const std::string a = numberIn(happenings[0]), b = numberIn(happenings[2]);
+  EXPECT_NE(a, b);
+  EXPECT_NE(a, "0");
+  EXPECT_EQ(happenings, (std::vector<std::string>{"input 1 from " + a, "end of " + a, "input 2 from " + b, "end of " + b}));
+}
+
 // ---- Video ----
 std::uint32_t now90kHz() {
   const auto us = std::chrono::duration_cast<std::chrono::microseconds>(
@@ -193,9 +206,14 @@ class VideoChannel : public ::testing::Test {
       std::lock_guard lock(mutex_);
       feedback_.push_back(f);
     });
-    server_.setClientInputCallback([this](const ClientInput& i) {
+    server_.setClientInputCallback([this](const ClientInput& i, std::uint64_t connection) {
       std::lock_guard lock(mutex_);
       inputs_.push_back(i);
+      happenings_.push_back(fmt::format("input {} from {}", i.streamId, connection));
+    });
+    server_.setClientGoneCallback([this](std::uint64_t connection) {
+      std::lock_guard lock(mutex_);
+      happenings_.push_back(fmt::format("end of {}", connection));
     });
     server_.setKeyframeRequestCallback([this](std::uint8_t id) {
       std::lock_guard lock(mutex_);
@@ -235,6 +253,7 @@ class VideoChannel : public ::testing::Test {
   std::vector<ClientFeedback> feedback_;
   std::vector<ClientInput> inputs_;
   std::vector<std::uint8_t> keyframes_;
+  std::vector<std::string> happenings_;  // "input <stream> from <connection>", "end of <connection>"
 };
 
 struct FramingCase {
@@ -384,6 +403,32 @@ TEST_F(VideoChannel, LongerMessageStopsReadingButVideoKeepsFlowing) {
   const Bytes data = pattern(10);
   server_.sendVideoFrame(3, data.data(), data.size(), false);
   EXPECT_TRUE(readPacket(*client));
+}
+
+// What a video connection pressed is released when it ends: its input and its end carry its
+// number, whether it is replaced or leaves.
+TEST_F(VideoChannel, EachConnectionsInputAndEndCarryItsNumber) {
+  const Bytes input{3, 1, 2, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0};  // a ClientInput for stream 1
+  Bytes second = input;
+  second[1] = 2;
+  const auto happened = [&](std::size_t n) {
+    return waitUntil([&] {
+      std::lock_guard lock(mutex_);
+      return happenings_.size() >= n;
+    });
+  };
+  auto a = connect();
+  ASSERT_TRUE(a->sendAll(framed(input)));
+  ASSERT_TRUE(happened(1));
+  auto b = connect();
+  ASSERT_TRUE(b->sendAll(framed(second)));
+  ASSERT_TRUE(happened(3));
+  b->close();
+  ASSERT_TRUE(happened(4));
+  a.reset();  // the replaced connection's late end is not reported again
+  std::this_thread::sleep_for(200ms);
+  std::lock_guard lock(mutex_);
+  expectEachConnectionsOwnNumber(happenings_);
 }
 
 TEST_F(VideoChannel, ClientThatLeavesIsCleared) {
@@ -626,11 +671,16 @@ std::vector<int> fields(const InputEvent& e) {
 class InputChannel : public ::testing::Test {
  protected:
   void SetUp() override {
-    server_.setInputEventCallback([this](const InputEvent& e) {
+    server_.setInputEventCallback([this](const InputEvent& e, std::uint64_t connection) {
       std::lock_guard lock(mutex_);
       events_.push_back(e);
+      happenings_.push_back(fmt::format("input {} from {}", e.streamId, connection));
     });
-    server_.setDisconnectCallback([this] { ++gone_; });
+    server_.setDisconnectCallback([this](std::uint64_t connection) {
+      std::lock_guard lock(mutex_);
+      happenings_.push_back(fmt::format("end of {}", connection));
+      ++gone_;
+    });
     ASSERT_TRUE(server_.start());
   }
 
@@ -659,6 +709,7 @@ class InputChannel : public ::testing::Test {
   TcpInputServer server_{0};
   std::mutex mutex_;
   std::vector<InputEvent> events_;
+  std::vector<std::string> happenings_;  // "input <stream> from <connection>", "end of <connection>"
   std::atomic<int> gone_{0};  // disconnect reports
 };
 
@@ -767,6 +818,22 @@ TEST_F(InputChannel, ReplacedClientsAbortedReadKeepsTheNewClient) {
   EXPECT_EQ(streamIds(), (std::vector<int>{5, 99}));
 }
 
+TEST_F(InputChannel, EachConnectionsEventsAndEndCarryItsNumber) {
+  Bytes first = kRecord, second = kRecord;
+  first[0] = 1;
+  second[0] = 2;
+  auto a = connect();
+  ASSERT_TRUE(a->sendAll(framed(first)));
+  ASSERT_TRUE(waitUntil([&] { return seen(1); }));
+  auto b = connect();
+  ASSERT_TRUE(b->sendAll(framed(second)));
+  ASSERT_TRUE(waitUntil([&] { return seen(2); }));
+  b->close();
+  ASSERT_TRUE(waitUntil([&] { return gone_.load() == 2; }));
+  std::lock_guard lock(mutex_);
+  expectEachConnectionsOwnNumber(happenings_);
+}
+
 TEST_F(InputChannel, ClientThatLeavesIsCleared) {
   auto client = connect();
   client->close();
@@ -806,7 +873,7 @@ TEST_F(VideoChannel, ThrowingCallbackCostsOnlyItsOwnMessageAlsoWhenPolled) {
 
 TEST_F(InputChannel, ThrowingCallbackCostsOnlyItsOwnMessage) {
   std::atomic<int> calls{0};
-  server_.setInputEventCallback([&](const InputEvent& e) {
+  server_.setInputEventCallback([&](const InputEvent& e, std::uint64_t) {
     ++calls;
     if (e.streamId == 1) throw std::runtime_error("no such stream");
   });
@@ -825,7 +892,7 @@ TEST_F(VideoChannel, CallbacksReplacedWhileTheClientSends) {
   const auto install = [&] {
     server_.setKeyframeRequestCallback([&](std::uint8_t) { ++calls; });
     server_.setFeedbackCallback([&](const ClientFeedback&) { ++calls; });
-    server_.setClientInputCallback([&](const ClientInput&) { ++calls; });
+    server_.setClientInputCallback([&](const ClientInput&, std::uint64_t) { ++calls; });
   };
   install();  // every message counts, whichever installation it meets
   std::thread sender([&] {
@@ -842,11 +909,11 @@ TEST_F(VideoChannel, CallbacksReplacedWhileTheClientSends) {
 TEST_F(InputChannel, CallbackReplacedWhileTheClientSends) {
   auto client = connect();
   std::atomic<int> calls{0};
-  server_.setInputEventCallback([&](const InputEvent&) { ++calls; });
+  server_.setInputEventCallback([&](const InputEvent&, std::uint64_t) { ++calls; });
   std::thread sender([&] {
     for (int i = 0; i < 600; ++i) client->sendAll(framed(kRecord));
   });
-  for (int i = 0; i < 300; ++i) server_.setInputEventCallback([&](const InputEvent&) { ++calls; });
+  for (int i = 0; i < 300; ++i) server_.setInputEventCallback([&](const InputEvent&, std::uint64_t) { ++calls; });
   sender.join();
   EXPECT_TRUE(waitUntil([&] { return calls.load() == 600; }, 10s)) << calls.load();
 }

@@ -72,14 +72,12 @@ XTestInputSink::XTestInputSink() {
 XTestInputSink::~XTestInputSink() {
   std::lock_guard lock(mutex_);
   if (!connection_) return;
-  // Nothing this sink pressed stays down on the desktop once it is gone.
+  // No key this sink pressed stays down on the desktop once it is gone (the injector lets go
+  // of what its clients hold; this covers a sink used on its own).
   for (std::size_t vk = 0; vk < heldKeys_.size(); ++vk) {
     if (heldKeys_[vk] != 0) pressKey(heldKeys_[vk], false);
   }
   for (const auto& [unit, keycode] : heldCharacters_) pressKey(keycode, false);
-  for (std::uint8_t b = 0; b < heldButtons_.size(); ++b) {
-    if (heldButtons_[b]) click(b, false);
-  }
   for (SpareKey& spare : spares_) spare.held = 0;
   giveBackIdle(Clock::now(), true);
   sync();
@@ -200,7 +198,7 @@ void XTestInputSink::borrowSpareKeys() {
   for (int keycode = maxKeycode_; keycode >= minKeycode_ && spares_.size() < kMinSpareKeys; --keycode) {
     const auto code = static_cast<xcb_keycode_t>(keycode);
     if (std::find(modifierKeys.begin(), modifierKeys.end(), code) != modifierKeys.end()) continue;
-    if (std::any_of(spares_.begin(), spares_.end(), [&](const SpareKey& s) { return s.keycode == code; })) continue;
+    if (isSpare(code)) continue;
     SpareKey spare{code};
     bool usable = true;
     for (int column = 0; column < keysymsPerKeycode_ && usable; ++column) {
@@ -218,12 +216,18 @@ std::uint32_t XTestInputSink::keysymAt(xcb_keycode_t keycode, int column) const 
   return index < keysyms_.size() ? keysyms_[index] : 0;
 }
 
+bool XTestInputSink::isSpare(xcb_keycode_t keycode) const {
+  return std::any_of(spares_.begin(), spares_.end(), [&](const SpareKey& s) { return s.keycode == keycode; });
+}
+
 xcb_keycode_t XTestInputSink::keymapKeycode(std::uint32_t keysym) {
   if (keymapStale_) loadKeymap();
   // Only a key that gives the keysym without Shift or another level: the client's modifiers
-  // then mean on the desktop what they meant to the user.
+  // then mean on the desktop what they meant to the user. A spare mapped for typing is not the
+  // layout's key, and is given back under a key held on it.
   for (int keycode = minKeycode_; keycode <= maxKeycode_; ++keycode) {
-    if (keysymAt(static_cast<xcb_keycode_t>(keycode), 0) == keysym) return static_cast<xcb_keycode_t>(keycode);
+    const auto code = static_cast<xcb_keycode_t>(keycode);
+    if (keysymAt(code, 0) == keysym && !isSpare(code)) return code;
   }
   return 0;
 }
@@ -347,7 +351,6 @@ void XTestInputSink::wheel(std::int32_t delta, std::int32_t& positiveRest, std::
 void XTestInputSink::click(std::uint8_t button, bool down) {
   xcb_test_fake_input(connection_.get(), down ? XCB_BUTTON_PRESS : XCB_BUTTON_RELEASE, button, XCB_CURRENT_TIME,
                       XCB_WINDOW_NONE, 0, 0, 0);
-  if (button < heldButtons_.size()) heldButtons_[button] = down;
 }
 
 void XTestInputSink::pressKey(xcb_keycode_t keycode, bool down) {

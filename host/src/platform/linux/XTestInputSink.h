@@ -14,8 +14,11 @@ namespace parvalon::host::platform::linux_x11 {
 
 // Synthetic input through XTest on a connection of its own (it watches keymap and screen-size
 // changes there). Absolute positions are virtual-desk coordinates of the root window; keys are
-// looked up by keysym in the desktop's current keymap, and a keysym the keymap lacks (every typed
-// character) is typed through a spare keycode mapped for it and given back once idle.
+// looked up by keysym in the desktop's current keymap (never on a spare keycode, so programs that
+// read keycodes see the layout's own key), and a keysym the keymap lacks (every typed character)
+// is typed through a spare keycode mapped for it and given back once idle, never while held.
+// What the client holds is the injector's to track; the sink keeps only which keycode each
+// pressed key went down on, so that its release lands there.
 class XTestInputSink final : public InputSink {
  public:
   // A remapped spare keycode stays mapped this long after its last use: a client reads the
@@ -55,6 +58,7 @@ class XTestInputSink final : public InputSink {
   void loadKeymap();
   void borrowSpareKeys();
   std::uint32_t keysymAt(xcb_keycode_t keycode, int column) const;
+  bool isSpare(xcb_keycode_t keycode) const;
   xcb_keycode_t keymapKeycode(std::uint32_t keysym);
   SpareKey* spareKey(std::uint32_t keysym, std::uint32_t shifted);
   void mapKeycode(xcb_keycode_t keycode, std::uint32_t keysym, std::uint32_t shifted);
@@ -87,7 +91,6 @@ class XTestInputSink final : public InputSink {
 
   std::array<xcb_keycode_t, 256> heldKeys_{};      // keycode pressed for each virtual key
   std::map<std::uint16_t, xcb_keycode_t> heldCharacters_;  // releasing code unit → spare keycode pressed
-  std::array<bool, 10> heldButtons_{};
   std::uint16_t pendingHighSurrogate_ = 0;
   std::int32_t wheelUpRest_ = 0, wheelDownRest_ = 0, wheelRightRest_ = 0, wheelLeftRest_ = 0;
 };
