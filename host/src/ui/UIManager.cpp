@@ -579,8 +579,8 @@ void UIManager::drawSystemCard() {
   ImGui::SetCursorPosX(20);
   labelValue("VRAM:", 130, kTextPrimary, fmt::format("{} MB", systemInfo_.vramMB));
   ImGui::SetCursorPosX(20);
-  labelValue("WGC:", 130, systemInfo_.wgcSupported ? kSuccess : kWarning,
-             systemInfo_.wgcSupported ? "Supported" : "Not Available");
+  labelValue(systemInfo_.captureLabel.c_str(), 130, systemInfo_.wgcSupported ? kSuccess : kWarning,
+             systemInfo_.captureValue());
   ImGui::EndChild();
   ImGui::PopStyleVar();
   ImGui::PopStyleColor();
@@ -794,8 +794,8 @@ void UIManager::drawAboutPage() {
   labelValue("Graphics Card:", 200, kTextPrimary, systemInfo_.gpuName);
   labelValue("VRAM:", 200, kTextPrimary, fmt::format("{} MB", systemInfo_.vramMB));
   labelValue("Hardware Encoder:", 200, encoderColour(systemInfo_.encoderName), systemInfo_.encoderName);
-  labelValue("Windows Graphics Capture:", 200, systemInfo_.wgcSupported ? kSuccess : kWarning,
-             systemInfo_.wgcSupported ? "Supported" : "Not Available");
+  labelValue(systemInfo_.captureAboutLabel.c_str(), 200, systemInfo_.wgcSupported ? kSuccess : kWarning,
+             systemInfo_.captureValue());
   space(30);
   ImGui::TextColored(kAccentHover, "%s", kProductAddress);
 }
