@@ -117,6 +117,16 @@ TEST(LogViewBudget, CutLineEndsOnAWholeCharacter) {
   EXPECT_EQ(view.entries().at(0).message, line.substr(0, 4095) + " [cut from 6001 bytes]");
 }
 
+TEST(LogViewBudget, MalformedUtf8IsCutWithinThreeBytesOfTheLimit) {
+  LogView view;
+  view.addLogEntry(2, std::string(5000, '\x80'));
+  const std::string& message = view.entries().at(0).message;
+  const std::size_t kept = message.find(" [cut from 5000 bytes]");
+  ASSERT_NE(kept, std::string::npos);
+  EXPECT_GE(kept, 4093u);
+  EXPECT_LE(kept, 4096u);
+}
+
 TEST(LogViewBudget, LineOfExactlyTheLimitIsKeptWhole) {
   LogView view;
   view.addLogEntry(2, std::string(4096, 'y'));

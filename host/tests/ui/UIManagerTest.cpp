@@ -296,6 +296,17 @@ TEST(DashboardWindowTitle, HugeTitleOnAWideListShowsItsFirstKilobyteCutOnACharac
   EXPECT_LE(counting.calls, 16);
 }
 
+TEST(DashboardWindowTitle, MalformedUtf8IsStillCutNearTheLimit) {
+  // Stray continuation bytes only: no character boundary anywhere, yet the cut must come.
+  const std::string title(5000, '\x80');
+  CountingMeasure counting;
+  const auto measure = [&counting](std::string_view text) { return counting(text); };
+  const std::string fitted = UIManager::fitText(title, 400, measure);
+  EXPECT_EQ(fitted.substr(fitted.size() - 3), "...");
+  EXPECT_LE(fitted.size(), 40u);
+  EXPECT_LE(counting.calls, 16);
+}
+
 // The shortening as it always was: drop the last whole character until the rest and "..."
 // fit. For titles of ordinary length the result must not change.
 std::string fitOneCharacterAtATime(const std::string& text, float maxWidth,
