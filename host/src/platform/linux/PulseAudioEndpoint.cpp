@@ -182,9 +182,8 @@ AudioEndpoint::OpenResult PulseAudioEndpoint::openStreamLocked(bool loopback, st
 
   SourceLookup lookup;
   lookup.mainloop = mainloop_.get();
-  pa_operation* operation = pa_context_get_source_info_by_name(
-      context_.get(), loopback ? kMonitorSource : kDefaultSource, &onSourceInfo, &lookup);
   const char* const sourceName = loopback ? kMonitorSource : kDefaultSource;
+  pa_operation* operation = pa_context_get_source_info_by_name(context_.get(), sourceName, &onSourceInfo, &lookup);
   const auto sourceMissing = [&](AudioStatus status) {
     reason = fmt::format("PulseAudio: no source {}: {}", sourceName, reasonText(status));
     return fail(OpenStep::GetDefaultEndpoint, status);
