@@ -15,7 +15,8 @@
 #include "logging/Logging.h"
 #include "logging/UISink.h"
 #include "main/MainWindow.h"
-#include "platform/CpuModel.h"
+#include "platform/CaptureMethod.h"
+#include "platform/linux/DisplayGpu.h"
 #include "ui/GlfwOpenGl3Backend.h"
 #include "ui/LogView.h"
 #include "ui/SystemInformation.h"
@@ -171,8 +172,11 @@ int run() {
               settings.targetFps.load(), settings.signalingPort, settings.videoPort, settings.audioPort,
               settings.inputPort);
   installDashboardCallbacks(*dashboard, *application);
-  dashboard->setSystemInformation(SystemInformation::describe(application->getEncoderName(), platform::cpuModelName(),
-                                                              application->gpuName, application->vramMB,
+  // The GPU line names what the display renders with: the capture path here uses no adapter.
+  const auto gpu = platform::linux_x11::describeDisplayGpu(GlfwOpenGl3Backend::rendererName(),
+                                                           platform::linux_x11::listDrmCards());
+  dashboard->setSystemInformation(SystemInformation::describe(application->getEncoderName(), gpu.name, gpu.vramMB,
+                                                              platform::captureMethodNames(),
                                                               application->captureSupported()));
 
   PV_LOG_INFO("Application initialized, entering main loop...");

@@ -101,4 +101,10 @@ std::string GlfwOpenGl3Backend::executableFolder() {
   return path.parent_path().string();
 }
 
+std::string GlfwOpenGl3Backend::rendererName() {
+  if (glfwGetCurrentContext() == nullptr) return {};
+  const GLubyte* name = glGetString(GL_RENDERER);
+  return name != nullptr ? std::string(reinterpret_cast<const char*>(name)) : std::string();
+}
+
 }  // namespace parvalon::host

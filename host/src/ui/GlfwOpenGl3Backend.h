@@ -22,6 +22,11 @@ class GlfwOpenGl3Backend : public DashboardBackend {
   void destroyTexture(ImTextureID texture) override;
   std::string executableFolder() override;
 
+  // The OpenGL renderer of the calling thread's current context (GL_RENDERER), which names the
+  // GPU the display draws with ("llvmpipe (LLVM 15.0.6, 256 bits)" in software); empty
+  // without a context.
+  static std::string rendererName();
+
  private:
   GLFWwindow* window_;
   bool platformReady_ = false;

@@ -8,6 +8,7 @@
 
 #include "ui/DashboardLayout.h"
 #include "ui/DashboardPalette.h"
+#include "ui/Utf8Prefix.h"
 
 namespace parvalon::host {
 namespace {
@@ -69,16 +70,30 @@ std::string LogView::fullText(const LogEntry& entry) {
 
 bool LogView::passesFilter(int level, int filter) { return filter <= 0 || level >= filter; }
 
+std::string LogView::storedMessage(std::string_view message) {
+  if (message.size() <= kMaxLineBytes) return std::string(message);
+  std::string stored(message.substr(0, utf8PrefixLength(message, kMaxLineBytes)));
+  stored += fmt::format(" [cut from {} bytes]", message.size());
+  return stored;
+}
+
 void LogView::addLogEntry(int level, const std::string& message) {
-  LogEntry entry{level, formatTimestamp(std::chrono::system_clock::now()), message};
+  // Cut before the lock and before any copy of the whole line.
+  LogEntry entry{level, formatTimestamp(std::chrono::system_clock::now()), storedMessage(message)};
+  const std::size_t bytes = storedBytes(entry);
   std::lock_guard lock(logMutex_);
   logEntries_.push_back(std::move(entry));
-  if (logEntries_.size() > kMaxEntries) logEntries_.pop_front();
+  storedBytes_ += bytes;
+  while (logEntries_.size() > kMaxEntries || (storedBytes_ > byteBudget_ && logEntries_.size() > 1)) {
+    storedBytes_ -= storedBytes(logEntries_.front());
+    logEntries_.pop_front();
+  }
 }
 
 void LogView::clear() {
   std::lock_guard lock(logMutex_);
   logEntries_.clear();
+  storedBytes_ = 0;
 }
 
 std::string LogView::copyAllText() const {

@@ -5,6 +5,7 @@
 #include <mutex>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <deque>
 #include <vector>
 
@@ -20,10 +21,17 @@ struct LogEntry {
 };
 
 // The dashboard's live log: the last 1000 lines of the host with their arrival time, the Logs
-// page that shows them (level colours, filter, copy, auto-scroll).
+// page that shows them (level colours, filter, copy, auto-scroll). Bounded in bytes as well as
+// lines, so that a few huge lines cannot hold the host's memory.
 class LogView {
  public:
   static constexpr std::size_t kMaxEntries = 1000;
+  // What the stored texts (timestamps and messages) may hold together; the oldest lines go first.
+  static constexpr std::size_t kDefaultByteBudget = 4u << 20;
+  // A longer message keeps this many bytes (whole characters) and says how long it was.
+  static constexpr std::size_t kMaxLineBytes = 4096;
+
+  explicit LogView(std::size_t byteBudget = kDefaultByteBudget) : byteBudget_(byteBudget) {}
   static constexpr const char* kFilterItems[] = {"All", "Debug+", "Info+", "Warn+", "Error+"};
   static constexpr int kFilterCount = 5;
 
@@ -36,10 +44,13 @@ class LogView {
   static std::string formatTimestamp(std::chrono::system_clock::time_point at);
   // timestamp + " " + tag + " " + message.
   static std::string fullText(const LogEntry& entry);
+  // `message` as stored: at most kMaxLineBytes of it, cut on a character, then " [cut from N bytes]".
+  static std::string storedMessage(std::string_view message);
   // Whether an entry of `level` is shown under filter index `filter`.
   static bool passesFilter(int level, int filter);
 
-  // Any thread. Stamps the line with the current time and keeps the newest kMaxEntries.
+  // Any thread. Stamps the line with the current time and keeps the newest kMaxEntries lines
+  // that fit the byte budget (the newest line always stays).
   void addLogEntry(int level, const std::string& message);
   void clear();
   // Every entry's full text followed by "\n" (the filter does not apply).
@@ -56,10 +67,15 @@ class LogView {
   void drawPage(ImFont* titleFont);
 
  private:
-  // Guards logEntries_; taken by every thread that logs and by the main thread while drawing.
-  // Nothing may log while it is held (it is not recursive and logging re-enters addLogEntry).
+  static std::size_t storedBytes(const LogEntry& entry) { return entry.timestamp.size() + entry.message.size(); }
+
+  const std::size_t byteBudget_;
+  // Guards logEntries_ and storedBytes_; taken by every thread that logs and by the main thread
+  // while drawing. Nothing may log while it is held (it is not recursive and logging re-enters
+  // addLogEntry).
   mutable std::mutex logMutex_;
   std::deque<LogEntry> logEntries_;
+  std::size_t storedBytes_ = 0;  // storedBytes of every entry in logEntries_
 };
 
 }  // namespace parvalon::host

@@ -5,20 +5,17 @@
 
 namespace parvalon::host {
 
-SystemInformation SystemInformation::describe(const std::string& encoderName, const std::string& cpuModel,
-                                              const std::string& adapterName, std::uint64_t adapterVramMB,
+SystemInformation SystemInformation::describe(const std::string& encoderName, const std::string& gpuName,
+                                              std::uint64_t vramMB, const platform::CaptureMethodNames& capture,
                                               bool captureSupported) {
   SystemInformation info;
   info.encoderName = encoderName;
+  info.gpuName = gpuName.empty() ? std::string("Unknown") : gpuName;
+  info.vramMB = static_cast<std::uint32_t>(std::min<std::uint64_t>(vramMB, std::numeric_limits<std::uint32_t>::max()));
   info.wgcSupported = captureSupported;
-  if (encoderName == kSoftwareEncoderName) {
-    info.gpuName = (cpuModel.empty() ? std::string("CPU") : cpuModel) + " (software encoding)";
-    info.vramMB = 0;
-  } else {
-    info.gpuName = adapterName.empty() ? std::string("Unknown") : adapterName;
-    info.vramMB = static_cast<std::uint32_t>(
-        std::min<std::uint64_t>(adapterVramMB, std::numeric_limits<std::uint32_t>::max()));
-  }
+  info.captureLabel = capture.label;
+  info.captureAboutLabel = capture.aboutLabel;
+  info.captureAvailableValue = capture.availableValue;
   return info;
 }
 

@@ -14,6 +14,7 @@
 #include "ui/DashboardLayout.h"
 #include "ui/DashboardPalette.h"
 #include "ui/DrawDataDigest.h"
+#include "ui/Utf8Prefix.h"
 
 namespace parvalon::host {
 namespace {
@@ -82,13 +83,6 @@ void labelValue(const char* label, float valueX, const ImVec4& valueColour, cons
 }
 
 const ImVec4& encoderColour(const std::string& name) { return encoderMissing(name) ? kWarning : kSuccess; }
-
-// Length of the UTF-8 character that ends at `end` (so shortening never splits one).
-std::size_t lastCharacterLength(const std::string& text, std::size_t end) {
-  std::size_t start = end - 1;
-  while (start > 0 && (static_cast<unsigned char>(text[start]) & 0xC0) == 0x80 && end - start < 4) --start;
-  return end - start;
-}
 
 }  // namespace
 
@@ -333,12 +327,37 @@ void UIManager::toggleWindow(std::size_t index) {
 
 std::string UIManager::fitText(const std::string& text, float maxWidth,
                                const std::function<float(std::string_view)>& measure) {
-  if (measure(text) <= maxWidth) return text;
-  std::string shortened = text;
-  while (!shortened.empty() && measure(shortened + "...") > maxWidth) {
-    shortened.resize(shortened.size() - lastCharacterLength(shortened, shortened.size()));
+  // Runs every frame for every listed window, so the cost must not grow with the text: only
+  // its first kMaxFittedTextBytes are looked at, and the cut is found by halving.
+  const std::string_view considered(text.data(), utf8PrefixLength(text, kMaxFittedTextBytes));
+  if (considered.size() == text.size() && measure(text) <= maxWidth) return text;
+
+  std::vector<std::size_t> characterEnds;
+  for (std::size_t end = 0; end < considered.size();) {
+    end += utf8CharacterLength(considered, end);
+    characterEnds.push_back(end);
   }
-  return shortened + "...";
+  // Widths grow with the prefix, so the prefixes that fit with "..." come first: find the
+  // longest of them (none: "..." alone).
+  std::string candidate;
+  const auto fits = [&](std::size_t bytes) {
+    candidate.assign(considered.substr(0, bytes));
+    candidate += "...";
+    return measure(candidate) <= maxWidth;
+  };
+  std::size_t kept = 0;
+  std::size_t low = 0;
+  std::size_t high = characterEnds.size();
+  while (low < high) {
+    const std::size_t middle = low + (high - low) / 2;
+    if (fits(characterEnds[middle])) {
+      kept = characterEnds[middle];
+      low = middle + 1;
+    } else {
+      high = middle;
+    }
+  }
+  return std::string(considered.substr(0, kept)) + "...";
 }
 
 // ---- drawing ----
@@ -568,8 +587,8 @@ void UIManager::drawSystemCard() {
   ImGui::SetCursorPosX(20);
   labelValue("VRAM:", 130, kTextPrimary, fmt::format("{} MB", systemInfo_.vramMB));
   ImGui::SetCursorPosX(20);
-  labelValue("WGC:", 130, systemInfo_.wgcSupported ? kSuccess : kWarning,
-             systemInfo_.wgcSupported ? "Supported" : "Not Available");
+  labelValue(systemInfo_.captureLabel.c_str(), 130, systemInfo_.wgcSupported ? kSuccess : kWarning,
+             systemInfo_.captureValue());
   ImGui::EndChild();
   ImGui::PopStyleVar();
   ImGui::PopStyleColor();
@@ -607,7 +626,7 @@ void UIManager::drawWindowList() {
       ImGui::TextColored(kTextPrimary, "%s", fitText(entry.title, itemWidth - 200, measure).c_str());
       ImGui::PopFont();
       ImGui::SetCursorPos(ImVec2(item.x + 20, item.y + 32));
-      ImGui::TextColored(kTextMuted, "%s", entry.processName.c_str());
+      ImGui::TextColored(kTextMuted, "%s", fitText(entry.processName, itemWidth - 200, measure).c_str());
       ImGui::SetCursorPos(ImVec2(item.x + itemWidth - 100, item.y + 18));
       if (entry.streaming) {
         ImGui::TextColored(kSuccess, "Streaming");
@@ -785,8 +804,8 @@ void UIManager::drawAboutPage() {
   labelValue("Graphics Card:", 200, kTextPrimary, systemInfo_.gpuName);
   labelValue("VRAM:", 200, kTextPrimary, fmt::format("{} MB", systemInfo_.vramMB));
   labelValue("Hardware Encoder:", 200, encoderColour(systemInfo_.encoderName), systemInfo_.encoderName);
-  labelValue("Windows Graphics Capture:", 200, systemInfo_.wgcSupported ? kSuccess : kWarning,
-             systemInfo_.wgcSupported ? "Supported" : "Not Available");
+  labelValue(systemInfo_.captureAboutLabel.c_str(), 200, systemInfo_.wgcSupported ? kSuccess : kWarning,
+             systemInfo_.captureValue());
   space(30);
   ImGui::TextColored(kAccentHover, "%s", kProductAddress);
 }

@@ -117,8 +117,12 @@ class UIManager {
   bool hasOwnFont() const { return ownFont_; }
   LogView& logView() { return logView_; }
 
-  // `text` shortened so that it fits `maxWidth` as `measure` reports it: whole characters are
-  // removed from the end until the rest plus "..." fits, then "..." is appended.
+  // Past this many bytes a text is never measured: no list line shows that much of it.
+  static constexpr std::size_t kMaxFittedTextBytes = 1024;
+
+  // `text` shortened so that it fits `maxWidth` as `measure` reports it: the longest prefix of
+  // whole characters that fits followed by "...". A text longer than kMaxFittedTextBytes is
+  // always shortened, to at most that many bytes. Measures O(log n) times.
   static std::string fitText(const std::string& text, float maxWidth,
                              const std::function<float(std::string_view)>& measure);
 

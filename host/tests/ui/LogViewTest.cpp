@@ -89,6 +89,89 @@ TEST(LogViewStore, The1001stLineRemovesTheOldest) {
   EXPECT_EQ(view.entries().front().message, "line 2");
 }
 
+// Bytes the stored entries hold (their texts).
+std::size_t storedBytes(const std::vector<LogEntry>& entries) {
+  std::size_t bytes = 0;
+  for (const auto& entry : entries) bytes += entry.timestamp.size() + entry.message.size();
+  return bytes;
+}
+
+TEST(LogViewBudget, HugeLinesAreCutAndTheStoreStaysWithinFourMebibytes) {
+  // Forty 16 MB lines used to cost the host some 200 MB more; 1 MiB lines show the same.
+  LogView view;
+  const std::string huge(1 << 20, 'x');
+  for (int i = 0; i < 40; ++i) view.addLogEntry(4, huge);
+  const auto entries = view.entries();
+  ASSERT_FALSE(entries.empty());
+  for (const auto& entry : entries) ASSERT_EQ(entry.message, std::string(4096, 'x') + " [cut from 1048576 bytes]");
+  EXPECT_LE(storedBytes(entries), 4u << 20);
+  EXPECT_EQ(entries.size(), 40u);  // cut lines are small: none had to go
+}
+
+TEST(LogViewBudget, CutLineEndsOnAWholeCharacter) {
+  // "a" then two-byte "é"s: byte 4096 is the middle of one, which is left out whole.
+  std::string line = "a";
+  for (int i = 0; i < 3000; ++i) line += "\xC3\xA9";
+  LogView view;
+  view.addLogEntry(2, line);
+  EXPECT_EQ(view.entries().at(0).message, line.substr(0, 4095) + " [cut from 6001 bytes]");
+}
+
+TEST(LogViewBudget, MalformedUtf8IsCutWithinThreeBytesOfTheLimit) {
+  LogView view;
+  view.addLogEntry(2, std::string(5000, '\x80'));
+  const std::string& message = view.entries().at(0).message;
+  const std::size_t kept = message.find(" [cut from 5000 bytes]");
+  ASSERT_NE(kept, std::string::npos);
+  EXPECT_GE(kept, 4093u);
+  EXPECT_LE(kept, 4096u);
+}
+
+TEST(LogViewBudget, LineOfExactlyTheLimitIsKeptWhole) {
+  LogView view;
+  view.addLogEntry(2, std::string(4096, 'y'));
+  view.addLogEntry(2, std::string(4097, 'z'));
+  const auto entries = view.entries();
+  ASSERT_EQ(entries.size(), 2u);
+  EXPECT_EQ(entries[0].message, std::string(4096, 'y'));
+  EXPECT_EQ(entries[1].message, std::string(4096, 'z') + " [cut from 4097 bytes]");
+}
+
+TEST(LogViewBudget, OldestLinesGoFirstWhenTheBytesRunOut) {
+  // Room for three lines of 1000 bytes (with their timestamps), not four.
+  LogView view(3100);
+  for (int i = 0; i < 5; ++i) view.addLogEntry(2, std::string(999, 'a') + std::to_string(i));
+  auto entries = view.entries();
+  ASSERT_EQ(entries.size(), 3u);
+  EXPECT_EQ(entries.front().message.back(), '2');
+  EXPECT_EQ(entries.back().message.back(), '4');
+  EXPECT_LE(storedBytes(entries), 3100u);
+
+  // The budget counts bytes, not lines: a short line still fits beside the three.
+  view.addLogEntry(2, "short");
+  entries = view.entries();
+  ASSERT_EQ(entries.size(), 4u);
+  EXPECT_EQ(entries.front().message.back(), '2');
+  EXPECT_EQ(entries.back().message, "short");
+}
+
+TEST(LogViewBudget, ClearGivesTheWholeBudgetBack) {
+  LogView view(3100);
+  for (int i = 0; i < 3; ++i) view.addLogEntry(2, std::string(1000, 'a'));
+  view.clear();
+  for (int i = 0; i < 3; ++i) view.addLogEntry(2, std::string(1000, 'b'));
+  EXPECT_EQ(view.entries().size(), 3u);
+}
+
+TEST(LogViewBudget, NewestLineStaysEvenWhenItAloneIsOverBudget) {
+  LogView view(100);
+  view.addLogEntry(2, "old");
+  view.addLogEntry(4, std::string(500, 'e'));
+  const auto entries = view.entries();
+  ASSERT_EQ(entries.size(), 1u);
+  EXPECT_EQ(entries[0].level, 4);
+}
+
 TEST(LogViewStore, ClearRemovesEverything) {
   LogView view;
   view.addLogEntry(2, "a");

@@ -7,23 +7,49 @@
 namespace parvalon::host {
 namespace {
 
-TEST(DashboardSystemInformation, SoftwareEncoderNamesTheProcessorAndNoVideoMemory) {
-  const auto info = SystemInformation::describe("Software", "AMD EPYC 7B13", "llvmpipe", 512, true);
-  EXPECT_EQ(info.gpuName, "AMD EPYC 7B13 (software encoding)");
+constexpr platform::CaptureMethodNames kXComposite{"Capture:", "Window Capture:", "XComposite"};
+constexpr platform::CaptureMethodNames kWgc{"WGC:", "Windows Graphics Capture:", "Supported"};
+
+TEST(DashboardSystemInformation, SoftwareEncoderStillNamesTheGraphicsAdapter) {
+  // The GPU line used to show the processor's model whenever the software encoder ran.
+  const auto info = SystemInformation::describe("Software", "llvmpipe (LLVM 15.0.6, 256 bits)", 0, kXComposite, true);
+  EXPECT_EQ(info.gpuName, "llvmpipe (LLVM 15.0.6, 256 bits)");
   EXPECT_EQ(info.vramMB, 0u);
   EXPECT_EQ(info.encoderName, "Software");
-  EXPECT_TRUE(info.wgcSupported);
 }
 
-TEST(DashboardSystemInformation, HardwareEncoderShowsTheAdapter) {
-  const auto info = SystemInformation::describe("NVENC", "AMD EPYC 7B13", "NVIDIA GeForce RTX 4070", 12282, false);
+TEST(DashboardSystemInformation, AdapterNameAndVideoMemoryAreShownAsGiven) {
+  const auto info = SystemInformation::describe("NVENC", "NVIDIA GeForce RTX 4070", 12282, kWgc, false);
   EXPECT_EQ(info.gpuName, "NVIDIA GeForce RTX 4070");
   EXPECT_EQ(info.vramMB, 12282u);
-  EXPECT_FALSE(info.wgcSupported);
+  EXPECT_EQ(SystemInformation::describe("Software", "", 0, kWgc, true).gpuName, "Unknown");
+  EXPECT_EQ(SystemInformation::describe("Software", "x", std::uint64_t{1} << 40, kWgc, true).vramMB, 0xFFFFFFFFu);
 }
 
-TEST(DashboardSystemInformation, UnknownProcessorStillSaysSoftwareEncoding) {
-  EXPECT_EQ(SystemInformation::describe("Software", "", "", 0, true).gpuName, "CPU (software encoding)");
+TEST(DashboardSystemInformation, CaptureRowsUseThePlatformsNames) {
+  const auto xcomposite = SystemInformation::describe("Software", "llvmpipe", 0, kXComposite, true);
+  EXPECT_EQ(xcomposite.captureLabel, "Capture:");
+  EXPECT_EQ(xcomposite.captureAboutLabel, "Window Capture:");
+  EXPECT_EQ(xcomposite.captureValue(), "XComposite");
+  EXPECT_EQ(SystemInformation::describe("Software", "llvmpipe", 0, kXComposite, false).captureValue(),
+            "Not Available");
+
+  const auto wgc = SystemInformation::describe("NVENC", "RTX", 8, kWgc, true);
+  EXPECT_EQ(wgc.captureLabel, "WGC:");
+  EXPECT_EQ(wgc.captureAboutLabel, "Windows Graphics Capture:");
+  EXPECT_EQ(wgc.captureValue(), "Supported");
+  EXPECT_EQ(SystemInformation::describe("NVENC", "RTX", 8, kWgc, false).captureValue(), "Not Available");
+}
+
+TEST(DashboardSystemInformation, ThisPlatformNamesItsCaptureMethod) {
+  const platform::CaptureMethodNames names = platform::captureMethodNames();
+#ifdef _WIN32
+  EXPECT_STREQ(names.label, "WGC:");
+  EXPECT_STREQ(names.availableValue, "Supported");
+#else
+  EXPECT_STREQ(names.label, "Capture:");
+  EXPECT_STREQ(names.availableValue, "XComposite");
+#endif
 }
 
 TEST(DashboardSystemInformation, DefaultsBeforeTheFirstPush) {
@@ -32,6 +58,7 @@ TEST(DashboardSystemInformation, DefaultsBeforeTheFirstPush) {
   EXPECT_EQ(info.encoderName, "None");
   EXPECT_EQ(info.vramMB, 0u);
   EXPECT_FALSE(info.wgcSupported);
+  EXPECT_EQ(info.captureValue(), "Not Available");
 }
 
 TEST(DashboardCpuModel, FirstModelNameOfCpuinfo) {

@@ -5,7 +5,11 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
+#include <string>
+
+#include <fmt/format.h>
 
 #include "logging/Log.h"
 
@@ -81,6 +85,12 @@ void onDeadline(pa_mainloop_api*, pa_time_event*, const struct timeval*, void* u
   pa_threaded_mainloop_signal(deadline->mainloop, 0);
 }
 
+// PulseAudio's own words for a failure code (PA_ERR_*).
+const char* reasonText(AudioStatus status) {
+  const char* text = pa_strerror(static_cast<int>(status));
+  return text != nullptr ? text : "Unknown error code";
+}
+
 // Holds the mainloop lock for a scope.
 class MainloopLock {
  public:
@@ -112,17 +122,20 @@ bool PulseAudioEndpoint::createEvent() {
 
 AudioEndpoint::OpenResult PulseAudioEndpoint::open(bool loopback) {
   close();
-  OpenResult result = connect();
+  std::string reason;
+  OpenResult result = connect(reason);
   if (result.ok()) {
     MainloopLock lock(mainloop_.get());
-    result = openStreamLocked(loopback);
+    result = openStreamLocked(loopback, reason);
   }
   if (!result.ok()) close();
+  // Logged outside the mainloop lock; the caller logs the step that failed.
+  if (!reason.empty()) PV_LOG_WARN("{}", reason);
   return result;
 }
 
 // Reaching the server stands in for creating the device enumerator.
-AudioEndpoint::OpenResult PulseAudioEndpoint::connect() {
+AudioEndpoint::OpenResult PulseAudioEndpoint::connect(std::string& reason) {
   OpenResult result;
   result.failedStep = OpenStep::CreateEnumerator;
   result.status = PA_ERR_INTERNAL;
@@ -137,21 +150,29 @@ AudioEndpoint::OpenResult PulseAudioEndpoint::connect() {
   // No autospawn: the host must not start a sound server of its own.
   if (pa_context_connect(context_.get(), nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0) {
     result.status = contextError();
-    return result;
+  } else {
+    pa_context* context = context_.get();
+    if (!waitLocked([context] { return isFinal(pa_context_get_state(context)); }, kServerTimeout)) {
+      result.status = PA_ERR_TIMEOUT;
+    } else if (pa_context_get_state(context) != PA_CONTEXT_READY) {
+      result.status = contextError();
+    } else {
+      return {};
+    }
   }
-  pa_context* context = context_.get();
-  if (!waitLocked([context] { return isFinal(pa_context_get_state(context)); }, kServerTimeout)) {
-    result.status = PA_ERR_TIMEOUT;
-    return result;
-  }
-  if (pa_context_get_state(context) != PA_CONTEXT_READY) {
-    result.status = contextError();
-    return result;
-  }
-  return {};
+  reason = fmt::format("PulseAudio: cannot reach server {}: {}", serverNameLocked(), reasonText(result.status));
+  return result;
 }
 
-AudioEndpoint::OpenResult PulseAudioEndpoint::openStreamLocked(bool loopback) {
+std::string PulseAudioEndpoint::serverNameLocked() const {
+  // The address libpulse tried last (it goes through its list of defaults in turn); asking
+  // sets the context's error, so the caller reads that first.
+  if (const char* server = pa_context_get_server(context_.get())) return server;
+  if (const char* configured = std::getenv("PULSE_SERVER")) return configured;
+  return "(default)";
+}
+
+AudioEndpoint::OpenResult PulseAudioEndpoint::openStreamLocked(bool loopback, std::string& reason) {
   OpenResult result;
   const auto fail = [&result](OpenStep step, AudioStatus status) {
     result.failedStep = step;
@@ -161,22 +182,30 @@ AudioEndpoint::OpenResult PulseAudioEndpoint::openStreamLocked(bool loopback) {
 
   SourceLookup lookup;
   lookup.mainloop = mainloop_.get();
-  pa_operation* operation = pa_context_get_source_info_by_name(
-      context_.get(), loopback ? kMonitorSource : kDefaultSource, &onSourceInfo, &lookup);
-  if (operation == nullptr) return fail(OpenStep::GetDefaultEndpoint, contextError());
+  const char* const sourceName = loopback ? kMonitorSource : kDefaultSource;
+  pa_operation* operation = pa_context_get_source_info_by_name(context_.get(), sourceName, &onSourceInfo, &lookup);
+  const auto sourceMissing = [&](AudioStatus status) {
+    reason = fmt::format("PulseAudio: no source {}: {}", sourceName, reasonText(status));
+    return fail(OpenStep::GetDefaultEndpoint, status);
+  };
+  if (operation == nullptr) return sourceMissing(contextError());
   const bool finished =
       waitLocked([operation] { return pa_operation_get_state(operation) != PA_OPERATION_RUNNING; }, kServerTimeout);
   if (!finished) pa_operation_cancel(operation);  // lookup must not be written after we return
   pa_operation_unref(operation);
-  if (!finished) return fail(OpenStep::GetDefaultEndpoint, PA_ERR_TIMEOUT);
-  if (!lookup.found) return fail(OpenStep::GetDefaultEndpoint, contextError());
+  if (!finished) return sourceMissing(PA_ERR_TIMEOUT);
+  if (!lookup.found) return sourceMissing(contextError());
   result.friendlyName = lookup.description;
+  const auto streamFailed = [&](OpenStep step, AudioStatus status) {
+    reason = fmt::format("PulseAudio: record stream on {} failed: {}", lookup.name, reasonText(status));
+    return fail(step, status);
+  };
 
   const pa_sample_spec sampleFormat = requestedFormat();
   pa_channel_map map;
   pa_channel_map_init_stereo(&map);
   stream_.reset(pa_stream_new(context_.get(), kStreamName, &sampleFormat, &map));
-  if (!stream_) return fail(OpenStep::ActivateClient, contextError());
+  if (!stream_) return streamFailed(OpenStep::ActivateClient, contextError());
   pa_stream_set_state_callback(stream_.get(), &PulseAudioEndpoint::onStreamState, this);
   pa_stream_set_read_callback(stream_.get(), &PulseAudioEndpoint::onStreamRead, this);
 
@@ -193,22 +222,27 @@ AudioEndpoint::OpenResult PulseAudioEndpoint::openStreamLocked(bool loopback) {
   // Connected corked: the stream runs only between start() and stop().
   const auto flags = static_cast<pa_stream_flags_t>(PA_STREAM_START_CORKED | PA_STREAM_ADJUST_LATENCY);
   if (pa_stream_connect_record(stream_.get(), lookup.name.c_str(), &attr, flags) < 0) {
-    return fail(OpenStep::InitializeClient, contextError());
+    return streamFailed(OpenStep::InitializeClient, contextError());
   }
   pa_stream* stream = stream_.get();
   if (!waitLocked([stream] { return isFinal(pa_stream_get_state(stream)); }, kServerTimeout)) {
-    return fail(OpenStep::InitializeClient, PA_ERR_TIMEOUT);
+    return streamFailed(OpenStep::InitializeClient, PA_ERR_TIMEOUT);
   }
-  if (pa_stream_get_state(stream) != PA_STREAM_READY) return fail(OpenStep::InitializeClient, contextError());
+  if (pa_stream_get_state(stream) != PA_STREAM_READY) return streamFailed(OpenStep::InitializeClient, contextError());
   // WASAPI's event handle and capture client have no separate step here.
   return result;
 }
 
 AudioStatus PulseAudioEndpoint::start() {
   if (!mainloop_) return PA_ERR_BADSTATE;
-  MainloopLock lock(mainloop_.get());
-  if (!stream_ || pa_stream_get_state(stream_.get()) != PA_STREAM_READY) return PA_ERR_BADSTATE;
-  return corkLocked(false);
+  AudioStatus status = kAudioOk;
+  {
+    MainloopLock lock(mainloop_.get());
+    if (!stream_ || pa_stream_get_state(stream_.get()) != PA_STREAM_READY) return PA_ERR_BADSTATE;
+    status = corkLocked(false);
+  }
+  if (status != kAudioOk) PV_LOG_WARN("PulseAudio: record stream did not start: {}", reasonText(status));
+  return status;
 }
 
 void PulseAudioEndpoint::stop() {

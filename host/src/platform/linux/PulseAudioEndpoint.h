@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 #include <mutex>
+#include <string>
 
 #include "platform/AudioEndpoint.h"
 
@@ -62,13 +63,16 @@ class PulseAudioEndpoint final : public AudioEndpoint {
     void operator()(pa_stream* stream) const;
   };
 
-  OpenResult connect();
-  OpenResult openStreamLocked(bool loopback);
+  // Both leave PulseAudio's account of a failure in `reason` for open to log.
+  OpenResult connect(std::string& reason);
+  OpenResult openStreamLocked(bool loopback, std::string& reason);
   // Called with the mainloop locked: waits until `done` holds or `timeout` passed; false on timeout.
   bool waitLocked(const std::function<bool()>& done, std::chrono::milliseconds timeout);
   // Called with the mainloop locked: corks or uncorks the stream and waits for the server.
   AudioStatus corkLocked(bool cork);
   AudioStatus contextError() const;
+  // Called with the mainloop locked: the server the context tried, for the log.
+  std::string serverNameLocked() const;
   AudioStatus dropPeekLocked();
   void signalEvent();
   void close();
