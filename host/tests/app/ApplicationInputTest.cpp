@@ -188,6 +188,7 @@ TEST_F(ApplicationInputTest, ClickMismatchOnTheVideoChannelIsLogged) {
 struct ResizeCase {
   const char* name;
   bool resizeFails;
+  int resizeShowsAfterReads;  // the window manager's part (FakeWindowSystem::Window)
   std::uint32_t windowId;
   bool success;
   const char* logLine;
@@ -199,7 +200,10 @@ TEST_P(ApplicationResizeTest, WindowResizeAnswersWithTheResult) {
   const ResizeCase& c = GetParam();
   startApp();
   windows_->setResizeFails(c.resizeFails);
-  windows_->modifyWindow(kWindow, [](auto& w) { w.rect = platform::WindowRect{30, 40, 640, 480}; });
+  windows_->modifyWindow(kWindow, [&](auto& w) {
+    w.rect = platform::WindowRect{30, 40, 640, 480};
+    w.resizeShowsAfterReads = c.resizeShowsAfterReads;
+  });
   testing::WsTestClient ws(ports_.signaling);
   ws.send(json{{"type", "window_resize"}, {"streamId", 1}, {"windowId", c.windowId}, {"width", 800}, {"height", 600}}.dump());
   const auto reply = json::parse(ws.read().value());
@@ -220,9 +224,13 @@ TEST_P(ApplicationResizeTest, WindowResizeAnswersWithTheResult) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, ApplicationResizeTest,
-    ::testing::Values(ResizeCase{"Resized", false, kWindow, true, "Window 2001 resized successfully to 800x600"},
-                      ResizeCase{"Refused", true, kWindow, false, "Failed to resize window 2001 to 800x600"},
-                      ResizeCase{"NotAWindow", false, 0x9999, false, "Invalid window ID for resize: 9999"}),
+    ::testing::Values(ResizeCase{"Resized", false, 0, kWindow, true, "Window 2001 resized successfully to 800x600"},
+                      ResizeCase{"ResizedLater", false, 3, kWindow, true, "Window 2001 resized successfully to 800x600"},
+                      ResizeCase{"Refused", true, 0, kWindow, false, "Failed to resize window 2001 to 800x600"},
+                      // Accepted, but the window manager kept the size (a maximised window).
+                      ResizeCase{"KeptByTheWindowManager", false, fakes::FakeWindowSystem::kNeverResized, kWindow,
+                                 false, "Failed to resize window 2001 to 800x600"},
+                      ResizeCase{"NotAWindow", false, 0, 0x9999, false, "Invalid window ID for resize: 9999"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // A client that leaves mid-drag or mid-shortcut: what it held is let go, modifiers included.
