@@ -1,6 +1,8 @@
 #include "input/InputInjector.h"
 
 #include <algorithm>
+#include <chrono>
+#include <thread>
 #include <vector>
 
 #include "logging/Log.h"
@@ -354,6 +356,24 @@ bool InputInjector::resizeWindow(platform::WindowHandle window, std::int32_t cli
   }
   if (!windowSystem_->setWindowSize(window, left, top, width, height, !keepPosition)) {
     PV_LOG_ERROR("SetWindowPos failed: {}", windowSystem_->lastError());
+    return false;
+  }
+  // An accepted request is not a resize: a window manager applies it later or not at all (a
+  // maximised window keeps its size). Read the size back until it shows, for a bounded time.
+  constexpr auto kReadBackLimit = std::chrono::milliseconds(1000);
+  constexpr auto kReadBackInterval = std::chrono::milliseconds(10);
+  const auto deadline = std::chrono::steady_clock::now() + kReadBackLimit;
+  std::optional<platform::WindowRect> now = windowSystem_->windowRect(window);
+  while (now && (now->width != width || now->height != height) && std::chrono::steady_clock::now() < deadline) {
+    std::this_thread::sleep_for(kReadBackInterval);
+    now = windowSystem_->windowRect(window);
+  }
+  if (!now) {
+    PV_LOG_ERROR("Failed to get window rect: {}", windowSystem_->lastError());
+    return false;
+  }
+  if (now->width != width || now->height != height) {
+    PV_LOG_ERROR("Window {:x} stayed {}x{} instead of {}x{}", window, now->width, now->height, width, height);
     return false;
   }
   PV_LOG_INFO("Window resized to {}x{} (client: {}x{})", width, height, clientWidth, clientHeight);

@@ -192,6 +192,7 @@ TEST_F(ApplicationInputTest, ClickMismatchOnTheVideoChannelIsLogged) {
 struct ResizeCase {
   const char* name;
   bool resizeFails;
+  int resizeShowsAfterReads;  // the window manager's part (FakeWindowSystem::Window)
   std::uint32_t windowId;
   bool success;
   const char* logLine;
@@ -203,7 +204,10 @@ TEST_P(ApplicationResizeTest, WindowResizeAnswersWithTheResult) {
   const ResizeCase& c = GetParam();
   startApp();
   windows_->setResizeFails(c.resizeFails);
-  windows_->modifyWindow(kWindow, [](auto& w) { w.rect = platform::WindowRect{30, 40, 640, 480}; });
+  windows_->modifyWindow(kWindow, [&](auto& w) {
+    w.rect = platform::WindowRect{30, 40, 640, 480};
+    w.resizeShowsAfterReads = c.resizeShowsAfterReads;
+  });
   testing::WsTestClient ws(ports_.signaling);
   ASSERT_EQ(subscribe(ws), 1);  // a client resizes only the windows it streams
   ws.send(json{{"type", "window_resize"}, {"streamId", 1}, {"windowId", c.windowId}, {"width", 800}, {"height", 600}}.dump());
@@ -225,9 +229,13 @@ TEST_P(ApplicationResizeTest, WindowResizeAnswersWithTheResult) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, ApplicationResizeTest,
-    ::testing::Values(ResizeCase{"Resized", false, kWindow, true, "Window 2001 resized successfully to 800x600"},
-                      ResizeCase{"Refused", true, kWindow, false, "Failed to resize window 2001 to 800x600"},
-                      ResizeCase{"NotStreamedByThisClient", false, kOther, false,
+    ::testing::Values(ResizeCase{"Resized", false, 0, kWindow, true, "Window 2001 resized successfully to 800x600"},
+                      ResizeCase{"ResizedLater", false, 3, kWindow, true, "Window 2001 resized successfully to 800x600"},
+                      ResizeCase{"Refused", true, 0, kWindow, false, "Failed to resize window 2001 to 800x600"},
+                      // Accepted, but the window manager kept the size (a maximised window).
+                      ResizeCase{"KeptByTheWindowManager", false, fakes::FakeWindowSystem::kNeverResized, kWindow,
+                                 false, "Failed to resize window 2001 to 800x600"},
+                      ResizeCase{"NotStreamedByThisClient", false, 0, kOther, false,
                                  "Window resize refused: window 2002 is not streamed to the client at 127.0.0.1"}),
     [](const auto& info) { return std::string(info.param.name); });
 

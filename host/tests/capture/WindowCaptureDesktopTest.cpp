@@ -112,6 +112,19 @@ class DesktopCapture : public ::testing::Test {
     EXPECT_TRUE(testing::waitUntilManaged(*windows, pattern->window()));
     return pattern;
   }
+  // The window manager has unmapped the window (X11: a window that is not viewable shows 0 × 0).
+  bool unmapped(const TestPatternProcess& pattern) {
+    const auto rect = windows->clientRect(pattern.window());
+    return rect && rect->width == 0;
+  }
+  // Waits until the latest frame shows the patches whole and the stamp; frames of a window that
+  // does not change arrive only on exposes, so each look waits a little for one.
+  static bool wholePicture(FrameSink& sink) {
+    return testing::waitFor([&] {
+      sink.waitBeyond(sink.frames(), std::chrono::milliseconds(100));
+      return sink.patchMismatches() == 0 && sink.stamp().has_value();
+    });
+  }
   std::shared_ptr<platform::WindowSystem> windows = platform::WindowSystem::create();
 };
 
@@ -153,17 +166,18 @@ TEST_F(DesktopCapture, CoveredWindowStillCapturesItsOwnPixels) {
   auto cover = openPattern({"--title", "Parvalon Cap Cover", "--width", "700", "--height", "500", "--x", "30",
                             "--y", "30", "--blank", "--no-icon"});
   runCommand("xdotool windowraise " + cover->hexId());
-  std::this_thread::sleep_for(std::chrono::milliseconds(300));
-  // On screen the red patch is hidden now (otherwise this test would prove nothing).
+  // On screen the red patch is hidden once the window manager has restacked (otherwise this
+  // test would prove nothing).
   const auto rect = windows->windowRect(pattern->window());
   ASSERT_TRUE(rect.has_value());
   const int redX = rect->x + tp::patchLeft(0) + tp::kPatchSize / 2, redY = rect->y + tp::kPatchY + tp::kPatchSize / 2;
-  const std::string screen = runCommand("ffmpeg -loglevel error -f x11grab -video_size 1x1 -i " +
-                                        std::string(std::getenv("DISPLAY")) + "+" + std::to_string(redX) + "," +
-                                        std::to_string(redY) + " -frames:v 1 -f rawvideo -pix_fmt rgb24 -");
-  ASSERT_EQ(screen.size(), 3u);
-  EXPECT_FALSE(static_cast<std::uint8_t>(screen[0]) == 255 && screen[1] == 0 && screen[2] == 0)
-      << "the cover window does not cover the red patch";
+  std::string screen;
+  EXPECT_TRUE(testing::waitFor([&] {
+    screen = runCommand("ffmpeg -loglevel error -f x11grab -video_size 1x1 -i " + std::string(std::getenv("DISPLAY")) +
+                        "+" + std::to_string(redX) + "," + std::to_string(redY) +
+                        " -frames:v 1 -f rawvideo -pix_fmt rgb24 -");
+    return screen.size() == 3 && !(static_cast<std::uint8_t>(screen[0]) == 255 && screen[1] == 0 && screen[2] == 0);
+  })) << "the cover window does not cover the red patch";
   const int seen = sink.frames();
   ASSERT_TRUE(sink.waitBeyond(seen + 3));
   EXPECT_EQ(sink.patchMismatches(), 0);
@@ -204,8 +218,7 @@ TEST_F(DesktopCapture, FramesResumeAfterMinimizeAndRestore) {
   ASSERT_TRUE(capture.startCapture(sink.callback()));
   ASSERT_TRUE(sink.waitBeyond(1));
   runCommand("xdotool windowminimize " + pattern->hexId());
-  ASSERT_TRUE(testing::waitFor([&] { return windows->isMinimized(pattern->window()); }));
-  std::this_thread::sleep_for(std::chrono::milliseconds(200));
+  ASSERT_TRUE(testing::waitFor([&] { return windows->isMinimized(pattern->window()) && unmapped(*pattern); }));
   const int whileHidden = sink.frames();
   std::this_thread::sleep_for(std::chrono::milliseconds(300));
   EXPECT_LE(sink.frames() - whileHidden, 1);  // an unmapped window shows nothing new
@@ -261,7 +274,7 @@ TEST_F(DesktopCapture, RequestedFrameOfAStaticWindowArrives) {
   FrameSink sink;
   ASSERT_TRUE(capture.startCapture(sink.callback()));
   ASSERT_TRUE(sink.waitBeyond(0));
-  std::this_thread::sleep_for(std::chrono::milliseconds(300));  // a late expose may still come
+  ASSERT_TRUE(wholePicture(sink));  // a late expose may still bring a frame
   const int settled = sink.frames();
   capture.requestFrame();
   ASSERT_TRUE(sink.waitBeyond(settled));
@@ -269,8 +282,7 @@ TEST_F(DesktopCapture, RequestedFrameOfAStaticWindowArrives) {
   EXPECT_TRUE(sink.stamp().has_value());
 
   runCommand("xdotool windowminimize " + pattern->hexId());
-  ASSERT_TRUE(testing::waitFor([&] { return windows->isMinimized(pattern->window()); }));
-  std::this_thread::sleep_for(std::chrono::milliseconds(200));
+  ASSERT_TRUE(testing::waitFor([&] { return windows->isMinimized(pattern->window()) && unmapped(*pattern); }));
   const int hidden = sink.frames();
   capture.requestFrame();
   ASSERT_TRUE(sink.waitBeyond(hidden));
@@ -337,8 +349,7 @@ TEST_F(DesktopCapture, PointerMovingOverAStaticWindowBringsFramesWithTheCursorMo
   FrameSink sink;
   ASSERT_TRUE(capture.startCapture(sink.callback()));
   ASSERT_TRUE(sink.waitBeyond(0));
-  std::this_thread::sleep_for(std::chrono::milliseconds(300));  // a late expose may still come
-  ASSERT_EQ(sink.patchMismatches(), 0);
+  ASSERT_TRUE(wholePicture(sink));  // a frame taken before the pattern drew may come first
   const auto rect = windows->windowRect(pattern->window());
   ASSERT_TRUE(rect.has_value());
   auto pointAtPatch = [&](std::size_t i) {
@@ -369,7 +380,8 @@ TEST_F(DesktopCapture, WindowsThatCannotBeCapturedFailInitialize) {
 
   auto pattern = openPattern({"--title", "Parvalon Cap Iconic", "--width", "400", "--height", "300", "--static"});
   runCommand("xdotool windowminimize " + pattern->hexId());
-  ASSERT_TRUE(testing::waitFor([&] { return windows->isMinimized(pattern->window()); }));
+  // The window manager marks the window iconic before it unmaps it.
+  ASSERT_TRUE(testing::waitFor([&] { return windows->isMinimized(pattern->window()) && unmapped(*pattern); }));
   WindowCapture iconic;
   EXPECT_FALSE(iconic.initialize(pattern->window(), 30));
   EXPECT_TRUE(log.has(LogCapture::kError, "Window has zero size"));

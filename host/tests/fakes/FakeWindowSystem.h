@@ -36,7 +36,13 @@ class FakeWindowSystem : public platform::WindowSystem {
     bool frontOnRestore = false;        // showWindow(Restore) brings it to the front
     int frontAfterSetForeground = 1;    // the n-th setForegroundWindow brings it to the front; 0 never
     int setForegroundCalls = 0;
+    // A window manager's part in a resize: an accepted size shows in `rect` after this many
+    // reads of it; kNeverResized: it never does (a maximised window under a manager).
+    int resizeShowsAfterReads = 0;
+    std::optional<platform::WindowRect> pendingRect{};
+    int pendingReads = 0;
   };
+  static constexpr int kNeverResized = -1;
 
   // Appends a window below the ones added before (the first added is topmost).
   void addWindow(const Window& window) {
@@ -107,7 +113,13 @@ class FakeWindowSystem : public platform::WindowSystem {
     return query(w, "className", std::string{}, [](const Window& x) { return x.className; });
   }
   std::optional<platform::WindowRect> windowRect(platform::WindowHandle w) override {
-    return query(w, "windowRect", std::optional<platform::WindowRect>{}, [](const Window& x) { return x.rect; });
+    return query(w, "windowRect", std::optional<platform::WindowRect>{}, [](Window& x) {
+      if (x.pendingRect && x.pendingReads > 0 && --x.pendingReads == 0) {
+        x.rect = x.pendingRect;
+        x.pendingRect.reset();
+      }
+      return x.rect;
+    });
   }
   std::optional<platform::WindowRect> clientRect(platform::WindowHandle w) override {
     return query(w, "clientRect", std::optional<platform::WindowRect>{}, [](const Window& x) {
@@ -251,7 +263,12 @@ class FakeWindowSystem : public platform::WindowSystem {
       }
       r.width = width;
       r.height = height;
-      window.rect = r;
+      if (window.resizeShowsAfterReads == 0) {
+        window.rect = r;
+      } else if (window.resizeShowsAfterReads > 0) {
+        window.pendingRect = r;
+        window.pendingReads = window.resizeShowsAfterReads;
+      }
       return true;
     });
   }

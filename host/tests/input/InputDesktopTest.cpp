@@ -4,6 +4,7 @@
 #include <xcb/xcb.h>
 
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -46,6 +47,38 @@ std::vector<int> keycodesWithKeysym(std::uint32_t keysym) {
   }
   xcb_disconnect(c);
   return found;
+}
+
+// Asks the window manager to maximise a window or restore it (EWMH _NET_WM_STATE on both axes).
+void requestMaximized(platform::WindowHandle window, bool maximized) {
+  xcb_connection_t* c = xcb_connect(nullptr, nullptr);
+  auto atom = [c](const char* name) {
+    xcb_atom_t value = XCB_ATOM_NONE;
+    if (auto* reply = xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, static_cast<std::uint16_t>(std::strlen(name)), name),
+                                            nullptr)) {
+      value = reply->atom;
+      std::free(reply);
+    }
+    return value;
+  };
+  constexpr std::uint32_t kRemove = 0, kAdd = 1, kSourceApplication = 1;
+  xcb_client_message_event_t message{};
+  message.response_type = XCB_CLIENT_MESSAGE;
+  message.format = 32;
+  message.window = static_cast<xcb_window_t>(window);
+  message.type = atom("_NET_WM_STATE");
+  message.data.data32[0] = maximized ? kAdd : kRemove;
+  message.data.data32[1] = atom("_NET_WM_STATE_MAXIMIZED_VERT");
+  message.data.data32[2] = atom("_NET_WM_STATE_MAXIMIZED_HORZ");
+  message.data.data32[3] = kSourceApplication;
+  const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
+  const auto sent = xcb_send_event_checked(c, 0, root,
+                                          XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+                                          reinterpret_cast<const char*>(&message));
+  xcb_generic_error_t* error = xcb_request_check(c, sent);
+  EXPECT_EQ(error, nullptr) << "the state request was refused";
+  std::free(error);
+  xcb_disconnect(c);
 }
 
 // Each keymap change (the German layout, a spare keycode remapped or given back) makes the
@@ -308,6 +341,37 @@ TEST_F(InputDesktopTest, ResizeHonoursTheMinimumSize) {
     return r && r->width == 1100 && r->height == 800;
   }));
   EXPECT_FALSE(injector_.resizeWindow(0x7fffff0, 640, 480, true));
+}
+
+// The window manager keeps a maximised window at the size of the screen whatever a resize asks:
+// the resize must not be reported as done. Restored, the same window resizes again.
+TEST_F(InputDesktopTest, ResizeOfAMaximisedWindowThatKeepsItsSizeFails) {
+  auto pattern = start("maximised", {"--x", "100", "--y", "100", "--width", "700", "--height", "500", "--static"});
+  const platform::WindowHandle window = pattern->window();
+  requestMaximized(window, true);
+  std::optional<platform::WindowRect> maximised;
+  ASSERT_TRUE(waitFor([&] {
+    maximised = windows_->windowRect(window);
+    return windows_->isMaximized(window) && maximised && maximised->width > 700 && maximised->height > 500;
+  }, kWindowManagerLimit));
+
+  EXPECT_FALSE(injector_.resizeWindow(window, 640, 480, true));
+  EXPECT_TRUE(log_.has(host::testing::LogCapture::kError,
+                       fmt::format("Window {:x} stayed {}x{} instead of 640x480", window, maximised->width,
+                                   maximised->height)));
+  EXPECT_FALSE(log_.contains("Window resized to 640x480"));
+  const auto after = windows_->windowRect(window);
+  ASSERT_TRUE(after);
+  EXPECT_EQ(after->width, maximised->width);
+
+  requestMaximized(window, false);
+  ASSERT_TRUE(waitFor([&] { return !windows_->isMaximized(window); }, kWindowManagerLimit));
+  EXPECT_TRUE(injector_.resizeWindow(window, 640, 480, true));
+  EXPECT_TRUE(log_.has(host::testing::LogCapture::kInfo, "Window resized to 640x480 (client: 640x480)"));
+  const auto restored = windows_->clientRect(window);
+  ASSERT_TRUE(restored);
+  EXPECT_EQ(restored->width, 640);
+  EXPECT_EQ(restored->height, 480);
 }
 
 }  // namespace

@@ -271,6 +271,27 @@ TEST_F(InputInjectorTest, ResizeFailures) {
   EXPECT_TRUE(log_.has(testing::LogCapture::kError, "Failed to get window rect: 8"));
 }
 
+// A window manager answers a resize request later, or never (a maximised window keeps its size):
+// an accepted request alone is not a resize.
+TEST_F(InputInjectorTest, ResizeSucceedsOnlyOnceTheWindowShowsTheSize) {
+  windows_->modifyWindow(kTarget, [](auto& w) { w.resizeShowsAfterReads = 5; });
+  EXPECT_TRUE(injector_.resizeWindow(kTarget, 800, 600, true));
+  EXPECT_TRUE(log_.has(testing::LogCapture::kInfo, "Window resized to 800x600 (client: 800x600)"));
+
+  windows_->modifyWindow(kTarget, [](auto& w) {
+    w.resizeShowsAfterReads = fakes::FakeWindowSystem::kNeverResized;
+    w.minimumSize = platform::WindowSize{1000, 0};
+  });
+  EXPECT_FALSE(injector_.resizeWindow(kTarget, 640, 480, true));
+  // Compared with the size asked for after the minimum-size clamp.
+  EXPECT_TRUE(log_.has(testing::LogCapture::kError, "Window 1a2b stayed 800x600 instead of 1000x480"));
+  EXPECT_FALSE(log_.has(testing::LogCapture::kInfo, "Window resized to 1000x480 (client: 640x480)"));
+
+  // A window already of the size asked for is resized at once, whatever the manager does.
+  windows_->modifyWindow(kTarget, [](auto& w) { w.minimumSize = platform::WindowSize{}; });
+  EXPECT_TRUE(injector_.resizeWindow(kTarget, 800, 600, true));
+}
+
 // A client that vanishes mid-drag or mid-shortcut must not leave anything held on the desktop.
 TEST_F(InputInjectorTest, ReleaseHeldInputLetsGoOfEverythingPressed) {
   injector_.keyEvent(0x41, true, 0x03);  // Shift + Ctrl + A held

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <chrono>
 #include <memory>
 #include <optional>
 #include <string>
@@ -27,6 +28,10 @@ using test::TestWindow;
 using testing::LogCapture;
 
 constexpr const char* kProcessName = "parvalon_win32_tests.exe";
+// Under a window manager the X11 driver applies a new Z order or window state only once the
+// manager has answered; on a loaded machine that can take seconds, so the waits for it get a
+// long bound (they end as soon as the state shows).
+constexpr std::chrono::milliseconds kWindowManagerLimit{30000};
 
 platform::WindowSystem& windowSystem() {
   static const std::shared_ptr<platform::WindowSystem> shared = platform::WindowSystem::create();
@@ -76,7 +81,7 @@ TEST(Win32WindowList, ReportsMinimizedAndMaximizedWindows) {
     small = listed(list, minimized);
     large = listed(list, maximized);
     return small && large && small->isMinimized && large->isMaximized;
-  });
+  }, kWindowManagerLimit);
   ASSERT_TRUE(small && large);
   EXPECT_TRUE(small->isMinimized);
   EXPECT_FALSE(small->isMaximized);
@@ -146,7 +151,7 @@ bool raiseAbove(const TestWindow& window, const TestWindow& other) {
     const auto z = windowSystem().topLevelWindows();
     const auto top = std::find(z.begin(), z.end(), window.handle());
     return top != z.end() && std::find(top, z.end(), other.handle()) != z.end();
-  });
+  }, kWindowManagerLimit);
 }
 
 TEST(Win32WindowList, KeepsZOrderAmongEqualTitlesAfterSortingByTitle) {
