@@ -62,12 +62,15 @@ fi
 
 # ---- checks ------------------------------------------------------------------------------------
 source scripts/lib/ports.sh
+source scripts/lib/desktop.sh
 failures=0
 fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
 pass() { echo "ok:   $*"; }
 started=$(date +%s)
 WORK=$(mktemp -d /tmp/parvalon-package-check.XXXXXX)
-trap 'rm -rf "$WORK"' EXIT
+trap 'desktop_stop; rm -rf "$WORK"' EXIT
+# The desktop the caller runs on (scripts/test.sh), else one of our own.
+desktop_start
 
 # wait_for <file> <text> <seconds> [<byte offset>]: true once the file (from the offset on) holds
 # the text.
@@ -92,23 +95,38 @@ stop_process() {
 
 # The packages of each library a program needs must be in Depends, and the loader must find it.
 check_libraries() {
-  local root=$1 depends=$2 file lib path owners
+  local root=$1 depends=$2 file lib
+  declare -A needed_by=()
   while IFS= read -r -d '' file; do
     readelf -h "$file" >/dev/null 2>&1 || continue
     for lib in $(readelf -d "$file" | sed -n 's/.*(NEEDED).*\[\(.*\)\]/\1/p'); do
-      path=$(ldconfig -p | awk -v lib="$lib" '$1 == lib && /x86-64/ {print $NF; exit}')
-      if [ -z "$path" ]; then
-        fail "${file#"$root"} needs $lib, which the loader does not find"
-        continue
-      fi
-      owners=$(dpkg -S "*/$lib" 2>/dev/null | sed 's/: .*//' | tr ',' '\n' | sed 's/:.*//; s/ //g' | sort -u)
-      local covered=0 owner
-      for owner in $owners; do
-        if printf '%s\n' "$depends" | tr ',|' '\n\n' | sed 's/(.*//; s/ //g' | grep -qx -- "$owner"; then covered=1; fi
-      done
-      [ $covered -eq 1 ] || fail "${file#"$root"} needs $lib ($owners), which Depends does not name"
+      needed_by[$lib]=${needed_by[$lib]:-${file#"$root"}}
     done
   done < <(find "$root" -type f -print0)
+  [ ${#needed_by[@]} -gt 0 ] || { fail "no program in the package needs any library"; return; }
+  # One look-up each for the loader's cache and the owning packages.
+  local loader owned patterns=()
+  loader=$(ldconfig -p)
+  for lib in "${!needed_by[@]}"; do patterns+=("*/$lib"); done
+  owned=$(dpkg -S "${patterns[@]}" 2>/dev/null || true)
+  local listed
+  listed=$(printf '%s\n' "$depends" | tr ',|' '\n\n' | sed 's/(.*//; s/ //g')
+  for lib in "${!needed_by[@]}"; do
+    if [ -z "$(awk -v lib="$lib" '$1 == lib && /x86-64/' <<<"$loader")" ]; then
+      fail "${needed_by[$lib]} needs $lib, which the loader does not find"
+      continue
+    fi
+    # A Depends entry may name the owner or a virtual package the owner provides.
+    local covered=0 owner name owners
+    owners=$(awk -v lib="$lib" '{n = split($NF, p, "/")} p[n] == lib' <<<"$owned" |
+      sed 's/: .*//' | tr ',' '\n' | sed 's/:.*//; s/ //g' | sort -u)
+    for owner in $owners; do
+      for name in $owner $(dpkg-query -W -f='${Provides}' "$owner" 2>/dev/null | sed 's/([^)]*)//g; s/,/ /g'); do
+        grep -qx -- "$name" <<<"$listed" && covered=1
+      done
+    done
+    [ $covered -eq 1 ] || fail "${needed_by[$lib]} needs $lib (${owners:-no package}), which Depends does not name"
+  done
 }
 
 check_deb() {
@@ -165,7 +183,6 @@ check_deb() {
 # share folder (the working folder and the build tree hold none), stops on SIGTERM.
 run_installed_host() {
   local root=$1 home=$WORK/host
-  if [ -z "${DISPLAY:-}" ]; then fail "no DISPLAY for the installed host (run from scripts/test.sh)"; return; fi
   mkdir -p "$home/data/Parvalon" "$home/config" "$home/cwd"
   local ports
   read -r -a ports < <(free_ports 4)
@@ -225,7 +242,6 @@ run_zip_host() {
   local dir=$1 prefix=$WINDOWS_BUILD/wine wine=$ROOT/scripts/lib/wine-run.sh out
   out=$("$wine" "$prefix" "$dir/ParvalonHost.exe" --version 2>/dev/null | tr -d '\r') || true
   [ "$out" = "ParvalonHost $VERSION" ] || fail "ParvalonHost.exe --version says '$out'"
-  if [ -z "${DISPLAY:-}" ]; then fail "no DISPLAY for wine (run from scripts/test.sh)"; return; fi
   local local_data
   local_data=$(find "$prefix/drive_c/users" -mindepth 3 -maxdepth 3 -path '*/AppData/Local' -not -path '*/Public/*' | head -1)
   if [ -z "$local_data" ]; then fail "no user folder in the wine prefix $prefix"; return; fi
@@ -257,13 +273,24 @@ run_zip_host() {
 
 if [ -f "$BUILD/CMakeCache.txt" ]; then
   cmake --build "$BUILD" -j "$JOBS" --target "${LINUX_PROGRAMS[@]}" >/dev/null
-  if cpack_in "$BUILD"; then check_deb; else fail "cpack in $BUILD"; fi
+  if cpack_in "$BUILD"; then
+    echo "      (.deb made in $(( $(date +%s) - started )) s)"
+    check_deb
+  else
+    fail "cpack in $BUILD"
+  fi
 else
   fail "no Linux build in $BUILD"
 fi
 if [ -f "$WINDOWS_BUILD/CMakeCache.txt" ] && [ -f "$WINDOWS_BUILD/host/src/main/ParvalonHost.exe" ]; then
   cmake --build "$WINDOWS_BUILD" -j "$JOBS" --target ParvalonHost >/dev/null
-  if cpack_in "$WINDOWS_BUILD"; then check_zip; else fail "cpack in $WINDOWS_BUILD"; fi
+  windows_started=$(date +%s)
+  if cpack_in "$WINDOWS_BUILD"; then
+    echo "      (Windows packages made in $(( $(date +%s) - windows_started )) s)"
+    check_zip
+  else
+    fail "cpack in $WINDOWS_BUILD"
+  fi
 else
   echo "skip: no Windows build in $WINDOWS_BUILD (scripts/test.sh makes one)"
 fi
