@@ -113,8 +113,8 @@ void installDashboardCallbacks(parvalon::host::UIManager& dashboard, parvalon::h
   };
 }
 
-// The folder of the running executable; the installed share folder and the autostart entry's
-// command are found from it.
+// The running executable; the installed share folder (beside its folder) and the autostart
+// entry's command are found from it.
 std::filesystem::path executablePath() {
   std::error_code error;
   return std::filesystem::read_symlink("/proc/self/exe", error);
