@@ -76,6 +76,9 @@ TEST_F(DashboardStartupSwitch, ShowsTheStateItWasGivenAtStart) {
   const auto at = findSwitch();
   ASSERT_TRUE(at);
   EXPECT_EQ(changes_, std::vector<bool>{false});
+  // And it is the switch, not "Reset to Defaults" (which also turns autostart off): it turns on again.
+  click(*at);
+  EXPECT_EQ(changes_, (std::vector<bool>{false, true}));
 }
 
 }  // namespace
