@@ -271,26 +271,29 @@ run_zip_host() {
   if [ -f "$WORK/settings.saved" ]; then cp "$WORK/settings.saved" "$settings"; else rm -f "$settings"; fi
 }
 
-if [ -f "$BUILD/CMakeCache.txt" ]; then
-  cmake --build "$BUILD" -j "$JOBS" --target "${LINUX_PROGRAMS[@]}" >/dev/null
-  if cpack_in "$BUILD"; then
-    echo "      (.deb made in $(( $(date +%s) - started )) s)"
-    check_deb
-  else
-    fail "cpack in $BUILD"
+# package_tree <build folder> <check> <targets...>: brings the packaged programs up to date (a
+# no-op after scripts/test.sh), makes the packages, runs the check.
+package_tree() {
+  local tree=$1 check=$2 made
+  shift 2
+  if ! cmake --build "$tree" -j "$JOBS" --target "$@" >"$WORK/build.log" 2>&1; then
+    cat "$WORK/build.log" >&2
+    fail "building $* in $tree"
+    return
   fi
+  made=$(date +%s)
+  if ! cpack_in "$tree"; then fail "cpack in $tree"; return; fi
+  echo "      (packages of $tree made in $(( $(date +%s) - made )) s)"
+  "$check"
+}
+
+if [ -f "$BUILD/CMakeCache.txt" ]; then
+  package_tree "$BUILD" check_deb "${LINUX_PROGRAMS[@]}"
 else
   fail "no Linux build in $BUILD"
 fi
 if [ -f "$WINDOWS_BUILD/CMakeCache.txt" ] && [ -f "$WINDOWS_BUILD/host/src/main/ParvalonHost.exe" ]; then
-  cmake --build "$WINDOWS_BUILD" -j "$JOBS" --target ParvalonHost >/dev/null
-  windows_started=$(date +%s)
-  if cpack_in "$WINDOWS_BUILD"; then
-    echo "      (Windows packages made in $(( $(date +%s) - windows_started )) s)"
-    check_zip
-  else
-    fail "cpack in $WINDOWS_BUILD"
-  fi
+  package_tree "$WINDOWS_BUILD" check_zip ParvalonHost
 else
   echo "skip: no Windows build in $WINDOWS_BUILD (scripts/test.sh makes one)"
 fi
