@@ -56,4 +56,7 @@ windows_start=$(date +%s)
 } || windows_status=$?
 echo "Windows build and tests: $(( $(date +%s) - windows_start )) s, status $windows_status"
 [ $windows_status -ne 0 ] && status=$windows_status
+
+# The packages made from both builds, unpacked and run.
+PARVALON_BUILD_DIR="$BUILD" PARVALON_WINDOWS_BUILD_DIR="$WINDOWS_BUILD" bash scripts/package.sh --check || status=$?
 exit $status

@@ -36,7 +36,7 @@ bool parsePositive(const std::string& text, double& out) {
 }  // namespace
 
 const char* CommandLine::usage() {
-  return "usage: parvalon-viewer --help\n"
+  return "usage: parvalon-viewer --help | --version\n"
          "       parvalon-viewer discover [--to ADDR] [--timeout S]\n"
          "       parvalon-viewer list --host H [--port P]\n"
          "       parvalon-viewer stream --host H [--port P] (--window ID | --title REGEX)\n"
@@ -56,6 +56,10 @@ std::optional<ViewerOptions> CommandLine::parse(const std::vector<std::string>& 
   const std::string& command = args[0];
   if (command == "--help" || command == "-h" || command == "help") {
     o.command = ViewerOptions::Command::Help;
+    return o;
+  }
+  if (command == "--version") {
+    o.command = ViewerOptions::Command::Version;
     return o;
   }
   if (command == "discover") o.command = ViewerOptions::Command::Discover;

@@ -10,7 +10,7 @@
 namespace parvalon::viewer {
 
 struct ViewerOptions {
-  enum class Command { Discover, List, Stream, Help };
+  enum class Command { Discover, List, Stream, Help, Version };
   Command command = Command::Stream;
 
   // discover

@@ -7,6 +7,8 @@
 #include <spdlog/sinks/stdout_color_sinks.h>
 #include <spdlog/spdlog.h>
 
+#include <ParvalonVersion.h>
+
 #include "CommandLine.h"
 #include "DiscoveryClient.h"
 #include "SignalingClient.h"
@@ -79,6 +81,10 @@ int main(int argc, char** argv) {
     fmt::print("{}", CommandLine::usage());
     return 0;
   }
+  if (options->command == ViewerOptions::Command::Version) {
+    fmt::print("parvalon-viewer {}\n", PARVALON_VERSION);
+    return 0;
+  }
   std::signal(SIGINT, onSignal);
   std::signal(SIGTERM, onSignal);
   std::signal(SIGPIPE, SIG_IGN);
@@ -92,7 +98,8 @@ int main(int argc, char** argv) {
         status = session.run(gInterrupted);
         break;
       }
-      case ViewerOptions::Command::Help: break;  // answered above
+      case ViewerOptions::Command::Help:
+      case ViewerOptions::Command::Version: break;  // answered above
     }
   } catch (const std::exception& e) {
     PV_LOG_ERROR("parvalon-viewer: {}", e.what());

@@ -8,13 +8,21 @@
 #include <wrl/client.h>
 
 #include <cstdint>
+#include <cstdlib>
 #include <exception>
 #include <memory>
+#include <string>
+#include <vector>
+
+#include <ParvalonVersion.h>
 
 #include "app/Application.h"
+#include "app/HostCommandLine.h"
 #include "logging/Log.h"
 #include "logging/Logging.h"
 #include "main/PresentPacer.h"
+#include "platform/DataFolder.h"
+#include "platform/windows/Win32Text.h"
 
 namespace {
 
@@ -222,9 +230,35 @@ int run(HINSTANCE instance, int showCommand) {
   return 0;
 }
 
+// A GUI program has no console of its own: the answer goes to the handles it was given (a pipe or
+// file), else to the console of the program that started it.
+void printAnswer(const parvalon::host::HostCommandLine::Answer& answer) {
+  const DWORD which = answer.toStderr ? STD_ERROR_HANDLE : STD_OUTPUT_HANDLE;
+  HANDLE out = GetStdHandle(which);
+  if ((out == nullptr || out == INVALID_HANDLE_VALUE) && AttachConsole(ATTACH_PARENT_PROCESS)) {
+    out = GetStdHandle(which);
+  }
+  if (out == nullptr || out == INVALID_HANDLE_VALUE) return;
+  DWORD written = 0;
+  WriteFile(out, answer.text.data(), static_cast<DWORD>(answer.text.size()), &written, nullptr);
+}
+
+// The arguments after the program name, as UTF-8.
+std::vector<std::string> arguments() {
+  std::vector<std::string> args;
+  for (int i = 1; i < __argc; ++i) args.push_back(parvalon::host::platform::win32::utf16ToUtf8(__wargv[i]));
+  return args;
+}
+
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
+  using parvalon::host::HostCommandLine;
+  const HostCommandLine::Folders folders{parvalon::host::platform::localAppDataFolder(), parvalon::host::logFolder()};
+  if (const auto answer = HostCommandLine::answer(arguments(), folders)) {
+    printAnswer(*answer);
+    return answer->exitCode;
+  }
   SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
   int code = 1;
   try {

@@ -7,15 +7,23 @@
 #include <cstdint>
 #include <cstdio>
 #include <exception>
+#include <filesystem>
 #include <memory>
+#include <string>
+#include <system_error>
 #include <vector>
 
+#include <ParvalonVersion.h>
+
 #include "app/Application.h"
+#include "app/AutostartEntry.h"
+#include "app/HostCommandLine.h"
 #include "logging/Log.h"
 #include "logging/Logging.h"
 #include "logging/UISink.h"
 #include "main/MainWindow.h"
 #include "platform/CaptureMethod.h"
+#include "platform/DataFolder.h"
 #include "platform/linux/DisplayGpu.h"
 #include "ui/GlfwOpenGl3Backend.h"
 #include "ui/LogView.h"
@@ -114,6 +122,13 @@ std::vector<parvalon::host::StreamMark> streamMarks(parvalon::host::Application&
   return marks;
 }
 
+// The running executable; the installed share folder (beside its folder) and the autostart
+// entry's command are found from it.
+std::filesystem::path executablePath() {
+  std::error_code error;
+  return std::filesystem::read_symlink("/proc/self/exe", error);
+}
+
 void installSignalHandlers() {
   struct sigaction action {};
   action.sa_handler = onStopSignal;
@@ -145,7 +160,8 @@ int run() {
   }
 
   DashboardResources resources;
-  resources.installedLogoFile = PARVALON_SHARE_DIR "/logo.png";
+  resources.installedLogoFile =
+      (executablePath().parent_path() / PARVALON_SHARE_FROM_BIN / "logo.png").lexically_normal().string();
   auto dashboard = std::make_unique<UIManager>(std::make_unique<GlfwOpenGl3Backend>(window.handle()), resources);
   if (!dashboard->initialize()) {
     PV_LOG_ERROR("Failed to initialize UI");
@@ -172,6 +188,14 @@ int run() {
               settings.targetFps.load(), settings.signalingPort, settings.videoPort, settings.audioPort,
               settings.inputPort);
   installDashboardCallbacks(*dashboard, *application);
+  // The startup switch shows whether the session's autostart entry exists, and writes or removes it.
+  AutostartEntry autostart(AutostartEntry::userFolder(), executablePath().string());
+  dashboard->settings().startWithSession = autostart.isEnabled();
+  dashboard->onSettingsChanged = [&autostart, applySettings = std::move(dashboard->onSettingsChanged)](
+                                     const UISettings& s) {
+    applySettings(s);
+    autostart.setEnabled(s.startWithSession);
+  };
   // The GPU line names what the display renders with: the capture path here uses no adapter.
   const auto gpu = platform::linux_x11::describeDisplayGpu(GlfwOpenGl3Backend::rendererName(),
                                                            platform::linux_x11::listDrmCards());
@@ -212,7 +236,13 @@ int run() {
 
 }  // namespace
 
-int main() {
+int main(int argc, char** argv) {
+  using parvalon::host::HostCommandLine;
+  const HostCommandLine::Folders folders{parvalon::host::platform::localAppDataFolder(), parvalon::host::logFolder()};
+  if (const auto answer = HostCommandLine::answer(std::vector<std::string>(argv + 1, argv + argc), folders)) {
+    std::fputs(answer->text.c_str(), answer->toStderr ? stderr : stdout);
+    return answer->exitCode;
+  }
   installSignalHandlers();
   parvalon::host::initLogging("ParvalonHost", true, spdlog::level::debug);
   int code = 1;

@@ -8,8 +8,11 @@
 #include <fmt/format.h>
 #include <stb/stb_image.h>
 
+#include <ParvalonVersion.h>
+
 #include "logging/Log.h"
 #include "platform/LocalAddress.h"
+#include "protocol/SignalingMessages.h"
 #include "ui/DashboardBackend.h"
 #include "ui/DashboardLayout.h"
 #include "ui/DashboardPalette.h"
@@ -31,8 +34,10 @@ constexpr const char* kDescription =
     "ultra-low latency.";
 constexpr float kWindowItemHeight = 56.0f;
 
-// The Settings page's startup switches: shown and toggled, read by nothing else.
-bool startWithSystem = false;
+// The Settings page's startup switches that only show: toggled, read by nothing else.
+#ifdef _WIN32
+bool startWithSystem = false;  // no Startup-folder entry on Windows yet
+#endif
 bool startMinimized = false;
 
 ImU32 rgb(int r, int g, int b, int a = 255) { return IM_COL32(r, g, b, a); }
@@ -773,7 +778,11 @@ void UIManager::drawSettingsPage() {
   }
 
   heading("Startup", 25);
+#ifdef _WIN32
   ImGui::Checkbox("Start with Windows", &startWithSystem);
+#else
+  if (ImGui::Checkbox("Start with the desktop session", &settings_.startWithSession)) fireSettingsChanged();
+#endif
   ImGui::Checkbox("Start Minimized", &startMinimized);
 
   space(25);
@@ -795,6 +804,10 @@ void UIManager::drawAboutPage() {
   ImGui::TextColored(kAccentHover, "Parvalon Native");
   ImGui::PopFont();
   ImGui::TextColored(kTextSecondary, "%s", kVersionText);
+  ImGui::SameLine();
+  // kVersionText is what the dashboard has always said; the installed package's own version
+  // is the one a user reports.
+  ImGui::TextColored(kTextSecondary, "(package %s, protocol %s)", PARVALON_VERSION, protocol::kHostVersion);
   space(20);
   ImGui::PushTextWrapPos(ImGui::GetCursorPosX() + 500);
   ImGui::TextWrapped("%s", kDescription);

@@ -31,6 +31,8 @@ struct UISettings {
   float sharpness = 0.7f;
   bool fullRangeColor = false;
   bool vsyncEnabled = false;
+  // The desktop session starts the host (its autostart entry exists); read from the entry at start.
+  bool startWithSession = false;
 
   bool operator==(const UISettings&) const = default;
 };

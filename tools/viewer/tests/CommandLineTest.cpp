@@ -35,6 +35,13 @@ TEST(ViewerCommandLine, HelpIsACommandOfItsOwn) {
   EXPECT_NE(std::string(CommandLine::usage()).find("parvalon-viewer --help"), std::string::npos);
 }
 
+TEST(ViewerCommandLine, VersionIsACommandOfItsOwn) {
+  const auto o = parse({"--version"});
+  ASSERT_TRUE(o);
+  EXPECT_EQ(o->command, ViewerOptions::Command::Version);
+  EXPECT_NE(std::string(CommandLine::usage()).find("--version"), std::string::npos);
+}
+
 TEST(ViewerCommandLine, StreamReadsEveryOption) {
   const auto o = parse({"stream", "--host", "127.0.0.1", "--port", "9000", "--window", "0x2a00004", "--frames", "90",
                         "--snapshot", "s.png", "--record", "r.h264", "--audio", "a.wav", "--stats", "st.json", "--show",
