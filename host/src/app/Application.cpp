@@ -238,7 +238,8 @@ void Application::installCallbacks() {
       [this](std::uint8_t streamId, const SignalingClient& client) { onClientKeyframeRequest(streamId, client); });
   signalingServer_->setClientConnectedCallback(
       [this](const SignalingClient& client, const protocol::ClientHello& hello) { onClientHello(client, hello); });
-  signalingServer_->setSessionEndedCallback([this](const SignalingClient& client) { onSessionEnded(client); });
+  signalingServer_->setSessionEndedCallback(
+      [this](const SignalingClient& client, bool clientClosed) { onSessionEnded(client, clientClosed); });
   captureOrchestrator_->setFrameCallback(
       [this](std::uint8_t streamId, const std::uint8_t* data, std::uint64_t size, bool isKeyframe) {
         onEncodedFrame(streamId, data, size, isKeyframe);

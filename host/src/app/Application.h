@@ -123,8 +123,9 @@ class Application {
   StreamStartResult onStreamRequest(std::uint32_t windowId, const SignalingClient& client);
   void onStreamStop(std::uint8_t streamId, const SignalingClient& client);
   void onClientHello(const SignalingClient& client, const protocol::ClientHello& hello);
-  // The session's streams are kept for kSessionGrace, for the same client to resume them.
-  void onSessionEnded(const SignalingClient& client);
+  // A client that closed its session is done: its streams stop. One whose connection broke
+  // keeps them for kSessionGrace, for the same client to resume them.
+  void onSessionEnded(const SignalingClient& client, bool clientClosed);
   bool onWindowResizeRequest(std::uint32_t windowId, std::uint32_t width, std::uint32_t height,
                              const SignalingClient& client);
   void onClientKeyframeRequest(std::uint8_t streamId, const SignalingClient& client);

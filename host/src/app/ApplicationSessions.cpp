@@ -87,25 +87,31 @@ void Application::onClientHello(const SignalingClient& client, const protocol::C
   }
 }
 
-void Application::onSessionEnded(const SignalingClient& client) {
-  std::vector<std::uint8_t> kept;
+void Application::onSessionEnded(const SignalingClient& client, bool clientClosed) {
+  std::vector<std::uint8_t> owned;
   {
     std::lock_guard lock(stateMutex_);
     clients_.erase(client.sessionId);
     std::optional<CongestionControl::Clock::time_point> until;
     for (auto& [streamId, record] : streams_) {
       if (record.owner != StreamOwner::Client || record.ownerSession != client.sessionId) continue;
+      owned.push_back(streamId);
+      if (clientClosed) continue;
       if (!until) until = clock_() + kSessionGrace;
       record.ownerSession = 0;
       record.orphanedUntil = until;
-      kept.push_back(streamId);
     }
   }
-  for (const auto streamId : kept) {
-    PV_LOG_INFO("Client session ended, keeping its stream {} for {} s", streamId, kSessionGrace.count());
-  }
   // What the headset held down for its streams is let go; another session's end touches nothing.
-  onSignalingSessionGone(kept);
+  onSignalingSessionGone(owned);
+  for (const auto streamId : owned) {
+    if (clientClosed) {
+      PV_LOG_INFO("Client session ended, stopping its stream {}", streamId);
+      stopCapture(streamId);
+    } else {
+      PV_LOG_INFO("Client session ended, keeping its stream {} for {} s", streamId, kSessionGrace.count());
+    }
+  }
 }
 
 void Application::stopOrphanedStreams() {

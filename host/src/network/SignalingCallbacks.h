@@ -35,8 +35,9 @@ struct SignalingCallbacks {
   using WindowResizeCallback = std::function<bool(std::uint32_t windowId, std::uint32_t width, std::uint32_t height,
                                                   const SignalingClient& client)>;
   using KeyframeRequestCallback = std::function<void(std::uint8_t streamId, const SignalingClient& client)>;
-  // A session ended (close frame, failed read or abandoned).
-  using SessionEndedCallback = std::function<void(const SignalingClient& client)>;
+  // A session ended: `clientClosed` when the client said goodbye with a close frame (it is
+  // done), false when the connection broke or was abandoned (it may come back).
+  using SessionEndedCallback = std::function<void(const SignalingClient& client, bool clientClosed)>;
 
   WindowListCallback windowList;
   StreamRequestCallback streamRequest;

@@ -135,12 +135,12 @@ void SignalingMessageHandler::dispatch(MessageType type, const nlohmann::json& m
   }
 }
 
-void SignalingMessageHandler::sessionEnded(const SignalingPeer& peer) {
+void SignalingMessageHandler::sessionEnded(const SignalingPeer& peer, bool clientClosed) {
   logLimiter_.flush(peer.remoteAddress());
   const auto callbacks = callbacks_.get();
   if (!callbacks || !callbacks->sessionEnded) return;
   try {
-    callbacks->sessionEnded(clientOf(peer));
+    callbacks->sessionEnded(clientOf(peer), clientClosed);
   } catch (const std::exception& e) {
     PV_LOG_ERROR("Error ending the session: {}", e.what());
   } catch (...) {

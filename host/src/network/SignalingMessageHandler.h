@@ -46,7 +46,7 @@ class SignalingMessageHandler {
 
   // The session ended (close frame, failed read, abandoned): tells the application, on the
   // calling thread; a callback that throws is logged.
-  void sessionEnded(const SignalingPeer& peer);
+  void sessionEnded(const SignalingPeer& peer, bool clientClosed);
 
   const protocol::TransportPorts& ports() const { return ports_; }
 

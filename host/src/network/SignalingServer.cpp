@@ -48,7 +48,7 @@ class SignalingServerImpl : public std::enable_shared_from_this<SignalingServerI
 
   void onAccept(tcp::socket socket);
   void removeSession(const WebSocketSession* session);
-  void sessionEnded(const WebSocketSession& session);
+  void sessionEnded(const WebSocketSession& session, bool clientClosed);
   void broadcast(const std::string& text);
   void handleMessage(const WebSocketSession* session, const std::string& text);
   std::size_t clientCount() const;
@@ -191,7 +191,7 @@ class WebSocketSession : public SignalingPeer, public std::enable_shared_from_th
       }
       if (auto server = server_.lock()) {
         server->removeSession(this);
-        server->sessionEnded(*this);
+        server->sessionEnded(*this, ec == websocket::error::closed);
       }
       return;
     }
@@ -287,8 +287,8 @@ void SignalingServerImpl::removeSession(const WebSocketSession* session) {
   }
 }
 
-void SignalingServerImpl::sessionEnded(const WebSocketSession& session) {
-  if (running.load()) handler.sessionEnded(session);
+void SignalingServerImpl::sessionEnded(const WebSocketSession& session, bool clientClosed) {
+  if (running.load()) handler.sessionEnded(session, clientClosed);
 }
 
 void SignalingServerImpl::broadcast(const std::string& text) {

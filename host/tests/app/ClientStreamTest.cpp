@@ -184,7 +184,7 @@ TEST_F(ClientStreamTest, EndedSessionsStreamsWaitForTheSameClient) {
   app_->onClientHello(kHeadset, protocol::ClientHello{"Quest 3", "eureka"});
   ASSERT_EQ(request(kWindowA), 1);
   ASSERT_EQ(request(kWindowB), 2);
-  app_->onSessionEnded(kHeadset);
+  app_->onSessionEnded(kHeadset, false);
   EXPECT_EQ(log_.count(testing::kInfo, "Client session ended, keeping its stream 1 for 10 s"), 1u);
 
   clockMs_ += 9000;
@@ -205,7 +205,7 @@ TEST_F(ClientStreamTest, EndedSessionsStreamsWaitForTheSameClient) {
   app_->onStreamStop(1, back);
   EXPECT_EQ(app_->clientStreams(), (Streams{{2, kWindowB}}));
 
-  app_->onSessionEnded(back);
+  app_->onSessionEnded(back, false);
   clockMs_ += 9999;
   app_->update();
   EXPECT_EQ(app_->clientStreams().size(), 1u);
@@ -214,6 +214,16 @@ TEST_F(ClientStreamTest, EndedSessionsStreamsWaitForTheSameClient) {
   EXPECT_TRUE(app_->clientStreams().empty());
   EXPECT_EQ(log_.count(testing::kInfo, "Client session ended, stopping its stream 2"), 1u);
   EXPECT_EQ(system_->calls(), (Calls{"raise", "begin", "restore", "end"}));
+}
+
+// A client that says goodbye with a close frame is done: nothing waits for it.
+TEST_F(ClientStreamTest, ClosedSessionsStreamsStopAtOnce) {
+  ASSERT_EQ(request(kWindowA), 1);
+  ASSERT_EQ(request(kWindowB, kStranger), 2);
+  app_->onSessionEnded(kHeadset, true);
+  EXPECT_EQ(app_->clientStreams(), (Streams{{2, kWindowB}}));
+  EXPECT_EQ(log_.count(testing::kInfo, "Client session ended, stopping its stream 1"), 1u);
+  EXPECT_EQ(log_.count(testing::kInfo, "Stopped capture for stream 1"), 1u);
 }
 
 // The dashboard names the headset that streams, not whichever client said hello last (a

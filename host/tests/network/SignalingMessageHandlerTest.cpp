@@ -422,18 +422,20 @@ TEST_F(SignalingHandler, EveryCallbackNamesTheSession) {
   handler.updateCallbacks([&](SignalingCallbacks& c) {
     c.streamStop = [&](std::uint8_t, const SignalingClient& client) { note("stop", client); };
     c.keyframeRequest = [&](std::uint8_t, const SignalingClient& client) { note("keyframe", client); };
-    c.sessionEnded = [&](const SignalingClient& client) { note("ended", client); };
+    c.sessionEnded = [&](const SignalingClient& client, bool closed) { note(closed ? "closed" : "ended", client); };
   });
   handle(R"({"type":"stream_stop","streamId":4})", other);
   handle(R"({"type":"request_keyframe","streamId":4})");
-  handler.sessionEnded(*other);
-  EXPECT_EQ(calls, (std::vector<std::string>{"stop 9 127.0.0.2", "keyframe 1 127.0.0.1", "ended 9 127.0.0.2"}));
+  handler.sessionEnded(*other, false);
+  handler.sessionEnded(*peer, true);
+  EXPECT_EQ(calls, (std::vector<std::string>{"stop 9 127.0.0.2", "keyframe 1 127.0.0.1", "ended 9 127.0.0.2",
+                                             "closed 1 127.0.0.1"}));
 }
 
 TEST_F(SignalingHandler, EndedSessionCallbackThatThrowsIsContained) {
   handler.updateCallbacks(
-      [&](SignalingCallbacks& c) { c.sessionEnded = [](const SignalingClient&) { throw std::runtime_error("x"); }; });
-  handler.sessionEnded(*peer);
+      [&](SignalingCallbacks& c) { c.sessionEnded = [](const SignalingClient&, bool) { throw std::runtime_error("x"); }; });
+  handler.sessionEnded(*peer, false);
   EXPECT_TRUE(log.has(testing::kError, "Error ending the session: x"));
 }
 
@@ -486,7 +488,7 @@ TEST_F(SignalingFlood, OneClientsWarningsAreRateLimitedWithACount) {
 
 TEST_F(SignalingFlood, HeldBackCountIsReportedWhenTheSessionEnds) {
   send(peer, R"({"type":"nope"})", ClientLogLimiter::kLinesPerWindow + 5);
-  handler.sessionEnded(*peer);
+  handler.sessionEnded(*peer, false);
   EXPECT_TRUE(log.has(testing::kWarn, "Suppressed 5 warnings about the client at 127.0.0.1"));
   // Reconnecting does not buy a fresh budget.
   send(peer, R"({"type":"again"})", 1);

@@ -176,13 +176,15 @@ TEST_F(SignalingServerTest, EachSessionHasItsOwnNumberAndItsEndIsReportedOnce) {
   std::mutex mutex;
   std::vector<std::uint64_t> hellos;
   std::vector<std::uint64_t> ended;
+  std::vector<bool> closed;
   server.setClientConnectedCallback([&](const SignalingClient& client, const protocol::ClientHello&) {
     std::lock_guard lock(mutex);
     hellos.push_back(client.sessionId);
   });
-  server.setSessionEndedCallback([&](const SignalingClient& client) {
+  server.setSessionEndedCallback([&](const SignalingClient& client, bool clientClosed) {
     std::lock_guard lock(mutex);
     ended.push_back(client.sessionId);
+    closed.push_back(clientClosed);
   });
   WsClient keeper(server.boundPort());
   keeper.send(R"({"type":"hello"})");
@@ -208,6 +210,7 @@ TEST_F(SignalingServerTest, EachSessionHasItsOwnNumberAndItsEndIsReportedOnce) {
   EXPECT_NE(hellos[0], hellos[1]);
   EXPECT_NE(hellos[1], hellos[2]);
   EXPECT_EQ(ended, (std::vector<std::uint64_t>{hellos[1], hellos[2]}));
+  EXPECT_EQ(closed, (std::vector<bool>{false, true}));  // a dropped connection may come back; a closed one is done
 }
 
 // Any page in the user's browser may open ws://127.0.0.1: a handshake with an Origin the
@@ -329,7 +332,7 @@ TEST_F(SignalingServerTest, NewcomerGetsItsWelcomeWhileStreamConfigsAreBroadcast
 
 TEST_F(SignalingServerTest, ThrowingSessionEndedCallbackIsContainedAndServingGoesOn) {
   std::atomic<int> ended{0};
-  server.setSessionEndedCallback([&](const SignalingClient&) {
+  server.setSessionEndedCallback([&](const SignalingClient&, bool) {
     ++ended;
     throw std::runtime_error("end failed");
   });
