@@ -27,7 +27,9 @@ function(parvalon_header_library name)
 endfunction()
 
 parvalon_header_library(fmt::fmt FMT_HEADER_ONLY)
-parvalon_header_library(spdlog::spdlog SPDLOG_HEADER_ONLY SPDLOG_FMT_EXTERNAL FMT_HEADER_ONLY)
+# Wide file names: the log file opens by its UTF-16 path, so a profile folder outside the ANSI
+# code page (C:\Users\José) still gets its log.
+parvalon_header_library(spdlog::spdlog SPDLOG_HEADER_ONLY SPDLOG_FMT_EXTERNAL FMT_HEADER_ONLY SPDLOG_WCHAR_FILENAMES)
 parvalon_header_library(nlohmann_json::nlohmann_json)
 # Winsock 2 before anything includes windows.h; Windows 10 APIs.
 parvalon_header_library(Boost::boost _WIN32_WINNT=0x0A00 WIN32_LEAN_AND_MEAN NOMINMAX)

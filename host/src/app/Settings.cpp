@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <fstream>
 #include <system_error>
 
@@ -92,16 +91,19 @@ void Settings::resetToDefaults() {
   allowedOrigins.clear();
 }
 
-std::string Settings::getSettingsPath() const {
+std::filesystem::path Settings::settingsFile() const {
   if (!dataFolder_) return kFileName;
   const auto folder = *dataFolder_ / "Parvalon";
   std::filesystem::create_directories(folder);
-  return (folder / kFileName).string();
+  return folder / kFileName;
 }
+
+std::string Settings::getSettingsPath() const { return platform::pathText(settingsFile()); }
 
 bool Settings::load() {
   try {
-    std::ifstream in(getSettingsPath(), std::ios::binary);
+    // The path itself, not text of it: on Windows that opens the file by its wide name.
+    std::ifstream in(settingsFile(), std::ios::binary);
     if (!in.is_open()) return false;
     const json root = json::parse(in, nullptr, true, false);
     if (root.is_object()) {
@@ -151,10 +153,11 @@ bool Settings::save() {
     // Serialise first: invalid UTF-8 throws here, before the file is touched.
     const std::string text = root.dump(4);
 
-    const std::string path = getSettingsPath();
+    const std::filesystem::path path = settingsFile();
     // Write a sibling file and rename it over the old one, so a failed or interrupted write
     // never leaves a truncated settings.json behind.
-    const std::string temporary = path + ".tmp";
+    std::filesystem::path temporary = path;
+    temporary += ".tmp";
     {
       std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
       if (!out.is_open()) {
@@ -165,17 +168,20 @@ bool Settings::save() {
       out.flush();
       if (!out) {
         out.close();
-        std::remove(temporary.c_str());
-        throw std::runtime_error("write to " + temporary + " failed");
+        std::error_code ignored;
+        std::filesystem::remove(temporary, ignored);
+        throw std::runtime_error("write to " + platform::pathText(temporary) + " failed");
       }
     }
+    // Wide on Windows (MoveFileExW, replacing the old file), rename(2) on Linux.
     std::error_code ec;
     std::filesystem::rename(temporary, path, ec);
     if (ec) {
-      std::remove(temporary.c_str());
+      std::error_code ignored;
+      std::filesystem::remove(temporary, ignored);
       throw std::filesystem::filesystem_error("rename failed", temporary, path, ec);
     }
-    PV_LOG_INFO("Settings saved to {}", path);
+    PV_LOG_INFO("Settings saved to {}", platform::pathText(path));
     return true;
   } catch (const std::exception& e) {
     PV_LOG_ERROR("Failed to save settings: {}", e.what());

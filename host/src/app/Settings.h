@@ -39,6 +39,8 @@ class Settings {
   bool save();
   // Full path of the file; creates the Parvalon folder. Throws std::filesystem::filesystem_error
   // when that folder cannot be created.
+  std::filesystem::path settingsFile() const;
+  // The same path as text for log lines (UTF-8 on Windows).
   std::string getSettingsPath() const;
 
   std::uint16_t signalingPort = kDefaultSignalingPort;

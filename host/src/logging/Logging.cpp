@@ -4,6 +4,7 @@
 #include <mutex>
 #include <optional>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include <spdlog/sinks/dist_sink.h>
@@ -15,6 +16,10 @@
 #include "platform/DataFolder.h"
 
 namespace parvalon::host {
+
+static_assert(std::is_same_v<spdlog::filename_t, std::filesystem::path::string_type>,
+              "spdlog must take file names in the platform's native form (SPDLOG_WCHAR_FILENAMES on Windows)");
+
 namespace {
 
 // Guards the module state; taken by initLogging, addSink and shutdownLogging (any thread).
@@ -51,8 +56,10 @@ void initLogging(const std::string& name, bool fileLogging, spdlog::level::level
     try {
       const auto folder = logFolder();
       std::filesystem::create_directories(folder);
-      const auto file = (folder / (name + ".log")).string();
-      auto rotating = std::make_shared<spdlog::sinks::rotating_file_sink_mt>(file, kLogFileMaxBytes,
+      // The path's native string: wide on Windows (spdlog built with wide file names), bytes on
+      // Linux. A narrow string would be read in the ANSI code page on Windows.
+      const auto file = folder / (name + ".log");
+      auto rotating = std::make_shared<spdlog::sinks::rotating_file_sink_mt>(file.native(), kLogFileMaxBytes,
                                                                              kLogFileRotations, false);
       rotating->set_level(spdlog::level::debug);
       rotating->set_pattern(kFilePattern);

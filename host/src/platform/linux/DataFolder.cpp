@@ -20,4 +20,6 @@ namespace parvalon::host::platform {
 
 std::optional<std::filesystem::path> logDataFolder() { return localAppDataFolder(); }
 
+std::string pathText(const std::filesystem::path& path) { return path.string(); }
+
 }  // namespace parvalon::host::platform
