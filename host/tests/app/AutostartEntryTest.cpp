@@ -8,6 +8,7 @@
 #include <string>
 
 #include "app/AutostartEntry.h"
+#include "fakes/TestFolder.h"
 #include "fakes/Environment.h"
 #include "fakes/LogCapture.h"
 
@@ -43,15 +44,8 @@ constexpr const char* kInstalledEntry =
 
 class AutostartEntryTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    root_ = fs::temp_directory_path() / ("parvalon-autostart-" + std::to_string(::getpid()) + "-" +
-                                         ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(root_);
-    fs::create_directories(root_);
-  }
-  void TearDown() override { fs::remove_all(root_); }
-
-  fs::path root_;
+  testing::TestFolder folder_{"parvalon-autostart"};
+  const fs::path& root_ = folder_.path();
 };
 
 TEST_F(AutostartEntryTest, FolderFollowsXdgConfigHomeThenHome) {

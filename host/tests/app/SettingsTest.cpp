@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "fakes/LogCapture.h"
+#include "fakes/TestFolder.h"
 #include "app/Settings.h"
 
 namespace fs = std::filesystem;
@@ -24,14 +25,6 @@ std::string readFile(const fs::path& path) {
 
 class SettingsTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    root_ = fs::temp_directory_path() / ("parvalon-settings-" + std::to_string(::getpid()) + "-" +
-                                         ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(root_);
-    fs::create_directories(root_);
-  }
-  void TearDown() override { fs::remove_all(root_); }
-
   fs::path file() const { return root_ / "Parvalon" / "settings.json"; }
   void writeFile(const std::string& text) {
     fs::create_directories(root_ / "Parvalon");
@@ -43,7 +36,8 @@ class SettingsTest : public ::testing::Test {
     return s.load();
   }
 
-  fs::path root_;
+  testing::TestFolder folder_{"parvalon-settings"};
+  const fs::path& root_ = folder_.path();
   testing::LogCapture log_;
 };
 

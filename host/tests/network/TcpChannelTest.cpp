@@ -221,6 +221,9 @@ class VideoChannel : public ::testing::Test {
     });
     ASSERT_TRUE(server_.start());
   }
+  // The io thread reports connections ending while the test's clients go: it must be joined
+  // before the records its callbacks write to are destroyed.
+  void TearDown() override { server_.stop(); }
 
   // Connects and waits until the server has registered this very connection.
   std::unique_ptr<LoopbackTcpClient> connect(int receiveBuffer = 0) {
@@ -683,6 +686,8 @@ class InputChannel : public ::testing::Test {
     });
     ASSERT_TRUE(server_.start());
   }
+  // Joined before the records its callbacks write to are destroyed.
+  void TearDown() override { server_.stop(); }
 
   std::unique_ptr<LoopbackTcpClient> connect() {
     auto c = std::make_unique<LoopbackTcpClient>(server_.boundPort());

@@ -274,7 +274,7 @@ TEST_F(DashboardWindow, WindowListClicksStartAndStopAStream) {
       << "window list empty";
   save("window-list.png");
   click(kFirstWindowX, kFirstWindowY);
-  const std::string start = "Start capture requested for window " + std::to_string(pattern.window()) + " on stream 1";
+  const std::string start = "Started capture for window " + std::to_string(pattern.window()) + " on stream 1";
   ASSERT_TRUE(host_->waitForLog(start, 10s)) << host_->log();
   int packets = 0;
   for (int i = 0; i < 3; ++i) {
