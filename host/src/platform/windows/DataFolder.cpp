@@ -1,4 +1,5 @@
 #include "platform/DataFolder.h"
+#include "platform/windows/Win32Text.h"
 
 #include <windows.h>
 #include <shlobj.h>
@@ -22,16 +23,6 @@ std::optional<std::filesystem::path> logDataFolder() {
   return std::nullopt;
 }
 
-std::string pathText(const std::filesystem::path& path) {
-  const std::wstring& wide = path.native();
-  if (wide.empty()) return {};
-  const int wideSize = static_cast<int>(wide.size());
-  // Without WC_ERR_INVALID_CHARS a lone surrogate becomes U+FFFD rather than a failure.
-  const int size = WideCharToMultiByte(CP_UTF8, 0, wide.data(), wideSize, nullptr, 0, nullptr, nullptr);
-  if (size <= 0) return {};
-  std::string text(static_cast<std::size_t>(size), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, wide.data(), wideSize, text.data(), size, nullptr, nullptr);
-  return text;
-}
+std::string pathText(const std::filesystem::path& path) { return win32::utf16ToUtf8(path.native()); }
 
 }  // namespace parvalon::host::platform
