@@ -3,6 +3,8 @@
 # own sources, with the mingw-w64 cross compiler, into <build folder>/deps/prefix:
 #   - Dear ImGui (source package imgui): the core, backends/imgui_impl_win32 and imgui_impl_dx11
 #   - libopus (source package opus)
+#   - libx264 (source package x264): static, 8-bit, without its command-line program; needs nasm
+#   - libyuv (source package libyuv): the BGRA to I420 conversion of the software encoder
 #   - GoogleTest and GoogleMock (/usr/src/googletest from the googletest package)
 # Each library is rebuilt only when its Debian version (or the compiler) changes.
 # Usage: scripts/build-windows-deps.sh [build folder, default build-windows]
@@ -103,6 +105,41 @@ build_opus() {
   mark_built opus "$version"
 }
 
+build_x264() {
+  local version
+  version=$(source_version x264)
+  if up_to_date x264 "$version"; then return; fi
+  echo "Building libx264 $version for Windows"
+  local src
+  src=$(fetch_source x264 "$version")
+  local bld=$DEPS/obj/x264
+  rm -rf "$bld" && mkdir -p "$bld"
+  # Win32 threads (x264's default for mingw): the encoder's slice threads need no pthreads DLL.
+  (cd "$bld" && CC=x86_64-w64-mingw32-gcc-posix "$src/configure" --host=x86_64-w64-mingw32 \
+      --cross-prefix=x86_64-w64-mingw32- --prefix="$PREFIX" --enable-static --disable-cli \
+      --bit-depth=8 --chroma-format=all --disable-opencl >/dev/null &&
+    make -s -j "$JOBS" lib-static >/dev/null 2>&1 && make -s install-lib-static >/dev/null)
+  mark_built x264 "$version"
+}
+
+build_libyuv() {
+  local version
+  version=$(source_version libyuv)
+  if up_to_date libyuv "$version"; then return; fi
+  echo "Building libyuv $version for Windows"
+  local src
+  src=$(fetch_source libyuv "$version")
+  local obj=$DEPS/obj/libyuv
+  rm -rf "$obj" && mkdir -p "$obj"
+  # Every file: the ones for other processors compile to nothing on x86-64. No JPEG support.
+  find "$src/source" -maxdepth 1 -name '*.cc' -print0 | xargs -0 -P "$JOBS" -I{} sh -c \
+    "$CXX"' -std=c++17 -O2 -g -w -I"'"$src"'/include" -c "{}" -o "'"$obj"'/$(basename {} .cc).o"'
+  rm -f "$PREFIX/lib/libyuv.a"
+  $AR rcs "$PREFIX/lib/libyuv.a" "$obj"/*.o
+  rm -rf "$PREFIX/include/libyuv" && cp -r "$src/include/libyuv" "$src/include/libyuv.h" "$PREFIX/include/"
+  mark_built libyuv "$version"
+}
+
 build_googletest() {
   local version
   version=$(dpkg-query -W -f='${Version}' googletest)
@@ -117,3 +154,5 @@ ensure_deb_src
 build_googletest
 build_imgui
 build_opus
+build_x264
+build_libyuv
