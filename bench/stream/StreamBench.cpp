@@ -5,8 +5,8 @@
 //
 // Per size: sustained frames a second of each pipeline, CPU per frame (process plus X server,
 // which does the pixel copy in both), and for ours the per-frame cost split into capture,
-// conversion (sharpening when on, padding, BGRA → I420), encode and send (medians,
-// milliseconds). Ours runs with the sharpening pass off and on (--sharpening), in the same run.
+// conversion (sharpening when on, padding, BGRA → I420), the crossing between CPU pixels and
+// device textures within it (none on Linux), encode and send (medians, milliseconds). Ours runs with the sharpening pass off and on (--sharpening), in the same run.
 
 #include <arpa/inet.h>
 #include <fcntl.h>
@@ -90,7 +90,7 @@ struct Samples {
   std::mutex mutex;  // guards everything below; the capture thread, the delivering thread and main
   bool counting = false;
   int frames = 0;  // encoded frames delivered while counting
-  std::vector<double> captureMs, conversionMs, encodeMs, sendMs;
+  std::vector<double> captureMs, conversionMs, crossMs, encodeMs, sendMs;
   double lastThreadCpuMs = -1;  // capture thread only
 };
 
@@ -216,7 +216,7 @@ struct Result {
   double cpuMsPerFrame = 0;
   double kbps = 0;
   int frames = 0;
-  double capture = 0, conversion = 0, encode = 0, send = 0, total = 0;
+  double capture = 0, conversion = 0, cross = 0, encode = 0, send = 0, total = 0;
 };
 
 Result measureOurs(std::uint32_t windowId, const Options& o, bool sharpening) {
@@ -240,16 +240,19 @@ Result measureOurs(std::uint32_t windowId, const Options& o, bool sharpening) {
   orchestrator.setBitrate(static_cast<std::uint32_t>(o.bitrateKbps), static_cast<std::uint32_t>(o.bitrateKbps) * 5 / 2);
   orchestrator.setTargetFps(static_cast<std::uint32_t>(o.fps));
   // Called by the encoder right after the picture was encoded, on the thread that encoded it.
-  orchestrator.setFrameCallback([&](std::uint8_t, const std::uint8_t* data, std::uint64_t size, bool key) {
+  orchestrator.setFrameCallback([&](std::uint8_t streamId, const std::uint8_t* data, std::uint64_t size, bool key) {
     const double start = nowMs();
     sink.send(data, size, key);
     const double send = nowMs() - start;
+    std::uint64_t crossUs = 0;
+    orchestrator.getConversionTime(streamId, crossUs);
     auto* encoder = current.load();
     std::lock_guard lock(samples.mutex);
     if (!samples.counting || encoder == nullptr) return;
     ++samples.frames;
     samples.encodeMs.push_back(static_cast<double>(encoder->lastStageTimes().encodeUs) / 1000.0);
     samples.sendMs.push_back(send);
+    samples.crossMs.push_back(static_cast<double>(crossUs) / 1000.0);
   });
   orchestrator.initialize();
   orchestrator.setSharpeningEnabled(sharpening);
@@ -278,6 +281,7 @@ Result measureOurs(std::uint32_t windowId, const Options& o, bool sharpening) {
   result.kbps = static_cast<double>(bytes) * 8.0 / 1000.0 / wall;
   result.capture = median(samples.captureMs);
   result.conversion = median(samples.conversionMs);
+  result.cross = median(samples.crossMs);
   result.encode = median(samples.encodeMs);
   result.send = median(samples.sendMs);
   result.total = result.capture + result.conversion + result.encode + result.send;
@@ -367,8 +371,8 @@ int main(int argc, char** argv) {
   std::printf("stream benchmark: %.1f s per run, encoder at %d fps and %d kbit/s, pattern drawn at %d fps, "
               "X server pid %ld\n",
               o.seconds, o.fps, o.bitrateKbps, o.patternFps, o.xserverPid);
-  std::printf("%-14s | %7s %8s %7s | %7s %7s %7s %7s %7s | %7s %8s %7s | %6s %6s\n", "size", "fps", "cpu/fr", "kbps",
-              "capt", "conv", "enc", "send", "total", "ff fps", "ff cpu", "ff kbps", "fps x", "cpu x");
+  std::printf("%-14s | %7s %8s %7s | %7s %7s %7s %7s %7s %7s | %7s %8s %7s | %6s %6s\n", "size", "fps", "cpu/fr",
+              "kbps", "capt", "conv", "cross", "enc", "send", "total", "ff fps", "ff cpu", "ff kbps", "fps x", "cpu x");
   int failures = 0;
   for (const Size& size : o.sizes) {
     const std::string idFile = (std::filesystem::temp_directory_path() / "parvalon-stream-bench.id").string();
@@ -404,8 +408,9 @@ int main(int argc, char** argv) {
       const Result& r = ours[run];
       char label[32];
       std::snprintf(label, sizeof label, "%dx%d%s", size.width, size.height, o.sharpening[run] ? " +cas" : "");
-      std::printf("%-14s | %7.1f %8.2f %7.0f | %7.2f %7.2f %7.2f %7.2f %7.2f | %7.1f %8.2f %7.0f | %6.2f %6.2f\n",
-                  label, r.fps, r.cpuMsPerFrame, r.kbps, r.capture, r.conversion, r.encode, r.send, r.total, ffmpeg.fps,
+      std::printf("%-14s | %7.1f %8.2f %7.0f | %7.2f %7.2f %7.2f %7.2f %7.2f %7.2f | %7.1f %8.2f %7.0f | %6.2f %6.2f\n",
+                  label, r.fps, r.cpuMsPerFrame, r.kbps, r.capture, r.conversion, r.cross, r.encode, r.send, r.total,
+                  ffmpeg.fps,
                   ffmpeg.cpuMsPerFrame, ffmpeg.kbps, ffmpeg.fps > 0 ? r.fps / ffmpeg.fps : 0.0,
                   ffmpeg.cpuMsPerFrame > 0 ? r.cpuMsPerFrame / ffmpeg.cpuMsPerFrame : 0.0);
       if (r.frames == 0) ++failures;
@@ -417,6 +422,7 @@ int main(int argc, char** argv) {
   std::puts("+cas: sharpening pass on (sharpness 0.7). conv: the capture thread in the orchestrator: sharpening when on,");
   std::puts("padding, BGRA->I420, and a wait when the encoder is a picture behind; enc: x264 and send: loopback TCP write,");
   std::puts("both on the encoder's thread, which encodes while the capture thread converts the next picture (medians, ms);");
-  std::puts("total: the four summed. ff: ffmpeg x11grab + libx264 ultrafast zerolatency. x = ours / ffmpeg.");
+  std::puts("cross: the part of conv that read a device texture back or uploaded pixels (0: capture and encoder take one kind);");
+  std::puts("total: capt, conv, enc and send summed. ff: ffmpeg x11grab + libx264 ultrafast zerolatency. x = ours / ffmpeg.");
   return failures == 0 ? 0 : 1;
 }

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <atomic>
-#include <cstring>
 #include <new>
 
 #include "capture/WindowEnumerator.h"
@@ -12,8 +11,6 @@
 namespace parvalon::host {
 
 namespace {
-
-constexpr std::size_t kBytesPerPixel = 4;
 
 // Frames that reached the sharpening step, all streams together; named in the encode-failure line.
 std::atomic<std::uint64_t> frameAttemptCounter{0};
@@ -38,18 +35,21 @@ std::uint64_t packSize(std::uint32_t width, std::uint32_t height) {
 }  // namespace
 
 CaptureOrchestrator::CaptureOrchestrator()
-    : CaptureOrchestrator(platform::WindowSystem::create(), platform::CaptureSourceFactory::createDefault()) {}
+    : CaptureOrchestrator(platform::WindowSystem::create(), platform::CaptureSourceFactory::createDefault(), {}, {},
+                          {}, platform::GpuDevice::createDefault()) {}
 
 CaptureOrchestrator::CaptureOrchestrator(std::shared_ptr<platform::WindowSystem> windowSystem,
                                          std::shared_ptr<platform::CaptureSourceFactory> captureFactory,
                                          CreateEncoderFunction createEncoder,
                                          AvailableEncodersFunction availableEncoders,
-                                         std::shared_ptr<platform::DisplayModes> displayModes)
+                                         std::shared_ptr<platform::DisplayModes> displayModes,
+                                         std::shared_ptr<platform::GpuDevice> gpuDevice)
     : windowSystem_(std::move(windowSystem)),
       captureFactory_(std::move(captureFactory)),
       createEncoder_(std::move(createEncoder)),
       availableEncoders_(std::move(availableEncoders)),
-      displayModes_(std::move(displayModes)) {
+      displayModes_(std::move(displayModes)),
+      gpuDevice_(std::move(gpuDevice)) {
   if (!createEncoder_) createEncoder_ = [](const EncoderConfig& c) { return EncoderFactory::createBestEncoder(c); };
   if (!availableEncoders_) availableEncoders_ = [] { return EncoderFactory::getAvailableEncoders(); };
   if (!displayModes_) displayModes_ = platform::DisplayModes::create();
@@ -74,6 +74,10 @@ bool CaptureOrchestrator::initialize() {
       PV_LOG_WARN("CaptureOrchestrator already initialized");
       return true;
     }
+  }
+  if (gpuDevice_) {
+    gpuName = gpuDevice_->adapterName();
+    vramMB = gpuDevice_->dedicatedMemoryMB();
   }
   const std::vector<EncoderType> available = availableEncoders_();
   if (available.empty()) {
@@ -160,8 +164,7 @@ void CaptureOrchestrator::stopSession(CaptureSession& session) {
     std::lock_guard lock(session.mutex);
     session.active = false;
     releaseEncoder(session);
-    session.paddingImage = platform::CpuImage();
-    session.casOutputImage = platform::CpuImage();
+    releaseFrameTargets(session);
   }
   // Waits for the capture thread, which may have been waiting for the session lock above.
   if (session.capture) session.capture->stopCapture();
@@ -224,10 +227,10 @@ bool CaptureOrchestrator::startCapture(std::uint32_t windowId, std::uint8_t stre
     PV_LOG_ERROR("Invalid window handle: {:x}", windowId);
     return false;
   }
-  auto session = std::make_shared<CaptureSession>();
+  auto session = std::make_shared<CaptureSession>(gpuDevice_);
   session->windowId = windowId;
   session->capture = std::make_unique<WindowCapture>(windowSystem_, captureFactory_);
-  if (!session->capture->initialize(window, targetFps_.load())) {
+  if (!session->capture->initialize(window, targetFps_.load(), gpuDevice_)) {
     PV_LOG_ERROR("Failed to initialize capture for window {:x}", windowId);
     return false;
   }
@@ -248,7 +251,7 @@ bool CaptureOrchestrator::startCapture(std::uint32_t windowId, std::uint8_t stre
       slot = session;
     }
     const bool started = session->capture->startCapture(
-        [this, streamId](const platform::CpuFrame& frame) { onFrameCaptured(streamId, frame); });
+        [this, streamId](const platform::CaptureFrame& frame) { onFrameCaptured(streamId, frame); });
     if (!started) {
       PV_LOG_ERROR("Failed to start capture for window {:x}", windowId);
       session->active = false;
@@ -321,72 +324,70 @@ void CaptureOrchestrator::update() {
 }
 
 void CaptureOrchestrator::deliverEncoded(std::uint8_t streamId, const EncodedFrame& frame) {
-  std::shared_ptr<const FrameCallback> callback;
-  {
-    std::lock_guard lock(callbackMutex_);
-    callback = frameCallback_;
-  }
+  const auto callback = frameCallback_.get();
   if (callback && *callback) (*callback)(streamId, frame.data, frame.size, frame.isKeyframe);
 }
 
 void CaptureOrchestrator::notifyResolutionChange(std::uint8_t streamId, std::uint32_t width, std::uint32_t height) {
-  std::shared_ptr<const ResolutionChangeCallback> callback;
-  {
-    std::lock_guard lock(callbackMutex_);
-    callback = resolutionChangeCallback_;
-  }
+  const auto callback = resolutionChangeCallback_.get();
   if (callback && *callback) (*callback)(streamId, width, height);
 }
 
-void CaptureOrchestrator::onFrameCaptured(std::uint8_t streamId, const platform::CpuFrame& frame) {
+void CaptureOrchestrator::releaseFrameTargets(CaptureSession& session) {
+  session.converter.reset();
+  session.casOutputImage = platform::CpuImage();
+}
+
+void CaptureOrchestrator::onFrameCaptured(std::uint8_t streamId, const platform::CaptureFrame& frame) {
   const SessionPtr pinned = findSession(streamId);
   if (!pinned) return;
   CaptureSession& session = *pinned;
   std::lock_guard lock(session.mutex);
   if (!session.active || !session.encoder) return;
-  if (frame.data == nullptr || frame.width == 0 || frame.height == 0) return;
+  if (!frame.hasPixels() || frame.width() == 0 || frame.height() == 0) return;
 
   const std::uint32_t fps = targetFps_.load();
-  const bool resized = frame.width != session.width || frame.height != session.height;
+  const bool resized = frame.width() != session.width || frame.height() != session.height;
   if (resized || fps != session.encoderFps) {
     if (resized) {
       PV_LOG_INFO("Resolution changed from {}x{} to {}x{} on stream {} - recreating encoder", session.width,
-                  session.height, frame.width, frame.height, streamId);
+                  session.height, frame.width(), frame.height(), streamId);
     } else {
       PV_LOG_INFO("Frame rate changed from {} to {} fps on stream {} - recreating encoder", session.encoderFps, fps,
                   streamId);
     }
     if (fps != session.encoderFps) session.capture->setFps(fps);
     releaseEncoder(session);
-    session.paddingImage = platform::CpuImage();
-    session.casOutputImage = platform::CpuImage();
-    if (!createEncoder(session, streamId, frame.width, frame.height, true)) return;
+    releaseFrameTargets(session);
+    if (!createEncoder(session, streamId, frame.width(), frame.height(), true)) return;
     // Also after a frame-rate change: the new encoder's parameter sets go out with a new
     // stream_config, as after a resize.
     notifyResolutionChange(streamId, session.width, session.height);
   }
 
   const std::uint64_t attempt = ++frameAttemptCounter;
-
-  platform::CpuFrame toEncode = frame;
-  const bool needsPadding = session.width != session.paddedWidth || session.height != session.paddedHeight;
-  if (sharpen(session, frame)) {
+  const platform::FrameKind encoderKind = session.encoder->inputKind();
+  platform::CaptureFrame toEncode = frame;
+  bool sharpened = false;
+  if (!frame.isTexture() && sharpen(session, frame.cpu())) {
     // Encoder-sized already, its bands black.
-    toEncode = session.casOutputImage.view(frame.timestampUs);
-  } else if (needsPadding && !session.encoder->padsSmallerFrames()) {
-    // Made once per encoder size; its right and bottom bands keep the black of that first clear.
-    if (session.paddingImage.width() != session.paddedWidth ||
-        session.paddingImage.height() != session.paddedHeight) {
-      session.paddingImage.resize(session.paddedWidth, session.paddedHeight);
-    }
-    const std::size_t rowBytes = static_cast<std::size_t>(session.width) * kBytesPerPixel;
-    for (std::uint32_t y = 0; y < session.height; ++y) {
-      std::memcpy(session.paddingImage.row(y), frame.row(y), rowBytes);
-    }
-    toEncode = session.paddingImage.view(frame.timestampUs);
+    toEncode = session.casOutputImage.view(frame.timestampUs());
+    sharpened = true;
+  }
+  // A CPU encoder that pads by itself takes CPU pixels as they are.
+  const bool encoderPads = !toEncode.isTexture() && encoderKind == platform::FrameKind::Cpu &&
+                           session.encoder->padsSmallerFrames();
+  platform::CaptureFrame padded = toEncode;
+  if (!encoderPads && !session.converter.pad(toEncode, session.paddedWidth, session.paddedHeight, padded)) return;
+  if (!session.converter.convert(padded, encoderKind, toEncode)) return;
+  if (frame.isTexture() && !toEncode.isTexture() && !sharpened && sharpen(session, toEncode.cpu())) {
+    // A texture read back for a CPU encoder is sharpened there.
+    toEncode = session.casOutputImage.view(frame.timestampUs());
   }
 
-  if (!session.encoder->encodeFrame(toEncode)) {
+  const bool encoded = toEncode.isTexture() ? session.encoder->encodeTexture(*toEncode.texture())
+                                            : session.encoder->encodeFrame(toEncode.cpu());
+  if (!encoded) {
     PV_LOG_WARN("Failed to encode frame on stream {} (attempt #{})", streamId, attempt);
   }
 }
@@ -408,16 +409,10 @@ bool CaptureOrchestrator::sharpen(CaptureSession& session, const platform::CpuFr
   return cas->apply(frame, session.casOutputImage, session.width, session.height);
 }
 
-void CaptureOrchestrator::setFrameCallback(FrameCallback callback) {
-  auto installed = std::make_shared<const FrameCallback>(std::move(callback));
-  std::lock_guard lock(callbackMutex_);
-  frameCallback_ = std::move(installed);
-}
+void CaptureOrchestrator::setFrameCallback(FrameCallback callback) { frameCallback_.set(std::move(callback)); }
 
 void CaptureOrchestrator::setResolutionChangeCallback(ResolutionChangeCallback callback) {
-  auto installed = std::make_shared<const ResolutionChangeCallback>(std::move(callback));
-  std::lock_guard lock(callbackMutex_);
-  resolutionChangeCallback_ = std::move(installed);
+  resolutionChangeCallback_.set(std::move(callback));
 }
 
 void CaptureOrchestrator::setBitrate(std::uint32_t targetKbps, std::uint32_t maxKbps) {
@@ -506,6 +501,13 @@ CodecParameterSets CaptureOrchestrator::getParameterSets(std::uint8_t streamId) 
     encoder = session->encoder;
   }
   return encoder ? encoder->getParameterSets() : CodecParameterSets{};
+}
+
+bool CaptureOrchestrator::getConversionTime(std::uint8_t streamId, std::uint64_t& microseconds) const {
+  const SessionPtr session = findSession(streamId);
+  if (!session) return false;
+  microseconds = session->converter.lastConversionUs();
+  return true;
 }
 
 bool CaptureOrchestrator::getStreamResolution(std::uint8_t streamId, std::uint32_t& width, std::uint32_t& height) {

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "capture/CASProcessor.h"
+#include "capture/FrameConverter.h"
 #include "capture/FramePacer.h"
 #include "capture/WindowCapture.h"
 #include "protocol/WindowInfo.h"
@@ -17,9 +18,12 @@
 #include "encode/EncoderBase.h"
 #include "encode/EncoderConfig.h"
 #include "encode/EncoderType.h"
+#include "network/HandlerSlot.h"
+#include "platform/CaptureFrame.h"
 #include "platform/CaptureSource.h"
 #include "platform/CpuFrame.h"
 #include "platform/DisplayModes.h"
+#include "platform/GpuDevice.h"
 #include "platform/WindowSystem.h"
 
 namespace parvalon::host {
@@ -27,6 +31,10 @@ namespace parvalon::host {
 // Everything between a window and its encoded video: one session (capture + encoder) per stream
 // id, the optional sharpening pass, padding to the encoder's 16-pixel grid, encoder re-creation
 // on a size or frame-rate change, the frame pacer and the encoder settings template.
+//
+// Frames are CPU pixels (X11) or textures on the graphics device (Windows); each stream's
+// FrameConverter pads them where they are and crosses over when the encoder takes the other
+// kind. The sharpening pass runs on CPU pixels: on the captured ones, or on a read-back texture.
 //
 // Locking: the table lock (sessionsMutex_) is held only to find, insert or take out a session
 // and pin it (a shared_ptr copy); it is never held while calling out. Each session has its own
@@ -51,14 +59,18 @@ class CaptureOrchestrator {
   // The padding rule: size rounded up to a multiple of 16.
   static constexpr std::uint32_t padded(std::uint32_t size) { return (size + 15u) & ~15u; }
 
-  // The desktop's window system, capture service and displays, and EncoderFactory.
+  // The desktop's window system, capture service, displays and graphics device, and
+  // EncoderFactory.
   CaptureOrchestrator();
-  // Empty or null arguments after the first two take the real ones (displayModes: the desktop's).
+  // Empty or null arguments after the first two take the real ones (displayModes: the desktop's),
+  // except gpuDevice: null means frames stay CPU pixels (texture frames and texture encoders
+  // then have no device and their frames are dropped).
   CaptureOrchestrator(std::shared_ptr<platform::WindowSystem> windowSystem,
                       std::shared_ptr<platform::CaptureSourceFactory> captureFactory,
                       CreateEncoderFunction createEncoder = {},
                       AvailableEncodersFunction availableEncoders = {},
-                      std::shared_ptr<platform::DisplayModes> displayModes = {});
+                      std::shared_ptr<platform::DisplayModes> displayModes = {},
+                      std::shared_ptr<platform::GpuDevice> gpuDevice = {});
   ~CaptureOrchestrator();
 
   CaptureOrchestrator(const CaptureOrchestrator&) = delete;
@@ -100,6 +112,10 @@ class CaptureOrchestrator {
   CodecParameterSets getParameterSets(std::uint8_t streamId);
   // The capture size (unpadded); false for an unknown stream.
   bool getStreamResolution(std::uint8_t streamId, std::uint32_t& width, std::uint32_t& height);
+  // Microseconds the stream's last crossing between CPU pixels and device textures took (0
+  // while none ran: capture and encoder take the same kind); false for an unknown stream.
+  // Without the session lock, so the encoder's delivery may ask.
+  bool getConversionTime(std::uint8_t streamId, std::uint64_t& microseconds) const;
 
   // "Software" here (or "NVENC", "AMF", "Unknown", "None"); empty before initialize.
   std::string getEncoderName() const;
@@ -114,13 +130,15 @@ class CaptureOrchestrator {
   // Whether the display server offers what window capture needs.
   bool isCaptureSupported() const;
 
-  // Adapter description and its memory in MiB; no graphics adapter is used here, so they stay
-  // empty and 0.
+  // Adapter description and its memory in MiB, from the graphics device at initialize; empty
+  // and 0 without one.
   std::string gpuName;
   std::uint64_t vramMB = 0;
 
  private:
   struct CaptureSession {
+    explicit CaptureSession(std::shared_ptr<platform::GpuDevice> device) : converter(std::move(device)) {}
+
     // Serialises the per-frame work, every encoder call and the stop of this session; taken by
     // its capture thread and by the callers of the stream operations. Recursive: callbacks run
     // under it may ask for this stream's parameter sets or a key frame.
@@ -141,8 +159,9 @@ class CaptureOrchestrator {
     std::uint32_t paddedHeight = 0;
     std::uint32_t width = 0;
     std::uint32_t height = 0;
-    std::uint32_t encoderFps = 0;     // the frame rate the encoder was made for
-    platform::CpuImage paddingImage;  // encoder-sized, made and cleared on first need
+    std::uint32_t encoderFps = 0;  // the frame rate the encoder was made for
+    // Padding and crossing to the encoder's kind; its targets are made on first need per size.
+    FrameConverter converter;
     // Encoder-sized target of the sharpening pass, made on first need: the pass writes the
     // window's region only, so its bands keep the black of that first clear.
     platform::CpuImage casOutputImage;
@@ -153,7 +172,7 @@ class CaptureOrchestrator {
 
   // The session of a stream, pinned; null when there is none.
   SessionPtr findSession(std::uint8_t streamId) const;
-  void onFrameCaptured(std::uint8_t streamId, const platform::CpuFrame& frame);
+  void onFrameCaptured(std::uint8_t streamId, const platform::CaptureFrame& frame);
   // Makes the session's encoder for `width` × `height` (padded) from the template; the one
   // place encoders are created. `replacing` selects the re-creation log lines.
   bool createEncoder(CaptureSession& session, std::uint8_t streamId, std::uint32_t width, std::uint32_t height,
@@ -164,9 +183,13 @@ class CaptureOrchestrator {
   void deliverEncoded(std::uint8_t streamId, const EncodedFrame& frame);
   void notifyResolutionChange(std::uint8_t streamId, std::uint32_t width, std::uint32_t height);
   EncoderConfig templateFor(std::uint32_t paddedWidth, std::uint32_t paddedHeight) const;
-  // The sharpening step: the sharpened picture (already padded) or nothing, when the pass is off
-  // or fails and the captured frame goes on.
+  // The sharpening step on CPU pixels (the session's width × height region of `frame`): the
+  // sharpened picture (already padded) or nothing, when the pass is off or fails and `frame`
+  // goes on.
   bool sharpen(CaptureSession& session, const platform::CpuFrame& frame);
+  // Frees what a session's frames were prepared in (a new encoder size, or the stop). Under
+  // session.mutex.
+  static void releaseFrameTargets(CaptureSession& session);
   // Encoder shutdown under the session lock, then the capture stopped after it. Only by the
   // thread that took the session out of the table; never with sessionsMutex_ held.
   static void stopSession(CaptureSession& session);
@@ -176,6 +199,7 @@ class CaptureOrchestrator {
   CreateEncoderFunction createEncoder_;
   AvailableEncodersFunction availableEncoders_;
   std::shared_ptr<platform::DisplayModes> displayModes_;
+  std::shared_ptr<platform::GpuDevice> gpuDevice_;
 
   // Made by the first initialize and kept until destruction: capture threads may be sharpening
   // whenever a later initialize runs, so that one resets its switches instead of replacing it.
@@ -190,10 +214,9 @@ class CaptureOrchestrator {
   std::unordered_map<std::uint8_t, SessionPtr> sessions_;
   bool initialized_ = false;
 
-  // Guards the two callbacks; taken briefly by their setters and by capture threads to read them.
-  mutable std::mutex callbackMutex_;
-  std::shared_ptr<const FrameCallback> frameCallback_;
-  std::shared_ptr<const ResolutionChangeCallback> resolutionChangeCallback_;
+  // Replaceable while capture threads call them.
+  HandlerSlot<FrameCallback> frameCallback_;
+  HandlerSlot<ResolutionChangeCallback> resolutionChangeCallback_;
 
   // Guards encoderConfig_, encoderName_ and framePacer_; taken by the template setters (main thread) and by whoever creates an
   // encoder. Never held while calling out, so settings can change under the application's locks.

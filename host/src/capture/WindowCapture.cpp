@@ -51,7 +51,8 @@ WindowCapture::~WindowCapture() {
   source_.reset();
 }
 
-bool WindowCapture::initialize(platform::WindowHandle window, std::uint32_t fps) {
+bool WindowCapture::initialize(platform::WindowHandle window, std::uint32_t fps,
+                               std::shared_ptr<platform::GpuDevice> device) {
   try {
     std::string reason;
     if (!sourceFactory_ || !sourceFactory_->isSupported(reason)) {
@@ -63,6 +64,7 @@ bool WindowCapture::initialize(platform::WindowHandle window, std::uint32_t fps)
       return false;
     }
     hwnd_ = window;
+    device_ = std::move(device);
     fps_.store(fps == 0 ? platform::CaptureOptions::kDefaultFps : fps);
     const auto rect = windowSystem_->clientRect(window);
     if (!rect) {
@@ -133,7 +135,7 @@ bool WindowCapture::startCapture(FrameCallback callback) {
     PV_LOG_INFO("Creating capture item for window {:x}...", hwnd_);
     std::string error;
     std::unique_ptr<platform::CaptureSource> source =
-        sourceFactory_->create(hwnd_, platform::CaptureOptions{fps_.load()}, error);
+        sourceFactory_->create(hwnd_, platform::CaptureOptions{fps_.load(), device_}, error);
     if (!source) {
       PV_LOG_ERROR("Failed to start capture: {}", error);
       return false;
@@ -151,7 +153,7 @@ bool WindowCapture::startCapture(FrameCallback callback) {
     // Set before the thread starts: the first frame (delivered at once for a static window)
     // must not be dropped as arriving "before the start".
     capturing_.store(true);
-    if (!source_->start([this](const platform::CpuFrame& frame) { processFrame(frame); },
+    if (!source_->start([this](const platform::CaptureFrame& frame) { processFrame(frame); },
                         [this] { onWindowClosed(); }, error)) {
       capturing_.store(false);
       {
@@ -171,26 +173,26 @@ bool WindowCapture::startCapture(FrameCallback callback) {
   }
 }
 
-void WindowCapture::processFrame(const platform::CpuFrame& frame) {
+void WindowCapture::processFrame(const platform::CaptureFrame& frame) {
   std::lock_guard lock(deliveryMutex_);
   if (!capturing_.load()) return;
   try {
-    if (frame.width != poolWidth_ || frame.height != poolHeight_) {
-      PV_LOG_INFO("Recreating frame pool: {}x{} -> {}x{}", poolWidth_, poolHeight_, frame.width, frame.height);
-      poolWidth_ = frame.width;
-      poolHeight_ = frame.height;
+    if (frame.width() != poolWidth_ || frame.height() != poolHeight_) {
+      PV_LOG_INFO("Recreating frame pool: {}x{} -> {}x{}", poolWidth_, poolHeight_, frame.width(), frame.height());
+      poolWidth_ = frame.width();
+      poolHeight_ = frame.height();
       poolMissingSince_.reset();
-      source_->recreateFramePool(frame.width, frame.height);
+      source_->recreateFramePool(frame.width(), frame.height());
       return;  // this frame is dropped; the source captures again at the new size at once
     }
-    if (frame.data == nullptr) {
+    if (!frame.hasPixels()) {
       onPoolStillMissing();
       return;
     }
     poolMissingSince_.reset();
-    size_.store(packSize(frame.width, frame.height));
+    size_.store(packSize(frame.width(), frame.height()));
     if (!firstFrameLogged.exchange(true)) {
-      PV_LOG_INFO("First capture frame: {}x{}, format={}", frame.width, frame.height, kBgraFormatValue);
+      PV_LOG_INFO("First capture frame: {}x{}, format={}", frame.width(), frame.height(), kBgraFormatValue);
     }
     if (frameCallback_) {
       DeliveryScope scope(deliveringThread_);

@@ -9,8 +9,9 @@
 #include <optional>
 #include <thread>
 
+#include "platform/CaptureFrame.h"
 #include "platform/CaptureSource.h"
-#include "platform/CpuFrame.h"
+#include "platform/GpuDevice.h"
 #include "platform/WindowHandle.h"
 #include "platform/WindowSystem.h"
 
@@ -33,7 +34,7 @@ namespace parvalon::host {
 // - The destructor must not run on the capture thread (it joins that thread).
 class WindowCapture {
  public:
-  using FrameCallback = std::function<void(const platform::CpuFrame& frame)>;
+  using FrameCallback = std::function<void(const platform::CaptureFrame& frame)>;
   // The time source of the frame-pool retry (steady clock unless a test injects one).
   using Clock = std::function<std::chrono::steady_clock::time_point()>;
 
@@ -43,8 +44,8 @@ class WindowCapture {
   // ...and after this long without one the capture ends as if the window had closed.
   static constexpr std::chrono::seconds kPoolGiveUpAfter{5};
 
-  // CpuFrame pixels are BGRA; the number a first-frame log line reports for that format (the
-  // value of DXGI_FORMAT_B8G8R8A8_UNORM, so logs read the same on every platform).
+  // Frames are BGRA (CPU pixels or B8G8R8A8 textures); the number a first-frame log line reports
+  // for that format (the value of DXGI_FORMAT_B8G8R8A8_UNORM, so logs read the same everywhere).
   static constexpr int kBgraFormatValue = 87;
 
   // The real window system and capture service of this platform.
@@ -57,10 +58,11 @@ class WindowCapture {
   WindowCapture& operator=(const WindowCapture&) = delete;
 
   // Checks support and the window, reads its size. `fps` bounds the capture rate (the
-  // encoder's frame rate). false after one error line: "Invalid window handle", "Failed to get
+  // encoder's frame rate); `device` is the one texture frames are delivered on (null: none). false after one error line: "Invalid window handle", "Failed to get
   // window rect", "Window has zero size" (also for a minimized window), or not supported.
   bool initialize(platform::WindowHandle window,
-                  std::uint32_t fps = platform::CaptureOptions::kDefaultFps);
+                  std::uint32_t fps = platform::CaptureOptions::kDefaultFps,
+                  std::shared_ptr<platform::GpuDevice> device = {});
   // Logs the diagnostics block and starts capturing. Already capturing: warning "Capture
   // already started", true, and the new callback is dropped.
   bool startCapture(FrameCallback callback);
@@ -78,7 +80,7 @@ class WindowCapture {
   void getSize(std::uint32_t& width, std::uint32_t& height) const;
 
  private:
-  void processFrame(const platform::CpuFrame& frame);
+  void processFrame(const platform::CaptureFrame& frame);
   void onWindowClosed();
   void logDiagnostics(bool& supported);
   // A frame without pixels at the pool size: the pool for that size was not made.
@@ -90,6 +92,7 @@ class WindowCapture {
   Clock clock_;
   platform::WindowHandle hwnd_ = platform::kNoWindow;
   std::atomic<std::uint32_t> fps_{platform::CaptureOptions::kDefaultFps};
+  std::shared_ptr<platform::GpuDevice> device_;  // set by initialize, before any capture
 
   // Guards frameCallback_ and the pool size; taken by the capture thread for a whole delivery
   // and by startCapture/stopCapture/the destructor (caller threads) to install/empty the callback.

@@ -6,7 +6,9 @@
 #include "encode/EncodedFrame.h"
 #include "encode/EncoderConfig.h"
 #include "encode/EncoderStats.h"
+#include "platform/CaptureFrame.h"
 #include "platform/CpuFrame.h"
+#include "platform/GpuTexture.h"
 
 namespace parvalon::host {
 
@@ -25,6 +27,16 @@ class EncoderBase {
   // callback before returning (a pipelined software encoder: later, on its own thread, in
   // order; shutdown returns after its last delivery). False at once when not initialized.
   virtual bool encodeFrame(const platform::CpuFrame& frame) = 0;
+  // Which frames this encoder takes: CPU pixels through encodeFrame, or textures on the
+  // capture device through encodeTexture. The orchestrator crosses over when the capture
+  // delivers the other kind.
+  virtual platform::FrameKind inputKind() const { return platform::FrameKind::Cpu; }
+  // A texture encoder's encodeFrame: one B8G8R8A8 texture of the configured size, on the
+  // capture device, delivered as encodeFrame delivers. A CPU encoder refuses.
+  virtual bool encodeTexture(const platform::GpuTexture& texture) {
+    (void)texture;
+    return false;
+  }
   // True when encodeFrame also takes a picture smaller than the configured size and pads it
   // itself (black on the right and at the bottom), so the caller can skip its padding copy.
   virtual bool padsSmallerFrames() const { return false; }

@@ -6,7 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/CpuFrame.h"
+#include "platform/CaptureFrame.h"
+#include "platform/GpuDevice.h"
 #include "platform/WindowHandle.h"
 
 namespace parvalon::host::platform {
@@ -21,6 +22,9 @@ struct CaptureOptions {
   static constexpr std::uint32_t kDefaultFps = 60;
   // At most this many captures a second; wake-ups in between are coalesced.
   std::uint32_t fps = kDefaultFps;
+  // The device texture frames are made on (the orchestrator's); CPU sources ignore it, and a
+  // texture source cannot be made without it.
+  std::shared_ptr<GpuDevice> device;
 };
 
 // The live pixel source of one window: the platform's capture service.
@@ -28,19 +32,22 @@ struct CaptureOptions {
 // Threads: each source owns one capture thread. Both callbacks run on it, one at a time, never
 // concurrently with each other.
 //
-// Frames: a frame's width and height are the window's content size now. The source fills a
-// "frame pool" (X11: one shared-memory image) of the pool size; when the content size differs
-// from the pool size the frame carries no pixels (data is null) and only announces the new
-// size: the consumer calls recreateFramePool(width, height) (from inside the callback is fine)
-// and the source captures again at once at the new size. Pixels are valid during the callback
-// only. A window that shows nothing new delivers nothing, except the first frame after start
-// and the frame requestFrame asks for.
+// Frames: a frame's width and height are the window's content size now. A source delivers one
+// kind: CPU pixels (X11, GDI) or textures on CaptureOptions::device (Windows.Graphics.Capture).
+// The source fills a "frame pool" (X11: one shared-memory image; WGC: its pool of textures) of
+// the pool size; when the content size differs from the pool size the frame carries no pixels
+// (hasPixels is false) and only announces the new size: the consumer calls
+// recreateFramePool(width, height) (from inside the callback is fine) and the source captures
+// again at once at the new size. Pixels and textures are valid during the callback only. A
+// window that shows nothing new delivers nothing, except the first frame after start and the
+// frame requestFrame asks for.
 //
 // Closed: the window was destroyed (or vanished under a request). It is reported once, after
 // which no frame follows.
 class CaptureSource {
  public:
-  using FrameCallback = std::function<void(const CpuFrame& frame)>;
+  // A CpuFrame converts to CaptureFrame, so a CPU source calls onFrame(cpuFrame).
+  using FrameCallback = std::function<void(const CaptureFrame& frame)>;
   using ClosedCallback = std::function<void()>;
 
   // Stops and joins the capture thread. Must not run on the capture thread itself.

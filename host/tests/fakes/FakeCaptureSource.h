@@ -9,8 +9,10 @@
 #include <thread>
 #include <vector>
 
+#include "platform/CaptureFrame.h"
 #include "platform/CaptureSource.h"
 #include "platform/CpuFrame.h"
+#include "platform/GpuTexture.h"
 
 namespace parvalon::host::fakes {
 
@@ -30,9 +32,9 @@ class FakeCaptureControl {
     startError_ = std::move(error);
   }
 
-  // Delivers the frame through the frame callback on the calling thread. false (nothing
-  // delivered) before start, after stop or after the source was destroyed.
-  bool pushFrame(const platform::CpuFrame& frame) {
+  // Delivers the frame (CPU pixels or a texture) through the frame callback on the calling
+  // thread. false (nothing delivered) before start, after stop or after the source was destroyed.
+  bool pushFrame(const platform::CaptureFrame& frame) {
     platform::CaptureSource::FrameCallback* callback = nullptr;
     {
       std::lock_guard lock(mutex_);
@@ -59,6 +61,11 @@ class FakeCaptureControl {
       }
     }
     return pushFrame(image.view(timestampUs));
+  }
+  // A texture frame of the current pool size, as a texture capture delivers it.
+  bool pushTexture(const platform::GpuTexture& texture, std::int64_t timestampUs = 0) {
+    const platform::CaptureSize pool = poolSize();
+    return pushFrame(platform::CaptureFrame(&texture, pool.width, pool.height, timestampUs));
   }
   // The announcement a real source makes when the window's size no longer matches the pool:
   // a frame of the new content size without pixels.

@@ -18,6 +18,7 @@
 #include "fakes/WaitUntil.h"
 #include "fakes/FakeCaptureSource.h"
 #include "fakes/FakeDisplayModes.h"
+#include "fakes/FakeGpuDevice.h"
 #include "fakes/FakeWindowSystem.h"
 #include "orchestrator/FakeEncoder.h"
 
@@ -60,7 +61,7 @@ class Orchestrator : public ::testing::Test {
   void makeOrchestrator(std::vector<EncoderType> available) {
     orchestrator.reset();
     orchestrator = std::make_unique<CaptureOrchestrator>(windows, sources, FakeEncoder::factory(journal),
-                                                         [available] { return available; }, display);
+                                                         [available] { return available; }, display, gpuDevice);
     orchestrator->setFrameCallback([this](std::uint8_t id, const std::uint8_t* data, std::uint64_t size, bool key) {
       std::lock_guard lock(receivedMutex);
       received.push_back({id, std::vector<std::uint8_t>(data, data + size), key});
@@ -99,6 +100,8 @@ class Orchestrator : public ::testing::Test {
   // One output whose first mode reports no timings, as Xvfb's does.
   std::shared_ptr<test::FakeDisplayModes> display =
       std::make_shared<test::FakeDisplayModes>(std::vector<std::vector<platform::DisplayModeTiming>>{{{}}});
+  // The graphics device handed to the orchestrator; none unless a test sets one.
+  std::shared_ptr<platform::GpuDevice> gpuDevice;
   std::unique_ptr<CaptureOrchestrator> orchestrator;
   // Guards received and resolutionChanges; taken by the test and the pushing threads.
   std::mutex receivedMutex;
@@ -1097,6 +1100,217 @@ TEST_F(OrchestratorSharpening, InitializeAgainResetsTheSwitches) {
   ASSERT_TRUE(source->pushFrame(input.view()));
   EXPECT_EQ(lastEncoded(), packed(referenceSharpened(input.view(), 0.7f)));
 }
+
+
+// ---- frames that are pixels or textures ----
+
+namespace frame_kinds {
+
+// Checks a recorded encoder input of paddedWidth × paddedHeight: the colour in the width × height
+// corner, opaque black in the bands (fresh fake textures hold a marker colour, so a missing clear
+// shows here).
+void expectPaddedPicture(const FakeEncoderJournal::Frame& f, std::uint32_t width, std::uint32_t height,
+                         std::uint32_t paddedWidth, std::uint32_t paddedHeight, const std::uint8_t (&bgr)[3]) {
+  ASSERT_EQ(f.width, paddedWidth);
+  ASSERT_EQ(f.height, paddedHeight);
+  ASSERT_EQ(f.pixels.size(), static_cast<std::size_t>(paddedWidth) * paddedHeight * 4);
+  int wrongInside = 0;
+  int wrongBand = 0;
+  for (std::uint32_t y = 0; y < paddedHeight; ++y) {
+    for (std::uint32_t x = 0; x < paddedWidth; ++x) {
+      const std::uint8_t* p = pixelAt(f, x, y);
+      if (x < width && y < height) {
+        wrongInside += p[0] != bgr[0] || p[1] != bgr[1] || p[2] != bgr[2];
+      } else {
+        wrongBand += (p[0] | p[1] | p[2]) != 0 || p[3] != 255;
+      }
+    }
+  }
+  EXPECT_EQ(wrongInside, 0);
+  EXPECT_EQ(wrongBand, 0);
+}
+
+class OrchestratorFrameKinds : public Orchestrator {
+ protected:
+  void SetUp() override {
+    gpuDevice = gpu;
+    Orchestrator::SetUp();
+  }
+  // Starts stream 1 on a window of width × height with encoders that take `kind`.
+  std::shared_ptr<fakes::FakeCaptureControl> start(std::uint32_t width, std::uint32_t height,
+                                                   platform::FrameKind kind) {
+    journal->inputKind = kind;
+    addWindow(kWindowA, width, height);
+    EXPECT_TRUE(orchestrator->startCapture(kWindowA, 1));
+    return sources->lastSource();
+  }
+  // A captured texture of width × height in one colour.
+  std::unique_ptr<fakes::FakeGpuTexture> texture(std::uint32_t width, std::uint32_t height,
+                                                 const std::uint8_t (&bgr)[3]) {
+    auto t = gpu->makeTexture(width, height);
+    t->fill(bgr[0], bgr[1], bgr[2]);
+    return t;
+  }
+
+  std::shared_ptr<fakes::FakeGpuDevice> gpu = std::make_shared<fakes::FakeGpuDevice>();
+};
+
+constexpr std::uint8_t kBlue[3] = {200, 10, 20};
+constexpr std::uint8_t kGreen[3] = {5, 190, 30};
+
+TEST_F(OrchestratorFrameKinds, CaptureGetsTheOrchestratorsDevice) {
+  auto source = start(64, 48, platform::FrameKind::Cpu);
+  // A texture capture delivers on this device; without it the textures could not be padded.
+  EXPECT_EQ(source->options().device, gpu);
+}
+
+TEST_F(OrchestratorFrameKinds, CpuEncoderFedTexturesGetsThemPaddedAndReadBack) {
+  auto source = start(1366, 767, platform::FrameKind::Cpu);
+  const auto first = texture(1366, 767, kBlue);
+  const auto second = texture(1366, 767, kGreen);
+  ASSERT_TRUE(source->pushTexture(*first));
+  ASSERT_TRUE(source->pushTexture(*second));
+  const auto encoder = journal->instance(0);
+  ASSERT_EQ(encoder.frames.size(), 2u);
+  expectPaddedPicture(encoder.frames[0], 1366, 767, 1376, 768, kBlue);
+  expectPaddedPicture(encoder.frames[1], 1366, 767, 1376, 768, kGreen);
+  EXPECT_EQ(encoder.frames[1].texture, nullptr);
+  // Padded on the device, then one read-back; the targets are made once, not per frame.
+  EXPECT_EQ(gpu->calls(), (std::vector<std::string>{"createTextureLike(1376x768)", "clearToBlack(1376x768)",
+                                                    "copyRegion(1366x767)", "createStaging(1376x768)",
+                                                    "readBack(1376x768)", "copyRegion(1366x767)",
+                                                    "readBack(1376x768)"}));
+  EXPECT_EQ(encoder.frames[0].data, encoder.frames[1].data);
+  std::uint64_t us = 1;
+  EXPECT_TRUE(orchestrator->getConversionTime(1, us));
+  EXPECT_FALSE(orchestrator->getConversionTime(9, us));
+}
+
+TEST_F(OrchestratorFrameKinds, TextureEncoderFedPixelsGetsThemPaddedAndUploaded) {
+  auto source = start(70, 50, platform::FrameKind::Texture);
+  ASSERT_TRUE(source->pushFilledFrame(kBlue[0], kBlue[1], kBlue[2]));
+  ASSERT_TRUE(source->pushFilledFrame(kGreen[0], kGreen[1], kGreen[2]));
+  const auto encoder = journal->instance(0);
+  ASSERT_EQ(encoder.frames.size(), 2u);
+  expectPaddedPicture(encoder.frames[0], 70, 50, 80, 64, kBlue);
+  expectPaddedPicture(encoder.frames[1], 70, 50, 80, 64, kGreen);
+  ASSERT_NE(encoder.frames[0].texture, nullptr);
+  EXPECT_EQ(encoder.frames[0].texture, encoder.frames[1].texture);
+  // Padded in memory, then uploaded whole into one texture of the encoder's size.
+  EXPECT_EQ(gpu->calls(), (std::vector<std::string>{"createTexture(80x64)", "upload(80x64)", "upload(80x64)"}));
+}
+
+TEST_F(OrchestratorFrameKinds, TextureEncoderFedTexturesStaysOnTheDevice) {
+  auto source = start(70, 50, platform::FrameKind::Texture);
+  const auto captured = texture(70, 50, kBlue);
+  ASSERT_TRUE(source->pushTexture(*captured));
+  ASSERT_TRUE(source->pushTexture(*captured));
+  const auto encoder = journal->instance(0);
+  ASSERT_EQ(encoder.frames.size(), 2u);
+  expectPaddedPicture(encoder.frames[1], 70, 50, 80, 64, kBlue);
+  EXPECT_EQ(gpu->calls(), (std::vector<std::string>{"createTextureLike(80x64)", "clearToBlack(80x64)",
+                                                    "copyRegion(70x50)", "copyRegion(70x50)"}));
+}
+
+TEST_F(OrchestratorFrameKinds, AlignedTextureGoesToATextureEncoderAsCaptured) {
+  auto source = start(64, 48, platform::FrameKind::Texture);
+  const auto captured = texture(64, 48, kBlue);
+  ASSERT_TRUE(source->pushTexture(*captured));
+  const auto encoder = journal->instance(0);
+  ASSERT_EQ(encoder.frames.size(), 1u);
+  EXPECT_EQ(encoder.frames[0].texture, captured.get());
+  EXPECT_TRUE(gpu->calls().empty());
+}
+
+TEST_F(OrchestratorFrameKinds, PixelsForACpuEncoderNeverTouchTheDevice) {
+  auto source = start(70, 50, platform::FrameKind::Cpu);
+  ASSERT_TRUE(source->pushFilledFrame(kBlue[0], kBlue[1], kBlue[2]));
+  const auto encoder = journal->instance(0);
+  ASSERT_EQ(encoder.frames.size(), 1u);
+  expectPaddedPicture(encoder.frames[0], 70, 50, 80, 64, kBlue);
+  EXPECT_TRUE(gpu->calls().empty());
+  std::uint64_t us = 1;
+  ASSERT_TRUE(orchestrator->getConversionTime(1, us));
+  EXPECT_EQ(us, 0u);
+}
+
+TEST_F(OrchestratorFrameKinds, ResizeRemakesTheDeviceTargetsAtTheNewSize) {
+  auto source = start(70, 50, platform::FrameKind::Cpu);
+  const auto small = texture(70, 50, kBlue);
+  ASSERT_TRUE(source->pushTexture(*small));
+  gpu->clearCalls();
+  ASSERT_TRUE(source->pushResize(100, 33));  // the capture re-creates its pool at the new size
+  const auto large = texture(100, 33, kGreen);
+  ASSERT_TRUE(source->pushTexture(*large));
+  ASSERT_EQ(journal->count(), 2u);
+  const auto encoder = journal->instance(1);
+  EXPECT_EQ(encoder.config.width, 112u);
+  EXPECT_EQ(encoder.config.height, 48u);
+  ASSERT_EQ(encoder.frames.size(), 1u);
+  expectPaddedPicture(encoder.frames[0], 100, 33, 112, 48, kGreen);
+  EXPECT_EQ(gpu->calls(), (std::vector<std::string>{"createTextureLike(112x48)", "clearToBlack(112x48)",
+                                                    "copyRegion(100x33)", "createStaging(112x48)",
+                                                    "readBack(112x48)"}));
+}
+
+TEST_F(OrchestratorFrameKinds, FailedReadBackDropsFramesWithOneLineUntilItWorksAgain) {
+  auto source = start(64, 48, platform::FrameKind::Cpu);
+  const auto captured = texture(64, 48, kBlue);
+  gpu->failReadBack = true;
+  LogCapture log;
+  for (int i = 0; i < 3; ++i) ASSERT_TRUE(source->pushTexture(*captured));
+  EXPECT_EQ(journal->instance(0).frames.size(), 0u);
+  EXPECT_EQ(log.count(kError, "Failed to read the frame texture back"), 1u);
+  gpu->failReadBack = false;
+  ASSERT_TRUE(source->pushTexture(*captured));
+  gpu->failReadBack = true;
+  ASSERT_TRUE(source->pushTexture(*captured));
+  EXPECT_EQ(journal->instance(0).frames.size(), 1u);
+  EXPECT_EQ(log.count(kError, "Failed to read the frame texture back"), 2u);
+}
+
+TEST_F(OrchestratorFrameKinds, PaddingTextureThatCannotBeMadeDropsTheFrameAndIsTriedAgain) {
+  auto source = start(70, 50, platform::FrameKind::Texture);
+  const auto captured = texture(70, 50, kBlue);
+  gpu->failCreate = true;
+  LogCapture log;
+  ASSERT_TRUE(source->pushTexture(*captured));
+  EXPECT_EQ(log.count(kError, "Failed to create padding texture"), 1u);
+  EXPECT_EQ(journal->instance(0).frames.size(), 0u);
+  gpu->failCreate = false;
+  ASSERT_TRUE(source->pushTexture(*captured));
+  ASSERT_EQ(journal->instance(0).frames.size(), 1u);
+  expectPaddedPicture(journal->instance(0).frames[0], 70, 50, 80, 64, kBlue);
+}
+
+TEST_F(OrchestratorFrameKinds, ReadBackTextureIsSharpenedForACpuEncoder) {
+  ASSERT_TRUE(orchestrator->initialize());
+  orchestrator->setSharpeningEnabled(true);
+  orchestrator->setSharpness(1.0f);
+  auto source = start(70, 50, platform::FrameKind::Cpu);
+  const platform::CpuImage picture = texturedImage(70, 50);
+  auto captured = gpu->makeTexture(70, 50);
+  captured->pixels = picture;
+  ASSERT_TRUE(source->pushTexture(*captured));
+  ASSERT_EQ(journal->instance(0).frames.size(), 1u);
+  EXPECT_EQ(maxDifference(journal->instance(0).frames[0].pixels, packed(referenceSharpened(picture.view(), 1.0f))), 0);
+}
+
+// Without a device (the Linux build) a texture encoder gets nothing, and says why once.
+class OrchestratorWithoutDevice : public Orchestrator {};
+
+TEST_F(OrchestratorWithoutDevice, TextureEncoderDropsPixelsItCannotReceive) {
+  journal->inputKind = platform::FrameKind::Texture;
+  addWindow(kWindowA, 64, 48);
+  ASSERT_TRUE(orchestrator->startCapture(kWindowA, 1));
+  LogCapture log;
+  ASSERT_TRUE(sources->lastSource()->pushFilledFrame(1, 2, 3));
+  ASSERT_TRUE(sources->lastSource()->pushFilledFrame(1, 2, 3));
+  EXPECT_EQ(journal->instance(0).frames.size(), 0u);
+  EXPECT_EQ(log.count(kError, "No graphics device to convert the frame for the encoder"), 1u);
+}
+
+}  // namespace frame_kinds
 
 }  // namespace
 }  // namespace parvalon::host

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "encode/EncoderBase.h"
+#include "fakes/FakeGpuDevice.h"
 
 namespace parvalon::host::testing {
 
@@ -19,6 +20,7 @@ struct FakeEncoderJournal {
     std::uint32_t width, height, stride;
     const std::uint8_t* data;        // the pointer handed in (valid only during the call)
     std::vector<std::uint8_t> pixels;  // copy, rows packed
+    const platform::GpuTexture* texture = nullptr;  // the texture handed to encodeTexture
   };
   struct Instance {
     EncoderConfig config;
@@ -33,6 +35,8 @@ struct FakeEncoderJournal {
   std::mutex mutex;
   std::vector<Instance> instances;
   int failNextCreates = 0;
+  // What the encoders made from now on take (CPU pixels unless a test says textures).
+  platform::FrameKind inputKind = platform::FrameKind::Cpu;
   bool failEncode = false;
   int createAttempts = 0;
   // Runs inside encodeFrame on the capture thread (with the session's lock held).
@@ -59,8 +63,8 @@ class FakeEncoder : public EncoderBase {
   static constexpr std::uint8_t kKeyUnit[] = {0, 0, 0, 1, 0x67, 0x4D, 0, 0, 0, 1, 0x68, 0xEE, 0, 0, 1, 0x65, 0x88};
   static constexpr std::uint8_t kDeltaUnit[] = {0, 0, 1, 0x41, 0x9A};
 
-  FakeEncoder(std::shared_ptr<FakeEncoderJournal> journal, std::size_t index)
-      : journal_(std::move(journal)), index_(index) {}
+  FakeEncoder(std::shared_ptr<FakeEncoderJournal> journal, std::size_t index, platform::FrameKind kind)
+      : journal_(std::move(journal)), index_(index), kind_(kind) {}
   ~FakeEncoder() override {
     std::lock_guard lock(journal_->mutex);
     journal_->instances[index_].destroyed = true;
@@ -73,17 +77,35 @@ class FakeEncoder : public EncoderBase {
     ++journal_->instances[index_].shutdowns;
     journal_->events.push_back("shutdown " + std::to_string(index_));
   }
+  platform::FrameKind inputKind() const override { return kind_; }
+  // Like a real encoder of the other kind, each refuses what it does not take.
   bool encodeFrame(const platform::CpuFrame& frame) override {
+    if (kind_ != platform::FrameKind::Cpu) return false;
+    FakeEncoderJournal::Frame record{frame.width, frame.height, frame.stride, frame.data, {}};
+    for (std::uint32_t y = 0; y < frame.height; ++y) {
+      record.pixels.insert(record.pixels.end(), frame.row(y), frame.row(y) + frame.width * 4);
+    }
+    return encode(std::move(record));
+  }
+  bool encodeTexture(const platform::GpuTexture& texture) override {
+    const auto* fake = dynamic_cast<const fakes::FakeGpuTexture*>(&texture);
+    if (kind_ != platform::FrameKind::Texture || fake == nullptr) return false;
+    platform::CpuFrame view = fake->pixels.view();
+    FakeEncoderJournal::Frame record{view.width, view.height, view.stride, nullptr, {}, &texture};
+    for (std::uint32_t y = 0; y < view.height; ++y) {
+      record.pixels.insert(record.pixels.end(), view.row(y), view.row(y) + view.width * 4);
+    }
+    return encode(std::move(record));
+  }
+
+ private:
+  bool encode(FakeEncoderJournal::Frame record) {
     std::function<void()> hook;
     bool fail = false;
     {
       std::lock_guard lock(journal_->mutex);
       journal_->events.push_back("encode-begin " + std::to_string(index_));
       journal_->maxConcurrentEncodes = std::max(journal_->maxConcurrentEncodes, ++journal_->encoding);
-      FakeEncoderJournal::Frame record{frame.width, frame.height, frame.stride, frame.data, {}};
-      for (std::uint32_t y = 0; y < frame.height; ++y) {
-        record.pixels.insert(record.pixels.end(), frame.row(y), frame.row(y) + frame.width * 4);
-      }
       journal_->instances[index_].frames.push_back(std::move(record));
       hook = journal_->onEncode;
       fail = journal_->failEncode;
@@ -105,6 +127,8 @@ class FakeEncoder : public EncoderBase {
     if (callback_) callback_(out);
     return true;
   }
+
+ public:
   void requestKeyframe() override {
     keyframeRequested_ = true;
     std::lock_guard lock(journal_->mutex);
@@ -137,13 +161,14 @@ class FakeEncoder : public EncoderBase {
         return nullptr;
       }
       journal->instances.push_back({config, {}, 0, 0, {}, false});
-      return std::make_unique<FakeEncoder>(journal, journal->instances.size() - 1);
+      return std::make_unique<FakeEncoder>(journal, journal->instances.size() - 1, journal->inputKind);
     };
   }
 
  private:
   std::shared_ptr<FakeEncoderJournal> journal_;
   std::size_t index_;
+  platform::FrameKind kind_;
   FrameCallback callback_;
   std::uint32_t frames_ = 0;
   bool keyframeRequested_ = false;

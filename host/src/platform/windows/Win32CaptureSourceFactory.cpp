@@ -1,6 +1,7 @@
 #include "platform/windows/Win32CaptureSourceFactory.h"
 
 #include "platform/windows/GdiCaptureSourceFactory.h"
+#include "platform/windows/WgcCaptureSourceFactory.h"
 
 namespace parvalon::host::platform {
 
@@ -10,19 +11,13 @@ std::shared_ptr<CaptureSourceFactory> CaptureSourceFactory::createDefault() { re
 
 namespace parvalon::host::platform::win32 {
 
-namespace {
-
-// Windows.Graphics.Capture goes first once its factory is part of the build: it reads covered
-// windows and is paced by the compositor. Until then it has no factory (logged as not built in).
-std::shared_ptr<CaptureSourceFactory> windowsGraphicsCaptureFactory() { return nullptr; }
-
-}  // namespace
-
 std::shared_ptr<CaptureMethodSelection> captureMethods() {
   // One choice serves every capture of the process.
   static const std::shared_ptr<CaptureMethodSelection> selection = std::make_shared<CaptureMethodSelection>(
       std::vector<CaptureMethodSelection::Method>{
-          {"Windows Graphics Capture", windowsGraphicsCaptureFactory()},
+          // Windows.Graphics.Capture reads covered windows and is paced by the compositor; GDI serves
+          // where it is missing (older Windows, remote sessions, wine).
+          {"Windows Graphics Capture", std::make_shared<WgcCaptureSourceFactory>()},
           {"GDI", std::make_shared<GdiCaptureSourceFactory>()},
       });
   return selection;
