@@ -105,7 +105,10 @@ bool Application::addressApproved(const std::string& address) const {
 void Application::onClientHello(const SignalingClient& client, const protocol::ClientHello& hello) {
   PV_LOG_INFO("Client connected from {} (TCP video port: {})", client.address, settings_.videoPort);
   if (!approval_ || !approval_->hello(client.sessionId, client.address, hello.clientName, hello.pin).approved) {
-    return;  // it waits for the operator (or a PIN): nothing of its own resumes or shows yet
+    // It waits for the operator (or a PIN): nothing of its own resumes or shows yet.
+    std::lock_guard lock(stateMutex_);
+    clients_[client.sessionId] = ClientIdentity{client.address, hello.clientName, hello.deviceName};
+    return;
   }
   std::vector<std::uint8_t> resumed;
   {

@@ -157,9 +157,10 @@ bool Settings::save() {
     root["fullRangeColor"] = fullRangeColor;
     root["maxStreams"] = maxStreams;
     root["allowedOrigins"] = allowedOrigins;
-    root["trustFirstClient"] = trustFirstClient;
-    root["requirePin"] = requirePin;
-    root["bindAddress"] = bindAddress;
+    // Written only when changed, so that a default file stays the one every host writes.
+    if (!trustFirstClient) root["trustFirstClient"] = trustFirstClient;
+    if (requirePin) root["requirePin"] = requirePin;
+    if (bindAddress != kDefaultBindAddress) root["bindAddress"] = bindAddress;
     // Serialise first: invalid UTF-8 throws here, before the file is touched.
     const std::string text = root.dump(4);
 

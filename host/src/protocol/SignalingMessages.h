@@ -97,7 +97,7 @@ struct StreamConfig {
 struct ClientHello {
   std::string clientName;
   std::string deviceName;
-  std::string pin;  // the pairing PIN, as text (a number is written out); empty when none
+  std::string pin = {};  // the pairing PIN, as text (a number is written out); empty when none
 };
 
 struct WindowResizeRequest {

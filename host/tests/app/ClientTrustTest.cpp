@@ -85,8 +85,8 @@ TEST_F(ClientTrustTest, FirstHeadsetStreamsAndAStrangerGetsNothingUntilAllowedOn
   strangerInput.send(protocol::encodeInputEventMessage(click(1)));
   EXPECT_FALSE(strangerVideo.read(500ms));
   EXPECT_FALSE(testing::waitUntil([&] { return !sink_->records().empty(); }, 500ms));
-  EXPECT_TRUE(video.read());  // the headset's channel was not replaced
   ASSERT_TRUE(source()->pushFilledFrame(10, 20, 30));
+  EXPECT_TRUE(video.read());  // the headset's channel was not replaced
 
   // The operator allows it on the dashboard.
   testing::HeadlessBackend::State state;
