@@ -27,6 +27,11 @@ constexpr std::size_t kPcmReserveFrames = 4;
 
 const char* boolText(bool value) { return value ? "true" : "false"; }
 
+// The address the servers bind: empty for every interface.
+std::string listenAddress(const Settings& settings) {
+  return settings.bindAddress == Settings::kDefaultBindAddress ? std::string() : settings.bindAddress;
+}
+
 }  // namespace
 
 Application::Application() : Application(platform::SystemInfo::create()) {}
@@ -58,6 +63,8 @@ bool Application::initialize() {
     settings_.resetToDefaults();
   }
 
+  initializeApproval();
+
   PV_LOG_INFO("Initializing capture system...");
   captureOrchestrator_ = orchestratorFactory_ ? orchestratorFactory_() : std::make_unique<CaptureOrchestrator>();
   if (!captureOrchestrator_ || !captureOrchestrator_->initialize()) {
@@ -83,7 +90,7 @@ bool Application::initialize() {
 
   PV_LOG_INFO("Initializing discovery responder on port {}...", kDiscoveryPort);
   discoveryResponder_ = std::make_unique<DiscoveryResponder>(discoveryHostName(), settings_.signalingPort,
-                                                             discoveryPort_);
+                                                             discoveryPort_, listenAddress(settings_));
   if (!discoveryResponder_->start()) {
     PV_LOG_WARN("Failed to start discovery responder - clients must connect manually");
   }
@@ -181,6 +188,9 @@ bool Application::startNetwork() {
   PV_LOG_INFO("Initializing signaling server on port {}...", settings_.signalingPort);
   SignalingLimits limits;
   limits.allowedOrigins = settings_.allowedOrigins;
+  limits.bindAddress = listenAddress(settings_);
+  limits.requiresAuth = settings_.requirePin;
+  if (!limits.bindAddress.empty()) PV_LOG_INFO("Listening on {} only", limits.bindAddress);
   auto signaling = std::make_unique<SignalingServer>(settings_.signalingPort, ports, limits);
   const bool signalingStarted = signaling->start();
   {
@@ -193,7 +203,11 @@ bool Application::startNetwork() {
   }
 
   PV_LOG_INFO("Initializing TCP transport server on port {}...", settings_.videoPort);
-  auto transport = std::make_unique<TcpTransportServer>(settings_.videoPort);
+  // The channels serve only an address whose signaling session the operator approved; the gate
+  // is in place before the first connection can arrive.
+  const auto approvedOnly = [this](const std::string& address) { return addressApproved(address); };
+  auto transport = std::make_unique<TcpTransportServer>(settings_.videoPort, listenAddress(settings_));
+  transport->setConnectionFilter(approvedOnly);
   const bool transportStarted = transport->start();
   {
     std::lock_guard lock(networkMutex_);
@@ -206,14 +220,16 @@ bool Application::startNetwork() {
   transportServer_->setKeyframeRequestCallback([this](std::uint8_t streamId) { onKeyframeRequest(streamId); });
 
   PV_LOG_INFO("Initializing TCP audio server on port {}...", settings_.audioPort);
-  audioServer_ = std::make_unique<TcpAudioServer>(settings_.audioPort);
+  audioServer_ = std::make_unique<TcpAudioServer>(settings_.audioPort, listenAddress(settings_));
+  audioServer_->setConnectionFilter(approvedOnly);
   if (!audioServer_->start()) {
     PV_LOG_ERROR("Failed to start TCP audio server");
     return false;
   }
 
   PV_LOG_INFO("Initializing TCP input server on port {}...", settings_.inputPort);
-  inputServer_ = std::make_unique<TcpInputServer>(settings_.inputPort);
+  inputServer_ = std::make_unique<TcpInputServer>(settings_.inputPort, listenAddress(settings_));
+  inputServer_->setConnectionFilter(approvedOnly);
   if (!inputServer_->start()) {
     PV_LOG_ERROR("Failed to start TCP input server");
     return false;
@@ -238,6 +254,8 @@ void Application::installCallbacks() {
       [this](std::uint8_t streamId, const SignalingClient& client) { onClientKeyframeRequest(streamId, client); });
   signalingServer_->setClientConnectedCallback(
       [this](const SignalingClient& client, const protocol::ClientHello& hello) { onClientHello(client, hello); });
+  signalingServer_->setSessionOpenedCallback([this](const SignalingClient& client) { onSessionOpened(client); });
+  signalingServer_->setAdmissionCallback([this](const SignalingClient& client) { return admission(client); });
   signalingServer_->setSessionEndedCallback(
       [this](const SignalingClient& client, bool clientClosed) { onSessionEnded(client, clientClosed); });
   captureOrchestrator_->setFrameCallback(

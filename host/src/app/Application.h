@@ -12,6 +12,7 @@
 
 #include <vector>
 
+#include "app/ClientApproval.h"
 #include "app/CongestionControl.h"
 #include "app/PcmFrameBatcher.h"
 #include "app/Settings.h"
@@ -22,6 +23,7 @@
 #include "platform/SystemInfo.h"
 #include "ui/ConnectionStats.h"
 #include "ui/ConnectionStatus.h"
+#include "ui/TrustView.h"
 
 namespace parvalon::protocol {
 struct ClientFeedback;
@@ -123,6 +125,20 @@ class Application {
   StreamStartResult onStreamRequest(std::uint32_t windowId, const SignalingClient& client);
   void onStreamStop(std::uint8_t streamId, const SignalingClient& client);
   void onClientHello(const SignalingClient& client, const protocol::ClientHello& hello);
+  // Who may use the host (signaling callbacks and the channels' gate); public so they can be
+  // driven directly. A session is approved once its client is trusted.
+  void onSessionOpened(const SignalingClient& client);
+  SessionAdmission admission(const SignalingClient& client) const;
+  bool addressApproved(const std::string& address) const;
+
+  // The operator's answers on the dashboard. Allow trusts the waiting client and sends its
+  // sessions a fresh window list (false when no such client waits); Deny closes its sessions and
+  // ignores it for a minute; Remove takes a client off the list and closes what it let in.
+  bool allowClient(std::uint64_t sessionId);
+  void denyClient(std::uint64_t sessionId);
+  void removeTrustedClient(const std::string& address, const std::string& clientName);
+  // What the dashboard shows about waiting and trusted clients.
+  TrustView trustView() const;
   // A client that closed its session is done: its streams stop. One whose connection broke
   // keeps them for kSessionGrace, for the same client to resume them.
   void onSessionEnded(const SignalingClient& client, bool clientClosed);
@@ -205,6 +221,11 @@ class Application {
   void assignAudioStreamLocked(StreamRecord& record, std::uint8_t streamId);
   std::string discoveryHostName();
   bool initializeAudio();
+  // The trust list beside the settings and the approval rules of the settings.
+  void initializeApproval();
+  // Registers an approved session's identity and shows it when no other client owns streams.
+  // stateMutex_ held.
+  void admitSessionLocked(const SignalingClient& client, const std::string& clientName, const std::string& deviceName);
   // Capture thread: batches the device's packets into Opus frames for the audio stream.
   void audioPump(const std::int16_t* samples, std::uint32_t frames, std::uint32_t sampleRate,
                  std::uint32_t channels);
@@ -235,6 +256,8 @@ class Application {
   std::unique_ptr<InputInjector> inputInjector_;
   std::unique_ptr<FocusManager> focusManager_;
   std::unique_ptr<platform::ScreenChangeWatcher> screenWatcher_;
+  // Made in initialize before the servers that ask it; declared before them so that it goes after.
+  std::unique_ptr<ClientApproval> approval_;
   std::unique_ptr<SignalingServer> signalingServer_;
   std::unique_ptr<TcpTransportServer> transportServer_;
   std::unique_ptr<TcpAudioServer> audioServer_;

@@ -1,11 +1,17 @@
 // The Application's client side: which signaling session owns which stream, what a session may
 // touch, and the grace period that lets a client whose connection dropped take its streams back.
 
+#include <ctime>
 #include <vector>
+
+#include <fmt/format.h>
 
 #include "app/Application.h"
 #include "capture/CaptureOrchestrator.h"
 #include "logging/Log.h"
+#include "network/ClientLogLimiter.h"
+#include "network/SignalingServer.h"
+#include "platform/DataFolder.h"
 
 namespace parvalon::host {
 
@@ -59,13 +65,55 @@ void Application::onStreamStop(std::uint8_t streamId, const SignalingClient& cli
   stopCapture(streamId);
 }
 
+void Application::initializeApproval() {
+  std::optional<std::filesystem::path> file;
+  try {
+    file = settings_.settingsFile().parent_path() / TrustList::kFileName;
+  } catch (const std::exception& e) {
+    PV_LOG_ERROR("Trusted clients are kept in memory only: {}", e.what());
+  }
+  TrustList list(file);
+  const auto loaded = list.load();
+  if (loaded == TrustList::LoadResult::Corrupt) {
+    PV_LOG_WARN("Every new client needs the operator's approval until the trust list is rebuilt");
+  }
+  ClientApproval::Options options;
+  options.trustFirstClient = settings_.trustFirstClient;
+  options.requirePin = settings_.requirePin;
+  if (options.requirePin) {
+    options.pin = ClientApproval::makePin();
+    PV_LOG_INFO("New headsets pair with the PIN shown on the dashboard");
+  }
+  approval_ = std::make_unique<ClientApproval>(std::move(list), loaded, options,
+                                               [this] { return clock_(); });
+}
+
+void Application::onSessionOpened(const SignalingClient& client) {
+  if (approval_) approval_->sessionOpened(client.sessionId, client.address);
+}
+
+SessionAdmission Application::admission(const SignalingClient& client) const {
+  if (!approval_) return SessionAdmission{false, ClientApproval::kAwaitingApprovalText, false, false};
+  const auto a = approval_->admission(client.sessionId);
+  return SessionAdmission{a.approved, a.error, a.tellOnHello, a.close};
+}
+
+bool Application::addressApproved(const std::string& address) const {
+  return approval_ && approval_->addressApproved(address);
+}
+
 void Application::onClientHello(const SignalingClient& client, const protocol::ClientHello& hello) {
   PV_LOG_INFO("Client connected from {} (TCP video port: {})", client.address, settings_.videoPort);
+  if (!approval_ || !approval_->hello(client.sessionId, client.address, hello.clientName, hello.pin).approved) {
+    // It waits for the operator (or a PIN): nothing of its own resumes or shows yet.
+    std::lock_guard lock(stateMutex_);
+    clients_[client.sessionId] = ClientIdentity{client.address, hello.clientName, hello.deviceName};
+    return;
+  }
   std::vector<std::uint8_t> resumed;
   {
     std::lock_guard lock(stateMutex_);
     clients_[client.sessionId] = ClientIdentity{client.address, hello.clientName, hello.deviceName};
-    bool otherOwner = false;
     for (auto& [streamId, record] : streams_) {
       if (record.owner != StreamOwner::Client) continue;
       if (record.orphanedUntil && record.ownerAddress == client.address && record.ownerName == hello.clientName) {
@@ -73,12 +121,13 @@ void Application::onClientHello(const SignalingClient& client, const protocol::C
         record.orphanedUntil.reset();
         record.configDue = true;
         resumed.push_back(streamId);
-      } else if (record.ownerSession != 0 && record.ownerSession != client.sessionId) {
-        otherOwner = true;
       }
     }
-    // The dashboard names the headset that streams, not whichever client said hello last.
-    if (!resumed.empty() || !otherOwner) showClientLocked(client.address, hello.clientName, hello.deviceName);
+    if (!resumed.empty()) {
+      showClientLocked(client.address, hello.clientName, hello.deviceName);
+    } else {
+      admitSessionLocked(client, hello.clientName, hello.deviceName);
+    }
   }
   for (const auto streamId : resumed) {
     PV_LOG_INFO("Client at {} resumed its stream {}", client.address, streamId);
@@ -87,7 +136,78 @@ void Application::onClientHello(const SignalingClient& client, const protocol::C
   }
 }
 
+void Application::admitSessionLocked(const SignalingClient& client, const std::string& clientName,
+                                     const std::string& deviceName) {
+  clients_[client.sessionId] = ClientIdentity{client.address, clientName, deviceName};
+  // The dashboard names the headset that streams, not whichever client said hello last.
+  for (const auto& [streamId, record] : streams_) {
+    if (record.owner == StreamOwner::Client && record.ownerSession != 0 && record.ownerSession != client.sessionId) {
+      return;
+    }
+  }
+  showClientLocked(client.address, clientName, deviceName);
+}
+
+bool Application::allowClient(std::uint64_t sessionId) {
+  if (!approval_) return false;
+  const auto approved = approval_->allow(sessionId);
+  if (!approved) return false;
+  const auto windows = getWindowList();
+  for (const auto& session : *approved) {
+    {
+      std::lock_guard lock(stateMutex_);
+      admitSessionLocked(SignalingClient{session.sessionId, session.address}, session.clientName, "");
+    }
+    // Unasked: the client asked before it was allowed and got an empty list.
+    if (signalingServer_) signalingServer_->sendWindowList(session.sessionId, windows);
+  }
+  return true;
+}
+
+void Application::denyClient(std::uint64_t sessionId) {
+  if (!approval_) return;
+  for (const auto& session : approval_->deny(sessionId)) {
+    if (signalingServer_) signalingServer_->closeSession(session.sessionId);
+  }
+}
+
+void Application::removeTrustedClient(const std::string& address, const std::string& clientName) {
+  if (!approval_) return;
+  for (const auto& session : approval_->remove(address, clientName)) {
+    PV_LOG_INFO("Closing the session of {} at {}: its client is no longer trusted",
+                session.clientName.empty() ? std::string("an unnamed client") : clientTextForLog(session.clientName),
+                session.address);
+    if (signalingServer_) signalingServer_->closeSession(session.sessionId);
+  }
+}
+
+TrustView Application::trustView() const {
+  TrustView view;
+  if (!approval_) return view;
+  for (const auto& pending : approval_->pending()) {
+    view.pending.push_back({pending.sessionId, clientTextForLog(pending.clientName, 60), pending.address});
+  }
+  for (const auto& entry : approval_->trusted()) {
+    std::string when = "not yet";
+    if (entry.lastConnected > 0) {
+      const std::time_t t = static_cast<std::time_t>(entry.lastConnected);
+      std::tm local{};
+#ifdef _WIN32
+      localtime_s(&local, &t);
+#else
+      localtime_r(&t, &local);
+#endif
+      when = fmt::format("{:04d}-{:02d}-{:02d} {:02d}:{:02d}", local.tm_year + 1900, local.tm_mon + 1, local.tm_mday,
+                         local.tm_hour, local.tm_min);
+    }
+    view.trusted.push_back({entry.clientName, entry.address, when});
+  }
+  view.pin = approval_->pin();
+  return view;
+}
+
 void Application::onSessionEnded(const SignalingClient& client, bool clientClosed) {
+  if (approval_) approval_->sessionClosed(client.sessionId);
   std::vector<std::uint8_t> owned;
   {
     std::lock_guard lock(stateMutex_);

@@ -7,6 +7,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "app/AtomicFile.h"
 #include "logging/Log.h"
 #include "platform/DataFolder.h"
 
@@ -89,6 +90,9 @@ void Settings::resetToDefaults() {
   fullRangeColor = false;
   maxStreams = kDefaultMaxStreams;
   allowedOrigins.clear();
+  trustFirstClient = true;
+  requirePin = false;
+  bindAddress = kDefaultBindAddress;
 }
 
 std::filesystem::path Settings::settingsFile() const {
@@ -123,6 +127,9 @@ bool Settings::load() {
       readBool(root, "fullRangeColor", fullRangeColor);
       readInteger(root, "maxStreams", maxStreams);
       readStrings(root, "allowedOrigins", allowedOrigins);
+      readBool(root, "trustFirstClient", trustFirstClient);
+      readBool(root, "requirePin", requirePin);
+      if (const auto it = root.find("bindAddress"); it != root.end()) bindAddress = it->get<std::string>();
     }
     PV_LOG_INFO("Settings loaded from {}", getSettingsPath());
     return true;
@@ -150,36 +157,19 @@ bool Settings::save() {
     root["fullRangeColor"] = fullRangeColor;
     root["maxStreams"] = maxStreams;
     root["allowedOrigins"] = allowedOrigins;
+    // Written only when changed, so that a default file stays the one every host writes.
+    if (!trustFirstClient) root["trustFirstClient"] = trustFirstClient;
+    if (requirePin) root["requirePin"] = requirePin;
+    if (bindAddress != kDefaultBindAddress) root["bindAddress"] = bindAddress;
     // Serialise first: invalid UTF-8 throws here, before the file is touched.
     const std::string text = root.dump(4);
 
     const std::filesystem::path path = settingsFile();
-    // Write a sibling file and rename it over the old one, so a failed or interrupted write
-    // never leaves a truncated settings.json behind.
-    std::filesystem::path temporary = path;
-    temporary += ".tmp";
-    {
-      std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-      if (!out.is_open()) {
-        PV_LOG_ERROR("Failed to open settings file for writing");
-        return false;
-      }
-      out.write(text.data(), static_cast<std::streamsize>(text.size()));
-      out.flush();
-      if (!out) {
-        out.close();
-        std::error_code ignored;
-        std::filesystem::remove(temporary, ignored);
-        throw std::runtime_error("write to " + platform::pathText(temporary) + " failed");
-      }
-    }
-    // Wide on Windows (MoveFileExW, replacing the old file), rename(2) on Linux.
-    std::error_code ec;
-    std::filesystem::rename(temporary, path, ec);
-    if (ec) {
-      std::error_code ignored;
-      std::filesystem::remove(temporary, ignored);
-      throw std::filesystem::filesystem_error("rename failed", temporary, path, ec);
+    try {
+      writeFileAtomically(path, text);
+    } catch (const AtomicFileOpenError&) {
+      PV_LOG_ERROR("Failed to open settings file for writing");
+      return false;
     }
     PV_LOG_INFO("Settings saved to {}", platform::pathText(path));
     return true;

@@ -24,6 +24,7 @@ class Settings {
   static constexpr float kDefaultSharpness = 0.7f;
   static constexpr std::uint32_t kDefaultMaxStreams = 8;
   static constexpr const char* kFileName = "settings.json";
+  static constexpr const char* kDefaultBindAddress = "0.0.0.0";
 
   // The sharpening strength in its range [0, 1] (upper bound first); NaN has no place in the
   // range and becomes the default.
@@ -59,6 +60,12 @@ class Settings {
   std::uint32_t maxStreams = kDefaultMaxStreams;
   // Web origins allowed to open the signaling WebSocket (none: no web page may).
   std::vector<std::string> allowedOrigins;
+  // The first client to connect while no client is trusted is trusted at once.
+  bool trustFirstClient = true;
+  // Unknown clients join only with the PIN the dashboard shows (the welcome says requiresAuth).
+  bool requirePin = false;
+  // The IPv4 address every port listens on; "0.0.0.0" is every interface, "127.0.0.1" this PC only.
+  std::string bindAddress = kDefaultBindAddress;
 
  private:
   std::optional<std::filesystem::path> dataFolder_;

@@ -112,6 +112,11 @@ void installDashboardCallbacks(parvalon::host::UIManager& dashboard, parvalon::h
     PV_LOG_INFO("Stop capture requested for stream {}", streamId);
     application.stopCapture(streamId);
   };
+  dashboard.onAllowClient = [&application](std::uint64_t sessionId) { application.allowClient(sessionId); };
+  dashboard.onDenyClient = [&application](std::uint64_t sessionId) { application.denyClient(sessionId); };
+  dashboard.onRemoveTrustedClient = [&application](const std::string& address, const std::string& clientName) {
+    application.removeTrustedClient(address, clientName);
+  };
 }
 
 std::vector<parvalon::host::StreamMark> streamMarks(parvalon::host::Application& application) {
@@ -212,6 +217,7 @@ int run() {
     window.applyPendingResize();
     application->update();
     dashboard->setConnectionStatus(application->connectionStatus());
+    dashboard->setTrustView(application->trustView());
     dashboard->setStreams(streamMarks(*application));
     if (++windowListCounter >= kWindowListInterval) {
       windowListCounter = 0;

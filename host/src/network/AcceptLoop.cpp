@@ -14,8 +14,9 @@ using boost::system::error_code;
 
 AcceptLoop::AcceptLoop(asio::io_context& io) : io_(io), acceptor_(io), retry_(io) {}
 
-std::uint16_t AcceptLoop::open(std::uint16_t port) {
-  const tcp::endpoint endpoint(tcp::v4(), port);
+std::uint16_t AcceptLoop::open(std::uint16_t port, const std::string& address) {
+  const tcp::endpoint endpoint = address.empty() ? tcp::endpoint(tcp::v4(), port)
+                                                 : tcp::endpoint(asio::ip::make_address_v4(address), port);
   try {
     acceptor_.open(endpoint.protocol());
     acceptor_.set_option(asio::socket_base::reuse_address(true));

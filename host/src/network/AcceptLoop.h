@@ -4,6 +4,7 @@
 #include <chrono>
 #include <cstdint>
 #include <functional>
+#include <string>
 
 #include <boost/asio/io_context.hpp>
 #include <boost/asio/ip/tcp.hpp>
@@ -11,7 +12,7 @@
 
 namespace parvalon::host {
 
-// A listening socket on every IPv4 interface and the loop that accepts on it, each connection
+// A listening socket on one or every IPv4 interface and the loop that accepts on it, each connection
 // on a strand of its own. A failed accept (out of descriptors and the like) pauses the loop for
 // kRetryDelay instead of spinning on the same error or giving up.
 class AcceptLoop {
@@ -25,10 +26,11 @@ class AcceptLoop {
   AcceptLoop(const AcceptLoop&) = delete;
   AcceptLoop& operator=(const AcceptLoop&) = delete;
 
-  // Binds `port` (0: the kernel picks) with address reuse and the largest backlog and returns
-  // the bound port. Throws boost::system::system_error naming the failing step; the socket is
+  // Binds `port` (0: the kernel picks) on `address` (dotted IPv4; empty: every interface) with
+  // address reuse and the largest backlog and returns the bound port. Throws
+  // boost::system::system_error naming the failing step (or a bad address); the socket is
   // closed again then.
-  std::uint16_t open(std::uint16_t port);
+  std::uint16_t open(std::uint16_t port, const std::string& address = {});
   // Queues the first accept; call before the io context runs on another thread. `onFailed`
   // hears every accept error while the loop is open.
   void start(OnAccepted onAccepted, OnFailed onFailed = {});

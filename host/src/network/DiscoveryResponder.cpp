@@ -12,8 +12,31 @@ constexpr std::chrono::milliseconds kWaitSlice{1000};
 }  // namespace
 
 DiscoveryResponder::DiscoveryResponder(std::string hostName, std::uint16_t port,
-                                       std::uint16_t listenPort)
-    : hostName_(std::move(hostName)), port_(port), listenPort_(listenPort) {}
+                                       std::uint16_t listenPort, std::string bindAddress)
+    : hostName_(std::move(hostName)), port_(port), listenPort_(listenPort), bindAddress_(std::move(bindAddress)) {}
+
+std::optional<std::uint32_t> DiscoveryResponder::parseIpv4(const std::string& text) {
+  std::uint32_t address = 0;
+  int parts = 0;
+  std::size_t i = 0;
+  while (parts < 4) {
+    std::uint32_t part = 0;
+    std::size_t digits = 0;
+    while (i < text.size() && text[i] >= '0' && text[i] <= '9' && digits < 4) {
+      part = part * 10 + static_cast<std::uint32_t>(text[i] - '0');
+      ++i;
+      ++digits;
+    }
+    if (digits == 0 || digits > 3 || part > 255) return std::nullopt;
+    address = (address << 8) | part;
+    if (++parts < 4) {
+      if (i >= text.size() || text[i] != '.') return std::nullopt;
+      ++i;
+    }
+  }
+  if (i != text.size()) return std::nullopt;
+  return address;
+}
 
 DiscoveryResponder::~DiscoveryResponder() { stop(); }
 
@@ -32,7 +55,17 @@ bool DiscoveryResponder::start() {
   if (const int err = socket_.setBroadcast(true)) {
     PV_LOG_WARN("Failed to set SO_BROADCAST: {}", err);
   }
-  if (const int err = socket_.bindAny(listenPort_)) {
+  std::uint32_t address = 0;
+  if (!bindAddress_.empty()) {
+    const auto parsed = parseIpv4(bindAddress_);
+    if (!parsed) {
+      PV_LOG_ERROR("Failed to bind discovery socket: '{}' is not an IPv4 address", bindAddress_);
+      socket_.close();
+      return false;
+    }
+    address = *parsed;
+  }
+  if (const int err = socket_.bindTo(address, listenPort_)) {
     PV_LOG_ERROR("Failed to bind discovery socket to port {}: {}", listenPort_, err);
     socket_.close();
     return false;

@@ -2,6 +2,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <thread>
 
@@ -15,9 +16,13 @@ class DiscoveryResponder {
  public:
   static constexpr std::uint16_t kDiscoveryPort = protocol::kDiscoveryPort;
 
-  // `listenPort` is the UDP port to bind (tests pass 0 for a free one).
+  // `listenPort` is the UDP port to bind (tests pass 0 for a free one); `bindAddress` the dotted
+  // IPv4 address to listen on (empty: every interface, where broadcasts arrive).
   DiscoveryResponder(std::string hostName, std::uint16_t port,
-                     std::uint16_t listenPort = kDiscoveryPort);
+                     std::uint16_t listenPort = kDiscoveryPort, std::string bindAddress = {});
+
+  // Dotted IPv4 text in host byte order; nullopt when it is not exactly four numbers 0..255.
+  static std::optional<std::uint32_t> parseIpv4(const std::string& text);
   ~DiscoveryResponder();
   DiscoveryResponder(const DiscoveryResponder&) = delete;
   DiscoveryResponder& operator=(const DiscoveryResponder&) = delete;
@@ -36,6 +41,7 @@ class DiscoveryResponder {
   std::string hostName_;
   std::uint16_t port_;
   std::uint16_t listenPort_;
+  std::string bindAddress_;
   platform::UdpSocket socket_;
   std::thread listener_;
   std::atomic<bool> running_{false};

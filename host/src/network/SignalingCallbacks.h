@@ -24,6 +24,15 @@ struct StreamStartResult {
   std::uint8_t streamId = 0;  // the stream that serves the request when Started
 };
 
+// Whether a session's requests are served. A session that is not approved gets `error` for its
+// requests (ping excepted) and an empty window list.
+struct SessionAdmission {
+  bool approved = true;
+  std::string error;         // the message of the error reply
+  bool tellOnHello = false;  // the error also follows the welcome
+  bool close = false;        // the host closes the session after the reply
+};
+
 // The application callbacks of the signaling channel; every one is optional.
 struct SignalingCallbacks {
   using WindowListCallback = std::function<std::vector<protocol::WindowInfo>()>;
@@ -38,6 +47,10 @@ struct SignalingCallbacks {
   // A session ended: `clientClosed` when the client said goodbye with a close frame (it is
   // done), false when the connection broke or was abandoned (it may come back).
   using SessionEndedCallback = std::function<void(const SignalingClient& client, bool clientClosed)>;
+  // The session's WebSocket handshake completed.
+  using SessionOpenedCallback = std::function<void(const SignalingClient& client)>;
+  // Asked before each request (and after a hello); none installed: every session is served.
+  using AdmissionCallback = std::function<SessionAdmission(const SignalingClient& client)>;
 
   WindowListCallback windowList;
   StreamRequestCallback streamRequest;
@@ -46,6 +59,8 @@ struct SignalingCallbacks {
   WindowResizeCallback windowResize;
   KeyframeRequestCallback keyframeRequest;
   SessionEndedCallback sessionEnded;
+  SessionOpenedCallback sessionOpened;
+  AdmissionCallback admission;
 };
 
 }  // namespace parvalon::host

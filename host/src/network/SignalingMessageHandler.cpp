@@ -19,8 +19,9 @@ SignalingClient clientOf(const SignalingPeer& peer) { return SignalingClient{pee
 
 }  // namespace
 
-SignalingMessageHandler::SignalingMessageHandler(protocol::TransportPorts ports, ClientLogLimiter::Clock logClock)
-    : ports_(ports), logLimiter_(std::move(logClock)) {
+SignalingMessageHandler::SignalingMessageHandler(protocol::TransportPorts ports, ClientLogLimiter::Clock logClock,
+                                                 bool requiresAuth)
+    : ports_(ports), logLimiter_(std::move(logClock)), requiresAuth_(requiresAuth) {
   callbacks_.set(SignalingCallbacks{});
 }
 
@@ -61,6 +62,23 @@ void SignalingMessageHandler::dispatch(MessageType type, const nlohmann::json& m
                                        const SignalingCallbacks& callbacks) {
   const SignalingClient client = clientOf(*sender);
   switch (type) {
+    case MessageType::WindowListRequest:
+    case MessageType::StreamStart:
+    case MessageType::StreamStop:
+    case MessageType::WindowResize:
+    case MessageType::RequestKeyframe:
+      if (callbacks.admission) {
+        const auto admission = callbacks.admission(client);
+        if (!admission.approved) {
+          refuse(type, admission, *sender);
+          return;
+        }
+      }
+      break;
+    default:
+      break;  // a hello is always welcomed, a ping always answered
+  }
+  switch (type) {
     case MessageType::Hello: {
       PV_LOG_INFO("Received hello from client at {}", client.address);
       if (callbacks.clientConnected) callbacks.clientConnected(client, protocol::readClientHello(message));
@@ -68,9 +86,14 @@ void SignalingMessageHandler::dispatch(MessageType type, const nlohmann::json& m
       welcome.videoPort = ports_.videoPort;
       welcome.audioPort = ports_.audioPort;
       welcome.inputPort = ports_.inputPort;
+      welcome.requiresAuth = requiresAuth_;
       const auto json = protocol::toJson(welcome);
       PV_LOG_INFO("Sending welcome message: {}", protocol::serialize(json));
       sender->send(protocol::serialize(json));
+      if (callbacks.admission) {
+        const auto admission = callbacks.admission(client);
+        if (!admission.approved && (admission.tellOnHello || admission.close)) refuse(type, admission, *sender);
+      }
       break;
     }
     case MessageType::WindowListRequest: {
@@ -132,6 +155,31 @@ void SignalingMessageHandler::dispatch(MessageType type, const nlohmann::json& m
     case MessageType::Pong:
     case MessageType::WindowResized:
       break;
+  }
+}
+
+void SignalingMessageHandler::refuse(MessageType type, const SessionAdmission& admission, SignalingPeer& sender) {
+  if (type == MessageType::WindowListRequest) {
+    // Nothing of the desktop, not even window titles, before the operator has said yes.
+    sender.send(protocol::serialize(protocol::windowListJson({})));
+  } else {
+    protocol::ErrorMessage error;
+    error.code = protocol::kAccessErrorCode;
+    error.message = admission.error;
+    sender.send(protocol::serialize(protocol::toJson(error)));
+  }
+  if (admission.close) sender.close();
+}
+
+void SignalingMessageHandler::sessionOpened(const SignalingPeer& peer) {
+  const auto callbacks = callbacks_.get();
+  if (!callbacks || !callbacks->sessionOpened) return;
+  try {
+    callbacks->sessionOpened(clientOf(peer));
+  } catch (const std::exception& e) {
+    PV_LOG_ERROR("Error opening the session: {}", e.what());
+  } catch (...) {
+    PV_LOG_ERROR("Error opening the session: {}", "unknown exception");
   }
 }
 

@@ -22,6 +22,8 @@ class SignalingPeer {
   virtual const std::string& remoteAddress() const = 0;
   // Queues one text message; callable from any thread.
   virtual void send(std::string text) = 0;
+  // Closes the session after what is queued (the host ends it); callable from any thread.
+  virtual void close() {}
 };
 
 // The signaling protocol: classifies one client message, calls the application and queues the
@@ -33,7 +35,9 @@ class SignalingMessageHandler {
   // Looks the sender up among the registered sessions; null when it is no longer registered.
   using FindSender = std::function<std::shared_ptr<SignalingPeer>()>;
 
-  explicit SignalingMessageHandler(protocol::TransportPorts ports = {}, ClientLogLimiter::Clock logClock = {});
+  // `requiresAuth`: what the welcome says (a PIN is asked for).
+  explicit SignalingMessageHandler(protocol::TransportPorts ports = {}, ClientLogLimiter::Clock logClock = {},
+                                   bool requiresAuth = false);
 
   // Changes the installed callbacks; any thread, also while messages are handled (each message
   // runs with the callbacks installed when it arrived).
@@ -47,16 +51,21 @@ class SignalingMessageHandler {
   // The session ended (close frame, failed read, abandoned): tells the application, on the
   // calling thread; a callback that throws is logged.
   void sessionEnded(const SignalingPeer& peer, bool clientClosed);
+  // The session's handshake completed: tells the application, on the calling thread.
+  void sessionOpened(const SignalingPeer& peer);
 
   const protocol::TransportPorts& ports() const { return ports_; }
 
  private:
   void dispatch(protocol::MessageType type, const nlohmann::json& message,
                 const std::shared_ptr<SignalingPeer>& sender, const SignalingCallbacks& callbacks);
+  // The reply a session that may not use the host gets for a request of `type`.
+  void refuse(protocol::MessageType type, const SessionAdmission& admission, SignalingPeer& sender);
 
   HandlerSlot<SignalingCallbacks> callbacks_;
   protocol::TransportPorts ports_;
   ClientLogLimiter logLimiter_;
+  bool requiresAuth_;
 };
 
 }  // namespace parvalon::host

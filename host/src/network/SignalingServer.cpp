@@ -40,7 +40,7 @@ class WebSocketSession;
 class SignalingServerImpl : public std::enable_shared_from_this<SignalingServerImpl> {
  public:
   SignalingServerImpl(std::uint16_t port, protocol::TransportPorts ports, SignalingLimits limits)
-      : handler(ports), port(port), limits(limits) {}
+      : handler(ports, {}, limits.requiresAuth), port(port), limits(limits) {}
 
   bool start();
   void stop();
@@ -51,6 +51,7 @@ class SignalingServerImpl : public std::enable_shared_from_this<SignalingServerI
   void sessionEnded(const WebSocketSession& session, bool clientClosed);
   void broadcast(const std::string& text);
   void handleMessage(const WebSocketSession* session, const std::string& text);
+  std::shared_ptr<WebSocketSession> findSession(std::uint64_t sessionId) const;
   std::size_t clientCount() const;
 
   SignalingMessageHandler handler;
@@ -88,6 +89,17 @@ class WebSocketSession : public SignalingPeer, public std::enable_shared_from_th
   std::uint64_t sessionId() const override { return sessionId_; }
   const std::string& remoteAddress() const override { return remoteAddress_; }
   bool isOpen() const { return open_.load(); }
+
+  void close() override {
+    asio::post(ws_.get_executor(), [self = shared_from_this()] {
+      self->closedByHost_ = true;
+      if (!self->open_ || self->queue_.empty()) {
+        self->closeSocket();
+      } else {
+        self->closeAfterQueue_ = true;  // the refusal queued before goes out first
+      }
+    });
+  }
 
   void run() {
     asio::post(ws_.get_executor(), [self = shared_from_this()] {
@@ -173,6 +185,7 @@ class WebSocketSession : public SignalingPeer, public std::enable_shared_from_th
     }
     open_ = true;
     PV_LOG_INFO("Client connected");
+    if (auto server = server_.lock()) server->handler.sessionOpened(*this);
     ws_.text(true);
     doRead();
     if (!queue_.empty()) doWrite();
@@ -191,7 +204,8 @@ class WebSocketSession : public SignalingPeer, public std::enable_shared_from_th
       }
       if (auto server = server_.lock()) {
         server->removeSession(this);
-        server->sessionEnded(*this, ec == websocket::error::closed);
+        // A session the host closed is done as one the client closed: nothing waits for it.
+        server->sessionEnded(*this, ec == websocket::error::closed || closedByHost_);
       }
       return;
     }
@@ -225,7 +239,17 @@ class WebSocketSession : public SignalingPeer, public std::enable_shared_from_th
       return;
     }
     queue_.pop_front();
-    if (!queue_.empty()) doWrite();
+    if (!queue_.empty()) {
+      doWrite();
+    } else if (closeAfterQueue_) {
+      closeSocket();
+    }
+  }
+
+  void closeSocket() {
+    error_code ignored;
+    ws_.next_layer().shutdown(tcp::socket::shutdown_both, ignored);
+    ws_.next_layer().close(ignored);
   }
 
   // The session can no longer be written to: it leaves the broadcast set at once, its queue is
@@ -245,17 +269,19 @@ class WebSocketSession : public SignalingPeer, public std::enable_shared_from_th
   const std::uint64_t sessionId_;
   beast::flat_buffer buffer_;
   http::request<http::string_body> request_;  // the upgrade request; read once, before the handshake
-  // These three are touched only on this session's strand.
+  // These are touched only on this session's strand.
   std::deque<std::shared_ptr<const std::string>> queue_;
   bool handshakeDone_ = false;
   bool abandoned_ = false;
+  bool closedByHost_ = false;
+  bool closeAfterQueue_ = false;
   std::atomic<bool> open_{false};  // handshake succeeded; read by the client count on any thread
   std::string remoteAddress_;
 };
 
 bool SignalingServerImpl::start() {
   try {
-    boundPort = acceptLoop.open(port);
+    boundPort = acceptLoop.open(port, limits.bindAddress);
   } catch (const std::exception& e) {
     PV_LOG_ERROR("Failed to start signaling server: {}", e.what());
     return false;
@@ -265,6 +291,7 @@ bool SignalingServerImpl::start() {
                    [](const error_code& ec) { PV_LOG_ERROR("Accept failed: {}", ec.message()); });
   ioThread = std::thread([this] { io_runner::runUntilStopped(io, kIoLabel); });
   PV_LOG_INFO("Signaling server listening on port {}", boundPort.load());
+  if (!limits.bindAddress.empty()) PV_LOG_INFO("Signaling server bound to {}", limits.bindAddress);
   return true;
 }
 
@@ -304,6 +331,14 @@ void SignalingServerImpl::handleMessage(const WebSocketSession* session, const s
     }
     return nullptr;
   });
+}
+
+std::shared_ptr<WebSocketSession> SignalingServerImpl::findSession(std::uint64_t sessionId) const {
+  std::lock_guard lock(sessionsMutex);
+  for (const auto& s : sessions) {
+    if (s->sessionId() == sessionId) return s;
+  }
+  return nullptr;
 }
 
 std::size_t SignalingServerImpl::clientCount() const {
@@ -366,6 +401,27 @@ void SignalingServer::setClientConnectedCallback(SignalingCallbacks::ClientConne
 }
 void SignalingServer::setSessionEndedCallback(SignalingCallbacks::SessionEndedCallback cb) {
   impl_->handler.updateCallbacks([&](SignalingCallbacks& c) { c.sessionEnded = std::move(cb); });
+}
+
+void SignalingServer::setSessionOpenedCallback(SignalingCallbacks::SessionOpenedCallback cb) {
+  impl_->handler.updateCallbacks([&](SignalingCallbacks& c) { c.sessionOpened = std::move(cb); });
+}
+void SignalingServer::setAdmissionCallback(SignalingCallbacks::AdmissionCallback cb) {
+  impl_->handler.updateCallbacks([&](SignalingCallbacks& c) { c.admission = std::move(cb); });
+}
+
+void SignalingServer::sendWindowList(std::uint64_t sessionId, const std::vector<protocol::WindowInfo>& windows) {
+  const auto session = impl_->findSession(sessionId);
+  if (!session) return;
+  try {
+    session->send(protocol::serialize(protocol::windowListJson(windows)));
+  } catch (const std::exception& e) {
+    PV_LOG_ERROR("Error processing message: {}", e.what());
+  }
+}
+
+void SignalingServer::closeSession(std::uint64_t sessionId) {
+  if (const auto session = impl_->findSession(sessionId)) session->close();
 }
 
 void SignalingServer::setWindowResizeCallback(SignalingCallbacks::WindowResizeCallback cb) {

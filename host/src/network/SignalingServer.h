@@ -24,6 +24,10 @@ struct SignalingLimits {
   // handshake without an Origin header (a headset, a native client) is always accepted; one
   // with an origin not listed here is refused with 403, so a web page cannot drive the host.
   std::vector<std::string> allowedOrigins;
+  // The IPv4 address to listen on; empty or "0.0.0.0": every interface.
+  std::string bindAddress;
+  // The welcome says a PIN is asked for.
+  bool requiresAuth = false;
 };
 
 // The WebSocket control channel: any number of clients, replies to the sender, stream_config
@@ -49,9 +53,15 @@ class SignalingServer {
   void setWindowResizeCallback(SignalingCallbacks::WindowResizeCallback callback);
   void setKeyframeRequestCallback(SignalingCallbacks::KeyframeRequestCallback callback);
   void setSessionEndedCallback(SignalingCallbacks::SessionEndedCallback callback);
+  void setSessionOpenedCallback(SignalingCallbacks::SessionOpenedCallback callback);
+  void setAdmissionCallback(SignalingCallbacks::AdmissionCallback callback);
 
   // Serialises once and queues the same text on every registered session; any thread.
   void sendStreamConfig(const protocol::StreamConfig& config);
+  // Queues a window_list on one session (unasked, as after the operator allowed it); any thread.
+  void sendWindowList(std::uint64_t sessionId, const std::vector<protocol::WindowInfo>& windows);
+  // The host ends one session (its end is reported as a close); any thread.
+  void closeSession(std::uint64_t sessionId);
   // Sessions whose handshake has completed; any thread.
   std::size_t getClientCount() const;
   std::uint16_t boundPort() const;

@@ -16,8 +16,9 @@ std::uint32_t timestampMs() {
   return static_cast<std::uint32_t>(ms);
 }
 
-TcpChannelOptions audioOptions() {
+TcpChannelOptions audioOptions(const std::string& bindAddress) {
   TcpChannelOptions o;
+  o.bindAddress = bindAddress;
   o.label = "TCP audio";
   o.ioLabel = "TCP audio";
   o.closingPrevious = "TCP audio: Closing previous client connection";
@@ -32,7 +33,8 @@ TcpChannelOptions audioOptions() {
 
 }  // namespace
 
-TcpAudioServer::TcpAudioServer(std::uint16_t port) : channel_(port, audioOptions()) {}
+TcpAudioServer::TcpAudioServer(std::uint16_t port, const std::string& bindAddress)
+    : channel_(port, audioOptions(bindAddress)) {}
 
 TcpAudioServer::~TcpAudioServer() { stop(); }
 
@@ -67,6 +69,8 @@ void TcpAudioServer::sendAudioData(std::uint8_t streamId, const std::uint8_t* da
       },
       data, size);
 }
+
+void TcpAudioServer::setConnectionFilter(TcpChannel::ConnectionFilter filter) { channel_.setConnectionFilter(std::move(filter)); }
 
 std::uint16_t TcpAudioServer::boundPort() const { return channel_.boundPort(); }
 bool TcpAudioServer::hasClient() const { return channel_.hasClient(); }

@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <string>
 
 #include "network/TcpChannel.h"
 
@@ -18,8 +19,8 @@ class TcpAudioServer {
   // The first packets after start (and after each sequence wrap) are logged in full.
   static constexpr std::uint16_t kLoggedPacketCount = 3;
 
-  // Port 0 binds a free port (see boundPort).
-  explicit TcpAudioServer(std::uint16_t port);
+  // Port 0 binds a free port (see boundPort); `bindAddress` empty listens on every interface.
+  explicit TcpAudioServer(std::uint16_t port, const std::string& bindAddress = {});
   ~TcpAudioServer();
   TcpAudioServer(const TcpAudioServer&) = delete;
   TcpAudioServer& operator=(const TcpAudioServer&) = delete;
@@ -30,6 +31,9 @@ class TcpAudioServer {
   // Writes one audio packet to the client, or discards it when no client is connected. A failed
   // write drops the client.
   void sendAudioData(std::uint8_t streamId, const std::uint8_t* data, std::size_t size);
+
+  // Who may connect (and, on a channel that reads, whose messages are handled); see TcpChannel.
+  void setConnectionFilter(TcpChannel::ConnectionFilter filter);
 
   std::uint16_t boundPort() const;
   bool hasClient() const;

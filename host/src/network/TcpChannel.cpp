@@ -41,6 +41,8 @@ struct TcpChannel::Connection {
   protocol::FramedReader reader;
   const ConnectionId id;
   std::atomic<bool> goneReported{false};
+  std::string address;          // the peer's, fixed once accepted
+  bool droppingLogged = false;  // on its strand: "dropped" is said once per connection
 };
 
 TcpChannel::TcpChannel(std::uint16_t port, TcpChannelOptions options) : port_(port), options_(std::move(options)) {}
@@ -50,7 +52,7 @@ TcpChannel::~TcpChannel() { stop(); }
 bool TcpChannel::start(std::string& error) {
   if (running_.load()) return true;
   try {
-    boundPort_ = acceptLoop_.open(port_);
+    boundPort_ = acceptLoop_.open(port_, options_.bindAddress);
   } catch (const std::exception& e) {
     error = e.what();
     return false;
@@ -116,6 +118,14 @@ void TcpChannel::onAccepted(tcp::socket socket) {
   if (configure(conn->socket, ec)) peer = conn->socket.remote_endpoint(ec);
   if (ec) {
     PV_LOG_ERROR("{}: {}", options_.configureFailed, ec.message());
+    conn->socket.close(ec);
+    return;
+  }
+  conn->address = peer.address().to_string();
+  if (!admits(conn->address)) {
+    // Refused before it replaces anything: a stranger cannot knock the headset off the channel.
+    PV_LOG_WARN("{} connection from {} refused: no approved signaling session from that address", options_.label,
+                conn->address);
     conn->socket.close(ec);
     return;
   }
@@ -196,7 +206,13 @@ void TcpChannel::onRead(const std::shared_ptr<Connection>& conn, const error_cod
       reportGone(*conn);
       return;
     case protocol::FramedReader::Outcome::Message:
-      deliver(conn->id, conn->reader.body());
+      if (admits(conn->address)) {
+        deliver(conn->id, conn->reader.body());
+      } else if (!conn->droppingLogged) {
+        conn->droppingLogged = true;
+        PV_LOG_WARN("{} messages from {} dropped: its signaling session is no longer approved", options_.label,
+                    conn->address);
+      }
       break;
     case protocol::FramedReader::Outcome::Skipped:
     case protocol::FramedReader::Outcome::ReadBody:
@@ -219,6 +235,13 @@ void TcpChannel::deliver(ConnectionId connection, std::span<const std::uint8_t> 
 }
 
 void TcpChannel::setClientGoneHandler(ClientGoneHandler handler) { clientGoneHandler_.set(std::move(handler)); }
+
+void TcpChannel::setConnectionFilter(ConnectionFilter filter) { connectionFilter_.set(std::move(filter)); }
+
+bool TcpChannel::admits(const std::string& address) const {
+  const auto filter = connectionFilter_.get();
+  return !filter || !*filter || (*filter)(address);
+}
 
 void TcpChannel::reportGone(Connection& conn) {
   if (conn.goneReported.exchange(true)) return;

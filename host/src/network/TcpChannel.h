@@ -34,6 +34,7 @@ struct TcpChannelOptions {
   // A failed write that sent nothing, on a connection that may still recover, keeps it;
   // otherwise every failed write drops the connection.
   bool keepAfterCleanWriteFailure = false;
+  std::string bindAddress;  // dotted IPv4 to listen on; empty: every interface
 };
 
 // One TCP channel of the host: a listener on every IPv4 interface, one registered connection
@@ -48,6 +49,8 @@ class TcpChannel {
   using ConnectionId = std::uint64_t;
   using MessageHandler = std::function<void(ConnectionId connection, std::span<const std::uint8_t> body)>;
   using ClientGoneHandler = std::function<void(ConnectionId connection)>;
+  // Whether a peer at `address` may use the channel.
+  using ConnectionFilter = std::function<bool(const std::string& address)>;
 
   TcpChannel(std::uint16_t port, TcpChannelOptions options);
   ~TcpChannel();
@@ -68,6 +71,10 @@ class TcpChannel {
   // sent an oversized message, was closed after a failed write or was replaced (then before the
   // newer client's first message). Not called for the connection `stop` closes.
   void setClientGoneHandler(ClientGoneHandler handler);
+  // Any thread, any time. Asked for each new connection (one it refuses is closed at once, with
+  // a warning naming the address) and again for each message (one from an address that lost
+  // its approval is dropped). None installed: everyone may connect.
+  void setConnectionFilter(ConnectionFilter filter);
 
   // Writes `makeHeader()` then the payload to the registered connection as one packet, under
   // the connection lock so packets never interleave; without a connection nothing happens and
@@ -97,6 +104,7 @@ class TcpChannel {
   void reportGone(Connection& conn);
   void closeOnStrand(const std::shared_ptr<Connection>& conn, std::shared_ptr<Connection> next = nullptr);
   bool hasConnectionLocked() const;
+  bool admits(const std::string& address) const;
   bool writeLocked(const std::uint8_t* header, std::size_t headerSize, const std::uint8_t* data, std::size_t size);
 
   const std::uint16_t port_;
@@ -112,6 +120,7 @@ class TcpChannel {
   std::shared_ptr<Connection> connection_;
   HandlerSlot<MessageHandler> messageHandler_;
   HandlerSlot<ClientGoneHandler> clientGoneHandler_;
+  HandlerSlot<ConnectionFilter> connectionFilter_;
 };
 
 }  // namespace parvalon::host

@@ -8,8 +8,9 @@ namespace parvalon::host {
 
 namespace {
 
-TcpChannelOptions inputOptions() {
+TcpChannelOptions inputOptions(const std::string& bindAddress) {
   TcpChannelOptions o;
+  o.bindAddress = bindAddress;
   o.label = "TCP input";
   o.ioLabel = "TCP input";
   o.closingPrevious = "Closing existing TCP input client connection";
@@ -21,7 +22,8 @@ TcpChannelOptions inputOptions() {
 
 }  // namespace
 
-TcpInputServer::TcpInputServer(std::uint16_t port) : channel_(port, inputOptions()) {
+TcpInputServer::TcpInputServer(std::uint16_t port, const std::string& bindAddress)
+    : channel_(port, inputOptions(bindAddress)) {
   channel_.setMessageHandler([this](ConnectionId connection, std::span<const std::uint8_t> body) {
     handleCompleteMessage(connection, body);
   });
@@ -56,6 +58,8 @@ void TcpInputServer::handleCompleteMessage(ConnectionId connection, std::span<co
 
 void TcpInputServer::setInputEventCallback(InputEventCallback cb) { inputEventCallback_.set(std::move(cb)); }
 void TcpInputServer::setDisconnectCallback(DisconnectCallback cb) { channel_.setClientGoneHandler(std::move(cb)); }
+
+void TcpInputServer::setConnectionFilter(TcpChannel::ConnectionFilter filter) { channel_.setConnectionFilter(std::move(filter)); }
 
 std::uint16_t TcpInputServer::boundPort() const { return channel_.boundPort(); }
 bool TcpInputServer::hasClient() const { return channel_.hasClient(); }

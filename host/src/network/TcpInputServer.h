@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <string>
 #include <span>
 
 #include "network/HandlerSlot.h"
@@ -23,8 +24,8 @@ class TcpInputServer {
   static constexpr std::uint32_t kMaxInputMessageBytes = 1024;
   static constexpr int kReceiveBufferBytes = 16384;
 
-  // Port 0 binds a free port (see boundPort).
-  explicit TcpInputServer(std::uint16_t port);
+  // Port 0 binds a free port (see boundPort); `bindAddress` empty listens on every interface.
+  explicit TcpInputServer(std::uint16_t port, const std::string& bindAddress = {});
   ~TcpInputServer();
   TcpInputServer(const TcpInputServer&) = delete;
   TcpInputServer& operator=(const TcpInputServer&) = delete;
@@ -38,6 +39,9 @@ class TcpInputServer {
   // coming: it disconnected, failed, sent an oversized message or was replaced by a new client
   // (then before the new client's first event).
   void setDisconnectCallback(DisconnectCallback callback);
+
+  // Who may connect (and, on a channel that reads, whose messages are handled); see TcpChannel.
+  void setConnectionFilter(TcpChannel::ConnectionFilter filter);
 
   std::uint16_t boundPort() const;
   bool hasClient() const;

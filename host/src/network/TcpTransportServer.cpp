@@ -18,8 +18,9 @@ std::uint32_t timestamp90kHz() {
   return static_cast<std::uint32_t>(us * 9 / 100);
 }
 
-TcpChannelOptions videoOptions() {
+TcpChannelOptions videoOptions(const std::string& bindAddress) {
   TcpChannelOptions o;
+  o.bindAddress = bindAddress;
   o.label = "TCP";
   o.ioLabel = "TCP transport";
   o.closingPrevious = "Closing existing TCP client connection";
@@ -42,7 +43,8 @@ void call(const HandlerSlot<F>& slot, const Args&... args) {
 
 }  // namespace
 
-TcpTransportServer::TcpTransportServer(std::uint16_t port) : channel_(port, videoOptions()) {
+TcpTransportServer::TcpTransportServer(std::uint16_t port, const std::string& bindAddress)
+    : channel_(port, videoOptions(bindAddress)) {
   channel_.setMessageHandler(
       [this](ConnectionId connection, std::span<const std::uint8_t> body) { dispatch(connection, body); });
 }
@@ -98,6 +100,8 @@ void TcpTransportServer::setKeyframeRequestCallback(KeyframeRequestCallback cb) 
   keyframeRequestCallback_.set(std::move(cb));
 }
 void TcpTransportServer::setClientGoneCallback(ClientGoneCallback cb) { channel_.setClientGoneHandler(std::move(cb)); }
+
+void TcpTransportServer::setConnectionFilter(TcpChannel::ConnectionFilter filter) { channel_.setConnectionFilter(std::move(filter)); }
 
 std::uint16_t TcpTransportServer::boundPort() const { return channel_.boundPort(); }
 bool TcpTransportServer::hasClient() const { return channel_.hasClient(); }

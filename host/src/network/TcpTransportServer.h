@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <string>
 #include <span>
 
 #include "network/HandlerSlot.h"
@@ -27,8 +28,8 @@ class TcpTransportServer {
   static constexpr int kSocketBufferBytes = 262144;
   static constexpr std::chrono::milliseconds kSendTimeout{20000};
 
-  // Port 0 binds a free port (see boundPort).
-  explicit TcpTransportServer(std::uint16_t port);
+  // Port 0 binds a free port (see boundPort); `bindAddress` empty listens on every interface.
+  explicit TcpTransportServer(std::uint16_t port, const std::string& bindAddress = {});
   ~TcpTransportServer();
   TcpTransportServer(const TcpTransportServer&) = delete;
   TcpTransportServer& operator=(const TcpTransportServer&) = delete;
@@ -49,6 +50,9 @@ class TcpTransportServer {
   // Called on the reading thread when a client connection's messages stop (it left, failed,
   // was dropped after a failed write or was replaced), after its last message was handled.
   void setClientGoneCallback(ClientGoneCallback callback);
+
+  // Who may connect (and, on a channel that reads, whose messages are handled); see TcpChannel.
+  void setConnectionFilter(TcpChannel::ConnectionFilter filter);
 
   std::uint16_t boundPort() const;
   bool hasClient() const;

@@ -36,6 +36,8 @@ class UdpSocket {
   int setReuseAddress(bool on);
   int setBroadcast(bool on);
   int bindAny(std::uint16_t port);
+  // Binds one IPv4 address (host byte order; 0: every interface).
+  int bindTo(std::uint32_t address, std::uint16_t port);
   int sendTo(std::span<const std::uint8_t> data, const UdpPeer& to);
 
   bool isOpen() const { return fd_ >= 0; }

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <stdexcept>
+#include <string>
 #include <utility>
 
 namespace parvalon::protocol {
@@ -144,7 +145,14 @@ std::string readText(const json& message, const char* key) {
 }
 
 ClientHello readClientHello(const json& message) {
-  return ClientHello{readText(message, "clientName"), readText(message, "deviceName")};
+  ClientHello hello{readText(message, "clientName"), readText(message, "deviceName"), readText(message, "pin")};
+  // A headset may send the PIN as the number typed; an unsigned integer is written out as four digits.
+  if (const auto it = message.find("pin"); it != message.end() && it->is_number_unsigned()) {
+    const auto value = it->get<std::uint64_t>();
+    hello.pin = std::to_string(value);
+    if (hello.pin.size() < 4) hello.pin.insert(0, 4 - hello.pin.size(), '0');
+  }
+  return hello;
 }
 
 }  // namespace parvalon::protocol

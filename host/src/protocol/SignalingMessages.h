@@ -40,6 +40,8 @@ inline constexpr const char* kStreamConfigCodec = "video/avc";
 inline constexpr std::uint32_t kStreamStartErrorCode = 1001;
 inline constexpr const char* kStreamStartErrorText = "Failed to start stream";
 // A refused start beyond the host's stream limit: the same code, so a client treats it as a failed start.
+// A request the host does not serve because the client is not (yet) allowed to use it.
+inline constexpr std::uint32_t kAccessErrorCode = 1002;
 inline constexpr const char* kStreamLimitErrorText = "Failed to start stream: too many streams on this host";
 
 // The transport ports a welcome announces; the defaults are the channels' default ports.
@@ -95,6 +97,7 @@ struct StreamConfig {
 struct ClientHello {
   std::string clientName;
   std::string deviceName;
+  std::string pin = {};  // the pairing PIN, as text (a number is written out); empty when none
 };
 
 struct WindowResizeRequest {

@@ -330,6 +330,27 @@ void UIManager::toggleWindow(std::size_t index) {
   applyStreamMarks();
 }
 
+void UIManager::allowPending(std::size_t index) {
+  if (index >= trust_.pending.size()) return;
+  const auto sessionId = trust_.pending[index].sessionId;
+  trust_.pending.erase(trust_.pending.begin() + static_cast<std::ptrdiff_t>(index));
+  if (onAllowClient) onAllowClient(sessionId);
+}
+
+void UIManager::denyPending(std::size_t index) {
+  if (index >= trust_.pending.size()) return;
+  const auto sessionId = trust_.pending[index].sessionId;
+  trust_.pending.erase(trust_.pending.begin() + static_cast<std::ptrdiff_t>(index));
+  if (onDenyClient) onDenyClient(sessionId);
+}
+
+void UIManager::removeTrusted(std::size_t index) {
+  if (index >= trust_.trusted.size()) return;
+  const TrustedClientView entry = trust_.trusted[index];
+  trust_.trusted.erase(trust_.trusted.begin() + static_cast<std::ptrdiff_t>(index));
+  if (onRemoveTrustedClient) onRemoveTrustedClient(entry.address, entry.clientName);
+}
+
 std::string UIManager::fitText(const std::string& text, float maxWidth,
                                const std::function<float(std::string_view)>& measure) {
   // Runs every frame for every listed window, so the cost must not grow with the text: only
@@ -483,8 +504,14 @@ void UIManager::drawStatusBar(float width) {
   ImGui::SameLine();
   if (shownStatus_.connected) {
     ImGui::TextColored(kSuccess, "Connected to %s", shownStatus_.clientName.c_str());
-  } else {
+  } else if (trust_.pending.empty()) {
     ImGui::TextColored(kTextMuted, "Waiting for client...");
+  }
+  if (!trust_.pending.empty()) {
+    if (shownStatus_.connected) ImGui::SameLine(0, 25);
+    ImGui::TextColored(kWarning, trust_.pending.size() == 1 ? "A headset is waiting for approval"
+                                                            : "%zu headsets are waiting for approval",
+                       trust_.pending.size());
   }
 
   ImGui::SameLine(width - 400);
@@ -538,6 +565,7 @@ void UIManager::drawPage() {
 
 void UIManager::drawDashboardPage() {
   pageTitle("Dashboard", nullptr);
+  drawApprovalPrompts();
   space(20);
   drawConnectionCard();
   ImGui::SameLine(0, 30);
@@ -546,6 +574,36 @@ void UIManager::drawDashboardPage() {
   ImGui::TextColored(kTextSecondary, "Select windows to stream to your Quest headset");
   space(15);
   drawWindowList();
+}
+
+void UIManager::drawApprovalPrompts() {
+  if (!trust_.pin.empty()) {
+    space(10);
+    ImGui::TextColored(kTextSecondary, "Pairing PIN:");
+    ImGui::SameLine();
+    ImGui::PushFont(headingFont_);
+    ImGui::TextColored(kAccentHover, "%s", trust_.pin.c_str());
+    ImGui::PopFont();
+  }
+  std::optional<std::size_t> allowed;
+  std::optional<std::size_t> denied;
+  for (std::size_t i = 0; i < trust_.pending.size(); ++i) {
+    const auto& pending = trust_.pending[i];
+    space(10);
+    ImGui::PushID(static_cast<int>(i));
+    const std::string name = pending.clientName.empty() ? std::string("a headset") : pending.clientName;
+    ImGui::TextColored(kWarning, "Allow %s at %s?", name.c_str(), pending.address.c_str());
+    ImGui::SameLine(0, 20);
+    ImGui::PushStyleColor(ImGuiCol_Button, kAccent);
+    if (ImGui::Button("Allow", ImVec2(90, 0))) allowed = i;
+    ImGui::PopStyleColor();
+    ImGui::SameLine(0, 10);
+    if (ImGui::Button("Deny", ImVec2(90, 0))) denied = i;
+    ImGui::PopID();
+  }
+  // Acted on after the loop: either call changes the list being drawn.
+  if (allowed) allowPending(*allowed);
+  if (denied) denyPending(*denied);
 }
 
 void UIManager::drawConnectionCard() {
@@ -777,6 +835,8 @@ void UIManager::drawSettingsPage() {
     labelValue(row.label, 180, kAccentHover, fmt::format(fmt::runtime(row.format), row.port));
   }
 
+  drawTrustedClients();
+
   heading("Startup", 25);
 #ifdef _WIN32
   ImGui::Checkbox("Start with Windows", &startWithSystem);
@@ -791,6 +851,29 @@ void UIManager::drawSettingsPage() {
   const bool reset = ImGui::Button("Reset to Defaults", ImVec2(180, 45));
   ImGui::PopStyleColor(2);
   if (reset) resetToDefaults();
+}
+
+void UIManager::drawTrustedClients() {
+  heading("Trusted Headsets", 25);
+  if (trust_.trusted.empty()) {
+    note("No headset is trusted yet: the first to connect is, or allow one on the Dashboard.");
+    return;
+  }
+  note("Only these clients may use the host; remove one to make it ask again.");
+  std::optional<std::size_t> removed;
+  for (std::size_t i = 0; i < trust_.trusted.size(); ++i) {
+    const auto& entry = trust_.trusted[i];
+    ImGui::PushID(static_cast<int>(i));
+    ImGui::TextColored(kTextPrimary, "%s", entry.clientName.empty() ? "(unnamed)" : entry.clientName.c_str());
+    ImGui::SameLine(220);
+    ImGui::TextColored(kAccentHover, "%s", entry.address.c_str());
+    ImGui::SameLine(400);
+    ImGui::TextColored(kTextSecondary, "last connected %s", entry.lastConnected.c_str());
+    ImGui::SameLine(680);
+    if (ImGui::SmallButton("Remove")) removed = i;
+    ImGui::PopID();
+  }
+  if (removed) removeTrusted(*removed);
 }
 
 void UIManager::drawAboutPage() {

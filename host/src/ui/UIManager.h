@@ -13,6 +13,7 @@
 #include "ui/DashboardBackend.h"
 #include "ui/LogView.h"
 #include "ui/SystemInformation.h"
+#include "ui/TrustView.h"
 #include "ui/UISettings.h"
 
 #include <imgui.h>
@@ -95,11 +96,18 @@ class UIManager {
   const SystemInformation& systemInformation() const { return systemInfo_; }
   void setConnectionStatus(const ConnectionStatus& status) { status_ = status; }
   const ConnectionStatus& connectionStatus() const { return status_; }
+  // Waiting and trusted clients and the pairing PIN, pushed every frame.
+  void setTrustView(const TrustView& view) { trust_ = view; }
+  const TrustView& trustView() const { return trust_; }
 
   std::function<void(const UISettings&)> onSettingsChanged;
   // Starts a dashboard stream of the window; the host numbers it (nullopt: it did not start).
   std::function<std::optional<std::uint8_t>(std::uint32_t windowId)> onStartCapture;
   std::function<void(std::uint8_t streamId)> onStopCapture;
+  // The operator's answer to a waiting client (its session), and a trusted client removed.
+  std::function<void(std::uint64_t sessionId)> onAllowClient;
+  std::function<void(std::uint64_t sessionId)> onDenyClient;
+  std::function<void(const std::string& address, const std::string& clientName)> onRemoveTrustedClient;
 
   // What the widgets do, callable without drawing.
   void selectQualityPreset(std::int32_t index);
@@ -108,6 +116,10 @@ class UIManager {
   void resetToDefaults();
   // A click on window-list item `index`: stops the dashboard's stream of it, or starts one.
   void toggleWindow(std::size_t index);
+  // The Allow and Deny buttons of waiting client `index`, and Remove of trusted client `index`.
+  void allowPending(std::size_t index);
+  void denyPending(std::size_t index);
+  void removeTrusted(std::size_t index);
 
   const std::vector<WindowEntry>& windows() const { return windows_; }
   std::int32_t currentPage() const { return currentPage_; }
@@ -140,6 +152,9 @@ class UIManager {
   void drawPage();
   void drawDashboardPage();
   void drawConnectionCard();
+  // "Allow <name> at <address>?" with Allow and Deny per waiting client, and the PIN.
+  void drawApprovalPrompts();
+  void drawTrustedClients();
   void drawSystemCard();
   void drawWindowList();
   void drawStreamingPage();
@@ -164,6 +179,7 @@ class UIManager {
   UISettings settings_;
   SystemInformation systemInfo_;
   ConnectionStatus status_;
+  TrustView trust_;
   // What the status bar and the connection card draw: `status_` at once when the connection
   // itself changes, its live figures four times a second (readable, and no redraw per frame).
   ConnectionStatus shownStatus_;

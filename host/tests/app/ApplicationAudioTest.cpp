@@ -19,6 +19,8 @@ using AudioClient = testing::VideoTestClient;
 class ApplicationAudioTest : public ApplicationHarness {
  protected:
   void connectAudio() {
+    // The audio channel serves an address with an approved session: the headset's, trusted first.
+    app_->onSessionOpened(kHeadset);
     audioClient_.emplace(ports_.audio);
     ASSERT_TRUE(audioClient_->connected());
     ASSERT_TRUE(testing::waitUntil([&] { return log_.contains("TCP audio client connected from 127.0.0.1"); }));

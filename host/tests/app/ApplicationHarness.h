@@ -93,6 +93,9 @@ class ApplicationHarness : public ::testing::Test {
   // Starts a client stream of `window` for the session `who` (the headset by default); its
   // number, or -1 when it was refused.
   int request(std::uint32_t window, const SignalingClient& who = kHeadset) {
+    // As a real session would be: known to the host once connected, so that its address may use
+    // the channels when it is trusted (the first client is).
+    app_->onSessionOpened(who);
     const auto result = app_->onStreamRequest(window, who);
     return result.status == StreamStartResult::Status::Started ? result.streamId : -1;
   }

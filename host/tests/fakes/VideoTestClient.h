@@ -31,8 +31,16 @@ class VideoTestClient {
     std::vector<std::uint8_t> payload;
   };
 
-  // `noDelay` false keeps Nagle's algorithm on, as a client may leave it.
-  explicit VideoTestClient(std::uint16_t port, bool noDelay = true) : fd_(::socket(AF_INET, SOCK_STREAM, 0)) {
+  // `noDelay` false keeps Nagle's algorithm on, as a client may leave it. A `localAddress` other
+  // than 0 (host byte order, 0x7F000002 for 127.0.0.2) is the loopback address it connects from.
+  explicit VideoTestClient(std::uint16_t port, bool noDelay = true, std::uint32_t localAddress = 0)
+      : fd_(::socket(AF_INET, SOCK_STREAM, 0)) {
+    if (localAddress != 0) {
+      sockaddr_in local{};
+      local.sin_family = AF_INET;
+      local.sin_addr.s_addr = htonl(localAddress);
+      ::bind(fd_, reinterpret_cast<sockaddr*>(&local), sizeof(local));
+    }
     sockaddr_in sa{};
     sa.sin_family = AF_INET;
     sa.sin_port = htons(port);

@@ -17,10 +17,16 @@ namespace parvalon::host::testing {
 class WsTestClient {
  public:
   // With `origin`, the upgrade request carries it as a browser's would; a refused handshake throws.
+  // With `localAddress` ("127.0.0.2", say) the client connects from that loopback address.
   explicit WsTestClient(std::uint16_t port, std::chrono::milliseconds readTimeout = std::chrono::seconds(3),
-                        std::optional<std::string> origin = std::nullopt)
+                        std::optional<std::string> origin = std::nullopt,
+                        std::optional<std::string> localAddress = std::nullopt)
       : ws_(io_), readTimeout_(readTimeout) {
     namespace asio = boost::asio;
+    if (localAddress) {
+      ws_.next_layer().open(asio::ip::tcp::v4());
+      ws_.next_layer().bind(asio::ip::tcp::endpoint(asio::ip::make_address(*localAddress), 0));
+    }
     ws_.next_layer().connect(asio::ip::tcp::endpoint(asio::ip::make_address("127.0.0.1"), port));
     if (origin) {
       ws_.set_option(boost::beast::websocket::stream_base::decorator(

@@ -50,8 +50,10 @@ int UdpSocket::setBroadcast(bool on) {
   return result(::setsockopt(fd_, SOL_SOCKET, SO_BROADCAST, &v, sizeof(v)));
 }
 
-int UdpSocket::bindAny(std::uint16_t port) {
-  const auto sa = toSockaddr(INADDR_ANY, port);
+int UdpSocket::bindAny(std::uint16_t port) { return bindTo(INADDR_ANY, port); }
+
+int UdpSocket::bindTo(std::uint32_t address, std::uint16_t port) {
+  const auto sa = toSockaddr(address, port);
   return result(::bind(fd_, reinterpret_cast<const sockaddr*>(&sa), sizeof(sa)));
 }
 

@@ -52,8 +52,10 @@ int UdpSocket::setBroadcast(bool on) {
   return result(::setsockopt(handle(fd_), SOL_SOCKET, SO_BROADCAST, reinterpret_cast<const char*>(&v), sizeof(v)));
 }
 
-int UdpSocket::bindAny(std::uint16_t port) {
-  const auto sa = toSockaddr(INADDR_ANY, port);
+int UdpSocket::bindAny(std::uint16_t port) { return bindTo(INADDR_ANY, port); }
+
+int UdpSocket::bindTo(std::uint32_t address, std::uint16_t port) {
+  const auto sa = toSockaddr(address, port);
   return result(::bind(handle(fd_), reinterpret_cast<const sockaddr*>(&sa), sizeof(sa)));
 }
 
@@ -106,11 +108,13 @@ void UdpSocket::shutdown() {
   // Neither shutdown nor closesocket reliably ends a select running on another thread; an
   // empty datagram from and to this socket does, and it is no request.
   if (fd_ < 0) return;
-  const std::uint16_t port = localPort();
-  if (port == 0) return;
+  sockaddr_in bound{};
+  int len = sizeof(bound);
+  if (::getsockname(handle(fd_), reinterpret_cast<sockaddr*>(&bound), &len) != 0 || bound.sin_port == 0) return;
+  // To the address the socket is bound to; loopback reaches a socket bound to every interface.
   UdpPeer self;
-  self.address = INADDR_LOOPBACK;
-  self.port = port;
+  self.address = bound.sin_addr.s_addr == htonl(INADDR_ANY) ? INADDR_LOOPBACK : ntohl(bound.sin_addr.s_addr);
+  self.port = ntohs(bound.sin_port);
   sendTo({}, self);
 }
 
