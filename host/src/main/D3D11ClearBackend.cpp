@@ -16,7 +16,18 @@ bool D3D11ClearBackend::initialize() {
   unsigned char* pixels = nullptr;
   int width = 0;
   int height = 0;
-  ImGui::GetIO().Fonts->GetTexDataAsRGBA32(&pixels, &width, &height);
+  ImGuiIO& io = ImGui::GetIO();
+  io.Fonts->GetTexDataAsRGBA32(&pixels, &width, &height);
+  // Keyboard navigation is on, and Dear ImGui refuses a frame without a key map: the Win32
+  // back end's virtual keys, as it installs them.
+  const int keys[][2] = {{ImGuiKey_Tab, VK_TAB},       {ImGuiKey_LeftArrow, VK_LEFT},  {ImGuiKey_RightArrow, VK_RIGHT},
+                         {ImGuiKey_UpArrow, VK_UP},    {ImGuiKey_DownArrow, VK_DOWN},  {ImGuiKey_PageUp, VK_PRIOR},
+                         {ImGuiKey_PageDown, VK_NEXT}, {ImGuiKey_Home, VK_HOME},       {ImGuiKey_End, VK_END},
+                         {ImGuiKey_Insert, VK_INSERT}, {ImGuiKey_Delete, VK_DELETE},   {ImGuiKey_Backspace, VK_BACK},
+                         {ImGuiKey_Space, VK_SPACE},   {ImGuiKey_Enter, VK_RETURN},    {ImGuiKey_Escape, VK_ESCAPE},
+                         {ImGuiKey_KeyPadEnter, VK_RETURN}, {ImGuiKey_A, 'A'}, {ImGuiKey_C, 'C'}, {ImGuiKey_V, 'V'},
+                         {ImGuiKey_X, 'X'}, {ImGuiKey_Y, 'Y'}, {ImGuiKey_Z, 'Z'}};
+  for (const auto& [key, vk] : keys) io.KeyMap[key] = vk;
   lastFrame_ = std::chrono::steady_clock::now();
   return true;
 }
