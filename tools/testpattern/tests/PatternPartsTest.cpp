@@ -167,7 +167,11 @@ class InputLogTest : public ::testing::Test {
     for (std::string line; std::getline(in, line);) out.push_back(line);
     return out;
   }
-  std::string path() const { return file_.string(); }
+  // UTF-8, as the command line hands it over.
+  std::string path() const {
+    const std::u8string text = file_.u8string();
+    return std::string(text.begin(), text.end());
+  }
 
   fs::path folder_;
   fs::path file_;
@@ -212,7 +216,7 @@ TEST_F(InputLogTest, CharUnitsJoinSurrogatePairsAndReplaceHalves) {
 }
 
 TEST_F(InputLogTest, AppendsToAnExistingFileAndReportsOneItCannotOpen) {
-  { std::ofstream(file_) << "earlier\n"; }
+  { std::ofstream(file_, std::ios::binary) << "earlier\n"; }
   {
     InputLog log(path(), [] { return std::uint64_t{7}; });
     log.motion(1, 2);
@@ -221,7 +225,8 @@ TEST_F(InputLogTest, AppendsToAnExistingFileAndReportsOneItCannotOpen) {
   EXPECT_EQ(lines().front(), "earlier");
 
   EXPECT_TRUE(InputLog("").ok());
-  EXPECT_FALSE(InputLog((folder_ / "missing" / "input.jsonl").string()).ok());
+  const std::u8string missing = (folder_ / "missing" / "input.jsonl").u8string();
+  EXPECT_FALSE(InputLog(std::string(missing.begin(), missing.end())).ok());
 }
 
 }  // namespace
