@@ -9,6 +9,8 @@
 #include "logging/Log.h"
 #include "logging/Logging.h"
 #include "logging/UISink.h"
+#include "main/LoopCost.h"
+#include "main/PresentPacer.h"
 #include "platform/CaptureMethod.h"
 #include "ui/LogView.h"
 #include "ui/SystemInformation.h"

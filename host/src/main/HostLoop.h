@@ -6,8 +6,6 @@
 #include <string>
 
 #include "main/DashboardWindow.h"
-#include "main/LoopCost.h"
-#include "main/PresentPacer.h"
 #include "ui/UIManager.h"
 
 namespace parvalon::host {
