@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <functional>
 #include <memory>
@@ -158,6 +159,25 @@ TEST_F(HostLoopTest, IdleLoopIsPacedNearTheDisplayRate) {
   // A lower bound only: a loaded machine may take longer, never shorter.
   EXPECT_GE(elapsed, (kIterations - 1) * PresentPacer::kFramePeriod);
   EXPECT_LT(script_.presentedAtPolls.size(), static_cast<std::size_t>(kIterations));
+}
+
+// The window list is read from the desktop once every 60 iterations, not every frame.
+TEST_F(HostLoopTest, WindowListIsRefreshedOnEverySixtiethIteration) {
+  const auto listings = [this] {
+    const auto calls = windows_->calls();
+    return std::count(calls.begin(), calls.end(), "topLevelWindows()");
+  };
+  script_.closeAtPoll = 122;
+  std::vector<long> seen;  // listings made before the poll of iterations 1, 60, 61, 120, 121
+  script_.onPoll = [&](int poll) {
+    if (poll == 1 || poll == 60 || poll == 61 || poll == 120 || poll == 121) seen.push_back(listings());
+  };
+  EXPECT_EQ(run(), 0);
+  ASSERT_EQ(seen.size(), 5u);
+  EXPECT_EQ(seen[1], seen[0]) << "nothing listed in the first 59 iterations";
+  EXPECT_EQ(seen[2], seen[0] + 1) << "the 60th iteration lists once";
+  EXPECT_EQ(seen[3], seen[2]);
+  EXPECT_EQ(seen[4], seen[2] + 1) << "and the 120th again";
 }
 
 TEST_F(HostLoopTest, FailedWindowStopsBeforeTheApplicationIsMade) {
