@@ -2,7 +2,7 @@
 
 // The test pattern's machine-readable content, shared by the pattern window and by whoever
 // reads it back (tests, the viewer, benchmarks). Positions are in window pixels from the
-// window's top-left corner; nothing here depends on X11.
+// window's top-left corner; nothing here depends on the window system.
 //
 // Stamp: 4 rows of 32 blocks, each block kStampBlock × kStampBlock pixels of pure black (0) or
 // white (1), most significant bit on the left. Row 0 = high 32 bits of the steady-clock
@@ -11,6 +11,7 @@
 // word keep it readable after lossy, chroma-subsampled video coding.
 
 #include <array>
+#include <chrono>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -62,6 +63,13 @@ inline constexpr Rgb kDigitColour{255, 255, 255};
 // Smallest window that shows stamp, patches and counter whole.
 inline constexpr int kMinWidth = kPatchX + static_cast<int>(kPatches.size()) * kPatchSize + 16;  // 544
 inline constexpr int kMinHeight = kBarY + 16;
+
+// The stamp's and the input log's clock: the steady clock in microseconds (CLOCK_MONOTONIC on
+// Linux, the performance counter on Windows), which the host and its readers share.
+inline std::uint64_t steadyMicros() {
+  return static_cast<std::uint64_t>(
+      std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now().time_since_epoch()).count());
+}
 
 struct Stamp {
   std::uint64_t timeUs = 0;

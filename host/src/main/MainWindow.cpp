@@ -5,6 +5,7 @@
 #include <GLFW/glfw3.h>
 
 #include "logging/Log.h"
+#include "ui/GlfwOpenGl3Backend.h"
 
 namespace parvalon::host {
 namespace {
@@ -35,11 +36,11 @@ bool MainWindow::create() {
   glfwSetWindowRefreshCallback(window_, onRefresh);
   monitorTarget = this;
   glfwSetMonitorCallback([](GLFWmonitor* monitor, int event) { onMonitor(monitor, event); });
-  pacer_ = PresentPacer();
   return true;
 }
 
 void MainWindow::destroy() {
+  displayChange_ = nullptr;
   if (window_ != nullptr) {
     glfwDestroyWindow(window_);
     window_ = nullptr;
@@ -54,12 +55,12 @@ void MainWindow::destroy() {
 
 void MainWindow::pollEvents() { glfwPollEvents(); }
 
-void MainWindow::applyPendingResize() {
-  if (pendingResizeWidth_ == 0 || pendingResizeHeight_ == 0) return;
+bool MainWindow::applyPendingResize() {
+  if (pendingResizeWidth_ == 0 || pendingResizeHeight_ == 0) return false;
   glViewport(0, 0, static_cast<GLsizei>(pendingResizeWidth_), static_cast<GLsizei>(pendingResizeHeight_));
-  contentsLost_ = true;
   pendingResizeWidth_ = 0;
   pendingResizeHeight_ = 0;
+  return true;
 }
 
 bool MainWindow::takeContentsLost() {
@@ -68,9 +69,10 @@ bool MainWindow::takeContentsLost() {
   return lost;
 }
 
-void MainWindow::present(bool drawn) {
-  if (drawn) glfwSwapBuffers(window_);
-  pacer_.presented();
+void MainWindow::present() { glfwSwapBuffers(window_); }
+
+std::unique_ptr<DashboardBackend> MainWindow::createDashboardBackend() {
+  return std::make_unique<GlfwOpenGl3Backend>(window_);
 }
 
 void MainWindow::onFramebufferSize(GLFWwindow* window, int width, int height) {

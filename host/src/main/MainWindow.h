@@ -2,8 +2,9 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 
-#include "main/PresentPacer.h"
+#include "main/DashboardWindow.h"
 
 struct GLFWwindow;
 
@@ -11,14 +12,14 @@ namespace parvalon::host {
 
 // The dashboard window with its OpenGL 3 context (GLFW). Events are delivered on the main
 // thread from inside pollEvents.
-class MainWindow {
+class MainWindow : public DashboardWindow {
  public:
   static constexpr int kWidth = 1400;
   static constexpr int kHeight = 900;
   static constexpr const char* kTitle = "Parvalon Host";
 
   MainWindow() = default;
-  ~MainWindow();
+  ~MainWindow() override;
   MainWindow(const MainWindow&) = delete;
   MainWindow& operator=(const MainWindow&) = delete;
 
@@ -26,19 +27,14 @@ class MainWindow {
   bool create();
   void destroy();
 
-  // Runs the queued window events; close and display changes arrive through the callbacks.
-  void pollEvents();
-  // Applies a resize that arrived since the last call (not while minimised).
-  void applyPendingResize();
-  // True once after the window's contents were lost (exposed or resized): redraw in full.
-  bool takeContentsLost();
-  // Shows the back buffer when `drawn` (an unchanged frame keeps the one on screen). Where the
-  // swap does not wait for a vertical blank (Xvfb), or nothing was swapped, it sleeps so the
-  // loop runs near 60 iterations a second instead of spinning a core.
-  void present(bool drawn);
-
-  bool closeRequested() const { return closeRequested_; }
-  void setDisplayChangeCallback(std::function<void()> callback) { displayChange_ = std::move(callback); }
+  void pollEvents() override;
+  // Not while minimised: GLFW reports the iconified size, which is no size to draw at.
+  bool applyPendingResize() override;
+  bool takeContentsLost() override;
+  void present() override;
+  std::unique_ptr<DashboardBackend> createDashboardBackend() override;
+  bool closeRequested() const override { return closeRequested_; }
+  void setDisplayChangeCallback(std::function<void()> callback) override { displayChange_ = std::move(callback); }
   GLFWwindow* handle() const { return window_; }
 
  private:
@@ -53,7 +49,6 @@ class MainWindow {
   bool contentsLost_ = true;
   std::uint32_t pendingResizeWidth_ = 0;
   std::uint32_t pendingResizeHeight_ = 0;
-  PresentPacer pacer_;
   std::function<void()> displayChange_;
 };
 

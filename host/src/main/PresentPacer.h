@@ -12,7 +12,8 @@ class PresentPacer {
   static constexpr std::chrono::nanoseconds kFramePeriod{1'000'000'000 / 60};
 
   PresentPacer() : last_(std::chrono::steady_clock::now()) {}
-  // Called right after each present; sleeps for what is left of the frame period.
+  // Called once per loop iteration, after the present or where it would have been (an unchanged
+  // frame is not shown); sleeps for what is left of the frame period.
   void presented();
 
  private:
