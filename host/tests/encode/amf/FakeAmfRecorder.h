@@ -1,0 +1,49 @@
+#pragma once
+
+#include <map>
+#include <mutex>
+#include <set>
+#include <string>
+
+#include "encode/amf/AmfApi.h"
+
+namespace parvalon::host::testing {
+
+// The fake AMF runtime's memory: what the test asked of it (through environment variables,
+// read when AMFInit runs) and the log of every call made on it, one line each, appended to the
+// file the test reads.
+//
+//   PARVALON_FAKE_AMF_LOG      the log file
+//   PARVALON_FAKE_AMF_FAIL     "Call=result,Call#n=result": every call of that name (or only its
+//                              n-th, counted from AMFInit) returns that result
+//   PARVALON_FAKE_AMF_VERSION  the runtime's version (hex); AMFInit refuses newer requests
+//   PARVALON_FAKE_AMF_LAG      an output becomes ready only after that many further submissions
+//   PARVALON_FAKE_AMF_INTRA    time stamps delivered as intra (not IDR) pictures, comma separated
+//   PARVALON_FAKE_AMF_EXTRA    "1": a non-buffer data object comes out before every output
+class FakeAmfRecorder {
+ public:
+  static FakeAmfRecorder& instance();
+
+  void configure();
+  void record(const std::string& line);
+  // Counts the call; the result the test configured for it, else AMF_OK.
+  amf::AMF_RESULT result(const std::string& call);
+
+  amf::amf_uint64 version() const { return version_; }
+  int outputLag() const { return outputLag_; }
+  bool isIntra(amf::amf_pts pts) const { return intra_.count(pts) != 0; }
+  bool extraDataFirst() const { return extraDataFirst_; }
+
+ private:
+  // Guards every member; the runtime's callers may come from any thread.
+  mutable std::mutex mutex_;
+  std::string logPath_;
+  std::map<std::string, int> failures_;
+  std::map<std::string, int> callCounts_;
+  amf::amf_uint64 version_ = 0;
+  int outputLag_ = 0;
+  std::set<amf::amf_pts> intra_;
+  bool extraDataFirst_ = false;
+};
+
+}  // namespace parvalon::host::testing
