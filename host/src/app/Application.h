@@ -20,7 +20,7 @@
 #include "protocol/DiscoveryMessages.h"
 #include "protocol/WindowInfo.h"
 #include "platform/SystemInfo.h"
-#include "ui/ConnectionStats.h"
+#include "app/ConnectionStats.h"
 #include "ui/ConnectionStatus.h"
 
 namespace parvalon::protocol {
