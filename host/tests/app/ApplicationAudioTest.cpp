@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "ApplicationHarness.h"
-#include "fakes/VideoTestClient.h"
+#include "support/VideoTestClient.h"
 #include "protocol/PacketHeaders.h"
 
 namespace parvalon::host {

@@ -17,8 +17,8 @@
 
 #include <nlohmann/json.hpp>
 
-#include "ChildProcess.h"
-#include "HostProcess.h"
+#include "support/ChildProcess.h"
+#include "support/HostProcess.h"
 
 namespace parvalon::host::test {
 

@@ -10,9 +10,9 @@
 #include <optional>
 #include <string>
 
-#include "ChildProcess.h"
-#include "HostProcess.h"
-#include "app/FreePortSettings.h"
+#include "support/ChildProcess.h"
+#include "support/HostProcess.h"
+#include "support/FreePortSettings.h"
 #include "input/LoggedPattern.h"
 
 namespace fs = std::filesystem;

@@ -4,7 +4,7 @@
 
 #include <cstdlib>
 
-#include "HostProcess.h"
+#include "support/HostProcess.h"
 
 namespace fs = std::filesystem;
 

@@ -15,10 +15,10 @@
 
 #include <nlohmann/json.hpp>
 
-#include "HostProcess.h"
-#include "app/FreePortSettings.h"
+#include "support/HostProcess.h"
+#include "support/FreePortSettings.h"
 #include "fakes/ScopedKeyboardLayout.h"
-#include "fakes/VideoTestClient.h"
+#include "support/VideoTestClient.h"
 #include "fakes/WsTestClient.h"
 #include "input/LoggedPattern.h"
 #include "protocol/ClientMessages.h"

@@ -17,17 +17,17 @@
 
 #include <nlohmann/json.hpp>
 
-#include "HostProcess.h"
+#include "support/HostProcess.h"
 #include "app/Application.h"
-#include "app/FreePortSettings.h"
+#include "support/FreePortSettings.h"
 #include "audio/AudioCapture.h"
 #include "capture/CASProcessor.h"
-#include "capture/TestPatternProcess.h"
+#include "support/TestPatternProcess.h"
 #include "encode/TestDecoder.h"
 #include "fakes/FakeAudioEndpoint.h"
 #include "fakes/FakeSystemInfo.h"
 #include "fakes/LogCapture.h"
-#include "fakes/VideoTestClient.h"
+#include "support/VideoTestClient.h"
 #include "fakes/WsTestClient.h"
 #include "platform/CaptureSource.h"
 #include "protocol/ClientMessages.h"

@@ -11,13 +11,13 @@
 
 #include <nlohmann/json.hpp>
 
-#include "TestPatternProcess.h"
+#include "support/TestPatternProcess.h"
 #include "XcbScreen.h"
-#include "app/FreePortSettings.h"
-#include "fakes/VideoTestClient.h"
+#include "support/FreePortSettings.h"
+#include "support/VideoTestClient.h"
 #include "fakes/WaitUntil.h"
 #include "fakes/WsTestClient.h"
-#include "integration/HostProcess.h"
+#include "support/HostProcess.h"
 
 // The real host's dashboard on the virtual desktop: pixels of its window, clicks with xdotool,
 // a headset's channels, and closing the window. Screenshots land in <build>/test-artifacts/ui.
