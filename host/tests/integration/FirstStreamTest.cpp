@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <signal.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
@@ -15,6 +13,7 @@
 #include <boost/asio/write.hpp>
 #include <nlohmann/json.hpp>
 
+#include "support/ChildProcess.h"
 #include "support/HostProcess.h"
 #include "PatternStamp.h"
 #include "support/FreePortSettings.h"
@@ -78,14 +77,11 @@ class FirstStreamTest : public ::testing::Test {
                                               "360", "--fps", "30"});
     ASSERT_NE(pattern_->window(), 0u);
     host_.emplace(root_);
-    host_->setEnv("XDG_DATA_HOME", root_.string());
-    ASSERT_TRUE(host_->start());
-    ASSERT_TRUE(host_->waitForLog("Application initialized, entering main loop")) << host_->output();
+    ASSERT_TRUE(host_->startAndWaitForMainLoop()) << host_->output();
   }
   void TearDown() override {
     if (host_) {
-      host_->signal(SIGTERM);
-      EXPECT_EQ(host_->wait(), 0) << host_->output();
+      EXPECT_EQ(host_->terminate(), 0) << host_->output();
     }
     host_.reset();
     pattern_.reset();
@@ -276,26 +272,15 @@ TEST_F(FirstStreamTest, EveryStartOnAStaticWindowGetsItsConfigurationBeforeItsFi
 // started gets it (without that, no later stream would ever carry audio).
 // Plays silence into the default sink while it lives: a sink nobody plays into may be suspended,
 // and its monitor then delivers no samples at all, so the audio path would have nothing to carry.
-struct SilencePlayer {
-  pid_t pid = -1;
-  SilencePlayer() {
-    pid = fork();
-    if (pid == 0) {
-      execlp("pacat", "pacat", "--playback", "--raw", "/dev/zero", static_cast<char*>(nullptr));
-      _exit(127);
-    }
-  }
-  ~SilencePlayer() {
-    if (pid <= 0) return;
-    kill(pid, SIGTERM);
-    waitpid(pid, nullptr, 0);
-  }
-};
+test::ChildProcess silencePlayer() {
+  return test::ChildProcess("pacat", {"--playback", "--raw", "/dev/zero"}, test::ChildProcess::Options{{}, {}, {}, true});
+}
 
 TEST_F(FirstStreamTest, AudioMovesToTheNextStreamWhenTheWindowOfItsStreamCloses) {
   if (!std::getenv("PULSE_SERVER")) GTEST_SKIP() << "needs the virtual desktop's PulseAudio";
   ASSERT_TRUE(host_->waitForLog("Audio capture started")) << host_->log();
-  const SilencePlayer silence;
+  auto silence = silencePlayer();
+  ASSERT_TRUE(silence.start());
   testing::TestPatternProcess second(std::vector<std::string>{"--title", "Second Pattern", "--width", "320",
                                                               "--height", "240", "--fps", "30"});
   ASSERT_NE(second.window(), 0u);

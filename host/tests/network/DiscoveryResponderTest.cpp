@@ -118,7 +118,9 @@ TEST_F(Discovery, OversizedDatagramIsNotAnswered) {
   const auto reply = client_.receive();
   ASSERT_TRUE(reply);
   EXPECT_FALSE(client_.receive(100ms));
-  EXPECT_TRUE(log_.has(kWarn, "Discovery recvfrom error: 90"));  // EMSGSIZE
+  // EMSGSIZE (90 on Linux, WSAEMSGSIZE on Windows)
+  const int tooLong = boost::system::error_code(asio::error::message_size).value();
+  EXPECT_TRUE(log_.has(kWarn, "Discovery recvfrom error: " + std::to_string(tooLong)));
   EXPECT_TRUE(log_.has(kInfo, "Discovery request from 127.0.0.1 (After)"));
   EXPECT_FALSE(log_.contains("(qqq"));
 }
@@ -155,10 +157,12 @@ TEST_F(Discovery, BindFailureIsReportedAndLeavesNothingRunning) {
   DiscoveryResponder other("TESTHOST", 9876, taken);
   EXPECT_FALSE(other.start());
   EXPECT_FALSE(other.isRunning());
-  // The system's number for an address in use (98 on Linux, WSAEADDRINUSE on Windows).
-  const int inUse = boost::system::error_code(asio::error::address_in_use).value();
-  EXPECT_TRUE(log_.has(kError, "Failed to bind discovery socket to port " + std::to_string(taken) + ": " +
-                                   std::to_string(inUse)));
+  // Then the system's number: EADDRINUSE (98) on Linux, an access error on Windows.
+  const std::string line = "Failed to bind discovery socket to port " + std::to_string(taken) + ": ";
+  EXPECT_TRUE(log_.contains(line));
+#ifndef _WIN32
+  EXPECT_TRUE(log_.has(kError, line + "98"));
+#endif
 }
 
 }  // namespace

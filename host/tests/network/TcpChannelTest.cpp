@@ -222,9 +222,11 @@ TEST_P(EveryChannel, StopEndsTheClientAndTheListenerOnce) {
 TEST_P(EveryChannel, StartFailsOnAPortInUse) {
   auto second = GetParam().make(channel_->port());
   EXPECT_FALSE(second->start());
-  // The system's own words for it ("Address already in use" on Linux).
-  const auto inUse = boost::system::error_code(boost::asio::error::address_in_use).message();
-  EXPECT_TRUE(log_.has(kError, GetParam().startFailed + "bind: " + inUse));
+  // Then the system's own words: "Address already in use" on Linux, an access error on Windows.
+  EXPECT_TRUE(log_.contains(GetParam().startFailed + "bind: "));
+#ifndef _WIN32
+  EXPECT_TRUE(log_.has(kError, GetParam().startFailed + "bind: Address already in use"));
+#endif
 }
 
 INSTANTIATE_TEST_SUITE_P(

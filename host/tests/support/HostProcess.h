@@ -30,6 +30,15 @@ class HostProcess {
     process_.emplace(binary(), std::vector<std::string>{}, options_);
     return process_->start();
   }
+  // Starts the host and waits (bounded) until its main loop runs.
+  bool startAndWaitForMainLoop() { return start() && waitForLog("Application initialized, entering main loop..."); }
+  // Ends a running host as the desktop would (SIGTERM); its exit code, nullopt when it hung or
+  // crashed. Nothing when it was not started.
+  std::optional<int> terminate() {
+    if (!process_ || !process_->running()) return std::nullopt;
+    signal(SIGTERM);
+    return wait();
+  }
 
   std::filesystem::path logFile() const { return dataFolder_ / "Parvalon" / "logs" / "ParvalonHost.log"; }
   std::string log() const { return ChildProcess::readFile(logFile()); }

@@ -108,8 +108,7 @@ class DashboardWindow : public ::testing::Test {
 
   void startHost() {
     host_ = std::make_unique<test::HostProcess>(folder_);
-    ASSERT_TRUE(host_->start());
-    ASSERT_TRUE(host_->waitForLog("Application initialized, entering main loop...")) << host_->output();
+    ASSERT_TRUE(host_->startAndWaitForMainLoop()) << host_->output();
     ASSERT_TRUE(screen_.ok());
     ASSERT_TRUE(testing::waitUntil([&] { return (window_ = screen_.windowOf(host_->pid())) != 0; }, 10s));
     // The first frames may still be the clear colour: wait until the sidebar is drawn.
