@@ -7,10 +7,7 @@
 // from the pattern's time stamp.
 
 #include <fcntl.h>
-#include <signal.h>
-#include <spawn.h>
 #include <sys/resource.h>
-#include <sys/wait.h>
 #include <time.h>
 #include <unistd.h>
 
@@ -30,6 +27,7 @@
 #include <vector>
 
 #include "common/ProcessTools.h"
+#include "support/ChildProcess.h"
 #include "PatternStamp.h"
 #include "capture/WindowCapture.h"
 #include "logging/Logging.h"
@@ -108,15 +106,14 @@ Result measureFfmpeg(const parvalon::host::platform::WindowRect& rect, const Opt
   const std::string input = std::string(display ? display : ":0") + "+" + std::to_string(rect.x) + "," + std::to_string(rect.y);
   const double cpu0 = processCpuSeconds(xserverPid);
   const auto t0 = Clock::now();
-  const pid_t pid = spawn({"ffmpeg", "-nostdin", "-hide_banner", "-loglevel", "error", "-stats", "-f", "x11grab",
+  parvalon::host::test::ChildProcess ffmpeg("ffmpeg", {"-nostdin", "-hide_banner", "-loglevel", "error", "-stats", "-f", "x11grab",
                            "-framerate", std::to_string(o.fps), "-video_size",
                            std::to_string(rect.width) + "x" + std::to_string(rect.height), "-i", input, "-t",
                            std::to_string(o.seconds), "-f", "null", "-"},
-                          log.c_str());
-  if (pid <= 0) return result;
-  int status = 0;
-  rusage usage{};
-  wait4(pid, &status, 0, &usage);
+                                          {log, {}, {}, true});
+  if (!ffmpeg.start()) return result;
+  ffmpeg.wait(std::chrono::seconds(static_cast<int>(o.seconds) + 60));
+  const rusage usage = ffmpeg.resourceUsage();
   const double wall = std::chrono::duration<double>(Clock::now() - t0).count();
   const double cpu = cpuSecondsOf(usage) + processCpuSeconds(xserverPid) - cpu0;
   std::ifstream in(log);
@@ -170,10 +167,11 @@ int main(int argc, char** argv) {
   for (const Size& size : o.sizes) {
     const std::string idFile = (std::filesystem::temp_directory_path() / "parvalon-bench-pattern.id").string();
     std::filesystem::remove(idFile);
-    const pid_t pattern = spawn({PARVALON_TESTPATTERN_PATH, "--title", "Parvalon Capture Bench", "--width",
+    parvalon::host::test::ChildProcess pattern(PARVALON_TESTPATTERN_PATH, {"--title", "Parvalon Capture Bench", "--width",
                                  std::to_string(size.width), "--height", std::to_string(size.height), "--x", "0",
                                  "--y", "0", "--fps", std::to_string(o.fps), "--no-icon", "--id-file", idFile,
-                                 "--duration", "300"});
+                                 "--duration", "300"}, parvalon::host::test::ChildProcess::Options{});
+    pattern.start();
     unsigned long long id = 0;
     for (int i = 0; i < 250 && id == 0; ++i) {
       std::ifstream in(idFile);
@@ -187,14 +185,14 @@ int main(int argc, char** argv) {
     }
     if (!rect || rect->width != size.width || rect->height != size.height) {
       std::printf("%dx%d: the pattern window did not come up at that size (screen too small?)\n", size.width, size.height);
-      endProcess(pattern);
+      pattern.stop();
       ++failures;
       continue;
     }
     std::this_thread::sleep_for(std::chrono::milliseconds(300));
     const Result ours = measureOurs(id, o, o.xserverPid);
     const Result ffmpeg = measureFfmpeg(*rect, o, o.xserverPid);
-    endProcess(pattern);
+    pattern.stop();
     char label[32];
     std::snprintf(label, sizeof label, "%dx%d", size.width, size.height);
     std::printf("%-10s | %9.1f %12.2f %8.1fms | %9.1f %12.2f | %9.2f %9.2f\n", label, ours.fps, ours.cpuMsPerFrame,

@@ -14,7 +14,7 @@
 
 #include <nlohmann/json.hpp>
 
-#include "fakes/VideoTestClient.h"
+#include "support/VideoTestClient.h"
 #include "fakes/WsTestClient.h"
 #include "protocol/ClientMessages.h"
 

@@ -17,26 +17,15 @@ mkdir -p "$OUT"
 cmake --build "$BUILD" -j2 --target ParvalonHost parvalon-testpattern parvalon-bench-input >/dev/null
 
 PIDS=()
-OWN_DESKTOP=0
 cleanup() {
   local i
   for ((i = ${#PIDS[@]} - 1; i >= 0; i--)); do kill "${PIDS[$i]}" 2>/dev/null || true; done
   for i in "${PIDS[@]}"; do wait "$i" 2>/dev/null || true; done
-  if [ "$OWN_DESKTOP" = 1 ]; then desktop_stop; fi
+  desktop_stop
 }
 trap cleanup EXIT
 source scripts/lib/desktop.sh
-if [ -z "${DISPLAY:-}" ]; then
-  for DISPLAY_NUMBER in $(seq 150 190); do
-    [ -e "/tmp/.X$DISPLAY_NUMBER-lock" ] || [ -e "/tmp/.X11-unix/X$DISPLAY_NUMBER" ] || break
-  done
-  Xvfb ":$DISPLAY_NUMBER" -screen 0 1920x1080x24 +extension Composite -nolisten tcp -noreset >"$OUT/xvfb.log" 2>&1 &
-  PIDS+=($!)
-  export DISPLAY=":$DISPLAY_NUMBER"
-  for _ in $(seq 1 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-  desktop_start
-  OWN_DESKTOP=1
-fi
+desktop_start
 
 source scripts/lib/ports.sh
 read -r SIGNALING VIDEO AUDIO INPUT < <(free_ports 4)

@@ -23,13 +23,7 @@ cleanup() {
 trap cleanup EXIT
 source scripts/lib/desktop.sh
 # A screen larger than 1080p, so a 1920x1080 window with its frame is wholly on screen for x11grab.
-unset DISPLAY
-for n in $(seq 150 190); do [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] || break; done
-Xvfb ":$n" -screen 0 2560x1600x24 +extension Composite -nolisten tcp -noreset >"$OUT/xvfb.log" 2>&1 &
-PIDS+=($!)
-export DISPLAY=":$n"
-for _ in $(seq 1 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-desktop_start
+DESKTOP_OWN=1 DESKTOP_SCREEN=2560x1600x24 desktop_start
 
 rm -rf "$OUT/data"
 XDG_DATA_HOME="$OUT/data" "$BUILD/host/src/main/ParvalonHost" >"$OUT/host.txt" 2>&1 &

@@ -26,17 +26,7 @@ cleanup() {
 }
 trap cleanup EXIT
 source scripts/lib/desktop.sh
-unset DISPLAY
-if [ -z "$DISPLAY_NUMBER" ]; then
-  for DISPLAY_NUMBER in $(seq 150 190); do
-    [ -e "/tmp/.X$DISPLAY_NUMBER-lock" ] || [ -e "/tmp/.X11-unix/X$DISPLAY_NUMBER" ] || break
-  done
-fi
-Xvfb ":$DISPLAY_NUMBER" -screen 0 2560x1600x24 +extension Composite -nolisten tcp -noreset >"$OUT/xvfb.log" 2>&1 &
-PIDS+=($!)
-export DISPLAY=":$DISPLAY_NUMBER"
-for _ in $(seq 1 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-desktop_start
+DESKTOP_OWN=1 DESKTOP_SCREEN=2560x1600x24 DESKTOP_DISPLAY_NUMBER=$DISPLAY_NUMBER desktop_start
 
 # Free ports for this host (other hosts may run beside it); the discovery port is fixed, so the
 # host runs under the shared discovery lock.

@@ -12,12 +12,9 @@
 #include <fcntl.h>
 #include <netinet/in.h>
 #include <netinet/tcp.h>
-#include <signal.h>
-#include <spawn.h>
 #include <sys/resource.h>
 #include <sys/socket.h>
 #include <sys/uio.h>
-#include <sys/wait.h>
 #include <time.h>
 #include <unistd.h>
 
@@ -37,6 +34,7 @@
 #include <vector>
 
 #include "common/ProcessTools.h"
+#include "support/ChildProcess.h"
 #include "capture/CaptureOrchestrator.h"
 #include "encode/SoftwareEncoder.h"
 #include "logging/Logging.h"
@@ -298,18 +296,17 @@ Result measureFfmpeg(const parvalon::host::platform::WindowRect& rect, const Opt
   const std::string rate = std::to_string(o.bitrateKbps) + "k";
   const std::string buffer = std::to_string(o.bitrateKbps * 5 / 2 / o.fps) + "k";
   const double cpu0 = processCpuSeconds(o.xserverPid);
-  const pid_t pid = spawn({"ffmpeg", "-nostdin", "-hide_banner", "-loglevel", "error", "-stats", "-f", "x11grab",
+  parvalon::host::test::ChildProcess ffmpeg("ffmpeg", {"-nostdin", "-hide_banner", "-loglevel", "error", "-stats", "-f", "x11grab",
                            "-framerate", std::to_string(o.fps), "-video_size",
                            std::to_string(rect.width) + "x" + std::to_string(rect.height), "-i", input, "-t",
                            std::to_string(o.seconds), "-c:v", "libx264", "-preset", "ultrafast", "-tune",
                            "zerolatency", "-b:v", rate, "-maxrate", rate, "-bufsize", buffer, "-g", "60",
                            "-vsync", "passthrough", "-r", std::to_string(o.fps), "-f",
                            "h264", "-y", out},
-                          log.c_str());
-  if (pid <= 0) return result;
-  int status = 0;
-  rusage usage{};
-  wait4(pid, &status, 0, &usage);
+                                          {log, {}, {}, true});
+  if (!ffmpeg.start()) return result;
+  ffmpeg.wait(std::chrono::seconds(static_cast<int>(o.seconds) + 60));
+  const rusage usage = ffmpeg.resourceUsage();
   const double cpu = cpuSecondsOf(usage) + processCpuSeconds(o.xserverPid) - cpu0;
   std::ifstream in(log);
   std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
@@ -377,10 +374,11 @@ int main(int argc, char** argv) {
   for (const Size& size : o.sizes) {
     const std::string idFile = (std::filesystem::temp_directory_path() / "parvalon-stream-bench.id").string();
     std::filesystem::remove(idFile);
-    const pid_t pattern = spawn({PARVALON_TESTPATTERN_PATH, "--title", "Parvalon Stream Bench", "--width",
+    parvalon::host::test::ChildProcess pattern(PARVALON_TESTPATTERN_PATH, {"--title", "Parvalon Stream Bench", "--width",
                                  std::to_string(size.width), "--height", std::to_string(size.height), "--x", "0",
                                  "--y", "0", "--fps", std::to_string(o.patternFps), "--no-icon", "--id-file", idFile,
-                                 "--duration", "300"});
+                                 "--duration", "300"}, parvalon::host::test::ChildProcess::Options{});
+    pattern.start();
     unsigned long long id = 0;
     for (int i = 0; i < 250 && id == 0; ++i) {
       std::ifstream in(idFile);
@@ -395,7 +393,7 @@ int main(int argc, char** argv) {
     if (!rect || rect->width != size.width || rect->height != size.height) {
       std::printf("%dx%d: the pattern window did not come up at that size (screen too small?)\n", size.width,
                   size.height);
-      endProcess(pattern);
+      pattern.stop();
       ++failures;
       continue;
     }
@@ -403,7 +401,7 @@ int main(int argc, char** argv) {
     std::vector<Result> ours;
     for (const bool sharpening : o.sharpening) ours.push_back(measureOurs(static_cast<std::uint32_t>(id), o, sharpening));
     const Result ffmpeg = measureFfmpeg(*rect, o);
-    endProcess(pattern);
+    pattern.stop();
     for (std::size_t run = 0; run < ours.size(); ++run) {
       const Result& r = ours[run];
       char label[32];

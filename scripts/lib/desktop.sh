@@ -1,9 +1,15 @@
-# Virtual desktop for tests and the demo: an X server with Composite, an EWMH window manager
-# and a PulseAudio daemon whose default sink is a null sink. Source this file, then call
-# desktop_start; desktop_stop ends only what desktop_start started.
+# Virtual desktop for tests, the demo and the benchmarks: an X server with Composite, an EWMH
+# window manager and a PulseAudio daemon whose default sink is a null sink. Source this file,
+# then call desktop_start; desktop_stop ends only what desktop_start started.
+# Settings (environment, read by desktop_start):
+#   DESKTOP_OWN=1               an X server of its own even when $DISPLAY already answers
+#   DESKTOP_SCREEN=WxHxD        the screen of a started X server (default 1920x1080x24)
+#   DESKTOP_DISPLAY_NUMBER=N    its display number (default: the first free one from 90)
+# After it, DESKTOP_XVFB_PID holds the process id of the X server it started (else empty).
 
 DESKTOP_PIDS=()
 DESKTOP_TMP=""
+DESKTOP_XVFB_PID=""
 
 _desktop_wait() {  # _desktop_wait <seconds> <command...>: true once the command succeeds
   local deadline=$((SECONDS + $1)); shift
@@ -18,13 +24,16 @@ _desktop_has_wm() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q '
 desktop_start() {
   DESKTOP_TMP=$(mktemp -d /tmp/parvalon-desktop.XXXXXX)
 
-  if [ -z "${DISPLAY:-}" ] || ! xdpyinfo >/dev/null 2>&1; then
-    local n
-    for n in $(seq 90 140); do
-      [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] || break
-    done
-    Xvfb ":$n" -screen 0 1920x1080x24 +extension Composite -nolisten tcp -noreset \
+  if [ "${DESKTOP_OWN:-0}" = 1 ] || [ -z "${DISPLAY:-}" ] || ! xdpyinfo >/dev/null 2>&1; then
+    local n=${DESKTOP_DISPLAY_NUMBER:-}
+    if [ -z "$n" ]; then
+      for n in $(seq 90 190); do
+        [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] || break
+      done
+    fi
+    Xvfb ":$n" -screen 0 "${DESKTOP_SCREEN:-1920x1080x24}" +extension Composite -nolisten tcp -noreset \
       >"$DESKTOP_TMP/xvfb.log" 2>&1 &
+    DESKTOP_XVFB_PID=$!
     DESKTOP_PIDS+=($!)
     export DISPLAY=":$n"
     if ! _desktop_wait 15 xdpyinfo; then
@@ -71,6 +80,7 @@ desktop_stop() {
     wait "$i" 2>/dev/null || true
   done
   DESKTOP_PIDS=()
+  DESKTOP_XVFB_PID=""
   [ -n "$DESKTOP_TMP" ] && rm -rf "$DESKTOP_TMP"
   DESKTOP_TMP=""
 }

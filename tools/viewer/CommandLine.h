@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "VideoDecoder.h"
+#include "protocol/DefaultPorts.h"
 
 namespace parvalon::viewer {
 
@@ -19,7 +20,7 @@ struct ViewerOptions {
 
   // list, stream
   std::string host;
-  std::uint16_t port = 9876;
+  std::uint16_t port = protocol::kDefaultSignalingPort;
 
   // stream
   std::optional<std::uint32_t> windowId;

@@ -21,7 +21,7 @@
 #include "protocol/DiscoveryMessages.h"
 #include "protocol/WindowInfo.h"
 #include "platform/SystemInfo.h"
-#include "ui/ConnectionStats.h"
+#include "app/ConnectionStats.h"
 #include "ui/ConnectionStatus.h"
 #include "ui/TrustView.h"
 

@@ -5,6 +5,7 @@
 #include <ParvalonVersion.h>
 
 #include "app/Settings.h"
+#include "protocol/DefaultPorts.h"
 #include "protocol/DiscoveryMessages.h"
 
 namespace parvalon::host {
@@ -47,8 +48,8 @@ std::string HostCommandLine::helpText(const Folders& folders) {
       "\n"
       "  --help     print this text and exit\n"
       "  --version  print the version and exit\n",
-      settings.string(), (folders.logFolder / "ParvalonHost.log").string(), Settings::kDefaultSignalingPort,
-      Settings::kDefaultVideoPort, Settings::kDefaultAudioPort, Settings::kDefaultInputPort, protocol::kDiscoveryPort);
+      settings.string(), (folders.logFolder / "ParvalonHost.log").string(), protocol::kDefaultSignalingPort,
+      protocol::kDefaultVideoPort, protocol::kDefaultAudioPort, protocol::kDefaultInputPort, protocol::kDiscoveryPort);
 }
 
 }  // namespace parvalon::host

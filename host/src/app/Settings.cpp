@@ -76,10 +76,10 @@ Settings::Settings() : Settings(platform::localAppDataFolder()) {}
 Settings::Settings(std::optional<std::filesystem::path> dataFolder) : dataFolder_(std::move(dataFolder)) {}
 
 void Settings::resetToDefaults() {
-  signalingPort = kDefaultSignalingPort;
-  videoPort = kDefaultVideoPort;
-  audioPort = kDefaultAudioPort;
-  inputPort = kDefaultInputPort;
+  signalingPort = protocol::kDefaultSignalingPort;
+  videoPort = protocol::kDefaultVideoPort;
+  audioPort = protocol::kDefaultAudioPort;
+  inputPort = protocol::kDefaultInputPort;
   targetBitrate = kDefaultTargetBitrate;
   maxBitrate = kDefaultMaxBitrate;
   targetFps = kDefaultTargetFps;

@@ -7,16 +7,14 @@
 #include <string>
 #include <vector>
 
+#include "protocol/DefaultPorts.h"
+
 namespace parvalon::host {
 
 // The host's persisted configuration: settings.json in <local application data>/Parvalon.
 // Fields read by other threads (congestion control, the frame callback) are atomics.
 class Settings {
  public:
-  static constexpr std::uint16_t kDefaultSignalingPort = 9876;
-  static constexpr std::uint16_t kDefaultVideoPort = 9944;
-  static constexpr std::uint16_t kDefaultAudioPort = 9945;
-  static constexpr std::uint16_t kDefaultInputPort = 9946;
   static constexpr std::uint32_t kDefaultTargetBitrate = 20000;
   static constexpr std::uint32_t kDefaultMaxBitrate = 50000;
   static constexpr std::uint32_t kDefaultTargetFps = 72;
@@ -44,10 +42,10 @@ class Settings {
   // The same path as text for log lines (UTF-8 on Windows).
   std::string getSettingsPath() const;
 
-  std::uint16_t signalingPort = kDefaultSignalingPort;
-  std::uint16_t videoPort = kDefaultVideoPort;
-  std::uint16_t audioPort = kDefaultAudioPort;
-  std::uint16_t inputPort = kDefaultInputPort;
+  std::uint16_t signalingPort = protocol::kDefaultSignalingPort;
+  std::uint16_t videoPort = protocol::kDefaultVideoPort;
+  std::uint16_t audioPort = protocol::kDefaultAudioPort;
+  std::uint16_t inputPort = protocol::kDefaultInputPort;
   std::atomic<std::uint32_t> targetBitrate{kDefaultTargetBitrate};
   std::atomic<std::uint32_t> maxBitrate{kDefaultMaxBitrate};
   std::atomic<std::uint32_t> targetFps{kDefaultTargetFps};

@@ -1,7 +1,6 @@
 #include "network/TcpChannel.h"
 
 #include <atomic>
-#include <cerrno>
 #include <exception>
 #include <utility>
 
@@ -20,12 +19,6 @@ using tcp = asio::ip::tcp;
 using boost::system::error_code;
 
 namespace {
-
-// The peer is gone for good: further writes can only fail the same way.
-bool isBrokenConnection(const std::error_code& ec) {
-  return ec.category() == std::system_category() &&
-         (ec.value() == EPIPE || ec.value() == ECONNRESET || ec.value() == ENOTCONN);
-}
 
 // Shared by every channel, so that a number names one connection of the whole process.
 std::atomic<TcpChannel::ConnectionId> lastConnectionId{0};
@@ -269,7 +262,7 @@ bool TcpChannel::writeLocked(const std::uint8_t* header, std::size_t headerSize,
       // Part of the packet went out: the client can no longer find packet boundaries.
       PV_LOG_WARN("Closing {} client after a partial packet ({} of {} bytes)", options_.label, written,
                   headerSize + size);
-    } else if (!isBrokenConnection(ec)) {
+    } else if (!platform::isBrokenConnection(ec)) {
       return false;  // nothing went out and the connection may recover: keep it
     }
   }

@@ -28,6 +28,11 @@ std::error_code writeAllWithDeadline(NativeSocket socket, std::span<const WriteB
                                      std::chrono::milliseconds timeout,
                                      const std::atomic<bool>& keepGoing, std::size_t& written);
 
+// True when a write failed because the peer is gone for good (reset, aborted, not connected,
+// shut down): further writes can only fail the same way. Each system names these its own way
+// (EPIPE and ECONNRESET on Linux, WSAECONNRESET and WSAECONNABORTED on Windows).
+bool isBrokenConnection(const std::error_code& error);
+
 // SO_SNDTIMEO; false when the option cannot be set.
 bool setSendTimeout(NativeSocket socket, std::chrono::milliseconds timeout);
 

@@ -8,6 +8,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "protocol/DefaultPorts.h"
 #include "protocol/WindowInfo.h"
 
 namespace parvalon::protocol {
@@ -29,10 +30,6 @@ enum class MessageType : std::uint8_t {
   Pong = 22,
 };
 
-inline constexpr std::uint16_t kDefaultSignalingPort = 9876;
-inline constexpr std::uint32_t kDefaultVideoPort = 9944;
-inline constexpr std::uint32_t kDefaultAudioPort = 9945;
-inline constexpr std::uint32_t kDefaultInputPort = 9946;
 inline constexpr const char* kHostName = "Parvalon Host";
 inline constexpr const char* kHostVersion = "1.0.5";
 inline constexpr const char* kStreamCodec = "h264";

@@ -4,15 +4,17 @@
 #include <cstdint>
 #include <string>
 
+#include "protocol/DefaultPorts.h"
+
 namespace parvalon::host {
 
 // The record the dashboard edits and hands to the settings-changed callback. The initialisers
 // are the dashboard's own defaults (also what "Reset to Defaults" restores).
 struct UISettings {
-  std::int32_t signalingPort = 9876;
-  std::int32_t videoPort = 9944;
-  std::int32_t audioPort = 9945;
-  std::int32_t inputPort = 9946;
+  std::int32_t signalingPort = protocol::kDefaultSignalingPort;
+  std::int32_t videoPort = protocol::kDefaultVideoPort;
+  std::int32_t audioPort = protocol::kDefaultAudioPort;
+  std::int32_t inputPort = protocol::kDefaultInputPort;
   std::int32_t qualityPreset = 2;
   std::int32_t targetFps = 72;
   std::int32_t bitrateKbps = 50000;

@@ -1,12 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <numbers>
 #include <optional>
 #include <thread>
 #include <vector>
 
 #include "ApplicationHarness.h"
-#include "fakes/VideoTestClient.h"
+#include "support/VideoTestClient.h"
 #include "protocol/PacketHeaders.h"
 
 namespace parvalon::host {
@@ -29,7 +30,7 @@ class ApplicationAudioTest : public ApplicationHarness {
   void play(std::uint32_t frames) {
     std::vector<float> samples;
     for (std::uint32_t i = 0; i < frames; ++i, ++phase_) {
-      const float s = 0.5f * static_cast<float>(std::sin(2.0 * M_PI * 440.0 * phase_ / 48000.0));
+      const float s = 0.5f * static_cast<float>(std::sin(2.0 * std::numbers::pi * 440.0 * phase_ / 48000.0));
       samples.push_back(s);
       samples.push_back(s);
     }

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
 #include <atomic>
 #include <chrono>
 #include <cstdlib>
@@ -16,8 +14,10 @@
 
 #include <nlohmann/json.hpp>
 
-#include "FreePortSettings.h"
+#include "support/FreePortSettings.h"
+#include "fakes/Environment.h"
 #include "fakes/LogCapture.h"
+#include "fakes/TestFolder.h"
 #include "app/Application.h"
 #include "audio/AudioCapture.h"
 #include "capture/CaptureOrchestrator.h"
@@ -44,11 +44,10 @@ inline constexpr std::uint32_t kWindow = 0x2001;
 class ApplicationHarness : public ::testing::Test {
  protected:
   void SetUp() override {
-    root_ = fs::temp_directory_path() / ("parvalon-appnet-" + std::to_string(::getpid()) + "-" +
-                                         ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(root_);
-    if (const char* old = std::getenv("XDG_DATA_HOME")) oldXdg_ = old;
-    ::setenv("XDG_DATA_HOME", root_.c_str(), 1);
+    folder_.emplace("parvalon-appnet");
+    root_ = folder_->path();
+    environment_.emplace();
+    environment_->set(testing::kLogFolderVariable, root_.string());
     fakes::FakeWindowSystem::Window w;
     w.handle = kWindow;
     w.title = "pattern";
@@ -58,8 +57,8 @@ class ApplicationHarness : public ::testing::Test {
   }
   void TearDown() override {
     app_.reset();
-    if (oldXdg_) ::setenv("XDG_DATA_HOME", oldXdg_->c_str(), 1); else ::unsetenv("XDG_DATA_HOME");
-    fs::remove_all(root_);
+    environment_.reset();
+    folder_.reset();
   }
   std::unique_ptr<Application> makeApp() {
     auto system = std::make_unique<test::FakeSystemInfo>();
@@ -103,8 +102,10 @@ class ApplicationHarness : public ::testing::Test {
   static inline const SignalingClient kHeadset{1000, "127.0.0.1"};
 
   testing::LogCapture log_;
+  // The application's data folder (settings, logs), private to the test.
+  std::optional<testing::TestFolder> folder_;
+  std::optional<testing::ScopedEnvironment> environment_;
   fs::path root_;
-  std::optional<std::string> oldXdg_;
   test::HostPorts ports_;
   std::shared_ptr<fakes::FakeWindowSystem> windows_ = std::make_shared<fakes::FakeWindowSystem>();
   std::shared_ptr<fakes::FakeCaptureSourceFactory> sources_ = std::make_shared<fakes::FakeCaptureSourceFactory>();

@@ -7,7 +7,7 @@
 #include <nlohmann/json.hpp>
 
 #include "ApplicationHarness.h"
-#include "fakes/VideoTestClient.h"
+#include "support/VideoTestClient.h"
 #include "fakes/WsTestClient.h"
 #include "input/FocusManager.h"
 #include "input/InputInjector.h"

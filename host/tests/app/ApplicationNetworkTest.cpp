@@ -15,14 +15,14 @@
 #include <nlohmann/json.hpp>
 
 #include "ApplicationHarness.h"
-#include "FreePortSettings.h"
+#include "support/FreePortSettings.h"
 #include "fakes/LogCapture.h"
 #include "app/Application.h"
 #include "capture/CaptureOrchestrator.h"
 #include "fakes/FakeCaptureSource.h"
 #include "fakes/FakeSystemInfo.h"
 #include "fakes/FakeWindowSystem.h"
-#include "fakes/VideoTestClient.h"
+#include "support/VideoTestClient.h"
 #include "fakes/WsTestClient.h"
 #include "protocol/ClientMessages.h"
 #include "protocol/PacketHeaders.h"

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "ApplicationHarness.h"
-#include "fakes/VideoTestClient.h"
+#include "support/VideoTestClient.h"
 #include "protocol/ClientMessages.h"
 #include "protocol/PacketHeaders.h"
 

@@ -1,13 +1,14 @@
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <sstream>
 
+#include "fakes/Environment.h"
 #include "fakes/LogCapture.h"
+#include "fakes/TestFolder.h"
 #include "app/Application.h"
 #include "fakes/FakeSystemInfo.h"
 
@@ -21,17 +22,9 @@ namespace {
 class ApplicationTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    root_ = fs::temp_directory_path() / ("parvalon-app-" + std::to_string(::getpid()) + "-" +
-                                         ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(root_);
-    const char* old = std::getenv("XDG_DATA_HOME");
-    oldXdg_ = old ? old : "";
-    hadXdg_ = old != nullptr;
-    ::setenv("XDG_DATA_HOME", root_.c_str(), 1);
-  }
-  void TearDown() override {
-    if (hadXdg_) ::setenv("XDG_DATA_HOME", oldXdg_.c_str(), 1); else ::unsetenv("XDG_DATA_HOME");
-    fs::remove_all(root_);
+    folder_.emplace("parvalon-app");
+    root_ = folder_->path();
+    environment_.set(testing::kLogFolderVariable, root_.string());
   }
   std::string settingsText() {
     std::ifstream in(root_ / "Parvalon" / "settings.json");
@@ -40,9 +33,9 @@ class ApplicationTest : public ::testing::Test {
     return s.str();
   }
 
+  std::optional<testing::TestFolder> folder_;
+  testing::ScopedEnvironment environment_;
   fs::path root_;
-  std::string oldXdg_;
-  bool hadXdg_ = false;
   testing::LogCapture log_;
 };
 

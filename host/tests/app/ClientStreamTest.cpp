@@ -8,7 +8,7 @@
 #include <filesystem>
 
 #include "ApplicationHarness.h"
-#include "FreePortSettings.h"
+#include "support/FreePortSettings.h"
 #include "fakes/LogCapture.h"
 #include "app/Application.h"
 #include "capture/CaptureOrchestrator.h"

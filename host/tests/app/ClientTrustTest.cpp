@@ -8,7 +8,7 @@
 #include <nlohmann/json.hpp>
 
 #include "ApplicationHarness.h"
-#include "fakes/VideoTestClient.h"
+#include "support/VideoTestClient.h"
 #include "fakes/WsTestClient.h"
 #include "input/InputInjector.h"
 #include "protocol/ClientMessages.h"

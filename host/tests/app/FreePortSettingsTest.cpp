@@ -2,7 +2,7 @@
 
 #include <set>
 
-#include "FreePortSettings.h"
+#include "support/FreePortSettings.h"
 
 namespace parvalon::host::test {
 namespace {

@@ -7,7 +7,7 @@
 
 #include "fakes/LogCapture.h"
 #include "PatternStamp.h"
-#include "TestPatternProcess.h"
+#include "support/TestPatternProcess.h"
 #include "capture/WindowCapture.h"
 
 namespace parvalon::host {

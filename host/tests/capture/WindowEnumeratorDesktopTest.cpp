@@ -9,7 +9,7 @@
 #include <regex>
 
 #include "PatternStamp.h"
-#include "TestPatternProcess.h"
+#include "support/TestPatternProcess.h"
 #include "protocol/Base64.h"
 #include "protocol/SignalingMessages.h"
 #include "capture/WindowEnumerator.h"

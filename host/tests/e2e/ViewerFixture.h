@@ -17,8 +17,8 @@
 
 #include <nlohmann/json.hpp>
 
-#include "ChildProcess.h"
-#include "HostProcess.h"
+#include "support/ChildProcess.h"
+#include "support/HostProcess.h"
 
 namespace parvalon::host::test {
 
@@ -46,15 +46,12 @@ class ViewerFixture : public ::testing::Test {
                                 {"--title", kPatternTitle, "--width", "640", "--height", "360"}, folder_ / "pattern.txt");
     host_ = new HostProcess(folder_ / "host");
     if (!pattern_->start() || !pattern_->waitForOutput("parvalon-testpattern window", std::chrono::seconds(10))) return;
-    if (!host_->start() || !host_->waitForLog("Application initialized, entering main loop...")) return;
+    if (!host_->startAndWaitForMainLoop()) return;
     ready_ = true;
   }
 
   static void stopHostAndPattern() {
-    if (host_ != nullptr) {
-      host_->signal(SIGTERM);
-      host_->wait();
-    }
+    if (host_ != nullptr) host_->terminate();
     delete host_;
     delete pattern_;
     host_ = nullptr;

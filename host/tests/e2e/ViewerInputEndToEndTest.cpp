@@ -10,9 +10,9 @@
 #include <optional>
 #include <string>
 
-#include "ChildProcess.h"
-#include "HostProcess.h"
-#include "app/FreePortSettings.h"
+#include "support/ChildProcess.h"
+#include "support/HostProcess.h"
+#include "support/FreePortSettings.h"
 #include "input/LoggedPattern.h"
 
 namespace fs = std::filesystem;
@@ -36,14 +36,12 @@ class ViewerInputEndToEnd : public ::testing::Test {
                                            "--width", "640", "--height", "360", "--static"});
     ASSERT_TRUE(testing::waitUntilManaged(*windows_, pattern_->window()));
     host_.emplace(root_);
-    ASSERT_TRUE(host_->start());
-    ASSERT_TRUE(host_->waitForLog("Application initialized, entering main loop")) << host_->output();
+    ASSERT_TRUE(host_->startAndWaitForMainLoop()) << host_->output();
   }
   void TearDown() override {
     viewer_.reset();
     if (host_) {
-      host_->signal(SIGTERM);
-      EXPECT_EQ(host_->wait(), 0) << host_->output();
+      EXPECT_EQ(host_->terminate(), 0) << host_->output();
     }
     host_.reset();
     pattern_.reset();

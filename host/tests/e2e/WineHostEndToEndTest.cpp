@@ -21,7 +21,7 @@
 
 #include <nlohmann/json.hpp>
 
-#include "ChildProcess.h"
+#include "support/ChildProcess.h"
 #include "fakes/WsTestClient.h"
 
 namespace fs = std::filesystem;

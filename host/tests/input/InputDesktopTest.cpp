@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "LoggedPattern.h"
-#include "TestPatternProcess.h"
+#include "support/TestPatternProcess.h"
 #include "fakes/LogCapture.h"
 #include "fakes/ScopedKeyboardLayout.h"
 #include "input/FocusManager.h"

@@ -10,7 +10,7 @@
 
 #include <nlohmann/json.hpp>
 
-#include "TestPatternProcess.h"
+#include "support/TestPatternProcess.h"
 
 namespace parvalon::host {
 

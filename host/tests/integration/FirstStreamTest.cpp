@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <signal.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
@@ -15,13 +13,14 @@
 #include <boost/asio/write.hpp>
 #include <nlohmann/json.hpp>
 
-#include "HostProcess.h"
+#include "support/ChildProcess.h"
+#include "support/HostProcess.h"
 #include "PatternStamp.h"
-#include "app/FreePortSettings.h"
+#include "support/FreePortSettings.h"
 #include "protocol/Base64.h"
-#include "capture/TestPatternProcess.h"
+#include "support/TestPatternProcess.h"
 #include "encode/TestDecoder.h"
-#include "fakes/VideoTestClient.h"
+#include "support/VideoTestClient.h"
 #include "fakes/WsTestClient.h"
 #include "protocol/ClientMessages.h"
 #include "protocol/PacketHeaders.h"
@@ -78,14 +77,11 @@ class FirstStreamTest : public ::testing::Test {
                                               "360", "--fps", "30"});
     ASSERT_NE(pattern_->window(), 0u);
     host_.emplace(root_);
-    host_->setEnv("XDG_DATA_HOME", root_.string());
-    ASSERT_TRUE(host_->start());
-    ASSERT_TRUE(host_->waitForLog("Application initialized, entering main loop")) << host_->output();
+    ASSERT_TRUE(host_->startAndWaitForMainLoop()) << host_->output();
   }
   void TearDown() override {
     if (host_) {
-      host_->signal(SIGTERM);
-      EXPECT_EQ(host_->wait(), 0) << host_->output();
+      EXPECT_EQ(host_->terminate(), 0) << host_->output();
     }
     host_.reset();
     pattern_.reset();
@@ -214,30 +210,19 @@ TEST_F(FirstStreamTest, ResizedWindowGetsANewConfigurationAndKeepsDecoding) {
   EXPECT_GE(decodedAtNewSize, 3);
 }
 
-TEST_F(FirstStreamTest, ClosingTheSignalingConnectionOrTheWindowEndsTheStream) {
-  {
-    testing::WsTestClient ws(ports_.signaling);
-    ws.send(json{{"type", "stream_start"}, {"windowId", pattern_->window()}}.dump());
-    const auto started = ws.readOfType("stream_started");
-    ASSERT_TRUE(started);
-    ASSERT_EQ(started->at("streamId"), 1);
-    ASSERT_TRUE(host_->waitForLog("Sending stream_config for stream 1"));
-    ws.dropConnection();
-  }
-  // A connection that breaks may come back: the stream waits for its client, then stops.
-  EXPECT_TRUE(host_->waitForLog("Client session ended, keeping its stream 1 for 10 s", 5s)) << host_->log();
-  EXPECT_TRUE(host_->waitForLog("Stopped capture for stream 1", 20s)) << host_->log();
-
+// (A client whose connection goes loses its streams after the grace period: the application's
+// own tests prove that over real sockets, with a clock they control.)
+TEST_F(FirstStreamTest, ClosingTheWindowEndsTheStream) {
   testing::WsTestClient ws(ports_.signaling);
   ws.send(json{{"type", "stream_start"}, {"windowId", pattern_->window()}}.dump());
   const auto started = ws.readOfType("stream_started");
   ASSERT_TRUE(started);
-  EXPECT_EQ(started->at("streamId"), 2);
-  ASSERT_TRUE(host_->waitForLog("Sending stream_config for stream 2"));
+  ASSERT_EQ(started->at("streamId"), 1);
+  ASSERT_TRUE(host_->waitForLog("Sending stream_config for stream 1"));
   pattern_->terminate();  // the window goes away under the capture
   // Either the capture reports the closed window or the main loop finds the window gone first
   // ("Removing inactive session"); both end the stream.
-  EXPECT_TRUE(host_->waitForLog("Stream 2 ended: its capture session is gone", 5s)) << host_->log();
+  EXPECT_TRUE(host_->waitForLog("Stream 1 ended: its capture session is gone", 5s)) << host_->log();
 }
 
 // A static window yields one key frame when its capture starts and nothing after it; that frame
@@ -287,26 +272,15 @@ TEST_F(FirstStreamTest, EveryStartOnAStaticWindowGetsItsConfigurationBeforeItsFi
 // started gets it (without that, no later stream would ever carry audio).
 // Plays silence into the default sink while it lives: a sink nobody plays into may be suspended,
 // and its monitor then delivers no samples at all, so the audio path would have nothing to carry.
-struct SilencePlayer {
-  pid_t pid = -1;
-  SilencePlayer() {
-    pid = fork();
-    if (pid == 0) {
-      execlp("pacat", "pacat", "--playback", "--raw", "/dev/zero", static_cast<char*>(nullptr));
-      _exit(127);
-    }
-  }
-  ~SilencePlayer() {
-    if (pid <= 0) return;
-    kill(pid, SIGTERM);
-    waitpid(pid, nullptr, 0);
-  }
-};
+test::ChildProcess silencePlayer() {
+  return test::ChildProcess("pacat", {"--playback", "--raw", "/dev/zero"}, test::ChildProcess::Options{{}, {}, {}, true});
+}
 
 TEST_F(FirstStreamTest, AudioMovesToTheNextStreamWhenTheWindowOfItsStreamCloses) {
   if (!std::getenv("PULSE_SERVER")) GTEST_SKIP() << "needs the virtual desktop's PulseAudio";
   ASSERT_TRUE(host_->waitForLog("Audio capture started")) << host_->log();
-  const SilencePlayer silence;
+  auto silence = silencePlayer();
+  ASSERT_TRUE(silence.start());
   testing::TestPatternProcess second(std::vector<std::string>{"--title", "Second Pattern", "--width", "320",
                                                               "--height", "240", "--fps", "30"});
   ASSERT_NE(second.window(), 0u);

@@ -4,7 +4,7 @@
 
 #include <cstdlib>
 
-#include "HostProcess.h"
+#include "support/HostProcess.h"
 
 namespace fs = std::filesystem;
 
@@ -21,10 +21,8 @@ TEST(HostLifecycle, StartsOnTheDesktopAndStopsCleanlyOnSigterm) {
   ASSERT_NE(std::getenv("DISPLAY"), nullptr) << "needs the virtual desktop (scripts/test.sh)";
   const auto folder = tempFolder("sigterm");
   test::HostProcess host(folder);
-  ASSERT_TRUE(host.start());
-  ASSERT_TRUE(host.waitForLog("Application initialized, entering main loop...")) << host.output();
-  host.signal(SIGTERM);
-  EXPECT_EQ(host.wait(), 0);
+  ASSERT_TRUE(host.startAndWaitForMainLoop()) << host.output();
+  EXPECT_EQ(host.terminate(), 0);
   const auto log = host.log();
   const auto complete = log.find("Application shutdown complete");
   const auto exiting = log.find("Parvalon Host exiting");
@@ -41,8 +39,7 @@ TEST(HostLifecycle, SigintEndsTheLoopLikeClosingTheWindow) {
   ASSERT_NE(std::getenv("DISPLAY"), nullptr);
   const auto folder = tempFolder("sigint");
   test::HostProcess host(folder);
-  ASSERT_TRUE(host.start());
-  ASSERT_TRUE(host.waitForLog("Application initialized, entering main loop..."));
+  ASSERT_TRUE(host.startAndWaitForMainLoop());
   host.signal(SIGINT);
   EXPECT_EQ(host.wait(), 0);
   EXPECT_NE(host.log().find("Parvalon Host exiting"), std::string::npos);

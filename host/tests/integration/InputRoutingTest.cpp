@@ -15,10 +15,10 @@
 
 #include <nlohmann/json.hpp>
 
-#include "HostProcess.h"
-#include "app/FreePortSettings.h"
+#include "support/HostProcess.h"
+#include "support/FreePortSettings.h"
 #include "fakes/ScopedKeyboardLayout.h"
-#include "fakes/VideoTestClient.h"
+#include "support/VideoTestClient.h"
 #include "fakes/WsTestClient.h"
 #include "input/LoggedPattern.h"
 #include "protocol/ClientMessages.h"
@@ -88,14 +88,12 @@ class InputRoutingTest : public ::testing::TestWithParam<Path> {
     fs::remove_all(root_);
     ports_ = test::writeSettingsWithFreePorts(root_);
     host_.emplace(root_);
-    ASSERT_TRUE(host_->start());
-    ASSERT_TRUE(host_->waitForLog("Application initialized, entering main loop")) << host_->output();
+    ASSERT_TRUE(host_->startAndWaitForMainLoop()) << host_->output();
   }
   void TearDown() override {
     client_.reset();
     if (host_) {
-      host_->signal(SIGTERM);
-      EXPECT_EQ(host_->wait(), 0) << host_->output();
+      EXPECT_EQ(host_->terminate(), 0) << host_->output();
     }
     host_.reset();
     fs::remove_all(root_);

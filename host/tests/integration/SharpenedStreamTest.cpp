@@ -17,17 +17,17 @@
 
 #include <nlohmann/json.hpp>
 
-#include "HostProcess.h"
+#include "support/HostProcess.h"
 #include "app/Application.h"
-#include "app/FreePortSettings.h"
+#include "support/FreePortSettings.h"
 #include "audio/AudioCapture.h"
 #include "capture/CASProcessor.h"
-#include "capture/TestPatternProcess.h"
+#include "support/TestPatternProcess.h"
 #include "encode/TestDecoder.h"
 #include "fakes/FakeAudioEndpoint.h"
 #include "fakes/FakeSystemInfo.h"
 #include "fakes/LogCapture.h"
-#include "fakes/VideoTestClient.h"
+#include "support/VideoTestClient.h"
 #include "fakes/WsTestClient.h"
 #include "platform/CaptureSource.h"
 #include "protocol/ClientMessages.h"
@@ -227,9 +227,7 @@ class SharpenedStreamTest : public ::testing::Test {
 // Switched on in the settings file before the real host starts.
 TEST_F(SharpenedStreamTest, RealHostStreamsTheSharpenedPictureWithBlackBands) {
   test::HostProcess host(root_);
-  host.setEnv("XDG_DATA_HOME", root_.string());
-  ASSERT_TRUE(host.start());
-  ASSERT_TRUE(host.waitForLog("Application initialized, entering main loop")) << host.output();
+  ASSERT_TRUE(host.startAndWaitForMainLoop()) << host.output();
   EXPECT_TRUE(host.waitForLog("CASProcessor initialized (sharpening available)", 1s));
   EXPECT_TRUE(host.waitForLog("FramePacer initialized (refresh rate: 60.0Hz)", 1s));
   EXPECT_TRUE(host.waitForLog("CAS sharpening enabled", 1s));
@@ -250,8 +248,7 @@ TEST_F(SharpenedStreamTest, RealHostStreamsTheSharpenedPictureWithBlackBands) {
   ASSERT_EQ(picture->height, 368);
   expectSharpened(compare(*picture, *window_, sharpened_));
 
-  host.signal(SIGTERM);
-  EXPECT_EQ(host.wait(), 0) << host.output();
+  EXPECT_EQ(host.terminate(), 0) << host.output();
 }
 
 // The dashboard's switch at run time, through Application::applySharpeningSettings on an

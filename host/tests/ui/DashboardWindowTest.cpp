@@ -11,13 +11,13 @@
 
 #include <nlohmann/json.hpp>
 
-#include "TestPatternProcess.h"
+#include "support/TestPatternProcess.h"
 #include "XcbScreen.h"
-#include "app/FreePortSettings.h"
-#include "fakes/VideoTestClient.h"
+#include "support/FreePortSettings.h"
+#include "support/VideoTestClient.h"
 #include "fakes/WaitUntil.h"
 #include "fakes/WsTestClient.h"
-#include "integration/HostProcess.h"
+#include "support/HostProcess.h"
 
 // The real host's dashboard on the virtual desktop: pixels of its window, clicks with xdotool,
 // a headset's channels, and closing the window. Screenshots land in <build>/test-artifacts/ui.
@@ -108,8 +108,7 @@ class DashboardWindow : public ::testing::Test {
 
   void startHost() {
     host_ = std::make_unique<test::HostProcess>(folder_);
-    ASSERT_TRUE(host_->start());
-    ASSERT_TRUE(host_->waitForLog("Application initialized, entering main loop...")) << host_->output();
+    ASSERT_TRUE(host_->startAndWaitForMainLoop()) << host_->output();
     ASSERT_TRUE(screen_.ok());
     ASSERT_TRUE(testing::waitUntil([&] { return (window_ = screen_.windowOf(host_->pid())) != 0; }, 10s));
     // The first frames may still be the clear colour: wait until the sidebar is drawn.

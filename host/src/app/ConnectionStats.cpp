@@ -1,4 +1,4 @@
-#include "ui/ConnectionStats.h"
+#include "app/ConnectionStats.h"
 
 #include <utility>
 

@@ -1,52 +1,51 @@
 #pragma once
 
-#include <arpa/inet.h>
-#include <fcntl.h>
-#include <netinet/in.h>
-#include <sys/file.h>
-#include <sys/socket.h>
-#include <unistd.h>
-
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
+#include <memory>
+#include <mutex>
 #include <stdexcept>
 #include <string>
-#include <system_error>
+#include <vector>
 
+#include <boost/asio/io_context.hpp>
+#include <boost/asio/ip/tcp.hpp>
+#include <boost/asio/ip/udp.hpp>
 #include <nlohmann/json.hpp>
 
 namespace parvalon::host::test {
 
-// Holds `port` for this process until it ends: a lock file per port, which a second claim (here
-// or in a test running beside this one) cannot take.
+// Holds TCP `port` for this process until it ends: a UDP socket bound to the same number, which
+// a second claim (here or in a test process running beside this one) cannot bind, and which the
+// system releases with the process however it ends. Servers under test bind only TCP there.
 inline bool claimPortForThisProcess(std::uint16_t port) {
-  std::error_code ignored;
-  const auto folder = std::filesystem::temp_directory_path() / "parvalon-test-ports";
-  std::filesystem::create_directories(folder, ignored);
-  const int fd = ::open((folder / std::to_string(port)).c_str(), O_CREAT | O_RDWR | O_CLOEXEC, 0666);
-  if (fd < 0) return false;
-  if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
-    ::close(fd);
-    return false;
-  }
-  return true;  // the descriptor stays open on purpose
+  static boost::asio::io_context io;
+  static std::mutex mutex;  // guards claims: tests may pick ports from several threads
+  static std::vector<std::unique_ptr<boost::asio::ip::udp::socket>> claims;
+  std::lock_guard lock(mutex);
+  auto claim = std::make_unique<boost::asio::ip::udp::socket>(io);
+  boost::system::error_code ec;
+  claim->open(boost::asio::ip::udp::v4(), ec);
+  if (!ec) claim->bind({boost::asio::ip::address_v4::any(), port}, ec);
+  if (ec) return false;
+  claims.push_back(std::move(claim));  // stays bound on purpose
+  return true;
 }
 
-// A TCP port nobody listens on right now and no other test has claimed. The kernel draws a
+// A TCP port nobody listens on right now and no other test has claimed. The system draws a
 // bind to port 0 from the whole range each time, so two picks coincide now and then (a set of
 // four about once in 1500): each pick is claimed, and a taken one is drawn again.
 inline std::uint16_t freeTcpPort() {
+  boost::asio::io_context io;
   for (int attempt = 0; attempt < 200; ++attempt) {
-    const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in sa{};
-    sa.sin_family = AF_INET;
-    sa.sin_addr.s_addr = htonl(INADDR_ANY);
-    socklen_t len = sizeof(sa);
-    const bool bound = ::bind(fd, reinterpret_cast<sockaddr*>(&sa), sizeof(sa)) == 0 &&
-                       ::getsockname(fd, reinterpret_cast<sockaddr*>(&sa), &len) == 0;
-    ::close(fd);
-    if (bound && claimPortForThisProcess(ntohs(sa.sin_port))) return ntohs(sa.sin_port);
+    boost::asio::ip::tcp::acceptor probe(io);
+    boost::system::error_code ec;
+    probe.open(boost::asio::ip::tcp::v4(), ec);
+    if (!ec) probe.bind({boost::asio::ip::address_v4::any(), 0}, ec);
+    const std::uint16_t port = ec ? 0 : probe.local_endpoint(ec).port();
+    probe.close(ec);
+    if (port != 0 && claimPortForThisProcess(port)) return port;
   }
   throw std::runtime_error("no free TCP port could be claimed");
 }

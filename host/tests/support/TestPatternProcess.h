@@ -1,8 +1,5 @@
 #pragma once
 
-#include <signal.h>
-#include <spawn.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
@@ -16,8 +13,7 @@
 
 #include "fakes/WaitUntil.h"
 #include "platform/WindowSystem.h"
-
-extern char** environ;
+#include "support/ChildProcess.h"
 
 namespace parvalon::host::testing {
 
@@ -42,21 +38,12 @@ bool waitFor(F&& condition, std::chrono::milliseconds limit = std::chrono::milli
 class TestPatternProcess {
  public:
   // `binary`: another copy of the test pattern program to run (default: the built one).
-  explicit TestPatternProcess(std::vector<std::string> args, std::string binary = PARVALON_TESTPATTERN_PATH) {
-    static int counter = 0;
-    idFile_ = std::filesystem::temp_directory_path() /
-              ("parvalon-tp-" + std::to_string(getpid()) + "-" + std::to_string(++counter) + ".id");
+  explicit TestPatternProcess(std::vector<std::string> args, std::string binary = PARVALON_TESTPATTERN_PATH)
+      : idFile_(std::filesystem::temp_directory_path() /
+                ("parvalon-tp-" + std::to_string(getpid()) + "-" + std::to_string(++counter_) + ".id")),
+        process_(binary, withIdFile(std::move(args), idFile_), test::ChildProcess::Options{}) {
     std::filesystem::remove(idFile_);
-    args.insert(args.begin(), binary);
-    args.push_back("--id-file");
-    args.push_back(idFile_.string());
-    args.push_back("--duration");
-    args.push_back("120");  // never outlives a hung test for long
-    std::vector<char*> argv;
-    for (auto& a : args) argv.push_back(a.data());
-    argv.push_back(nullptr);
-    if (posix_spawn(&pid_, argv[0], nullptr, nullptr, argv.data(), environ) != 0) pid_ = -1;
-    waitFor([this] { return readId(); });
+    if (process_.start()) waitFor([this] { return readId(); });
   }
   ~TestPatternProcess() { terminate(); }
   TestPatternProcess(const TestPatternProcess&) = delete;
@@ -71,19 +58,18 @@ class TestPatternProcess {
 
   // Ends the process, which destroys its window.
   void terminate() {
-    if (pid_ <= 0) return;
-    kill(pid_, SIGTERM);
-    int status = 0;
-    const bool ended = waitFor([&] { return waitpid(pid_, &status, WNOHANG) == pid_; });
-    if (!ended) {
-      kill(pid_, SIGKILL);
-      waitpid(pid_, &status, 0);
-    }
-    pid_ = -1;
+    process_.stop();
     std::filesystem::remove(idFile_);
   }
 
  private:
+  static std::vector<std::string> withIdFile(std::vector<std::string> args, const std::filesystem::path& idFile) {
+    args.push_back("--id-file");
+    args.push_back(idFile.string());
+    args.push_back("--duration");
+    args.push_back("120");  // never outlives a hung test for long
+    return args;
+  }
   bool readId() {
     std::ifstream in(idFile_);
     unsigned long long id = 0;
@@ -92,8 +78,9 @@ class TestPatternProcess {
     return true;
   }
 
-  pid_t pid_ = -1;
+  static inline int counter_ = 0;
   std::filesystem::path idFile_;
+  test::ChildProcess process_;
   platform::WindowHandle window_ = 0;
 };
 

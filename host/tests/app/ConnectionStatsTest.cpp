@@ -2,7 +2,7 @@
 
 #include <chrono>
 
-#include "ui/ConnectionStats.h"
+#include "app/ConnectionStats.h"
 
 namespace parvalon::host {
 namespace {
