@@ -21,8 +21,9 @@
 #include "ui/UIManager.h"
 
 // The dashboard on the Windows window: Dear ImGui's Win32 and Direct3D 11 back ends drawing into
-// the flip-model swap chain, read back from the back buffer and from the display (GDI), under
-// wine on the virtual desktop.
+// the flip-model swap chain, read back from the back buffer before each present, under wine on
+// the virtual desktop. (Wine's GDI does not see what the swap chain presents: the Linux side
+// checks the display with its screenshot tool.)
 namespace parvalon::host {
 namespace {
 
@@ -115,40 +116,6 @@ Picture readBackBuffer(Win32MainWindow& window) {
   return picture;
 }
 
-// The window's client area as the display shows it: GDI reads the screen there.
-Picture readDisplay(HWND window) {
-  Picture picture;
-  RECT client{};
-  GetClientRect(window, &client);
-  POINT origin{0, 0};
-  ClientToScreen(window, &origin);
-  picture.width = client.right;
-  picture.height = client.bottom;
-  HDC screen = GetDC(nullptr);
-  HDC memory = CreateCompatibleDC(screen);
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof(info.bmiHeader);
-  info.bmiHeader.biWidth = picture.width;
-  info.bmiHeader.biHeight = -picture.height;  // top-down rows
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
-  void* bits = nullptr;
-  HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HGDIOBJ previous = SelectObject(memory, bitmap);
-  BitBlt(memory, 0, 0, picture.width, picture.height, screen, origin.x, origin.y, SRCCOPY);
-  GdiFlush();
-  const auto* bgra = static_cast<const std::uint8_t*>(bits);
-  for (int i = 0; i < picture.width * picture.height; ++i) {
-    picture.pixels.push_back({bgra[4 * i + 2], bgra[4 * i + 1], bgra[4 * i]});
-  }
-  SelectObject(memory, previous);
-  DeleteObject(bitmap);
-  DeleteDC(memory);
-  ReleaseDC(nullptr, screen);
-  return picture;
-}
-
 class Win32Dashboard : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -193,6 +160,21 @@ class Win32Dashboard : public ::testing::Test {
     return drawn;
   }
 
+  // Iterates until three in a row draw nothing (wine may expose the window again after a
+  // present); false when it never settles.
+  bool settle() {
+    int quiet = 0;
+    for (int i = 0; i < 60 && quiet < 3; ++i) quiet = iterate() ? 0 : quiet + 1;
+    return quiet == 3;
+  }
+
+  void movePointerTo(int x, int y) {
+    SetForegroundWindow(hwnd());
+    POINT point{x, y};
+    ClientToScreen(hwnd(), &point);
+    SetCursorPos(point.x, point.y);
+  }
+
   // Iterates until a frame is drawn (at most `count` iterations) and returns its back buffer.
   Picture drawnFrame(int count = 20) {
     Picture picture;
@@ -210,7 +192,7 @@ class Win32Dashboard : public ::testing::Test {
   std::unique_ptr<UIManager> dashboard_;
 };
 
-TEST_F(Win32Dashboard, DrawsTheThemeFontAndLogoIntoTheSwapChainAndOntoTheDisplay) {
+TEST_F(Win32Dashboard, DrawsTheThemeFontAndLogoIntoTheSwapChain) {
   EXPECT_TRUE(dashboard_->hasOwnFont());
   EXPECT_TRUE(dashboard_->hasLogo());
   const Picture frame = drawnFrame();
@@ -230,28 +212,19 @@ TEST_F(Win32Dashboard, DrawsTheThemeFontAndLogoIntoTheSwapChainAndOntoTheDisplay
   const int logoBackground = countColour(frame, kLogo, kSidebar, 2);
   EXPECT_LT(logoBackground, kLogo.width * kLogo.height / 2);
 
-  // The presented frame reaches the display (the flip-model swap chain on the X server).
-  Picture shown;
-  for (int i = 0; i < 50; ++i) {
-    shown = readDisplay(hwnd());
-    if (countColour(shown, kDashboardButton, kAccent) > 3000) break;
-    iterate();
-    Sleep(20);
-  }
-  EXPECT_GT(countColour(shown, kDashboardButton, kAccent), 3000);
-  EXPECT_TRUE(closeTo(shown.at(130, 600), kSidebar));
 }
 
 TEST_F(Win32Dashboard, DrawsOnlyWhenTheFrameChanges) {
+  // The pointer over the sidebar's empty part, where it changes nothing.
+  movePointerTo(130, 600);
   ASSERT_GT(drawnFrame().width, 0);
+  ASSERT_TRUE(settle());
   // Nothing happens: nothing is drawn or presented, however many iterations run.
   EXPECT_EQ(framesDrawn(30), 0);
 
-  // The pointer over "  Streaming" and a click there, through the window's messages.
-  SetForegroundWindow(hwnd());
-  POINT point{kDashboardButton.x + 100, kStreamingButtonY};
-  ClientToScreen(hwnd(), &point);
-  SetCursorPos(point.x, point.y);
+  // The pointer over "  Streaming" highlights it; a click there, through the window's messages,
+  // opens its page.
+  movePointerTo(kDashboardButton.x + 100, kStreamingButtonY);
   EXPECT_GE(framesDrawn(5), 1);
   const LPARAM at = MAKELPARAM(kDashboardButton.x + 100, kStreamingButtonY);
   PostMessageW(hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, at);
@@ -259,19 +232,22 @@ TEST_F(Win32Dashboard, DrawsOnlyWhenTheFrameChanges) {
   PostMessageW(hwnd(), WM_LBUTTONUP, 0, at);
   iterate();
   EXPECT_EQ(dashboard_->currentPage(), UIManager::kStreaming);
-  framesDrawn(3);  // the new page settles (hover of its widgets)
   // Idle again once the new page is on screen.
+  ASSERT_TRUE(settle());
   EXPECT_EQ(framesDrawn(30), 0);
 }
 
 TEST_F(Win32Dashboard, LostContentsAreDrawnAgain) {
+  movePointerTo(130, 600);
   ASSERT_GT(drawnFrame().width, 0);
+  ASSERT_TRUE(settle());
   EXPECT_EQ(framesDrawn(10), 0);
   // Exposed (WM_PAINT): the unchanged dashboard is drawn and presented once more, whole.
   InvalidateRect(hwnd(), nullptr, FALSE);
   const Picture frame = drawnFrame(1);
   ASSERT_GT(frame.width, 0) << "the exposed window was not drawn";
   EXPECT_GT(countColour(frame, kDashboardButton, kAccent), 3000);
+  ASSERT_TRUE(settle());
   EXPECT_EQ(framesDrawn(10), 0);
 }
 
