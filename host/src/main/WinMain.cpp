@@ -58,8 +58,8 @@ int run(HINSTANCE instance, int showCommand) {
     if (!window->create()) return nullptr;
     return window;
   };
-  // The unpacked package (and the build tree) keeps the logo and the fallback font in assets\
-  // beside the program; wine has no Segoe UI.
+  // The unpacked package (and the build tree) keeps the logo and the fallback font in the assets
+  // folder beside the program; wine has no Segoe UI.
   const std::filesystem::path assets = folderOf(nullptr) / L"assets";
   parts.resources.installedLogoFile = utf8(assets / L"logo.png");
   parts.resources.fontFiles.clear();
