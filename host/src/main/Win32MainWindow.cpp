@@ -8,7 +8,7 @@
 #include <iterator>
 
 #include "logging/Log.h"
-#include "main/D3D11ClearBackend.h"
+#include "main/D3D11ImGuiBackend.h"
 
 namespace parvalon::host {
 namespace {
@@ -101,6 +101,7 @@ bool Win32MainWindow::create() {
 
 void Win32MainWindow::destroy() {
   displayChange_ = nullptr;
+  messageHook_ = nullptr;
   graphics_->release();
   if (window_ != nullptr) {
     DestroyWindow(window_);
@@ -196,7 +197,7 @@ bool Win32MainWindow::takeContentsLost() {
 void Win32MainWindow::present() { graphics_->swapChain->Present(kSyncInterval, 0); }
 
 std::unique_ptr<DashboardBackend> Win32MainWindow::createDashboardBackend() {
-  return std::make_unique<D3D11ClearBackend>(*this);
+  return std::make_unique<D3D11ImGuiBackend>(*this);
 }
 
 void Win32MainWindow::clearBackBuffer(const float rgba[4]) {
@@ -205,6 +206,10 @@ void Win32MainWindow::clearBackBuffer(const float rgba[4]) {
   g.context->OMSetRenderTargets(1, targets, nullptr);
   if (g.renderTarget) g.context->ClearRenderTargetView(g.renderTarget.Get(), rgba);
 }
+
+ID3D11Device* Win32MainWindow::device() const { return graphics_->device.Get(); }
+
+ID3D11DeviceContext* Win32MainWindow::context() const { return graphics_->context.Get(); }
 
 void Win32MainWindow::clientSize(int& width, int& height) const {
   RECT rect{};
@@ -218,6 +223,10 @@ void Win32MainWindow::clientSize(int& width, int& height) const {
 
 bool Win32MainWindow::handleMessage(unsigned message, std::uintptr_t wParam, std::intptr_t lParam,
                                     std::intptr_t& result) {
+  if (messageHook_ && messageHook_(window_, message, wParam, lParam)) {
+    result = 1;
+    return true;
+  }
   result = 0;
   switch (message) {
     case WM_SIZE:
@@ -238,6 +247,14 @@ bool Win32MainWindow::handleMessage(unsigned message, std::uintptr_t wParam, std
       running_ = false;
       PostQuitMessage(0);
       return true;
+    case WM_DPICHANGED: {
+      // Per-monitor aware: take the size Windows suggests for the new monitor's DPI; the
+      // WM_SIZE that follows resizes the swap chain.
+      const auto* suggested = reinterpret_cast<const RECT*>(lParam);
+      SetWindowPos(window_, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+                   suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+      return true;
+    }
     case WM_DISPLAYCHANGE:
       if (displayChange_) displayChange_();
       return true;

@@ -8,6 +8,8 @@
 
 struct HINSTANCE__;
 struct HWND__;
+struct ID3D11Device;
+struct ID3D11DeviceContext;
 
 namespace parvalon::host {
 
@@ -45,6 +47,14 @@ class Win32MainWindow : public DashboardWindow {
   void clientSize(int& width, int& height) const;
   HWND__* handle() const { return window_; }
 
+  // The dashboard device and its immediate context (null before create).
+  ID3D11Device* device() const;
+  ID3D11DeviceContext* context() const;
+
+  // Offered every message first; true: handled, the window procedure returns 1.
+  using MessageHook = std::function<bool(HWND__* window, unsigned message, std::uintptr_t wParam, std::intptr_t lParam)>;
+  void setMessageHook(MessageHook hook) { messageHook_ = std::move(hook); }
+
   // The window procedure's work for this window; false leaves the message to DefWindowProcW.
   bool handleMessage(unsigned message, std::uintptr_t wParam, std::intptr_t lParam, std::intptr_t& result);
 
@@ -65,6 +75,7 @@ class Win32MainWindow : public DashboardWindow {
   std::uint32_t pendingResizeWidth_ = 0;
   std::uint32_t pendingResizeHeight_ = 0;
   std::function<void()> displayChange_;
+  MessageHook messageHook_;
 };
 
 }  // namespace parvalon::host

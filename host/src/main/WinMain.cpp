@@ -58,13 +58,17 @@ int run(HINSTANCE instance, int showCommand) {
     if (!window->create()) return nullptr;
     return window;
   };
-  // The unpacked package keeps the logo in assets\ beside the program.
-  parts.resources.installedLogoFile = utf8(folderOf(nullptr) / L"assets" / L"logo.png");
+  // The unpacked package (and the build tree) keeps the logo and the fallback font in the assets
+  // folder beside the program; wine has no Segoe UI.
+  const std::filesystem::path assets = folderOf(nullptr) / L"assets";
+  parts.resources.installedLogoFile = utf8(assets / L"logo.png");
+  parts.resources.fontFiles.clear();
   wchar_t windows[MAX_PATH] = {};
   const UINT length = GetWindowsDirectoryW(windows, MAX_PATH);
   if (length > 0 && length < MAX_PATH) {
-    parts.resources.fontFiles = {utf8(std::filesystem::path(windows) / L"Fonts" / L"segoeui.ttf")};
+    parts.resources.fontFiles.push_back(utf8(std::filesystem::path(windows) / L"Fonts" / L"segoeui.ttf"));
   }
+  parts.resources.fontFiles.push_back(utf8(assets / L"DejaVuSans.ttf"));
   return HostLoop(std::move(parts)).run();
 }
 
