@@ -63,6 +63,19 @@ void readStrings(const json& root, const char* key, std::vector<std::string>& fi
   if (const auto it = root.find(key); it != root.end()) field = it->get<std::vector<std::string>>();
 }
 
+// A string naming one of the capture endpoints; another string is logged and the default kept.
+void readAudioCaptureEndpoint(const json& root, std::string& field) {
+  const auto it = root.find("audioCaptureEndpoint");
+  if (it == root.end()) return;
+  const auto value = it->get<std::string>();
+  if (value == Settings::kAudioEndpointLoopback || value == Settings::kAudioEndpointDefaultCapture) {
+    field = value;
+    return;
+  }
+  PV_LOG_WARN("Unknown audioCaptureEndpoint \"{}\", using \"{}\"", value, Settings::kDefaultAudioCaptureEndpoint);
+  field = Settings::kDefaultAudioCaptureEndpoint;
+}
+
 }  // namespace
 
 float Settings::clampSharpness(float sharpness) {
@@ -89,6 +102,7 @@ void Settings::resetToDefaults() {
   fullRangeColor = false;
   maxStreams = kDefaultMaxStreams;
   allowedOrigins.clear();
+  audioCaptureEndpoint = kDefaultAudioCaptureEndpoint;
 }
 
 std::filesystem::path Settings::settingsFile() const {
@@ -123,6 +137,7 @@ bool Settings::load() {
       readBool(root, "fullRangeColor", fullRangeColor);
       readInteger(root, "maxStreams", maxStreams);
       readStrings(root, "allowedOrigins", allowedOrigins);
+      readAudioCaptureEndpoint(root, audioCaptureEndpoint);
     }
     PV_LOG_INFO("Settings loaded from {}", getSettingsPath());
     return true;
@@ -150,6 +165,7 @@ bool Settings::save() {
     root["fullRangeColor"] = fullRangeColor;
     root["maxStreams"] = maxStreams;
     root["allowedOrigins"] = allowedOrigins;
+    root["audioCaptureEndpoint"] = audioCaptureEndpoint;
     // Serialise first: invalid UTF-8 throws here, before the file is touched.
     const std::string text = root.dump(4);
 

@@ -24,6 +24,11 @@ class Settings {
   static constexpr float kDefaultSharpness = 0.7f;
   static constexpr std::uint32_t kDefaultMaxStreams = 8;
   static constexpr const char* kFileName = "settings.json";
+  // Where audio is recorded: what the default output device plays (loopback), or the default
+  // recording device (for a sound server whose monitor is the recording device, as under wine).
+  static constexpr const char* kAudioEndpointLoopback = "loopback";
+  static constexpr const char* kAudioEndpointDefaultCapture = "default-capture";
+  static constexpr const char* kDefaultAudioCaptureEndpoint = kAudioEndpointLoopback;
 
   // The sharpening strength in its range [0, 1] (upper bound first); NaN has no place in the
   // range and becomes the default.
@@ -59,6 +64,10 @@ class Settings {
   std::uint32_t maxStreams = kDefaultMaxStreams;
   // Web origins allowed to open the signaling WebSocket (none: no web page may).
   std::vector<std::string> allowedOrigins;
+  // kAudioEndpointLoopback or kAudioEndpointDefaultCapture; load replaces any other value with
+  // the default.
+  std::string audioCaptureEndpoint = kDefaultAudioCaptureEndpoint;
+  bool audioCaptureLoopback() const { return audioCaptureEndpoint != kAudioEndpointDefaultCapture; }
 
  private:
   std::optional<std::filesystem::path> dataFolder_;
