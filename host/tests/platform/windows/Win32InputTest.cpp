@@ -29,6 +29,7 @@ using testing::LogCapture;
 // The window manager answers a raise or an activation on its own time; on a loaded machine that
 // can take seconds (the waits end as soon as the state shows).
 constexpr std::chrono::milliseconds kDesktopLimit{20000};
+constexpr std::chrono::milliseconds kSettleTime{300};
 
 std::shared_ptr<platform::WindowSystem> windowSystem() {
   static const std::shared_ptr<platform::WindowSystem> shared = platform::WindowSystem::create();
@@ -68,6 +69,21 @@ class Win32InputTest : public ::testing::Test {
     ASSERT_TRUE(testing::waitUntil([&] { return IsWindowVisible(window.hwnd()); }, kDesktopLimit));
     ASSERT_TRUE(testing::waitUntil([&] { return focus_.focusWindow(window.handle()).success; }, kDesktopLimit));
     ASSERT_TRUE(testing::waitUntil([&] { return GetForegroundWindow() == window.hwnd(); }, kDesktopLimit));
+    // The window manager places a new window when it maps it, a moment after it shows: positions
+    // are read once the rectangle has stayed put for a while.
+    RECT last{};
+    auto since = std::chrono::steady_clock::now();
+    ASSERT_TRUE(testing::waitUntil(
+        [&] {
+          RECT now{};
+          GetWindowRect(window.hwnd(), &now);
+          if (!EqualRect(&now, &last)) {
+            last = now;
+            since = std::chrono::steady_clock::now();
+          }
+          return std::chrono::steady_clock::now() - since >= kSettleTime;
+        },
+        kDesktopLimit));
   }
   // The event fraction (0..65535 of the outer rectangle) whose pixel is the client pixel (cx, cy).
   std::pair<std::uint16_t, std::uint16_t> fractionOf(const InputRecorderWindow& window, int cx, int cy) {
