@@ -112,7 +112,7 @@ bool Application::initializeAudio() {
   captureConfig.sampleRate = 48000;
   captureConfig.channels = kAudioChannels;
   captureConfig.bitsPerSample = 16;
-  captureConfig.loopback = true;
+  captureConfig.loopback = settings_.audioCaptureLoopback();
   if (!audioCapture_ || !audioCapture_->initialize(captureConfig)) {
     PV_LOG_WARN("Failed to initialize audio capture");
     audioCapture_.reset();

@@ -64,6 +64,19 @@ void readStrings(const json& root, const char* key, std::vector<std::string>& fi
   if (const auto it = root.find(key); it != root.end()) field = it->get<std::vector<std::string>>();
 }
 
+// A string naming one of the capture endpoints; another string is logged and the default kept.
+void readAudioCaptureEndpoint(const json& root, std::string& field) {
+  const auto it = root.find("audioCaptureEndpoint");
+  if (it == root.end()) return;
+  const auto value = it->get<std::string>();
+  if (value == Settings::kAudioEndpointLoopback || value == Settings::kAudioEndpointDefaultCapture) {
+    field = value;
+    return;
+  }
+  PV_LOG_WARN("Unknown audioCaptureEndpoint \"{}\", using \"{}\"", value, Settings::kDefaultAudioCaptureEndpoint);
+  field = Settings::kDefaultAudioCaptureEndpoint;
+}
+
 }  // namespace
 
 float Settings::clampSharpness(float sharpness) {
@@ -93,6 +106,7 @@ void Settings::resetToDefaults() {
   trustFirstClient = true;
   requirePin = false;
   bindAddress = kDefaultBindAddress;
+  audioCaptureEndpoint = kDefaultAudioCaptureEndpoint;
 }
 
 std::filesystem::path Settings::settingsFile() const {
@@ -130,6 +144,7 @@ bool Settings::load() {
       readBool(root, "trustFirstClient", trustFirstClient);
       readBool(root, "requirePin", requirePin);
       if (const auto it = root.find("bindAddress"); it != root.end()) bindAddress = it->get<std::string>();
+      readAudioCaptureEndpoint(root, audioCaptureEndpoint);
     }
     PV_LOG_INFO("Settings loaded from {}", getSettingsPath());
     return true;
@@ -161,6 +176,7 @@ bool Settings::save() {
     if (!trustFirstClient) root["trustFirstClient"] = trustFirstClient;
     if (requirePin) root["requirePin"] = requirePin;
     if (bindAddress != kDefaultBindAddress) root["bindAddress"] = bindAddress;
+    root["audioCaptureEndpoint"] = audioCaptureEndpoint;
     // Serialise first: invalid UTF-8 throws here, before the file is touched.
     const std::string text = root.dump(4);
 

@@ -23,6 +23,11 @@ class Settings {
   static constexpr std::uint32_t kDefaultMaxStreams = 8;
   static constexpr const char* kFileName = "settings.json";
   static constexpr const char* kDefaultBindAddress = "0.0.0.0";
+  // Where audio is recorded: what the default output device plays (loopback), or the default
+  // recording device (for a sound server whose monitor is the recording device, as under wine).
+  static constexpr const char* kAudioEndpointLoopback = "loopback";
+  static constexpr const char* kAudioEndpointDefaultCapture = "default-capture";
+  static constexpr const char* kDefaultAudioCaptureEndpoint = kAudioEndpointLoopback;
 
   // The sharpening strength in its range [0, 1] (upper bound first); NaN has no place in the
   // range and becomes the default.
@@ -64,6 +69,10 @@ class Settings {
   bool requirePin = false;
   // The IPv4 address every port listens on; "0.0.0.0" is every interface, "127.0.0.1" this PC only.
   std::string bindAddress = kDefaultBindAddress;
+  // kAudioEndpointLoopback or kAudioEndpointDefaultCapture; load replaces any other value with
+  // the default.
+  std::string audioCaptureEndpoint = kDefaultAudioCaptureEndpoint;
+  bool audioCaptureLoopback() const { return audioCaptureEndpoint != kAudioEndpointDefaultCapture; }
 
  private:
   std::optional<std::filesystem::path> dataFolder_;

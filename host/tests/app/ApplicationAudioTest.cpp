@@ -218,5 +218,30 @@ INSTANTIATE_TEST_SUITE_P(Steps, ApplicationAudioFailureTest,
                                            AudioFailure{"CaptureStart", false, "Failed to start audio capture"}),
                          [](const auto& info) { return std::string(info.param.name); });
 
+struct EndpointChoice {
+  const char* name;
+  const char* setting;
+  const char* opened;  // what the device was asked to open
+};
+
+class ApplicationAudioEndpointTest : public ApplicationHarness,
+                                     public ::testing::WithParamInterface<EndpointChoice> {};
+
+// The setting decides which device the capture opens; an unknown name keeps the loopback.
+TEST_P(ApplicationAudioEndpointTest, OpensTheDeviceTheSettingNames) {
+  ports_ = test::writeSettingsWithFreePorts(root_, {{"audioCaptureEndpoint", GetParam().setting}});
+  app_ = makeApp();
+  ASSERT_TRUE(app_->initialize());
+  EXPECT_EQ(audio_->count(GetParam().opened), 1u);
+  EXPECT_EQ(audio_->count("open loopback") + audio_->count("open capture"), 1u);
+  EXPECT_TRUE(app_->isRunning());
+}
+
+INSTANTIATE_TEST_SUITE_P(Settings, ApplicationAudioEndpointTest,
+                         ::testing::Values(EndpointChoice{"Loopback", "loopback", "open loopback"},
+                                           EndpointChoice{"DefaultCapture", "default-capture", "open capture"},
+                                           EndpointChoice{"Unknown", "speakers", "open loopback"}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 }  // namespace
 }  // namespace parvalon::host

@@ -44,6 +44,7 @@ class SettingsTest : public ::testing::Test {
 constexpr const char* kDefaultFile =
     "{\n"
     "    \"allowedOrigins\": [],\n"
+    "    \"audioCaptureEndpoint\": \"loopback\",\n"
     "    \"audioPort\": 9945,\n"
     "    \"fullRangeColor\": false,\n"
     "    \"inputPort\": 9946,\n"
@@ -283,6 +284,35 @@ TEST_F(SettingsTest, ResetRestoresEveryDefault) {
   s.resetToDefaults();
   ASSERT_TRUE(s.save());
   EXPECT_EQ(readFile(file()), kDefaultFile);
+}
+
+// The audio endpoint is a choice of two names: each survives a save and load, an unknown name is
+// reported and read as the default (the host must still start with audio), and a value that is
+// not text is a broken file like any other mistyped key.
+TEST_F(SettingsTest, AudioCaptureEndpointIsLoopbackOrDefaultCapture) {
+  Settings a(root_);
+  EXPECT_EQ(a.audioCaptureEndpoint, "loopback");
+  EXPECT_TRUE(a.audioCaptureLoopback());
+  a.audioCaptureEndpoint = "default-capture";
+  ASSERT_TRUE(a.save());
+  EXPECT_NE(readFile(file()).find("\"audioCaptureEndpoint\": \"default-capture\""), std::string::npos);
+  Settings b(root_);
+  ASSERT_TRUE(b.load());
+  EXPECT_EQ(b.audioCaptureEndpoint, "default-capture");
+  EXPECT_FALSE(b.audioCaptureLoopback());
+
+  ASSERT_TRUE(loadText(b, R"({"audioCaptureEndpoint": "Loopback", "targetFps": 50})"));
+  EXPECT_EQ(b.audioCaptureEndpoint, "loopback");
+  EXPECT_TRUE(b.audioCaptureLoopback());
+  EXPECT_EQ(b.targetFps, 50u);  // the rest of the file still counts
+  EXPECT_EQ(log_.count(testing::kWarn, "Unknown audioCaptureEndpoint \"Loopback\", using \"loopback\""), 1u);
+
+  b.audioCaptureEndpoint = "default-capture";
+  b.resetToDefaults();
+  EXPECT_EQ(b.audioCaptureEndpoint, "loopback");
+
+  EXPECT_FALSE(loadText(b, R"({"audioCaptureEndpoint": 1})"));
+  EXPECT_TRUE(log_.contains("Failed to load settings: "));
 }
 
 }  // namespace
