@@ -47,8 +47,13 @@ VSOutput main(VSInput input) {
 }
 )";
 
-// The reciprocals are written as divisions: ps_4_0 has no rcp, and wine's compiler takes
-// 1 / sqrt where it refuses rsqrt; every compiler accepts this text.
+// Written for every compiler and driver this runs on: the reciprocal as a division (ps_4_0 has
+// no rcp), and the weight -1 / (rsqrt(amp) × peak) as the equal -sqrt(amp) / peak with sqrt as
+// pow(amp, 0.5), since wine's compiler knows neither rsqrt nor sqrt, and pow(0, -0.5) is
+// undefined on OpenGL drivers (llvmpipe gives NaN) where the filter needs the weight 0. A black
+// neighbourhood (mx = 0) would make 0 × infinity, which Direct3D saturates to 0 but other
+// drivers keep as NaN; mx is at least 1/255 otherwise, so bounding the divisor below that gives
+// Direct3D's result everywhere.
 constexpr std::string_view kPixelShader = R"(
 cbuffer CASParams : register(b0) {
   float sharpness;
@@ -77,10 +82,9 @@ float4 main(float4 position : SV_POSITION, float2 uv : TEXCOORD0) : SV_Target {
   float3 M1 = max(max(max(d, e), max(f, b)), h);
   float3 mx = M1 + max(M1, max(max(a, c), max(g, i)));
 
-  float3 amp = saturate(min(mn, 2.0 - mx) * (1.0 / mx));
-  amp = 1.0 / sqrt(amp);
+  float3 amp = saturate(min(mn, 2.0 - mx) * (1.0 / max(mx, 1.0e-6)));
   float peak = 8.0 - 3.0 * sharpness;
-  float3 w = -1.0 / (amp * peak);
+  float3 w = -pow(amp, 0.5) / peak;
   float3 r = 1.0 / (1.0 + 4.0 * w);
   float3 colour = saturate((b * w + d * w + f * w + h * w + e) * r);
   return float4(colour, 1.0);

@@ -99,8 +99,14 @@ int nonBlackBands(const CpuImage& picture, std::uint32_t width, std::uint32_t he
 
 class D3D11CasTest : public ::testing::Test {
  protected:
+  // One device for the suite: under wine each new one takes seconds to set up.
+  static void SetUpTestSuite() {
+    shared = D3D11Device::create();
+    if (shared) shared->initializeSharpening();
+  }
+  static void TearDownTestSuite() { shared.reset(); }
   void SetUp() override {
-    device = D3D11Device::create();
+    device = shared;
     ASSERT_NE(device, nullptr);
     ASSERT_TRUE(device->initializeSharpening());
   }
@@ -132,6 +138,7 @@ class D3D11CasTest : public ::testing::Test {
     return back;
   }
 
+  static inline std::shared_ptr<D3D11Device> shared;
   std::shared_ptr<D3D11Device> device;
 };
 
@@ -159,7 +166,7 @@ TEST_P(D3D11CasAgainstCpu, MatchesTheCpuPass) {
 
   const CpuImage cpu = cpuSharpened(picture.view(), width, height, sharpness);
   const Difference d = compare(gpu, cpu, width, height);
-  std::printf("CAS %ux%u sharpness %.1f: max difference %d, mean %.4f, pass and read-back %.1f ms\n", width, height,
+  std::printf("CAS %ux%u sharpness %.1f: max difference %d, mean %.4f, device pass and read-back (first use included) %.1f ms\n", width, height,
               static_cast<double>(sharpness), d.most, d.mean, elapsed.count());
   RecordProperty("maxDifference", d.most);
   RecordProperty("meanDifference", std::to_string(d.mean));
@@ -171,10 +178,9 @@ TEST_P(D3D11CasAgainstCpu, MatchesTheCpuPass) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Pictures, D3D11CasAgainstCpu,
-                         ::testing::Values(CasCase{64, 48, 0.0f}, CasCase{64, 48, 0.5f}, CasCase{64, 48, 1.0f},
-                                           CasCase{71, 37, 0.0f}, CasCase{71, 37, 0.5f}, CasCase{71, 37, 1.0f},
-                                           CasCase{333, 217, 0.5f}, CasCase{1920, 1080, 0.0f},
-                                           CasCase{1920, 1080, 1.0f}, CasCase{1366, 767, 0.5f}),
+                         ::testing::Values(CasCase{71, 37, 0.0f}, CasCase{71, 37, 0.5f}, CasCase{71, 37, 1.0f},
+                                           CasCase{1920, 1080, 0.0f}, CasCase{1366, 767, 0.5f},
+                                           CasCase{1920, 1080, 1.0f}),
                          [](const auto& info) {
                            return std::to_string(info.param.width) + "x" + std::to_string(info.param.height) + "at" +
                                   std::to_string(static_cast<int>(info.param.sharpness * 10));
