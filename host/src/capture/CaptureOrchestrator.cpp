@@ -109,10 +109,15 @@ bool CaptureOrchestrator::initialize() {
     casProcessor_->setEnabled(false);
     casProcessor_->setSharpness(CASProcessor::kDefaultSharpness);
   }
-  if (casProcessor_->isInitialized()) {
-    PV_LOG_INFO("CASProcessor initialized (sharpening available)");
-  } else {
+  // Texture frames are sharpened on the device that holds them; the CPU pass takes pixels.
+  const bool deviceSharpens = gpuDevice_ && gpuDevice_->initializeSharpening();
+  deviceSharpens_.store(deviceSharpens);
+  if (!casProcessor_->isInitialized()) {
     PV_LOG_WARN("CASProcessor initialization failed - sharpening disabled");
+  } else if (gpuDevice_ && !deviceSharpens) {
+    PV_LOG_WARN("CASProcessor on the graphics device failed - textures are sharpened only when read back");
+  } else {
+    PV_LOG_INFO("CASProcessor initialized (sharpening available)");
   }
 
   {
@@ -367,12 +372,18 @@ void CaptureOrchestrator::onFrameCaptured(std::uint8_t streamId, const platform:
 
   const std::uint64_t attempt = ++frameAttemptCounter;
   const platform::FrameKind encoderKind = session.encoder->inputKind();
+  CASProcessor* const cas = casProcessorView_.load(std::memory_order_acquire);
+  const bool sharpening = cas != nullptr && cas->isEnabled();
+  const bool deviceSharpens = deviceSharpens_.load();
   platform::CaptureFrame toEncode = frame;
-  bool sharpened = false;
-  if (!frame.isTexture() && sharpen(session, frame.cpu())) {
-    // Encoder-sized already, its bands black.
+  // Either way the sharpened picture is encoder-sized already, its bands black; a failed pass
+  // leaves the captured frame to go on unsharpened.
+  if (sharpening && frame.isTexture()) {
+    if (deviceSharpens) {
+      session.converter.sharpen(frame, session.paddedWidth, session.paddedHeight, cas->sharpness(), toEncode);
+    }
+  } else if (sharpening && sharpen(session, *cas, frame.cpu())) {
     toEncode = session.casOutputImage.view(frame.timestampUs());
-    sharpened = true;
   }
   // A CPU encoder that pads by itself takes CPU pixels as they are.
   const bool encoderPads = !toEncode.isTexture() && encoderKind == platform::FrameKind::Cpu &&
@@ -380,8 +391,9 @@ void CaptureOrchestrator::onFrameCaptured(std::uint8_t streamId, const platform:
   platform::CaptureFrame padded = toEncode;
   if (!encoderPads && !session.converter.pad(toEncode, session.paddedWidth, session.paddedHeight, padded)) return;
   if (!session.converter.convert(padded, encoderKind, toEncode)) return;
-  if (frame.isTexture() && !toEncode.isTexture() && !sharpened && sharpen(session, toEncode.cpu())) {
-    // A texture read back for a CPU encoder is sharpened there.
+  if (sharpening && frame.isTexture() && !deviceSharpens && !toEncode.isTexture() &&
+      sharpen(session, *cas, toEncode.cpu())) {
+    // A device without the pass: a texture read back for a CPU encoder is sharpened here.
     toEncode = session.casOutputImage.view(frame.timestampUs());
   }
 
@@ -392,9 +404,7 @@ void CaptureOrchestrator::onFrameCaptured(std::uint8_t streamId, const platform:
   }
 }
 
-bool CaptureOrchestrator::sharpen(CaptureSession& session, const platform::CpuFrame& frame) {
-  CASProcessor* const cas = casProcessorView_.load(std::memory_order_acquire);
-  if (cas == nullptr || !cas->isEnabled()) return false;
+bool CaptureOrchestrator::sharpen(CaptureSession& session, CASProcessor& cas, const platform::CpuFrame& frame) {
   if (session.casOutputImage.width() != session.paddedWidth ||
       session.casOutputImage.height() != session.paddedHeight) {
     try {
@@ -406,7 +416,7 @@ bool CaptureOrchestrator::sharpen(CaptureSession& session, const platform::CpuFr
       return false;
     }
   }
-  return cas->apply(frame, session.casOutputImage, session.width, session.height);
+  return cas.apply(frame, session.casOutputImage, session.width, session.height);
 }
 
 void CaptureOrchestrator::setFrameCallback(FrameCallback callback) { frameCallback_.set(std::move(callback)); }

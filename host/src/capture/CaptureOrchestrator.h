@@ -34,7 +34,10 @@ namespace parvalon::host {
 //
 // Frames are CPU pixels (X11) or textures on the graphics device (Windows); each stream's
 // FrameConverter pads them where they are and crosses over when the encoder takes the other
-// kind. The sharpening pass runs on CPU pixels: on the captured ones, or on a read-back texture.
+// kind. Sharpening runs where the captured pixels are: captured textures on the device (so a
+// texture encoder gets them without a CPU copy, a CPU encoder after one read-back of the
+// sharpened texture), CPU pixels in the CPU pass. Without the device's pass a texture is
+// sharpened on the CPU after its read-back, and a texture encoder's frames go unsharpened.
 //
 // Locking: the table lock (sessionsMutex_) is held only to find, insert or take out a session
 // and pin it (a shared_ptr copy); it is never held while calling out. Each session has its own
@@ -183,10 +186,10 @@ class CaptureOrchestrator {
   void deliverEncoded(std::uint8_t streamId, const EncodedFrame& frame);
   void notifyResolutionChange(std::uint8_t streamId, std::uint32_t width, std::uint32_t height);
   EncoderConfig templateFor(std::uint32_t paddedWidth, std::uint32_t paddedHeight) const;
-  // The sharpening step on CPU pixels (the session's width × height region of `frame`): the
-  // sharpened picture (already padded) or nothing, when the pass is off or fails and `frame`
-  // goes on.
-  bool sharpen(CaptureSession& session, const platform::CpuFrame& frame);
+  // The sharpening step on CPU pixels (the session's width × height region of `frame`) with the
+  // switched-on `cas`: the sharpened picture (already padded) or nothing, when the pass fails
+  // and `frame` goes on.
+  bool sharpen(CaptureSession& session, CASProcessor& cas, const platform::CpuFrame& frame);
   // Frees what a session's frames were prepared in (a new encoder size, or the stop). Under
   // session.mutex.
   static void releaseFrameTargets(CaptureSession& session);
@@ -206,6 +209,8 @@ class CaptureOrchestrator {
   // Published through casProcessorView_, which capture threads and setters read without a lock.
   std::unique_ptr<CASProcessor> casProcessor_;
   std::atomic<CASProcessor*> casProcessorView_{nullptr};
+  // Whether gpuDevice_ readied its sharpening pass (at initialize); read by every frame.
+  std::atomic<bool> deviceSharpens_{false};
 
   // Guards sessions_ and initialized_ (the table only, never held while calling out); taken by
   // the caller threads of the stream operations (main, signaling, video I/O) and by every

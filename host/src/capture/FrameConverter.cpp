@@ -23,6 +23,7 @@ FrameConverter::FrameConverter(std::shared_ptr<platform::GpuDevice> device) : de
 void FrameConverter::reset() {
   paddingImage_ = platform::CpuImage();
   paddingTexture_.reset();
+  sharpenedTexture_.reset();
   staging_.reset();
   readBackImage_ = platform::CpuImage();
   uploadTexture_.reset();
@@ -52,17 +53,34 @@ bool FrameConverter::pad(const platform::CaptureFrame& frame, std::uint32_t padd
   return true;
 }
 
+bool FrameConverter::makeBlackTarget(const platform::CaptureFrame& frame, std::uint32_t paddedWidth,
+                                     std::uint32_t paddedHeight, std::unique_ptr<platform::GpuTexture>& target) {
+  if (sized(target.get(), paddedWidth, paddedHeight)) return true;
+  target.reset();
+  if (device_) target = device_->createTextureLike(*frame.texture(), paddedWidth, paddedHeight);
+  if (!target) return false;
+  // Once: what is written into it later covers the content region only, never the bands.
+  device_->clearToBlack(*target);
+  return true;
+}
+
+bool FrameConverter::sharpen(const platform::CaptureFrame& frame, std::uint32_t paddedWidth,
+                             std::uint32_t paddedHeight, float sharpness, platform::CaptureFrame& sharpened) {
+  if (!frame.isTexture() || !device_) return false;
+  if (!makeBlackTarget(frame, paddedWidth, paddedHeight, sharpenedTexture_)) {
+    PV_LOG_WARN("Failed to create CAS output texture");
+    return false;
+  }
+  if (!device_->sharpen(*frame.texture(), *sharpenedTexture_, frame.width(), frame.height(), sharpness)) return false;
+  sharpened = platform::CaptureFrame(sharpenedTexture_.get(), paddedWidth, paddedHeight, frame.timestampUs());
+  return true;
+}
+
 bool FrameConverter::padTexture(const platform::CaptureFrame& frame, std::uint32_t paddedWidth,
                                 std::uint32_t paddedHeight, platform::CaptureFrame& padded) {
-  if (!sized(paddingTexture_.get(), paddedWidth, paddedHeight)) {
-    paddingTexture_.reset();
-    if (device_) paddingTexture_ = device_->createTextureLike(*frame.texture(), paddedWidth, paddedHeight);
-    if (!paddingTexture_) {
-      PV_LOG_ERROR("Failed to create padding texture");
-      return false;
-    }
-    // Once: the region copies below never touch the bands.
-    device_->clearToBlack(*paddingTexture_);
+  if (!makeBlackTarget(frame, paddedWidth, paddedHeight, paddingTexture_)) {
+    PV_LOG_ERROR("Failed to create padding texture");
+    return false;
   }
   if (!device_->copyRegion(*frame.texture(), *paddingTexture_, frame.width(), frame.height())) {
     reportFailure("Failed to copy the frame into the padding texture");

@@ -15,8 +15,9 @@ namespace parvalon::host {
 // where their pixels are (rows into a CPU image, or a region copy into a device texture; either
 // target cleared to black once, so its right and bottom bands stay black), and crosses over
 // when the encoder takes the other kind (read-back through a staging texture for a CPU encoder,
-// upload for a texture encoder). The images and textures are made on first need and kept until
-// reset, so a frame of an unchanged size allocates nothing.
+// upload for a texture encoder). Texture frames are sharpened where they are, on the device,
+// into an encoder-sized texture that is then already padded. The images and textures are made
+// on first need and kept until reset, so a frame of an unchanged size allocates nothing.
 //
 // Not thread-safe: one per stream, used under that stream's lock. A result frame refers to an
 // image or texture of this object and stays valid until the next call.
@@ -34,6 +35,14 @@ class FrameConverter {
   bool pad(const platform::CaptureFrame& frame, std::uint32_t paddedWidth, std::uint32_t paddedHeight,
            platform::CaptureFrame& padded);
 
+  // The device's sharpening pass over texture `frame` (its width × height content) at
+  // `sharpness`, into a paddedWidth × paddedHeight texture whose bands are black: `sharpened`
+  // needs no padding. False, and `frame` goes on unsharpened, when there is no device, the
+  // target cannot be made (warning "Failed to create CAS output texture"; tried again with the
+  // next frame) or the pass fails (the device warns).
+  bool sharpen(const platform::CaptureFrame& frame, std::uint32_t paddedWidth, std::uint32_t paddedHeight,
+               float sharpness, platform::CaptureFrame& sharpened);
+
   // `frame` as `kind`, the same size; `frame` itself when it already is that kind. False (the
   // frame is dropped) when there is no device or the crossing fails; one error line until a
   // crossing works again.
@@ -45,6 +54,10 @@ class FrameConverter {
  private:
   bool padTexture(const platform::CaptureFrame& frame, std::uint32_t paddedWidth, std::uint32_t paddedHeight,
                   platform::CaptureFrame& padded);
+  // `target` made like `frame`'s texture at the padded size and cleared to black, unless it
+  // already has that size; false when it cannot be made.
+  bool makeBlackTarget(const platform::CaptureFrame& frame, std::uint32_t paddedWidth, std::uint32_t paddedHeight,
+                       std::unique_ptr<platform::GpuTexture>& target);
   bool readBack(const platform::CaptureFrame& frame, platform::CaptureFrame& converted);
   bool upload(const platform::CaptureFrame& frame, platform::CaptureFrame& converted);
   // Logs `message` once per run of failures.
@@ -53,6 +66,7 @@ class FrameConverter {
   std::shared_ptr<platform::GpuDevice> device_;
   platform::CpuImage paddingImage_;
   std::unique_ptr<platform::GpuTexture> paddingTexture_;
+  std::unique_ptr<platform::GpuTexture> sharpenedTexture_;
   std::unique_ptr<platform::GpuTexture> staging_;
   platform::CpuImage readBackImage_;
   std::unique_ptr<platform::GpuTexture> uploadTexture_;

@@ -11,7 +11,8 @@ namespace parvalon::host::platform {
 
 // The graphics device captures and encoders share (Windows: the orchestrator's Direct3D 11
 // device). Only what the frame path needs: textures made like another at a new size, a clear
-// to black, a region copy, and the two crossings between device textures and CPU pixels.
+// to black, a region copy, the sharpening pass, and the two crossings between device textures
+// and CPU pixels.
 //
 // Threads: any capture thread may call any operation; the device serialises its own use.
 // A texture passed in must have been made by this device (or delivered on it by a capture).
@@ -44,6 +45,15 @@ class GpuDevice {
   // when the region does not fit either.
   virtual bool copyRegion(const GpuTexture& source, GpuTexture& target, std::uint32_t width,
                           std::uint32_t height) = 0;
+  // Readies the sharpening pass (Windows: compiles its shaders). False, after error lines that
+  // say why, when this device cannot sharpen; a second call returns the first result.
+  virtual bool initializeSharpening() = 0;
+  // Contrast-adaptive sharpening of the width × height top-left region of `input` into the same
+  // region of `output` (a Render texture) at `sharpness` in [0, 1], alpha opaque; the rest of
+  // `output` keeps its contents. False (with a warning) when the pass is not ready or the
+  // textures cannot take part in it.
+  virtual bool sharpen(const GpuTexture& input, GpuTexture& output, std::uint32_t width, std::uint32_t height,
+                       float sharpness) = 0;
   // The whole of `source` into `target` (resized to its size when it differs), through
   // `staging`, a Readback texture of the same size.
   virtual bool readBack(const GpuTexture& source, GpuTexture& staging, CpuImage& target) = 0;

@@ -55,13 +55,16 @@ class FakeGpuTexture : public platform::GpuTexture {
 
 // A graphics device whose textures live in memory. Records its calls ("createTextureLike(WxH)",
 // "createTexture(WxH)", "createStaging(WxH)", "clearToBlack(WxH)", "copyRegion(WxH)",
-// "readBack(WxH)", "upload(WxH)") and refuses, as the real device would, textures of another device or of the
-// wrong use.
+// "readBack(WxH)", "upload(WxH)", "sharpen(WxH)") and refuses, as the real device would, textures of another
+// device or of the wrong use. Its sharpening pass stands in for the real one with a picture no
+// other step makes: each colour channel inverted (255 - value), alpha opaque, in the region.
 class FakeGpuDevice : public platform::GpuDevice {
  public:
   // Settings (set before the code under test runs, or under no concurrent use).
   bool failCreate = false;
   bool failReadBack = false;
+  bool sharpeningReady = true;  // what initializeSharpening answers
+  bool failSharpen = false;
 
   std::string adapterName() const override { return "Fake Adapter"; }
   std::uint64_t dedicatedMemoryMB() const override { return 2048; }
@@ -96,6 +99,35 @@ class FakeGpuDevice : public platform::GpuDevice {
     }
     const auto& from = static_cast<const FakeGpuTexture&>(source).pixels;
     for (std::uint32_t y = 0; y < height; ++y) std::memcpy(to->pixels.row(y), from.data() + y * from.stride(), width * 4u);
+    return true;
+  }
+  bool initializeSharpening() override {
+    std::lock_guard lock(mutex_);
+    ++sharpeningInitializations_;
+    sharpeningInitialized_ = sharpeningReady;
+    return sharpeningReady;
+  }
+  bool sharpen(const platform::GpuTexture& input, platform::GpuTexture& output, std::uint32_t width,
+               std::uint32_t height, float sharpness) override {
+    record("sharpen", width, height);
+    {
+      std::lock_guard lock(mutex_);
+      sharpnesses_.push_back(sharpness);
+      if (!sharpeningInitialized_) return false;
+    }
+    auto* to = render(output);
+    if (failSharpen || !mine(input) || to == nullptr || width > input.width() || height > input.height() ||
+        width > output.width() || height > output.height()) {
+      return false;
+    }
+    const auto& from = static_cast<const FakeGpuTexture&>(input).pixels;
+    for (std::uint32_t y = 0; y < height; ++y) {
+      const std::uint8_t* in = from.data() + static_cast<std::size_t>(y) * from.stride();
+      std::uint8_t* out = to->pixels.row(y);
+      for (std::uint32_t x = 0; x < 4 * width; x += 4) {
+        out[x] = 255 - in[x], out[x + 1] = 255 - in[x + 1], out[x + 2] = 255 - in[x + 2], out[x + 3] = 0xFF;
+      }
+    }
     return true;
   }
   bool readBack(const platform::GpuTexture& source, platform::GpuTexture& staging,
@@ -138,6 +170,15 @@ class FakeGpuDevice : public platform::GpuDevice {
     for (const auto& c : calls_) n += c == call;
     return n;
   }
+  // The sharpness of every sharpen call, in order.
+  std::vector<float> sharpnesses() const {
+    std::lock_guard lock(mutex_);
+    return sharpnesses_;
+  }
+  int sharpeningInitializations() const {
+    std::lock_guard lock(mutex_);
+    return sharpeningInitializations_;
+  }
   void clearCalls() {
     std::lock_guard lock(mutex_);
     calls_.clear();
@@ -157,9 +198,12 @@ class FakeGpuDevice : public platform::GpuDevice {
     calls_.push_back(std::string(what) + "(" + std::to_string(width) + "x" + std::to_string(height) + ")");
   }
 
-  // Guards calls_; taken by the test and the capture threads of the code under test.
+  // Guards everything below; taken by the test and the capture threads of the code under test.
   mutable std::mutex mutex_;
   std::vector<std::string> calls_;
+  std::vector<float> sharpnesses_;
+  int sharpeningInitializations_ = 0;
+  bool sharpeningInitialized_ = false;
 };
 
 }  // namespace parvalon::host::fakes

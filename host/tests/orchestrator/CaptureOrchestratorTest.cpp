@@ -1283,17 +1283,189 @@ TEST_F(OrchestratorFrameKinds, PaddingTextureThatCannotBeMadeDropsTheFrameAndIsT
   expectPaddedPicture(journal->instance(0).frames[0], 70, 50, 80, 64, kBlue);
 }
 
-TEST_F(OrchestratorFrameKinds, ReadBackTextureIsSharpenedForACpuEncoder) {
-  ASSERT_TRUE(orchestrator->initialize());
-  orchestrator->setSharpeningEnabled(true);
-  orchestrator->setSharpness(1.0f);
-  auto source = start(70, 50, platform::FrameKind::Cpu);
+// ---- sharpening of textures ----
+
+// What the fake device's pass makes of `picture` (each colour channel inverted), in a picture of
+// the encoder's size with black bands.
+platform::CpuImage fakeSharpened(const platform::CpuImage& picture) {
+  platform::CpuImage out(CaptureOrchestrator::padded(picture.width()), CaptureOrchestrator::padded(picture.height()));
+  for (std::uint32_t y = 0; y < picture.height(); ++y) {
+    const std::uint8_t* in = picture.data() + static_cast<std::size_t>(y) * picture.stride();
+    for (std::uint32_t x = 0; x < 4 * picture.width(); x += 4) {
+      for (int c = 0; c < 3; ++c) out.row(y)[x + c] = static_cast<std::uint8_t>(255 - in[x + c]);
+    }
+  }
+  return out;
+}
+
+class OrchestratorTextureSharpening : public OrchestratorFrameKinds {
+ protected:
+  // Initialized, sharpening on at `sharpness`, stream 1 of width × height with encoders that
+  // take `kind`; the device's calls so far forgotten.
+  std::shared_ptr<fakes::FakeCaptureControl> startSharpened(std::uint32_t width, std::uint32_t height,
+                                                            platform::FrameKind kind, float sharpness = 1.0f) {
+    EXPECT_TRUE(orchestrator->initialize());
+    orchestrator->setSharpeningEnabled(true);
+    orchestrator->setSharpness(sharpness);
+    auto source = start(width, height, kind);
+    gpu->clearCalls();
+    return source;
+  }
+  // A captured texture holding `picture`.
+  std::unique_ptr<fakes::FakeGpuTexture> captured(const platform::CpuImage& picture) {
+    auto t = gpu->makeTexture(picture.width(), picture.height());
+    t->pixels = picture;
+    return t;
+  }
+};
+
+// With a texture encoder the texture is sharpened into an encoder-sized texture on the device
+// and handed on: no padding copy, no read-back, no upload, no CPU pass (whose picture differs
+// from the fake pass's).
+TEST_F(OrchestratorTextureSharpening, TextureEncoderGetsTheDevicesPassWithoutACpuCopy) {
+  auto source = startSharpened(70, 50, platform::FrameKind::Texture, 0.6f);
   const platform::CpuImage picture = texturedImage(70, 50);
-  auto captured = gpu->makeTexture(70, 50);
-  captured->pixels = picture;
-  ASSERT_TRUE(source->pushTexture(*captured));
+  const auto texture = captured(picture);
+  ASSERT_TRUE(source->pushTexture(*texture));
+  ASSERT_TRUE(source->pushTexture(*texture));
+  const auto encoder = journal->instance(0);
+  ASSERT_EQ(encoder.frames.size(), 2u);
+  EXPECT_EQ(encoder.frames[1].pixels, packed(fakeSharpened(picture)));
+  EXPECT_EQ(encoder.frames[0].texture, encoder.frames[1].texture);
+  EXPECT_NE(encoder.frames[1].texture, texture.get());
+  // The target is made and cleared once; then one pass a frame.
+  EXPECT_EQ(gpu->calls(), (std::vector<std::string>{"createTextureLike(80x64)", "clearToBlack(80x64)",
+                                                    "sharpen(70x50)", "sharpen(70x50)"}));
+  EXPECT_EQ(gpu->sharpnesses(), (std::vector<float>{0.6f, 0.6f}));
+}
+
+// With a CPU encoder the sharpened texture is read back once, and not sharpened again there.
+TEST_F(OrchestratorTextureSharpening, CpuEncoderReadsTheSharpenedTextureBackOnce) {
+  auto source = startSharpened(1366, 767, platform::FrameKind::Cpu);
+  const platform::CpuImage picture = texturedImage(1366, 767);
+  const auto texture = captured(picture);
+  ASSERT_TRUE(source->pushTexture(*texture));
+  ASSERT_TRUE(source->pushTexture(*texture));
+  const auto encoder = journal->instance(0);
+  ASSERT_EQ(encoder.frames.size(), 2u);
+  EXPECT_EQ(encoder.frames[1].pixels, packed(fakeSharpened(picture)));
+  EXPECT_EQ(gpu->calls(), (std::vector<std::string>{"createTextureLike(1376x768)", "clearToBlack(1376x768)",
+                                                    "sharpen(1366x767)", "createStaging(1376x768)",
+                                                    "readBack(1376x768)", "sharpen(1366x767)",
+                                                    "readBack(1376x768)"}));
+}
+
+// CPU frames keep the CPU pass even with a device that can sharpen, and never touch it.
+TEST_F(OrchestratorTextureSharpening, CpuFramesKeepTheCpuPass) {
+  auto source = startSharpened(70, 50, platform::FrameKind::Cpu, 0.7f);
+  const platform::CpuImage picture = texturedImage(70, 50);
+  ASSERT_TRUE(source->pushFrame(picture.view()));
   ASSERT_EQ(journal->instance(0).frames.size(), 1u);
-  EXPECT_EQ(maxDifference(journal->instance(0).frames[0].pixels, packed(referenceSharpened(picture.view(), 1.0f))), 0);
+  EXPECT_EQ(journal->instance(0).frames[0].pixels, packed(referenceSharpened(picture.view(), 0.7f)));
+  EXPECT_TRUE(gpu->calls().empty());
+}
+
+TEST_F(OrchestratorTextureSharpening, SwitchedOffTexturesAreNotSharpened) {
+  auto source = startSharpened(70, 50, platform::FrameKind::Texture);
+  orchestrator->setSharpeningEnabled(false);
+  const platform::CpuImage picture = texturedImage(70, 50);
+  const auto texture = captured(picture);
+  ASSERT_TRUE(source->pushTexture(*texture));
+  EXPECT_EQ(journal->instance(0).frames.at(0).pixels, packed(padded(picture.view())));
+  EXPECT_EQ(gpu->callCount("sharpen(70x50)"), 0u);
+}
+
+// A failed pass (the device warns) lets the frame go on unsharpened, padded as usual; it is
+// not sharpened on the CPU instead, and the next frame is sharpened again.
+TEST_F(OrchestratorTextureSharpening, FailedPassEncodesTheUnsharpenedTexture) {
+  auto source = startSharpened(70, 50, platform::FrameKind::Cpu);
+  const platform::CpuImage picture = texturedImage(70, 50);
+  const auto texture = captured(picture);
+  gpu->failSharpen = true;
+  ASSERT_TRUE(source->pushTexture(*texture));
+  gpu->failSharpen = false;
+  ASSERT_TRUE(source->pushTexture(*texture));
+  const auto encoder = journal->instance(0);
+  ASSERT_EQ(encoder.frames.size(), 2u);
+  EXPECT_EQ(encoder.frames[0].pixels, packed(padded(picture.view())));
+  EXPECT_EQ(encoder.frames[1].pixels, packed(fakeSharpened(picture)));
+}
+
+// An aligned texture needs no padding target: when the pass's target cannot be made the frame
+// is encoded as captured, and the target is tried again with the next frame.
+TEST_F(OrchestratorTextureSharpening, TargetThatCannotBeMadeIsWarnedAndTriedAgain) {
+  auto source = startSharpened(64, 48, platform::FrameKind::Texture);
+  const platform::CpuImage picture = texturedImage(64, 48);
+  const auto texture = captured(picture);
+  gpu->failCreate = true;
+  LogCapture log;
+  ASSERT_TRUE(source->pushTexture(*texture));
+  EXPECT_EQ(log.count(kWarn, "Failed to create CAS output texture"), 1u);
+  gpu->failCreate = false;
+  ASSERT_TRUE(source->pushTexture(*texture));
+  const auto encoder = journal->instance(0);
+  ASSERT_EQ(encoder.frames.size(), 2u);
+  EXPECT_EQ(encoder.frames[0].texture, texture.get());
+  EXPECT_EQ(encoder.frames[1].pixels, packed(fakeSharpened(picture)));
+}
+
+// A new size gets a new target of the new padded size, with black bands.
+TEST_F(OrchestratorTextureSharpening, ResizeSharpensIntoATargetOfTheNewSize) {
+  auto source = startSharpened(70, 50, platform::FrameKind::Texture);
+  ASSERT_TRUE(source->pushTexture(*captured(texturedImage(70, 50))));
+  ASSERT_TRUE(source->pushResize(40, 20));
+  const platform::CpuImage picture = texturedImage(40, 20, 3);
+  ASSERT_TRUE(source->pushTexture(*captured(picture)));
+  ASSERT_EQ(journal->count(), 2u);
+  ASSERT_EQ(journal->instance(1).frames.size(), 1u);
+  EXPECT_EQ(journal->instance(1).frames[0].pixels, packed(fakeSharpened(picture)));
+  EXPECT_EQ(gpu->callCount("createTextureLike(48x32)"), 1u);
+}
+
+TEST_F(OrchestratorTextureSharpening, InitializeReadiesTheDevicesPassOnEveryStart) {
+  LogCapture log;
+  ASSERT_TRUE(orchestrator->initialize());
+  EXPECT_EQ(gpu->sharpeningInitializations(), 1);
+  EXPECT_EQ(log.count(kInfo, "CASProcessor initialized (sharpening available)"), 1u);
+  orchestrator->shutdown();
+  ASSERT_TRUE(orchestrator->initialize());
+  EXPECT_EQ(gpu->sharpeningInitializations(), 2);
+}
+
+// A device without the pass: textures read back for a CPU encoder are sharpened on the CPU
+// there; a texture encoder's frames go on unsharpened. Either way the device is never asked.
+class OrchestratorDeviceWithoutPass : public OrchestratorTextureSharpening {
+ protected:
+  void SetUp() override {
+    gpu->sharpeningReady = false;
+    OrchestratorTextureSharpening::SetUp();
+  }
+};
+
+TEST_F(OrchestratorDeviceWithoutPass, WarnsAtInitialize) {
+  LogCapture log;
+  ASSERT_TRUE(orchestrator->initialize());
+  EXPECT_EQ(log.count(kWarn, "CASProcessor on the graphics device failed - textures are sharpened only when read back"),
+            1u);
+  EXPECT_EQ(log.count(kInfo, "CASProcessor initialized (sharpening available)"), 0u);
+}
+
+TEST_F(OrchestratorDeviceWithoutPass, CpuEncoderGetsTheReadBackSharpenedOnTheCpu) {
+  auto source = startSharpened(70, 50, platform::FrameKind::Cpu);
+  const platform::CpuImage picture = texturedImage(70, 50);
+  ASSERT_TRUE(source->pushTexture(*captured(picture)));
+  ASSERT_EQ(journal->instance(0).frames.size(), 1u);
+  EXPECT_EQ(journal->instance(0).frames[0].pixels, packed(referenceSharpened(picture.view(), 1.0f)));
+  EXPECT_EQ(gpu->callCount("sharpen(70x50)"), 0u);
+}
+
+TEST_F(OrchestratorDeviceWithoutPass, TextureEncoderGetsTheUnsharpenedTexture) {
+  auto source = startSharpened(70, 50, platform::FrameKind::Texture);
+  const platform::CpuImage picture = texturedImage(70, 50);
+  ASSERT_TRUE(source->pushTexture(*captured(picture)));
+  ASSERT_EQ(journal->instance(0).frames.size(), 1u);
+  EXPECT_EQ(journal->instance(0).frames[0].pixels, packed(padded(picture.view())));
+  EXPECT_EQ(gpu->callCount("sharpen(70x50)"), 0u);
 }
 
 // Without a device (the Linux build) a texture encoder gets nothing, and says why once.

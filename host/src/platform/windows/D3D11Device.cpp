@@ -158,6 +158,24 @@ bool D3D11Device::copyRegion(const GpuTexture& source, GpuTexture& target, std::
   return true;
 }
 
+bool D3D11Device::initializeSharpening() {
+  std::lock_guard lock(contextMutex_);
+  if (!sharpeningTried_) {
+    sharpeningTried_ = true;
+    cas_.initialize(device_.Get());
+  }
+  return cas_.isInitialized();
+}
+
+bool D3D11Device::sharpen(const GpuTexture& input, GpuTexture& output, std::uint32_t width, std::uint32_t height,
+                          float sharpness) {
+  ID3D11Texture2D* from = nativeOf(input);
+  ID3D11Texture2D* to = nativeOf(output);
+  if (from == nullptr || to == nullptr) return false;
+  std::lock_guard lock(contextMutex_);
+  return cas_.apply(context_.Get(), from, to, width, height, sharpness);
+}
+
 bool D3D11Device::readBack(const GpuTexture& source, GpuTexture& staging, CpuImage& target) {
   ID3D11Texture2D* from = nativeOf(source);
   ID3D11Texture2D* stage = nativeOf(staging);

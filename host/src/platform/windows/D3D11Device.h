@@ -9,11 +9,12 @@
 #include <string>
 
 #include "platform/GpuDevice.h"
+#include "platform/windows/D3D11Cas.h"
 
 namespace parvalon::host::platform::win32 {
 
 // The orchestrator's own Direct3D 11 device on the default adapter, tuned for latency, on which
-// captures deliver their textures and the frame path pads, reads back and uploads.
+// captures deliver their textures and the frame path pads, sharpens, reads back and uploads.
 class D3D11Device final : public GpuDevice {
  public:
   // D3D11CreateDevice on the default adapter (BGRA support, feature level 11_1 or 11_0), tried
@@ -29,6 +30,10 @@ class D3D11Device final : public GpuDevice {
   std::unique_ptr<GpuTexture> createTexture(std::uint32_t width, std::uint32_t height, TextureUse use) override;
   bool clearToBlack(GpuTexture& texture) override;
   bool copyRegion(const GpuTexture& source, GpuTexture& target, std::uint32_t width, std::uint32_t height) override;
+  // Compiles the pass's shaders the first time; later calls answer as the first did.
+  bool initializeSharpening() override;
+  bool sharpen(const GpuTexture& input, GpuTexture& output, std::uint32_t width, std::uint32_t height,
+               float sharpness) override;
   bool readBack(const GpuTexture& source, GpuTexture& staging, CpuImage& target) override;
   bool upload(const CpuFrame& source, GpuTexture& target) override;
 
@@ -44,6 +49,9 @@ class D3D11Device final : public GpuDevice {
   // that share it. Multithread protection is on too, for users outside this class.
   std::mutex contextMutex_;
   Microsoft::WRL::ComPtr<ID3D11DeviceContext> context_;
+  // The sharpening pass, whose draws use the context: under contextMutex_ too.
+  D3D11Cas cas_;
+  bool sharpeningTried_ = false;
   std::string adapterName_;
   std::uint64_t dedicatedMemoryMB_ = 0;
   std::uint32_t vendorId_ = 0;
