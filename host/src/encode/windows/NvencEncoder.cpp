@@ -119,8 +119,9 @@ bool NvencEncoder::loadNvenc() {
     PV_LOG_ERROR("Failed to load nvEncodeAPI64.dll");
     return false;
   }
-  auto createInstance =
-      reinterpret_cast<CreateInstanceFunction>(GetProcAddress(library_, "NvEncodeAPICreateInstance"));
+  // Through void*: FARPROC's own signature is not the entry's.
+  auto createInstance = reinterpret_cast<CreateInstanceFunction>(
+      reinterpret_cast<void*>(GetProcAddress(library_, "NvEncodeAPICreateInstance")));
   if (createInstance == nullptr) {
     PV_LOG_ERROR("Failed to get NvEncodeAPICreateInstance");
     FreeLibrary(library_);
