@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -433,6 +434,9 @@ struct FailureCase {
   std::string line;
   std::vector<std::string> cleanup;  // the release calls after the failing one
 };
+
+// Failures print by name rather than as a byte dump.
+void PrintTo(const FailureCase& c, std::ostream* out) { *out << c.name; }
 
 class NvencFailureFallsBack : public ::testing::TestWithParam<FailureCase> {};
 
