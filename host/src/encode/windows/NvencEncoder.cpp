@@ -329,6 +329,8 @@ bool NvencEncoder::encodeTexture(const platform::GpuTexture& texture) {
   const std::int64_t start = steadyNanoseconds();
   const std::size_t i = ringIndex_;
   InputEntry& input = inputs_[i];
+  // One call on the shared immediate context: the device has multithread protection on, which
+  // serialises it against the capture threads' use.
   context_->CopyResource(input.texture.Get(), d3d->native());
 
   NV_ENC_MAP_INPUT_RESOURCE map{};
