@@ -5,7 +5,8 @@
 #   --windows  also the Windows cross build and its test runner: mingw-w64, wine (64-bit) and
 #              dpkg-dev for `apt-get source`; and what scripts/package.sh needs: dpkg-dev's
 #              dpkg-shlibdeps (the .deb's library dependencies), nsis (the Windows installer),
-#              unzip and desktop-file-utils (its checks); nasm for libx264's assembly. The
+#              unzip and desktop-file-utils (its checks); nasm for libx264's assembly; the NVENC API
+#              headers (libffmpeg-nvenc-dev, compiled by mingw). The
 #              test command asks for them; the demo does not.
 set -euo pipefail
 
@@ -24,7 +25,8 @@ PACKAGES=(
   xvfb openbox x11-utils xdotool pulseaudio pulseaudio-utils sox ffmpeg procps
 )
 if [ "${1:-}" = "--windows" ]; then
-  PACKAGES+=(g++-mingw-w64-x86-64-posix wine wine64 dpkg-dev nsis unzip desktop-file-utils nasm)
+  PACKAGES+=(g++-mingw-w64-x86-64-posix wine wine64 dpkg-dev nsis unzip desktop-file-utils nasm
+    libffmpeg-nvenc-dev)
 fi
 
 missing=()

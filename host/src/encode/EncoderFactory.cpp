@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "encode/NvencEncoderEntry.h"
 #include "encode/SoftwareEncoderEntry.h"
 #include "logging/Log.h"
 
@@ -15,28 +16,32 @@ constexpr std::array<EncoderType, 4> kPriorityOrder = {
 
 }  // namespace
 
-EncoderFactory::AdapterProbe EncoderFactory::systemProbe() {
-  // No DXGI adapter on this platform: the vendor runtimes are never probed.
-  AdapterProbe probe;
-  probe.canLoadLibrary = [](const char*) { return false; };
-  probe.softwareUsable = softwareEncoderUsable();
-  return probe;
-}
-
-std::vector<EncoderType> EncoderFactory::getAvailableEncoders() {
-  return getAvailableEncoders(systemProbe());
+std::vector<EncoderType> EncoderFactory::getAvailableEncoders(const std::shared_ptr<platform::GpuDevice>& device) {
+  return getAvailableEncoders(systemProbe(device.get()));
 }
 
 std::vector<EncoderType> EncoderFactory::getAvailableEncoders(const AdapterProbe& probe) {
   std::vector<EncoderType> available;
-  if (probe.vendorId && probe.canLoadLibrary) {
-    if (*probe.vendorId == kNvidiaVendorId && probe.canLoadLibrary(kNvencLibrary)) {
-      available.push_back(EncoderType::NVENC);
-      PV_LOG_INFO("NVENC encoder available");
-    }
-    if (*probe.vendorId == kAmdVendorId && probe.canLoadLibrary(kAmfLibrary)) {
-      available.push_back(EncoderType::AMF);
-      PV_LOG_INFO("AMF encoder available");
+  if (probe.vendorId && probe.libraryLoadError) {
+    // A vendor's runtime counts only on that vendor's adapter; the line says why one does not.
+    if (*probe.vendorId == kNvidiaVendorId) {
+      const std::uint32_t error = probe.libraryLoadError(kNvencLibrary);
+      if (error == 0) {
+        available.push_back(EncoderType::NVENC);
+        PV_LOG_INFO("NVENC encoder available");
+      } else {
+        PV_LOG_WARN("NVENC not usable: the adapter is NVIDIA's but nvEncodeAPI64.dll does not load (error {})", error);
+      }
+    } else if (*probe.vendorId == kAmdVendorId) {
+      const std::uint32_t error = probe.libraryLoadError(kAmfLibrary);
+      if (error == 0) {
+        available.push_back(EncoderType::AMF);
+        PV_LOG_INFO("AMF encoder available");
+      } else {
+        PV_LOG_WARN("AMF not usable: the adapter is AMD's but amfrt64.dll does not load (error {})", error);
+      }
+    } else {
+      PV_LOG_INFO("No hardware encoder for adapter vendor {:#06x}", *probe.vendorId);
     }
   }
   if (available.empty()) PV_LOG_WARN("No hardware encoders available");
@@ -44,19 +49,25 @@ std::vector<EncoderType> EncoderFactory::getAvailableEncoders(const AdapterProbe
   return available;
 }
 
-std::unique_ptr<EncoderBase> EncoderFactory::createEncoder(EncoderType type,
-                                                           const EncoderConfig& config) {
+std::unique_ptr<EncoderBase> EncoderFactory::createEncoder(EncoderType type, const EncoderConfig& config,
+                                                           const std::shared_ptr<platform::GpuDevice>& device) {
   std::unique_ptr<EncoderBase> encoder;
   switch (type) {
+    case EncoderType::NVENC:
+      encoder = makeNvencEncoder(device);
+      break;
+    case EncoderType::AMF:
+      break;
     case EncoderType::Software:
       encoder = makeSoftwareEncoder();
-      if (encoder) break;
-      PV_LOG_ERROR("Encoder type {} not available", encoderTypeName(type));
-      return nullptr;
-    default:
-      // NVENC and AMF exist only in the Windows back end; QuickSync nowhere.
-      PV_LOG_ERROR("Encoder type {} not available", encoderTypeName(type));
-      return nullptr;
+      break;
+    case EncoderType::QuickSync:
+      break;
+  }
+  if (!encoder) {
+    // QuickSync nowhere; the vendor encoders only in the Windows back end and on a device.
+    PV_LOG_ERROR("Encoder type {} not available", encoderTypeName(type));
+    return nullptr;
   }
   if (!encoder->initialize(config)) {
     PV_LOG_ERROR("Failed to initialize {} encoder", encoderTypeName(type));
@@ -66,11 +77,18 @@ std::unique_ptr<EncoderBase> EncoderFactory::createEncoder(EncoderType type,
   return encoder;
 }
 
-std::unique_ptr<EncoderBase> EncoderFactory::createBestEncoder(const EncoderConfig& config) {
-  const std::vector<EncoderType> available = getAvailableEncoders();
+std::unique_ptr<EncoderBase> EncoderFactory::createBestEncoder(const EncoderConfig& config,
+                                                               const std::shared_ptr<platform::GpuDevice>& device) {
+  return createBestEncoder(config, device, systemProbe(device.get()));
+}
+
+std::unique_ptr<EncoderBase> EncoderFactory::createBestEncoder(const EncoderConfig& config,
+                                                               const std::shared_ptr<platform::GpuDevice>& device,
+                                                               const AdapterProbe& probe) {
+  const std::vector<EncoderType> available = getAvailableEncoders(probe);
   for (EncoderType type : kPriorityOrder) {
     if (std::find(available.begin(), available.end(), type) == available.end()) continue;
-    std::unique_ptr<EncoderBase> encoder = createEncoder(type, config);
+    std::unique_ptr<EncoderBase> encoder = createEncoder(type, config, device);
     if (encoder && encoder->isInitialized()) return encoder;
   }
   PV_LOG_ERROR("Failed to create any hardware encoder");
