@@ -4,9 +4,7 @@
 
 #include <cstdlib>
 
-#include <stb/stb_image.h>
-
-#include "PatternStamp.h"
+#include "PatternSnapshot.h"
 #include "ViewerFixture.h"
 
 namespace fs = std::filesystem;
@@ -84,21 +82,7 @@ TEST_F(ViewerEndToEnd, ThreeSecondStreamMatchesThePatternAndStopsCleanly) {
   EXPECT_TRUE(host_->waitForLog("Stream stop request for stream " + streamId, 5s));
   EXPECT_EQ(countInLog("Stream stop request for stream"), stopsBefore + 1);
 
-  int w = 0, h = 0, n = 0;
-  unsigned char* px = stbi_load(snapshot.c_str(), &w, &h, &n, 3);
-  ASSERT_NE(px, nullptr);
-  EXPECT_EQ(w, 640);
-  EXPECT_EQ(h, 360);
-  for (std::size_t i = 0; i < testpattern::kPatches.size(); ++i) {
-    const int x = testpattern::patchLeft(i) + testpattern::kPatchSize / 2;
-    const int y = testpattern::kPatchY + testpattern::kPatchSize / 2;
-    const unsigned char* p = px + (static_cast<std::size_t>(y) * 640 + x) * 3;
-    const auto want = testpattern::kPatches[i];
-    EXPECT_NEAR(p[0], want.r, 16) << "patch " << i;
-    EXPECT_NEAR(p[1], want.g, 16) << "patch " << i;
-    EXPECT_NEAR(p[2], want.b, 16) << "patch " << i;
-  }
-  stbi_image_free(px);
+  test::expectPatternPatches(snapshot, 640, 360);
 }
 
 TEST_F(ViewerEndToEnd, ReconnectedVideoChannelAsksForAKeyFrameAndDecodesAgain) {

@@ -19,6 +19,7 @@
 
 #include "support/ChildProcess.h"
 #include "support/HostProcess.h"
+#include "ViewerRun.h"
 
 namespace parvalon::host::test {
 
@@ -29,9 +30,6 @@ inline std::string hexText(const std::string& prefix, std::uint32_t v) {
   std::snprintf(text, sizeof text, "%x", v);
   return prefix + text;
 }
-
-inline std::filesystem::path binary(const char* relative) { return std::filesystem::path(PARVALON_BINARY_DIR) / relative; }
-inline std::filesystem::path viewerBinary() { return binary("tools/viewer/parvalon-viewer"); }
 
 // One host and one 640x360 pattern window shared by a suite: starting them is the slow part.
 // A suite calls startHostAndPattern from SetUpTestSuite and stopHostAndPattern from
@@ -63,16 +61,10 @@ class ViewerFixture : public ::testing::Test {
   // Runs the viewer to its end (bounded); its exit code and output.
   static std::pair<std::optional<int>, std::string> viewer(const std::vector<std::string>& args, const char* name,
                                                            std::chrono::milliseconds timeout = std::chrono::seconds(40)) {
-    ChildProcess v(viewerBinary(), args, folder_ / (std::string(name) + ".txt"));
-    if (!v.start()) return {std::nullopt, "could not start the viewer"};
-    auto code = v.wait(timeout);
-    return {code, v.output()};
+    return runViewer(args, folder_ / (std::string(name) + ".txt"), timeout);
   }
 
-  static nlohmann::json readJson(const std::filesystem::path& path) {
-    std::ifstream in(path);
-    return nlohmann::json::parse(in, nullptr, false);
-  }
+  static nlohmann::json readJson(const std::filesystem::path& path) { return readJsonFile(path); }
 
   static std::size_t countInLog(const std::string& text) {
     const std::string log = host_->output();  // the console is written line by line
