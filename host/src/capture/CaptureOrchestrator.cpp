@@ -50,7 +50,10 @@ CaptureOrchestrator::CaptureOrchestrator(std::shared_ptr<platform::WindowSystem>
       availableEncoders_(std::move(availableEncoders)),
       displayModes_(std::move(displayModes)),
       gpuDevice_(std::move(gpuDevice)) {
-  if (!createEncoder_) createEncoder_ = [](const EncoderConfig& c) { return EncoderFactory::createBestEncoder(c); };
+  // Texture encoders work on the device the frames live on.
+  if (!createEncoder_) {
+    createEncoder_ = [device = gpuDevice_](const EncoderConfig& c) { return EncoderFactory::createBestEncoder(c, device); };
+  }
   if (!availableEncoders_) availableEncoders_ = [] { return EncoderFactory::getAvailableEncoders(); };
   if (!displayModes_) displayModes_ = platform::DisplayModes::create();
   targetFps_.store(encoderConfig_.fps);

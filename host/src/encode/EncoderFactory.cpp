@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "encode/AmfEncoderEntry.h"
 #include "encode/NvencEncoderEntry.h"
 #include "encode/SoftwareEncoderEntry.h"
 #include "logging/Log.h"
@@ -57,6 +58,7 @@ std::unique_ptr<EncoderBase> EncoderFactory::createEncoder(EncoderType type, con
       encoder = makeNvencEncoder(device);
       break;
     case EncoderType::AMF:
+      encoder = makeAmfEncoder(device);
       break;
     case EncoderType::Software:
       encoder = makeSoftwareEncoder();

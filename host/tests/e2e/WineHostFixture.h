@@ -73,6 +73,7 @@ class WineHost : public ::testing::Test {
         std::filesystem::remove(settingsFile_);
       }
     }
+    if (!trustFile_.empty()) std::filesystem::remove(trustFile_);
     if (!work_.empty()) std::filesystem::remove_all(work_);
   }
 
@@ -102,6 +103,10 @@ class WineHost : public ::testing::Test {
     settingsFile_ = *local / "Parvalon/settings.json";
     if (std::filesystem::exists(settingsFile_)) previousSettings_ = readWholeFile(settingsFile_);
     ports_ = writeSettingsWithFreePorts(*local);
+    // Each test meets the host as a first install does: nobody trusted yet, so its first client
+    // is (another test's client, left in the prefix, would make this one wait for approval).
+    trustFile_ = *local / "Parvalon/trusted-clients.json";
+    std::filesystem::remove(trustFile_);
 
     logFile_ = *local / "Parvalon/logs/ParvalonHost.log";
     std::error_code ec;
@@ -127,7 +132,8 @@ class WineHost : public ::testing::Test {
     return true;
   }
 
-  std::filesystem::path build_, hostExe_, helperExe_, patternExe_, prefix_, wineRun_, work_, settingsFile_, logFile_;
+  std::filesystem::path build_, hostExe_, helperExe_, patternExe_, prefix_, wineRun_, work_, settingsFile_, logFile_,
+      trustFile_;
   std::optional<std::string> previousSettings_;
   std::uintmax_t logStart_ = 0;
   HostPorts ports_;
