@@ -6,6 +6,7 @@
 
 #include <boost/asio/post.hpp>
 #include <boost/asio/read.hpp>
+#include <boost/asio/steady_timer.hpp>
 
 #include "logging/Log.h"
 #include "network/IoRunner.h"
@@ -19,6 +20,11 @@ using tcp = asio::ip::tcp;
 using boost::system::error_code;
 
 namespace {
+
+// How long a connection may wait for its address's signaling session to be approved, and how
+// often it looks.
+constexpr std::chrono::milliseconds kAdmissionGrace{1000};
+constexpr std::chrono::milliseconds kAdmissionPoll{25};
 
 // Shared by every channel, so that a number names one connection of the whole process.
 std::atomic<TcpChannel::ConnectionId> lastConnectionId{0};
@@ -115,13 +121,34 @@ void TcpChannel::onAccepted(tcp::socket socket) {
     return;
   }
   conn->address = peer.address().to_string();
-  if (!admits(conn->address)) {
+  awaitAdmission(conn, peer, std::chrono::steady_clock::now() + kAdmissionGrace);
+}
+
+// A headset opens its channels alongside its hello, so a connection may arrive a moment before
+// the signaling session from its address is approved: it waits for that, briefly, off the
+// accept path.
+void TcpChannel::awaitAdmission(const std::shared_ptr<Connection>& conn, const tcp::endpoint& peer,
+                                std::chrono::steady_clock::time_point deadline) {
+  if (admits(conn->address)) {
+    registerConnection(conn, peer);
+    return;
+  }
+  error_code ec;
+  if (std::chrono::steady_clock::now() >= deadline) {
     // Refused before it replaces anything: a stranger cannot knock the headset off the channel.
     PV_LOG_WARN("{} connection from {} refused: no approved signaling session from that address", options_.label,
                 conn->address);
     conn->socket.close(ec);
     return;
   }
+  auto timer = std::make_shared<asio::steady_timer>(conn->socket.get_executor(), kAdmissionPoll);
+  timer->async_wait([this, conn, peer, deadline, timer](const error_code& waited) {
+    if (waited) return;  // the channel is stopping: the connection goes with the handler
+    awaitAdmission(conn, peer, deadline);
+  });
+}
+
+void TcpChannel::registerConnection(const std::shared_ptr<Connection>& conn, const tcp::endpoint& peer) {
   std::shared_ptr<Connection> previous;
   {
     std::lock_guard lock(connectionMutex_);

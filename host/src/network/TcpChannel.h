@@ -96,6 +96,9 @@ class TcpChannel {
   struct Connection;
 
   void onAccepted(boost::asio::ip::tcp::socket socket);
+  void awaitAdmission(const std::shared_ptr<Connection>& conn, const boost::asio::ip::tcp::endpoint& peer,
+                      std::chrono::steady_clock::time_point deadline);
+  void registerConnection(const std::shared_ptr<Connection>& conn, const boost::asio::ip::tcp::endpoint& peer);
   bool configure(boost::asio::ip::tcp::socket& socket, boost::system::error_code& ec);
   void readNext(const std::shared_ptr<Connection>& conn);
   void onRead(const std::shared_ptr<Connection>& conn, const boost::system::error_code& ec);

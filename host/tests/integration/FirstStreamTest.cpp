@@ -284,11 +284,12 @@ TEST_F(FirstStreamTest, AudioMovesToTheNextStreamWhenTheWindowOfItsStreamCloses)
   testing::TestPatternProcess second(std::vector<std::string>{"--title", "Second Pattern", "--width", "320",
                                                               "--height", "240", "--fps", "30"});
   ASSERT_NE(second.window(), 0u);
+  // The channels admit the address of a signaling session only: the headset's comes first.
+  testing::WsTestClient ws(ports_.signaling);
   VideoChannel audio(ports_.audio);
   ASSERT_TRUE(audio.connected());
   ASSERT_TRUE(host_->waitForLog("TCP audio client connected from 127.0.0.1"));
 
-  testing::WsTestClient ws(ports_.signaling);
   ws.send(json{{"type", "stream_start"}, {"windowId", pattern_->window()}}.dump());
   ASSERT_EQ(ws.readOfType("stream_started").value().at("streamId"), 1);
   ASSERT_TRUE(host_->waitForLog("Audio is carried by stream 1")) << host_->log();

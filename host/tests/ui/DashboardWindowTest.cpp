@@ -264,6 +264,8 @@ TEST_F(DashboardWindow, WindowListClicksStartAndStopAStream) {
   testing::TestPatternProcess pattern({"--title", "A Dashboard Pattern", "--width", "320", "--height", "240"});
   ASSERT_NE(pattern.window(), 0u);
   startHost();
+  // The video channel admits the address of a signaling session only.
+  testing::WsTestClient headset(ports_.signaling);
   testing::VideoTestClient video(ports_.video);
   ASSERT_TRUE(video.connected());
   ASSERT_TRUE(host_->waitForLog("TCP client connected from 127.0.0.1"));
