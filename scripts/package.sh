@@ -213,7 +213,10 @@ run_installed_host() {
 WINDOWS_SYSTEM_DLLS="kernel32.dll user32.dll gdi32.dll advapi32.dll shell32.dll ole32.dll oleaut32.dll
   ws2_32.dll iphlpapi.dll dwmapi.dll windowscodecs.dll winmm.dll d3d11.dll dxgi.dll d3dcompiler_47.dll
   imm32.dll msvcrt.dll mswsock.dll shlwapi.dll combase.dll bcrypt.dll crypt32.dll secur32.dll
-  version.dll uxtheme.dll dbghelp.dll ntdll.dll"
+  version.dll uxtheme.dll dbghelp.dll ntdll.dll
+  api-ms-win-core-winrt-l1-1-0.dll api-ms-win-core-winrt-string-l1-1-0.dll"
+# (The two WinRT API sets, used by window capture's activation, are part of Windows 8 and later;
+# the host's flip-model swap chain needs Windows 8 already.)
 
 check_zip() {
   local zip=$WINDOWS_BUILD/packages/Parvalon-${VERSION}-win64.zip

@@ -58,7 +58,8 @@ std::unique_ptr<EncoderBase> EncoderFactory::createEncoder(EncoderType type, con
       encoder = makeNvencEncoder(device);
       break;
     case EncoderType::AMF:
-      encoder = makeAmfEncoder(device);
+      // Like NVENC, AMF opens on the frames' device: without one it is not available.
+      if (device) encoder = makeAmfEncoder(device);
       break;
     case EncoderType::Software:
       encoder = makeSoftwareEncoder();

@@ -12,7 +12,7 @@ namespace parvalon::host {
 namespace {
 
 // The vendor of the adapter a default Direct3D 11 device is made on (DXGI's first adapter).
-std::optional<std::uint32_t> defaultAdapterVendor() {
+std::optional<std::uint32_t> readDefaultAdapterVendor() {
   Microsoft::WRL::ComPtr<IDXGIFactory1> factory;
   if (FAILED(CreateDXGIFactory1(IID_PPV_ARGS(factory.GetAddressOf())))) return std::nullopt;
   Microsoft::WRL::ComPtr<IDXGIAdapter1> adapter;
@@ -20,6 +20,13 @@ std::optional<std::uint32_t> defaultAdapterVendor() {
   DXGI_ADAPTER_DESC1 desc{};
   if (FAILED(adapter->GetDesc1(&desc))) return std::nullopt;
   return desc.VendorId;
+}
+
+// Read once: a DXGI factory costs a noticeable part of a stream start (150 ms under wine), and
+// the adapter does not change under a running host.
+std::optional<std::uint32_t> defaultAdapterVendor() {
+  static const std::optional<std::uint32_t> vendor = readDefaultAdapterVendor();
+  return vendor;
 }
 
 std::uint32_t libraryLoadError(const char* library) {
