@@ -196,12 +196,12 @@ TEST_F(ClientApprovalTest, CorruptListIsKeptAsideAndTurnsTheFirstClientRuleOff) 
 }
 
 TEST(TrustListMatch, NamesMatchWhenEqualOrWhenEitherHasNone) {
-  const TrustedClient named{"Quest 3", "192.168.1.23", 0};
-  EXPECT_TRUE(TrustList::matches(named, "192.168.1.23", "Quest 3"));
-  EXPECT_TRUE(TrustList::matches(named, "192.168.1.23", ""));
-  EXPECT_FALSE(TrustList::matches(named, "192.168.1.23", "Quest 2"));
-  EXPECT_FALSE(TrustList::matches(named, "192.168.1.24", "Quest 3"));
-  EXPECT_TRUE(TrustList::matches(TrustedClient{"", "192.168.1.23", 0}, "192.168.1.23", "anything"));
+  const TrustedClient named{"Quest 3", "127.0.0.23", 0};
+  EXPECT_TRUE(TrustList::matches(named, "127.0.0.23", "Quest 3"));
+  EXPECT_TRUE(TrustList::matches(named, "127.0.0.23", ""));
+  EXPECT_FALSE(TrustList::matches(named, "127.0.0.23", "Quest 2"));
+  EXPECT_FALSE(TrustList::matches(named, "127.0.0.24", "Quest 3"));
+  EXPECT_TRUE(TrustList::matches(TrustedClient{"", "127.0.0.23", 0}, "127.0.0.23", "anything"));
 }
 
 }  // namespace

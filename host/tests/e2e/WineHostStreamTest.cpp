@@ -87,6 +87,8 @@ TEST_F(WineHost, StreamsTheWin32PatternWithItsSizeColoursRateAndTimeStamp) {
   const double p99 = s["latencyMs"]["p99"].get<double>() - clockOffsetMs;
   EXPECT_GT(s["latencyMs"]["samples"].get<int>(), kStreamSeconds * 10) << s.dump();
   EXPECT_GT(p50, 0.0) << s.dump() << " less the clocks' offset of " << clockOffsetMs << " ms";
+  // Measured, not fixed: a frame requested during the viewer's run cannot be older than the run,
+  // however loaded the machine; a misread stamp or a wrong clock offset gives an arbitrary figure.
   EXPECT_LE(p50, viewerRunMs) << s.dump() << " less the clocks' offset of " << clockOffsetMs << " ms";
   std::cout << "wine stream: " << s["frames"] << " frames in " << s["seconds"] << " s, " << s["fps"]
             << " fps, latency p50 " << p50 << " ms, p99 " << p99 << " ms (" << s["latencyMs"]["samples"]
