@@ -422,6 +422,12 @@ void UIManager::render() {
   ImGui::End();
   ImGui::Render();
   ImDrawData* data = ImGui::GetDrawData();
+  if (display.x <= 0.0f || display.y <= 0.0f) {
+    // Minimised, or a restore the window system has not finished: nothing would show, and
+    // presenting the bare background would leave it on screen until something changes.
+    frameOnScreen_ = false;
+    return;
+  }
   const std::uint64_t digest = drawDataDigest(*data);
   frameDrawn_ = !frameOnScreen_ || digest != frameDigest_;
   if (frameDrawn_) {

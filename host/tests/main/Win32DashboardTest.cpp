@@ -182,6 +182,18 @@ class Win32Dashboard : public ::testing::Test {
     return picture;
   }
 
+  // The window manager answers a minimise after ShowWindow returns, and a restore made before its
+  // answer is undone by it: messages are pumped until the state has held for 300 ms (5 s at most).
+  bool holdsIconic(bool iconic) {
+    int held = 0;
+    for (int i = 0; i < 250 && held < 15; ++i) {
+      window_->pollEvents();
+      held = (IsIconic(hwnd()) != 0) == iconic ? held + 1 : 0;
+      Sleep(20);
+    }
+    return held >= 15;
+  }
+
   void setClientSize(int width, int height) {
     RECT rect{0, 0, width, height};
     AdjustWindowRectEx(&rect, WS_OVERLAPPEDWINDOW, FALSE, 0);
@@ -263,10 +275,10 @@ TEST_F(Win32Dashboard, ResizesTheSwapChainWithTheWindowButNotWhenMinimised) {
   EXPECT_TRUE(closeTo(smaller.at(130, 500), kSidebar));
 
   ShowWindow(hwnd(), SW_MINIMIZE);
-  window_->pollEvents();
+  ASSERT_TRUE(holdsIconic(true));
   EXPECT_FALSE(window_->applyPendingResize());
   ShowWindow(hwnd(), SW_RESTORE);
-  window_->pollEvents();
+  ASSERT_TRUE(holdsIconic(false));
   EXPECT_TRUE(window_->applyPendingResize());
   const Picture restored = drawnFrame(1);
   ASSERT_EQ(restored.width, 1000);

@@ -171,6 +171,15 @@ TEST_F(DashboardDraw, OnlyChangedFramesAreDrawn) {
   state.displaySize = ImVec2(1000, 700);
   frame();
   EXPECT_EQ(state.framesDrawn, settled + 5);
+
+  // Minimised: nothing to draw into. Restored at the same size, the unchanged dashboard is drawn
+  // again, not left as the background a blank present would have shown.
+  state.displaySize = ImVec2(0, 0);
+  frame();
+  EXPECT_FALSE(ui->frameDrawn());
+  state.displaySize = ImVec2(1000, 700);
+  frame();
+  EXPECT_EQ(state.framesDrawn, settled + 6);
 }
 
 TEST_F(DashboardDraw, SidebarButtonSelectsThePage) {
