@@ -11,7 +11,7 @@
 
 namespace parvalon::host::fakes {
 
-// A scripted desktop. Tests add windows (topmost first) and read back the exact sequence of
+// A scripted desktop, every slice of the window system in one fake. Tests add windows (topmost first) and read back the exact sequence of
 // queries an algorithm made, as "operation(handle-in-hex)" strings.
 class FakeWindowSystem : public platform::WindowSystem {
  public:
