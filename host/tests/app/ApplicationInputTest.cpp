@@ -149,6 +149,26 @@ TEST_F(ApplicationInputTest, VideoChannelInputForAnUnknownStreamLogsOncePerMessa
   EXPECT_EQ(log_.count(testing::kWarn, "Input received for unknown stream 2"), 0u);
 }
 
+// Both paths hand every field of the record over: the wheel's delta and a key's modifiers.
+TEST_F(ApplicationInputTest, BothPathsCarryEveryFieldOfTheEvent) {
+  startWithStreams();
+  auto wheel = mouseEvent(1, InputInjector::kActionWheel, 0, 0);
+  wheel.wheelDelta = -360;
+  const auto keyDown = keyEvent(1, InputInjector::kActionKeyDown, 0x41, InputInjector::kModifierCtrl);
+  const auto keyUp = keyEvent(1, InputInjector::kActionKeyUp, 0x41, 0);
+  const std::vector<InputRecord> expected{moveTo(0, 0),
+                                          InputRecord::mouse(0, 0, static_cast<std::uint32_t>(-360), kMouseWheel),
+                                          InputRecord::key(InputInjector::kVkControl, 0, 0),
+                                          InputRecord::key(0x41, 0x1E, 0),
+                                          InputRecord::key(InputInjector::kVkControl, 0, kKeyUp),
+                                          InputRecord::key(0x41, 0x1E, kKeyUp)};
+  for (const auto& e : {wheel, keyDown, keyUp}) app_->onInputEvent(e);
+  EXPECT_EQ(sink_->records(), expected);
+  sink_->clear();
+  for (const auto& e : {wheel, keyDown, keyUp}) app_->onClientInput(asClientInput(e));
+  EXPECT_EQ(sink_->records(), expected);
+}
+
 // A verified click on the video channel that another window covers is reported, and pressed.
 TEST_F(ApplicationInputTest, ClickMismatchOnTheVideoChannelIsLogged) {
   startWithStreams();
