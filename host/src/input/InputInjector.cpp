@@ -5,11 +5,11 @@
 #include <thread>
 #include <vector>
 
+#include "input/FocusManager.h"
 #include "logging/Log.h"
+#include "platform/DesktopGeometry.h"
 #include "platform/InputSink.h"
 #include "platform/VirtualDesk.h"
-#include "input/FocusManager.h"
-#include "platform/DesktopGeometry.h"
 
 namespace parvalon::host {
 
