@@ -58,65 +58,28 @@ std::uint32_t Application::retargetInput(std::uint8_t streamId) {
   return it->second.windowId;
 }
 
+namespace {
+
+// The one conversion of a headset's input record into the injector's.
+InputPacket toInputPacket(const protocol::InputEvent& event) {
+  return InputPacket{event.type, event.action, event.x, event.y, event.code, event.modifiers, event.wheelDelta};
+}
+
+}  // namespace
+
 void Application::onInputEvent(const protocol::InputEvent& event, std::uint64_t connection) {
   if (!inputInjector_) return;
   const std::uint32_t window = retargetInput(event.streamId);
-  InputInjector& injector = *inputInjector_;
-  const InputOrigin origin{connection, event.streamId};
-  if (event.type == InputInjector::kTypeMouse) {
-    switch (event.action) {
-      case InputInjector::kActionMove:
-        injector.mouseMove(event.x, event.y);
-        break;
-      case InputInjector::kActionButtonDown:
-        if (window != platform::kNoWindow && focusManager_ && !focusManager_->focusWindow(window).success) {
-          PV_LOG_WARN("Failed to bring window {:x} to foreground, click may go to wrong window", window);
-        }
-        injector.mouseMove(event.x, event.y);
-        injector.mouseButton(event.code, true, origin);
-        break;
-      case InputInjector::kActionButtonUp:
-        injector.mouseMove(event.x, event.y);
-        injector.mouseButton(event.code, false, origin);
-        break;
-      case InputInjector::kActionWheel:
-        injector.mouseMove(event.x, event.y);
-        injector.mouseWheel(event.wheelDelta);
-        break;
-      default:
-        break;
-    }
-  } else if (event.type == InputInjector::kTypeKeyboard) {
-    switch (event.action) {
-      case InputInjector::kActionKeyDown:
-        injector.keyEvent(event.code, true, event.modifiers, origin);
-        break;
-      case InputInjector::kActionKeyUp:
-        injector.keyEvent(event.code, false, event.modifiers, origin);
-        break;
-      case InputInjector::kActionCharacter:
-        injector.typeCharacter(event.x);  // a UTF-16 code unit on this channel
-        break;
-      default:
-        break;
-    }
-  }
+  inputInjector_->processInputPacket(toInputPacket(event), InputOrigin{connection, event.streamId},
+                                     InputPolicy::inputChannel(focusManager_.get()), window);
 }
 
 void Application::onClientInput(const protocol::ClientInput& input, std::uint64_t connection) {
   if (!inputInjector_) return;
-  if (retargetInput(input.streamId) == platform::kNoWindow) {
-    PV_LOG_WARN("Input received for unknown stream {}", input.streamId);
-  }
-  InputPacket packet;
-  packet.type = input.type;
-  packet.action = input.action;
-  packet.x = input.x;
-  packet.y = input.y;
-  packet.code = input.code;
-  packet.modifiers = input.modifiers;
-  packet.wheelDelta = input.wheelDelta;
-  inputInjector_->processInputPacket(packet, InputOrigin{connection, input.streamId});
+  const std::uint32_t window = retargetInput(input.streamId);
+  if (window == platform::kNoWindow) PV_LOG_WARN("Input received for unknown stream {}", input.streamId);
+  inputInjector_->processInputPacket(toInputPacket(input), InputOrigin{connection, input.streamId},
+                                     InputPolicy::videoChannel(), window);
 }
 
 void Application::onInputConnectionGone(std::uint64_t connection) {

@@ -38,7 +38,7 @@ CaptureOrchestrator::CaptureOrchestrator()
     : CaptureOrchestrator(platform::WindowSystem::create(), platform::CaptureSourceFactory::createDefault(), {}, {},
                           {}, platform::GpuDevice::createDefault()) {}
 
-CaptureOrchestrator::CaptureOrchestrator(std::shared_ptr<platform::WindowSystem> windowSystem,
+CaptureOrchestrator::CaptureOrchestrator(std::shared_ptr<platform::WindowList> windowSystem,
                                          std::shared_ptr<platform::CaptureSourceFactory> captureFactory,
                                          CreateEncoderFunction createEncoder,
                                          AvailableEncodersFunction availableEncoders,

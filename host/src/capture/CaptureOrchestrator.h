@@ -68,7 +68,7 @@ class CaptureOrchestrator {
   // Empty or null arguments after the first two take the real ones (displayModes: the desktop's),
   // except gpuDevice: null means frames stay CPU pixels (texture frames and texture encoders
   // then have no device and their frames are dropped).
-  CaptureOrchestrator(std::shared_ptr<platform::WindowSystem> windowSystem,
+  CaptureOrchestrator(std::shared_ptr<platform::WindowList> windowSystem,
                       std::shared_ptr<platform::CaptureSourceFactory> captureFactory,
                       CreateEncoderFunction createEncoder = {},
                       AvailableEncodersFunction availableEncoders = {},
@@ -197,7 +197,7 @@ class CaptureOrchestrator {
   // thread that took the session out of the table; never with sessionsMutex_ held.
   static void stopSession(CaptureSession& session);
 
-  std::shared_ptr<platform::WindowSystem> windowSystem_;
+  std::shared_ptr<platform::WindowList> windowSystem_;
   std::shared_ptr<platform::CaptureSourceFactory> captureFactory_;
   CreateEncoderFunction createEncoder_;
   AvailableEncodersFunction availableEncoders_;

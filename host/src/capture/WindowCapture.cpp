@@ -34,7 +34,7 @@ class DeliveryScope {
 WindowCapture::WindowCapture()
     : WindowCapture(platform::WindowSystem::create(), platform::CaptureSourceFactory::createDefault()) {}
 
-WindowCapture::WindowCapture(std::shared_ptr<platform::WindowSystem> windowSystem,
+WindowCapture::WindowCapture(std::shared_ptr<platform::WindowList> windowSystem,
                              std::shared_ptr<platform::CaptureSourceFactory> sourceFactory, Clock clock)
     : windowSystem_(std::move(windowSystem)), sourceFactory_(std::move(sourceFactory)), clock_(std::move(clock)) {
   if (!clock_) clock_ = [] { return std::chrono::steady_clock::now(); };

@@ -50,7 +50,7 @@ class WindowCapture {
 
   // The real window system and capture service of this platform.
   WindowCapture();
-  WindowCapture(std::shared_ptr<platform::WindowSystem> windowSystem,
+  WindowCapture(std::shared_ptr<platform::WindowList> windowSystem,
                 std::shared_ptr<platform::CaptureSourceFactory> sourceFactory, Clock clock = {});
   ~WindowCapture();
 
@@ -86,7 +86,7 @@ class WindowCapture {
   // A frame without pixels at the pool size: the pool for that size was not made.
   void onPoolStillMissing();
 
-  std::shared_ptr<platform::WindowSystem> windowSystem_;
+  std::shared_ptr<platform::WindowList> windowSystem_;
   std::shared_ptr<platform::CaptureSourceFactory> sourceFactory_;
   std::unique_ptr<platform::CaptureSource> source_;
   Clock clock_;

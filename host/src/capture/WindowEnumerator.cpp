@@ -29,7 +29,7 @@ void appendToVector(void* context, void* data, int size) {
 
 }  // namespace
 
-std::vector<protocol::WindowInfo> WindowEnumerator::enumerateWindows(platform::WindowSystem& windows) {
+std::vector<protocol::WindowInfo> WindowEnumerator::enumerateWindows(platform::WindowList& windows) {
   std::vector<protocol::WindowInfo> list;
   for (platform::WindowHandle window : windows.topLevelWindows()) {
     if (!isCapturableWindow(windows, window)) continue;
@@ -41,7 +41,7 @@ std::vector<protocol::WindowInfo> WindowEnumerator::enumerateWindows(platform::W
   return list;
 }
 
-bool WindowEnumerator::isCapturableWindow(platform::WindowSystem& windows, platform::WindowHandle window) {
+bool WindowEnumerator::isCapturableWindow(platform::WindowList& windows, platform::WindowHandle window) {
   if (!windows.isVisible(window)) return false;
   const std::string title = windows.title(window);
   if (title.empty()) return false;
@@ -56,7 +56,7 @@ bool WindowEnumerator::isCapturableWindow(platform::WindowSystem& windows, platf
   return true;
 }
 
-protocol::WindowInfo WindowEnumerator::getWindowInfo(platform::WindowSystem& windows, platform::WindowHandle window) {
+protocol::WindowInfo WindowEnumerator::getWindowInfo(platform::WindowList& windows, platform::WindowHandle window) {
   protocol::WindowInfo info;
   info.id = static_cast<std::uint32_t>(window & kWindowIdMask);
   info.title = getWindowTitle(windows, window);
@@ -75,15 +75,15 @@ protocol::WindowInfo WindowEnumerator::getWindowInfo(platform::WindowSystem& win
   return info;
 }
 
-std::string WindowEnumerator::getWindowTitle(platform::WindowSystem& windows, platform::WindowHandle window) {
+std::string WindowEnumerator::getWindowTitle(platform::WindowList& windows, platform::WindowHandle window) {
   return windows.title(window);
 }
 
-std::string WindowEnumerator::getClassName(platform::WindowSystem& windows, platform::WindowHandle window) {
+std::string WindowEnumerator::getClassName(platform::WindowList& windows, platform::WindowHandle window) {
   return windows.className(window);
 }
 
-std::string WindowEnumerator::getProcessName(platform::WindowSystem& windows, platform::WindowHandle window) {
+std::string WindowEnumerator::getProcessName(platform::WindowList& windows, platform::WindowHandle window) {
   return fileNameOf(windows.processImagePath(window));
 }
 
@@ -122,7 +122,7 @@ std::vector<unsigned char> WindowEnumerator::iconToPng(const platform::IconImage
   return png;
 }
 
-std::string WindowEnumerator::getWindowIconBase64(platform::WindowSystem& windows, platform::WindowHandle window) {
+std::string WindowEnumerator::getWindowIconBase64(platform::WindowList& windows, platform::WindowHandle window) {
   const auto icon = windows.icon(window);
   if (!icon) return {};
   const std::vector<unsigned char> png = icon->png.empty() ? iconToPng(*icon) : icon->png;

@@ -7,7 +7,7 @@
 
 #include "protocol/WindowInfo.h"
 #include "platform/WindowHandle.h"
-#include "platform/WindowSystem.h"
+#include "platform/WindowList.h"
 
 namespace parvalon::host {
 
@@ -22,15 +22,15 @@ class WindowEnumerator {
       "Program Manager", "Microsoft Text Input Application"};
 
   // Every capturable top-level window, sorted by title (UTF-8 bytes, ascending).
-  static std::vector<protocol::WindowInfo> enumerateWindows(platform::WindowSystem& windows);
-  static bool isCapturableWindow(platform::WindowSystem& windows, platform::WindowHandle window);
-  static protocol::WindowInfo getWindowInfo(platform::WindowSystem& windows, platform::WindowHandle window);
-  static std::string getWindowTitle(platform::WindowSystem& windows, platform::WindowHandle window);
-  static std::string getClassName(platform::WindowSystem& windows, platform::WindowHandle window);
+  static std::vector<protocol::WindowInfo> enumerateWindows(platform::WindowList& windows);
+  static bool isCapturableWindow(platform::WindowList& windows, platform::WindowHandle window);
+  static protocol::WindowInfo getWindowInfo(platform::WindowList& windows, platform::WindowHandle window);
+  static std::string getWindowTitle(platform::WindowList& windows, platform::WindowHandle window);
+  static std::string getClassName(platform::WindowList& windows, platform::WindowHandle window);
   // The executable's file name with its extension; empty when the process is unknown.
-  static std::string getProcessName(platform::WindowSystem& windows, platform::WindowHandle window);
+  static std::string getProcessName(platform::WindowList& windows, platform::WindowHandle window);
   // Base64 of a PNG of the icon at its own size drawn over black; empty when there is none.
-  static std::string getWindowIconBase64(platform::WindowSystem& windows, platform::WindowHandle window);
+  static std::string getWindowIconBase64(platform::WindowList& windows, platform::WindowHandle window);
 
   // The last path component after "/" or "\" (the whole text when it has neither).
   static std::string fileNameOf(std::string_view path);

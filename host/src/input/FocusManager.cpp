@@ -4,11 +4,11 @@
 #include <thread>
 
 #include "logging/Log.h"
-#include "platform/WindowSystem.h"
+#include "platform/WindowFocus.h"
 
 namespace parvalon::host {
 
-FocusManager::FocusManager(std::shared_ptr<platform::WindowSystem> windowSystem, Sleep sleep)
+FocusManager::FocusManager(std::shared_ptr<platform::WindowFocus> windowSystem, Sleep sleep)
     : windowSystem_(std::move(windowSystem)), sleep_(std::move(sleep)) {
   if (!sleep_) sleep_ = [](std::chrono::milliseconds d) { std::this_thread::sleep_for(d); };
 }

@@ -8,7 +8,7 @@
 #include "platform/WindowHandle.h"
 
 namespace parvalon::host::platform {
-class WindowSystem;
+class WindowFocus;
 }  // namespace parvalon::host::platform
 
 namespace parvalon::host {
@@ -41,7 +41,7 @@ class FocusManager {
   static constexpr const char* kFailureReason = "Click inside this panel once to enable typing";
 
   // `sleep` waits on the calling thread (tests pass one that only records).
-  explicit FocusManager(std::shared_ptr<platform::WindowSystem> windowSystem, Sleep sleep = {});
+  explicit FocusManager(std::shared_ptr<platform::WindowFocus> windowSystem, Sleep sleep = {});
   ~FocusManager();
   FocusManager(const FocusManager&) = delete;
   FocusManager& operator=(const FocusManager&) = delete;
@@ -57,7 +57,7 @@ class FocusManager {
   // Checks up to `polls` times with a sleep after each, then once more.
   bool pollForeground(platform::WindowHandle window, std::int32_t polls);
 
-  std::shared_ptr<platform::WindowSystem> windowSystem_;
+  std::shared_ptr<platform::WindowFocus> windowSystem_;
   Sleep sleep_;
   FocusConfig config_;
   platform::WindowHandle savedForeground_ = platform::kNoWindow;

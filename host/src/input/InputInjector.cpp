@@ -5,10 +5,11 @@
 #include <thread>
 #include <vector>
 
+#include "input/FocusManager.h"
 #include "logging/Log.h"
+#include "platform/DesktopGeometry.h"
 #include "platform/InputSink.h"
 #include "platform/VirtualDesk.h"
-#include "platform/WindowSystem.h"
 
 namespace parvalon::host {
 
@@ -72,7 +73,7 @@ void letGo(Holds& holds, InputSource source) {
 
 }  // namespace
 
-InputInjector::InputInjector(std::shared_ptr<platform::WindowSystem> windowSystem,
+InputInjector::InputInjector(std::shared_ptr<platform::DesktopGeometry> windowSystem,
                              std::shared_ptr<platform::InputSink> sink)
     : windowSystem_(std::move(windowSystem)), sink_(std::move(sink)) {}
 
@@ -274,35 +275,46 @@ void InputInjector::typeCharacterLocked(std::uint16_t codeUnit) {
   sendKeyLocked(0, codeUnit, kKeyUnicode | kKeyUp);
 }
 
-void InputInjector::processInputPacket(const InputPacket& packet, InputOrigin origin) {
+void InputInjector::verifyClickLocked(std::unique_lock<std::mutex>& lock, std::int32_t px, std::int32_t py) {
+  if (!config_.verifyClicks || target_ == platform::kNoWindow) return;
+  const platform::WindowHandle target = target_;
+  const platform::WindowHandle actual = windowSystem_->windowFromPoint(px, py);
+  if (actual != platform::kNoWindow && windowSystem_->rootAncestor(actual) == windowSystem_->rootAncestor(target)) {
+    return;
+  }
+  PV_LOG_WARN("Click target mismatch: intended {:x}, actual {:x}", target, actual);
+  if (ClickMismatchCallback callback = clickMismatch_) {
+    // The report runs outside the lock: the press still follows it.
+    lock.unlock();
+    callback(target, actual);
+    lock.lock();
+  }
+}
+
+void InputInjector::processInputPacket(const InputPacket& packet, InputOrigin origin, const InputPolicy& policy,
+                                       platform::WindowHandle streamWindow) {
+  const bool press = packet.type == kTypeMouse && packet.action == kActionButtonDown;
+  // Focusing polls and sleeps, so it runs before the lock: the other path's input goes on meanwhile.
+  if (press && policy.focusBeforePress && streamWindow != platform::kNoWindow &&
+      !policy.focusBeforePress->focusWindow(streamWindow).success) {
+    PV_LOG_WARN("Failed to bring window {:x} to foreground, click may go to wrong window", streamWindow);
+  }
   std::unique_lock lock(inputMutex_);
   if (packet.type == kTypeMouse) {
     switch (packet.action) {
       case kActionMove:
         mouseMoveLocked(packet.x, packet.y);
         break;
-      case kActionButtonDown: {
-        const auto [px, py] = windowToScreenLocked(packet.x, packet.y);
-        if (config_.verifyClicks && target_ != platform::kNoWindow) {
-          const platform::WindowHandle target = target_;
-          const platform::WindowHandle actual = windowSystem_->windowFromPoint(px, py);
-          if (actual == platform::kNoWindow ||
-              windowSystem_->rootAncestor(actual) != windowSystem_->rootAncestor(target)) {
-            PV_LOG_WARN("Click target mismatch: intended {:x}, actual {:x}", target, actual);
-            if (ClickMismatchCallback callback = clickMismatch_) {
-              // The report runs outside the lock: the press still follows it.
-              lock.unlock();
-              callback(target, actual);
-              lock.lock();
-            }
-          }
-        }
-        mouseButtonAtLocked(px, py, packet.code, true, origin);
-        break;
-      }
+      case kActionButtonDown:
       case kActionButtonUp: {
+        if (policy.moveBeforeButton) {
+          mouseMoveLocked(packet.x, packet.y);
+          mouseButtonAtLocked(lastX_, lastY_, packet.code, press, origin);
+          break;
+        }
         const auto [px, py] = windowToScreenLocked(packet.x, packet.y);
-        mouseButtonAtLocked(px, py, packet.code, false, origin);
+        if (press && policy.verifyClicks) verifyClickLocked(lock, px, py);
+        mouseButtonAtLocked(px, py, packet.code, press, origin);
         break;
       }
       case kActionWheel:
@@ -321,7 +333,7 @@ void InputInjector::processInputPacket(const InputPacket& packet, InputOrigin or
         keyEventLocked(packet.code, false, packet.modifiers, origin);
         break;
       case kActionCharacter:
-        typeCharacterLocked(packet.code);  // this channel carries only 8 bits of the character
+        typeCharacterLocked(policy.characterFromX ? packet.x : packet.code);
         break;
       default:
         break;

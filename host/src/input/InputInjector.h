@@ -14,10 +14,12 @@
 
 namespace parvalon::host::platform {
 class InputSink;
-class WindowSystem;
+class DesktopGeometry;
 }  // namespace parvalon::host::platform
 
 namespace parvalon::host {
+
+class FocusManager;
 
 struct InjectorConfig {
   bool absoluteMode = true;
@@ -34,7 +36,7 @@ struct InputOrigin {
   std::uint8_t stream = 0;
 };
 
-// One input event of the video channel, fields as the client sent them.
+// One input event, fields as the client sent them (the stream is resolved before).
 struct InputPacket {
   std::uint8_t type = 0;
   std::uint8_t action = 0;
@@ -43,6 +45,22 @@ struct InputPacket {
   std::uint8_t code = 0;
   std::uint8_t modifiers = 0;
   std::int16_t wheelDelta = 0;
+};
+
+// How the events of one input path are handled. The default is the video channel's.
+struct InputPolicy {
+  // Input channel: the stream's window is brought to the front before a button goes down (a
+  // failure is logged and the press still goes out). Null: no focusing.
+  FocusManager* focusBeforePress = nullptr;
+  // Video channel: a press is checked against the window under it (when the configuration asks too).
+  bool verifyClicks = true;
+  // Input channel: the pointer moves on its own first and a button goes down or up where it is.
+  bool moveBeforeButton = false;
+  // Input channel: a character is the 16-bit code unit in `x`; else the 8-bit `code`.
+  bool characterFromX = false;
+
+  static InputPolicy inputChannel(FocusManager* focus) { return InputPolicy{focus, false, true, true}; }
+  static InputPolicy videoChannel() { return InputPolicy{}; }
 };
 
 // Turns the headset's mouse and keyboard events into synthetic input aimed at the streamed
@@ -82,7 +100,7 @@ class InputInjector {
       platform::input_flags::kMouseMove | platform::input_flags::kMouseVirtualDesk | platform::input_flags::kMouseAbsolute;
   static constexpr std::uint8_t kButtonCount = 5;  // left, right, middle, first and second extra
 
-  InputInjector(std::shared_ptr<platform::WindowSystem> windowSystem, std::shared_ptr<platform::InputSink> sink);
+  InputInjector(std::shared_ptr<platform::DesktopGeometry> windowSystem, std::shared_ptr<platform::InputSink> sink);
   // Lets go of everything still held: nothing stays down on the desktop once the host is gone.
   ~InputInjector();
   InputInjector(const InputInjector&) = delete;
@@ -99,7 +117,10 @@ class InputInjector {
   void mouseWheel(std::int16_t delta);
   void keyEvent(std::uint8_t virtualKey, bool down, std::uint8_t modifiers, InputOrigin origin = {});
   void typeCharacter(std::uint16_t codeUnit);
-  void processInputPacket(const InputPacket& packet, InputOrigin origin = {});
+  // The one dispatch of both input paths. `streamWindow`: the window of the event's stream,
+  // kNoWindow when the stream is unknown (the target then stays as it was).
+  void processInputPacket(const InputPacket& packet, InputOrigin origin = {}, const InputPolicy& policy = {},
+                          platform::WindowHandle streamWindow = platform::kNoWindow);
   bool resizeWindow(platform::WindowHandle window, std::int32_t clientWidth, std::int32_t clientHeight,
                     bool keepPosition);
   void sendInputs(std::span<const platform::InputRecord> records);
@@ -132,6 +153,8 @@ class InputInjector {
   std::pair<std::int32_t, std::int32_t> windowToScreenLocked(std::uint16_t x, std::uint16_t y);
   void mouseMoveLocked(std::uint16_t x, std::uint16_t y);
   void mouseButtonAtLocked(std::int32_t px, std::int32_t py, std::uint8_t button, bool down, InputOrigin origin);
+  // Reports a press at (px, py) that would land on another window than the target.
+  void verifyClickLocked(std::unique_lock<std::mutex>& lock, std::int32_t px, std::int32_t py);
   void wheelRecordLocked(std::int16_t delta);
   void synchroniseModifiersLocked(std::uint8_t modifiers, InputOrigin origin);
   void keyEventLocked(std::uint8_t virtualKey, bool down, std::uint8_t modifiers, InputOrigin origin);
@@ -149,7 +172,7 @@ class InputInjector {
   };
   using Holds = std::vector<Hold>;
 
-  std::shared_ptr<platform::WindowSystem> windowSystem_;
+  std::shared_ptr<platform::DesktopGeometry> windowSystem_;
   std::shared_ptr<platform::InputSink> sink_;
   InjectorConfig config_;
 

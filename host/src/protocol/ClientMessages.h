@@ -22,19 +22,9 @@ struct ClientFeedback {
   std::uint16_t rttMs = 0;
 };
 
-// Client input on the video connection (byte 3 of the record is not read).
-struct ClientInput {
-  std::uint8_t streamId = 0;
-  std::uint8_t type = 0;
-  std::uint8_t action = 0;
-  std::uint16_t x = 0;
-  std::uint16_t y = 0;
-  std::uint8_t code = 0;
-  std::uint8_t modifiers = 0;
-  std::int16_t wheelDelta = 0;
-};
-
-// The record of the input channel; for a character event `x` holds a UTF-16 code unit.
+// One input event of the headset, as both input paths carry it: the input channel's record
+// (`InputEvent`) and the video connection's (`ClientInput`) differ only in their byte layout.
+// For a character event on the input channel `x` holds a UTF-16 code unit.
 struct InputEvent {
   std::uint8_t streamId = 0;
   std::uint8_t type = 0;
@@ -45,6 +35,10 @@ struct InputEvent {
   std::uint8_t modifiers = 0;
   std::int16_t wheelDelta = 0;
 };
+
+// The event as the video connection carries it (byte 3 of its record is not read); a type of
+// its own so that the video connection's messages stay distinct.
+struct ClientInput : InputEvent {};
 
 struct KeyframeRequest {
   std::uint8_t streamId = 0;

@@ -11,8 +11,9 @@
 
 namespace parvalon::host::fakes {
 
-// A scripted desktop. Tests add windows (topmost first) and read back the exact sequence of
-// queries an algorithm made, as "operation(handle-in-hex)" strings.
+// A scripted desktop, every slice of the window system in one fake. Tests add windows (topmost
+// first) and read back the exact sequence of queries an algorithm made, as
+// "operation(handle-in-hex)" strings.
 class FakeWindowSystem : public platform::WindowSystem {
  public:
   struct Window {

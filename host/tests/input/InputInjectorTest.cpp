@@ -2,11 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <memory>
 
 #include "fakes/FakeInputSink.h"
 #include "fakes/FakeWindowSystem.h"
 #include "fakes/LogCapture.h"
+#include "input/FocusManager.h"
 
 namespace parvalon::host {
 namespace platform {
@@ -399,6 +401,63 @@ TEST_F(InputInjectorOriginsTest, AnInjectorThatGoesAwayLetsGoOfWhatIsHeld) {
   }
   EXPECT_EQ(sink_->records(),
             (Records{InputRecord::mouse(0, 0, 0, 0x0004), key(0x41, 0x1E, 0x2), key(0x10, 0, 0x2)}));
+}
+
+// The input channel's policy: the stream's window comes to the front before a press (a press
+// still goes out when it cannot), the pointer moves on its own first, no click is verified,
+// and a character is the 16-bit unit in x.
+class InputChannelPolicyTest : public InputInjectorTest {
+ protected:
+  InputChannelPolicyTest() {
+    // A window covering the target's middle: a verified click there would be a mismatch.
+    windows_->addWindow({.handle = kOther, .rect = platform::WindowRect{600, 300, 400, 400}});
+    focus_.initialize(FocusConfig{10, 10, false});
+    injector_.setTargetWindow(kTarget);
+    windows_->setForeground(kOther);
+    sink_->clear();
+  }
+  void send(const InputPacket& packet, platform::WindowHandle streamWindow = kTarget) {
+    injector_.processInputPacket(packet, {}, InputPolicy::inputChannel(&focus_), streamWindow);
+  }
+
+  FocusManager focus_{windows_, [](std::chrono::milliseconds) {}};
+};
+
+TEST_F(InputChannelPolicyTest, APressFocusesTheStreamsWindowThenMovesAndPresses) {
+  send(InputPacket{.type = 1, .action = 2, .x = 32768, .y = 32768, .code = 1});
+  EXPECT_EQ(windows_->foregroundWindow(), kTarget);
+  EXPECT_FALSE(log_.contains("Click target mismatch"));
+  // (740, 410): the move alone, then the move with the button.
+  EXPECT_EQ(sink_->batches(),
+            (std::vector<Records>{{move(25258, 24879)}, {move(25258, 24879), InputRecord::mouse(0, 0, 0, 0x0008)}}));
+}
+
+TEST_F(InputChannelPolicyTest, AFailedFocusIsLoggedAndThePressStillGoesOut) {
+  windows_->modifyWindow(kTarget, [](auto& w) { w.frontAfterSetForeground = 0; });
+  windows_->setAttachSucceeds(false);
+  send(InputPacket{.type = 1, .action = 2, .x = 32768, .y = 32768});
+  EXPECT_EQ(log_.count(testing::LogCapture::kWarn, "Failed to bring window 1a2b to foreground, click may go to wrong window"),
+            1u);
+  EXPECT_EQ(sink_->records().back(), InputRecord::mouse(0, 0, 0, 0x0002));
+}
+
+TEST_F(InputChannelPolicyTest, NoWindowNoMoveOrReleaseIsFocused) {
+  send(InputPacket{.type = 1, .action = 2, .x = 32768, .y = 32768}, platform::kNoWindow);  // unknown stream
+  send(InputPacket{.type = 1, .action = 1, .x = 32768, .y = 32768});
+  send(InputPacket{.type = 1, .action = 3, .x = 32768, .y = 32768});
+  EXPECT_EQ(windows_->foregroundWindow(), kOther);
+  EXPECT_EQ(sink_->records().size(), 7u);  // press: 1 + 2, move: 1, release: 1 + 2
+}
+
+TEST_F(InputChannelPolicyTest, WheelReleaseAndCharacterBecomeTheirRecords) {
+  send(InputPacket{.type = 1, .action = 4, .x = 32768, .y = 65535, .wheelDelta = -240});
+  send(InputPacket{.type = 1, .action = 3, .x = 32768, .y = 65535, .code = 4});
+  send(InputPacket{.type = 1, .action = 9});  // unknown action: nothing
+  send(InputPacket{.type = 2, .action = 3, .x = 0x20AC, .code = 0xE9});
+  EXPECT_EQ(sink_->records(),
+            (Records{move(25258, 46724), InputRecord::mouse(0, 0, static_cast<std::uint32_t>(-240), 0x0800),
+                     move(25258, 46724), move(25258, 46724), InputRecord::mouse(0, 0, 2, 0x0100),
+                     key(0, 0x20AC, 0x4), key(0, 0x20AC, 0x6)}));
 }
 
 }  // namespace

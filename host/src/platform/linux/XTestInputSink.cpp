@@ -72,12 +72,8 @@ XTestInputSink::XTestInputSink() {
 XTestInputSink::~XTestInputSink() {
   std::lock_guard lock(mutex_);
   if (!connection_) return;
-  // No key this sink pressed stays down on the desktop once it is gone (the injector lets go
-  // of what its clients hold; this covers a sink used on its own).
-  for (std::size_t vk = 0; vk < heldKeys_.size(); ++vk) {
-    if (heldKeys_[vk] != 0) pressKey(heldKeys_[vk], false);
-  }
-  for (const auto& [unit, keycode] : heldCharacters_) pressKey(keycode, false);
+  // What is still down is the injector's to let go of (it does before the sink goes); the
+  // keymap changes made for typing end here in any case.
   for (SpareKey& spare : spares_) spare.held = 0;
   giveBackIdle(Clock::now(), true);
   sync();
@@ -371,10 +367,10 @@ void XTestInputSink::applyKey(const InputRecord& record) {
   }
   const bool down = (record.keyFlags & kKeyUp) == 0;
   const auto vk = static_cast<std::uint8_t>(record.virtualKey);
-  if (!down && heldKeys_[vk] != 0) {
+  if (!down && pressedOn_[vk] != 0) {
     // Released on the key it was pressed on, whatever the keymap says now.
-    const xcb_keycode_t keycode = heldKeys_[vk];
-    heldKeys_[vk] = 0;
+    const xcb_keycode_t keycode = pressedOn_[vk];
+    pressedOn_[vk] = 0;
     releaseKeycode(keycode);
     return;
   }
@@ -391,12 +387,12 @@ void XTestInputSink::applyKey(const InputRecord& record) {
   }
   if (const xcb_keycode_t keycode = keymapKeycode(key.keysym)) {
     pressKey(keycode, down);
-    if (down) heldKeys_[vk] = keycode;
+    if (down) pressedOn_[vk] = keycode;
     return;
   }
   if (SpareKey* spare = spareKey(key.keysym, key.shiftedKeysym)) {
     pressSpare(*spare, down);
-    if (down) heldKeys_[vk] = spare->keycode;
+    if (down) pressedOn_[vk] = spare->keycode;
   }
 }
 

@@ -89,7 +89,10 @@ class XTestInputSink final : public InputSink {
   bool keymapStale_ = true;
   std::vector<SpareKey> spares_;
 
-  std::array<xcb_keycode_t, 256> heldKeys_{};      // keycode pressed for each virtual key
+  // The keycode each virtual key last went down on, so that its release lands there whatever
+  // the keymap says by then. Not a record of what is held: that, and when it goes up, is the
+  // injector's.
+  std::array<xcb_keycode_t, 256> pressedOn_{};
   std::map<std::uint16_t, xcb_keycode_t> heldCharacters_;  // releasing code unit → spare keycode pressed
   std::uint16_t pendingHighSurrogate_ = 0;
   std::int32_t wheelUpRest_ = 0, wheelDownRest_ = 0, wheelRightRest_ = 0, wheelLeftRest_ = 0;
