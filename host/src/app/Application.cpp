@@ -34,17 +34,16 @@ std::string listenAddress(const Settings& settings) {
 
 }  // namespace
 
-Application::Application() : Application(platform::SystemInfo::create()) {}
+Application::Application() : Application(Dependencies{}) {}
 
-Application::Application(std::unique_ptr<platform::SystemInfo> system, OrchestratorFactory orchestratorFactory,
-                         std::uint16_t discoveryPort, AudioCaptureFactory audioCaptureFactory, SteadyNow clock,
-                         InputSeams inputSeams)
-    : system_(system ? std::move(system) : platform::SystemInfo::create()),
-      orchestratorFactory_(std::move(orchestratorFactory)),
-      audioCaptureFactory_(std::move(audioCaptureFactory)),
-      clock_(clock ? std::move(clock) : SteadyNow([] { return CongestionControl::Clock::now(); })),
-      inputSeams_(std::move(inputSeams)),
-      discoveryPort_(discoveryPort),
+Application::Application(Dependencies dependencies)
+    : system_(dependencies.system ? std::move(dependencies.system) : platform::SystemInfo::create()),
+      orchestratorFactory_(std::move(dependencies.orchestratorFactory)),
+      audioCaptureFactory_(std::move(dependencies.audioCaptureFactory)),
+      clock_(dependencies.clock ? std::move(dependencies.clock)
+                                : SteadyNow([] { return CongestionControl::Clock::now(); })),
+      inputSeams_(std::move(dependencies.input)),
+      discoveryPort_(dependencies.discoveryPort),
       priorityBoost_(*system_),
       pcmBuffer_(kOpusFrameSize * kAudioChannels, kPcmReserveFrames * kOpusFrameSize * kAudioChannels),
       stats_([this] { return clock_(); }) {}

@@ -59,14 +59,8 @@ class Application {
   // How long the streams of a session that ended wait for their client to come back.
   static constexpr std::chrono::seconds kSessionGrace{10};
 
-  Application();
-  // Tests pass a fake system and an orchestrator factory (null: the real ones).
   using OrchestratorFactory = std::function<std::unique_ptr<CaptureOrchestrator>()>;
   using AudioCaptureFactory = std::function<std::unique_ptr<AudioCapture>()>;
-  // `discoveryPort` is the UDP port the responder binds (tests pass 0 for a free one); the
-  // audio factory (null: the real loopback capture) lets tests script the captured audio.
-  // The clock of congestion control and the connection figures (null: the steady clock); tests
-  // drive it by hand.
   using SteadyNow = std::function<CongestionControl::Clock::time_point()>;
   // Where client input goes; a null member takes the desktop's own.
   struct InputSeams {
@@ -74,9 +68,22 @@ class Application {
     std::shared_ptr<platform::InputSink> sink;
     std::function<std::unique_ptr<platform::ScreenChangeWatcher>(std::function<void()> onChange)> screenWatcher;
   };
-  explicit Application(std::unique_ptr<platform::SystemInfo> system, OrchestratorFactory orchestratorFactory = {},
-                       std::uint16_t discoveryPort = kDiscoveryPort, AudioCaptureFactory audioCaptureFactory = {},
-                       SteadyNow clock = {}, InputSeams inputSeams = {});
+  // What the application runs on. Every member left as it is takes the real one; tests put
+  // fakes in the ones they script.
+  struct Dependencies {
+    std::unique_ptr<platform::SystemInfo> system;  // null: this machine's
+    OrchestratorFactory orchestratorFactory;       // null: the real capture and encoders
+    // The UDP port the discovery responder binds (tests pass 0 for a free one).
+    std::uint16_t discoveryPort = kDiscoveryPort;
+    AudioCaptureFactory audioCaptureFactory;  // null: the real loopback capture
+    // The clock of congestion control and the connection figures (null: the steady clock);
+    // tests drive it by hand.
+    SteadyNow clock;
+    InputSeams input;
+  };
+
+  Application();
+  explicit Application(Dependencies dependencies);
   ~Application();
   Application(const Application&) = delete;
   Application& operator=(const Application&) = delete;
@@ -233,7 +240,8 @@ class Application {
   // the capture and the encoder are released.
   void releaseAudio();
   bool startNetwork();
-  // Initialize steps 8 and 9: the injector and the focus manager, with their reports.
+  // The input side: the injector and the focus manager, whose failures are logged as they
+  // happen, and the screen watcher. Made before the servers start, which hand it client input.
   bool initializeInput();
   // Points the injector at the stream's window and returns it; kNoWindow (the injector keeps
   // its target) for a stream that is not running.

@@ -63,17 +63,32 @@ class ApplicationHarness : public ::testing::Test {
   std::unique_ptr<Application> makeApp() {
     auto system = std::make_unique<test::FakeSystemInfo>();
     system_ = system.get();
-    return std::make_unique<Application>(std::move(system), [this] {
-      return std::make_unique<CaptureOrchestrator>(windows_, sources_, testing::FakeEncoder::factory(journal_),
-                                                   [] { return std::vector<EncoderType>{EncoderType::Software}; });
-    }, 0, [this] { return std::make_unique<AudioCapture>(std::make_unique<test::FakeAudioEndpoint>(audio_)); },
-    [this] {
-      ++clockReadings_;
-      return CongestionControl::Clock::time_point(std::chrono::hours(1) + std::chrono::milliseconds(clockMs_.load()));
-    }, Application::InputSeams{windows_, sink_, [this](std::function<void()> onChange) {
-      screenChanged_ = std::move(onChange);  // the test plays the desktop's change notice
-      return std::unique_ptr<platform::ScreenChangeWatcher>();
-    }});
+    Application::Dependencies dependencies{
+        .system = std::move(system),
+        .orchestratorFactory =
+            [this] {
+              return std::make_unique<CaptureOrchestrator>(
+                  windows_, sources_, testing::FakeEncoder::factory(journal_),
+                  [] { return std::vector<EncoderType>{EncoderType::Software}; });
+            },
+        .discoveryPort = 0,
+        .audioCaptureFactory =
+            [this] { return std::make_unique<AudioCapture>(std::make_unique<test::FakeAudioEndpoint>(audio_)); },
+        .clock =
+            [this] {
+              ++clockReadings_;
+              return CongestionControl::Clock::time_point(std::chrono::hours(1) +
+                                                          std::chrono::milliseconds(clockMs_.load()));
+            },
+        .input = {.windowSystem = windows_,
+                  .sink = sink_,
+                  .screenWatcher =
+                      [this](std::function<void()> onChange) {
+                        screenChanged_ = std::move(onChange);  // the test plays the desktop's change notice
+                        return std::unique_ptr<platform::ScreenChangeWatcher>();
+                      }},
+    };
+    return std::make_unique<Application>(std::move(dependencies));
   }
   void startApp() {
     ports_ = test::writeSettingsWithFreePorts(root_);

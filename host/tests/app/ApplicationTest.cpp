@@ -40,7 +40,7 @@ class ApplicationTest : public ::testing::Test {
 };
 
 TEST_F(ApplicationTest, SharpnessIsClampedWhenStored) {
-  Application app(std::make_unique<test::FakeSystemInfo>());
+  Application app({.system = std::make_unique<test::FakeSystemInfo>()});
   EXPECT_TRUE(app.applySharpeningSettings(true, 1.5f));
   EXPECT_EQ(app.settings().sharpness, 1.0f);
   EXPECT_TRUE(app.applySharpeningSettings(true, -0.2f));
@@ -53,7 +53,7 @@ TEST_F(ApplicationTest, SharpnessIsClampedWhenStored) {
 }
 
 TEST_F(ApplicationTest, ApplyOperationsStoreLogAndSave) {
-  Application app(std::make_unique<test::FakeSystemInfo>());
+  Application app({.system = std::make_unique<test::FakeSystemInfo>()});
   EXPECT_TRUE(app.applySettings(8000, 12000, 60));
   EXPECT_TRUE(app.applyVSyncSettings(true));
   EXPECT_TRUE(app.applyFullRangeColorSettings(true));
@@ -73,13 +73,13 @@ TEST_F(ApplicationTest, ApplyOperationsStoreLogAndSave) {
 TEST_F(ApplicationTest, FailedSaveReturnsFalseButKeepsTheValue) {
   fs::create_directories(root_);
   std::ofstream(root_ / "Parvalon") << "blocks the folder";
-  Application app(std::make_unique<test::FakeSystemInfo>());
+  Application app({.system = std::make_unique<test::FakeSystemInfo>()});
   EXPECT_FALSE(app.applyVSyncSettings(true));
   EXPECT_TRUE(app.settings().vsyncEnabled);
 }
 
 TEST_F(ApplicationTest, DashboardQueriesWithoutSubsystems) {
-  Application app(std::make_unique<test::FakeSystemInfo>());
+  Application app({.system = std::make_unique<test::FakeSystemInfo>()});
   EXPECT_FALSE(app.startCapture(0x1234));
   EXPECT_EQ(log_.count(testing::kError, "Capture orchestrator not initialized"), 1u);
   EXPECT_EQ(app.getEncoderName(), "None");

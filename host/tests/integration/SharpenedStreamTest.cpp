@@ -261,8 +261,11 @@ TEST_F(SharpenedStreamTest, RunTimeSwitchChangesTheStreamedPicture) {
   testing::LogCapture log;
   auto audio = std::make_shared<test::FakeAudioEndpoint::Device>();
   {
-    Application app(std::make_unique<test::FakeSystemInfo>(), {}, 0,
-                    [audio] { return std::make_unique<AudioCapture>(std::make_unique<test::FakeAudioEndpoint>(audio)); });
+    Application app({.system = std::make_unique<test::FakeSystemInfo>(),
+                     .discoveryPort = 0,
+                     .audioCaptureFactory = [audio] {
+                       return std::make_unique<AudioCapture>(std::make_unique<test::FakeAudioEndpoint>(audio));
+                     }});
     ASSERT_TRUE(app.initialize());
     EXPECT_TRUE(log.has(testing::LogCapture::kInfo, "CAS sharpening enabled"));
 
