@@ -38,7 +38,7 @@ void fillDashboardSettings(UISettings& ui, const Settings& settings) {
 
 // The dashboard actions lead into the application; they run on the main thread from
 // inside render, never alongside update.
-void installDashboardCallbacks(UIManager& dashboard, Application& application) {
+void installDashboardCallbacks(DashboardActions& dashboard, Application& application) {
   dashboard.onSettingsChanged = [&application](const UISettings& s) {
     PV_LOG_INFO("Settings changed - FPS: {}, Bitrate: {} kbps, Sharpening: {} ({:.1f}), VSync: {}, FullRange: {}",
                 s.targetFps, s.bitrateKbps, onOff(s.sharpeningEnabled), s.sharpness, onOff(s.vsyncEnabled),
@@ -113,24 +113,25 @@ int HostLoop::run() {
   PV_LOG_INFO("Streaming optimizations active: GPU MaxFrameLatency=1, D3D11 Multithread, Priority Boost, Encoder AQ");
 
   const Settings& settings = application->settings();
-  fillDashboardSettings(dashboard->settings(), settings);
+  fillDashboardSettings(dashboard->state().settings(), settings);
   PV_LOG_INFO("UI initialized with settings: bitrate={} kbps, fps={}, ports={}/{}/{}/{}", settings.targetBitrate.load(),
               settings.targetFps.load(), settings.signalingPort, settings.videoPort, settings.audioPort,
               settings.inputPort);
-  installDashboardCallbacks(*dashboard, *application);
+  installDashboardCallbacks(dashboard->actions(), *application);
   if (parts_.startsWithSession && parts_.setStartsWithSession) {
     // The switch shows whether the session starts the host, and turns that on or off.
-    dashboard->settings().startWithSession = parts_.startsWithSession();
-    dashboard->onSettingsChanged = [set = parts_.setStartsWithSession,
-                                    applySettings = std::move(dashboard->onSettingsChanged)](const UISettings& s) {
+    dashboard->state().settings().startWithSession = parts_.startsWithSession();
+    DashboardActions& actions = dashboard->actions();
+    actions.onSettingsChanged = [set = parts_.setStartsWithSession,
+                                 applySettings = std::move(actions.onSettingsChanged)](const UISettings& s) {
       applySettings(s);
       set(s.startWithSession);
     };
   }
   const GpuLine gpu = parts_.displayGpu ? parts_.displayGpu() : GpuLine{application->gpuName, application->vramMB};
-  dashboard->setSystemInformation(SystemInformation::describe(application->getEncoderName(), gpu.name, gpu.vramMB,
-                                                              platform::captureMethodNames(),
-                                                              application->captureSupported()));
+  dashboard->state().setSystemInformation(SystemInformation::describe(application->getEncoderName(), gpu.name,
+                                                                      gpu.vramMB, platform::captureMethodNames(),
+                                                                      application->captureSupported()));
 
   PV_LOG_INFO("Application initialized, entering main loop...");
   int windowListCounter = 0;
@@ -142,12 +143,12 @@ int HostLoop::run() {
     // New back buffers hold nothing yet, as do exposed ones: the next frame is drawn whole.
     const bool resized = window->applyPendingResize();
     application->update();
-    dashboard->setConnectionStatus(application->connectionStatus());
-    dashboard->setTrustView(application->trustView());
-    dashboard->setStreams(streamMarks(*application));
+    dashboard->state().setConnectionStatus(application->connectionStatus());
+    dashboard->state().setTrustView(application->trustView());
+    dashboard->state().setStreams(streamMarks(*application));
     if (++windowListCounter >= kWindowListInterval) {
       windowListCounter = 0;
-      dashboard->setWindowList(application->getWindowList());
+      dashboard->state().setWindowList(application->getWindowList());
     }
     if (window->takeContentsLost() || resized) dashboard->invalidateFrame();
     dashboard->render();

@@ -22,5 +22,18 @@ inline const ImVec4 kError{0.95f, 0.35f, 0.40f, 1.0f};
 inline const ImVec4 kListItem{0.15f, 0.15f, 0.22f, 1.0f};
 inline const ImVec4 kSliderGrab{0.50f, 0.40f, 0.95f, 1.0f};
 inline const ImVec4 kTransparent{0.0f, 0.0f, 0.0f, 0.0f};
+inline const ImVec4 kBorder{0.20f, 0.20f, 0.30f, 1.0f};
+inline const ImVec4 kTextSelection{0.45f, 0.35f, 0.90f, 0.35f};
+inline const ImVec4 kWindowingDim{0.0f, 0.0f, 0.0f, 0.5f};
+inline const ImVec4 kModalDim{0.0f, 0.0f, 0.0f, 0.6f};
+
+// Drawn shapes (packed RGBA): the connection dots and the sidebar's gradient rules.
+inline constexpr ImU32 kDotConnected = IM_COL32(77, 217, 140, 255);
+inline constexpr ImU32 kDotWaiting = IM_COL32(165, 165, 191, 255);
+inline constexpr ImU32 kDotDisconnected = IM_COL32(115, 115, 140, 255);
+inline constexpr ImU32 kRuleLeft = IM_COL32(115, 89, 230, 100);
+inline constexpr ImU32 kRuleRight = IM_COL32(140, 102, 250, 100);
+inline constexpr ImU32 kFooterRuleLeft = IM_COL32(50, 50, 80, 150);
+inline constexpr ImU32 kFooterRuleRight = IM_COL32(80, 60, 120, 150);
 
 }  // namespace parvalon::host::palette

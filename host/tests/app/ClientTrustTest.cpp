@@ -93,15 +93,15 @@ TEST_F(ClientTrustTest, FirstHeadsetStreamsAndAStrangerGetsNothingUntilAllowedOn
   UIManager ui(std::make_unique<testing::HeadlessBackend>(state));
   ASSERT_TRUE(ui.initialize());
   int allowed = 0;
-  ui.onAllowClient = [&](std::uint64_t sessionId) {
+  ui.actions().onAllowClient = [&](std::uint64_t sessionId) {
     ++allowed;
     app_->allowClient(sessionId);
   };
-  ui.onDenyClient = [&](std::uint64_t) { ADD_FAILURE() << "Deny clicked"; };
+  ui.actions().onDenyClient = [&](std::uint64_t) { ADD_FAILURE() << "Deny clicked"; };
   ASSERT_TRUE(testing::waitUntil([&] { return app_->trustView().pending.size() == 1; }));
-  ui.setTrustView(app_->trustView());
-  EXPECT_EQ(ui.trustView().pending[0].clientName, "stranger");
-  EXPECT_EQ(ui.trustView().pending[0].address, kStranger);
+  ui.state().setTrustView(app_->trustView());
+  EXPECT_EQ(ui.state().trustView().pending[0].clientName, "stranger");
+  EXPECT_EQ(ui.state().trustView().pending[0].address, kStranger);
   // The prompt sits under the page title: press and release on each spot, left to right, until
   // the Allow button (left of Deny) answers.
   for (float y = 50; y < 160 && allowed == 0; y += 6) {

@@ -62,7 +62,7 @@ TEST_F(DashboardDraw, InitialisesWithFontsLogoAndAddress) {
   EXPECT_TRUE(ui->hasOwnFont());
   EXPECT_TRUE(ui->hasLogo());
   EXPECT_EQ(state.texturesCreated, 1);
-  EXPECT_EQ(ui->localIpAddress(), "192.0.2.10");
+  EXPECT_EQ(ui->state().localIpAddress(), "192.0.2.10");
   EXPECT_TRUE(log.has(testing::kInfo, "Detected local IP address: 192.0.2.10"));
   EXPECT_TRUE(log.has(testing::kInfo, "Loaded logo texture: 256x256"));
   EXPECT_TRUE(log.has(testing::kInfo, "UI Manager initialized with Parvalon purple theme"));
@@ -107,15 +107,15 @@ TEST_F(DashboardDraw, TextureUploadFailureLeavesNoLogo) {
 
 TEST_F(DashboardDraw, EveryPageDrawsInEveryState) {
   start();
-  ui->setWindowList({window(1, std::string(300, 'x')), window(2, "Terminal")});
+  ui->state().setWindowList({window(1, std::string(300, 'x')), window(2, "Terminal")});
   ui->logView().addLogEntry(3, "warned");
   for (bool connected : {false, true}) {
     ConnectionStatus status;
     status.connected = connected;
     status.clientName = "Lab Quest";
-    ui->setConnectionStatus(status);
-    ui->settings().sharpeningEnabled = connected;
-    ui->settings().micPassthrough = connected;
+    ui->state().setConnectionStatus(status);
+    ui->state().settings().sharpeningEnabled = connected;
+    ui->state().settings().micPassthrough = connected;
     for (int page = 0; page < UIManager::kPageCount; ++page) {
       ui->setCurrentPage(page);
       frame();
@@ -142,13 +142,13 @@ TEST_F(DashboardDraw, OnlyChangedFramesAreDrawn) {
   status.connected = true;
   status.clientName = "Headset";
   status.fps = 72;
-  ui->setConnectionStatus(status);
+  ui->state().setConnectionStatus(status);
   frame();
   EXPECT_TRUE(ui->frameDrawn());
   EXPECT_EQ(state.framesDrawn, settled + 1);
   // A live figure is shown four times a second: frames of 1/60 s pass before it appears.
   status.latencyMs = 4.5f;
-  ui->setConnectionStatus(status);
+  ui->state().setConnectionStatus(status);
   int framesUntilShown = 0;
   while (state.framesDrawn == settled + 1 && framesUntilShown < 60) {
     frame();
@@ -161,7 +161,7 @@ TEST_F(DashboardDraw, OnlyChangedFramesAreDrawn) {
   EXPECT_EQ(state.framesDrawn, settled + 2);
   // A new client is shown at once.
   status.clientName = "Other headset";
-  ui->setConnectionStatus(status);
+  ui->state().setConnectionStatus(status);
   frame();
   EXPECT_EQ(state.framesDrawn, settled + 3);
 
@@ -198,12 +198,12 @@ TEST_F(DashboardDraw, ClickingAWindowStartsThenStopsItsStream) {
   start();
   std::vector<std::uint32_t> starts;
   std::vector<std::uint8_t> stops;
-  ui->onStartCapture = [&](std::uint32_t w) -> std::optional<std::uint8_t> {
+  ui->actions().onStartCapture = [&](std::uint32_t w) -> std::optional<std::uint8_t> {
     starts.push_back(w);
     return 5;
   };
-  ui->onStopCapture = [&](std::uint8_t s) { stops.push_back(s); };
-  ui->setWindowList({window(77, "Test Pattern")});
+  ui->actions().onStopCapture = [&](std::uint8_t s) { stops.push_back(s); };
+  ui->state().setWindowList({window(77, "Test Pattern")});
   frame();
   // Find the list item from the top of the content down (the list sits below the two cards).
   ImVec2 at;
@@ -213,11 +213,11 @@ TEST_F(DashboardDraw, ClickingAWindowStartsThenStopsItsStream) {
   }
   ASSERT_EQ(starts.size(), 1u);
   EXPECT_EQ(starts[0], 77u);
-  EXPECT_TRUE(ui->windows()[0].streaming);
+  EXPECT_TRUE(ui->state().windows()[0].streaming);
   click(at);
   ASSERT_EQ(stops.size(), 1u);
   EXPECT_EQ(stops[0], 5);
-  EXPECT_FALSE(ui->windows()[0].streaming);
+  EXPECT_FALSE(ui->state().windows()[0].streaming);
 }
 
 // The clipboard call of the platform may log (a window-system error); logging re-enters the

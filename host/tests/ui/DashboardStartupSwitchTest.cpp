@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "ui/DashboardLayout.h"
 #include "ui/HeadlessBackend.h"
 #include "ui/UIManager.h"
 
@@ -26,7 +27,7 @@ class DashboardStartupSwitch : public ::testing::Test {
     resources.localAddress = [] { return std::string("192.0.2.10"); };
     ui_ = std::make_unique<UIManager>(std::make_unique<HeadlessBackend>(state_), resources);
     ASSERT_TRUE(ui_->initialize());
-    ui_->onSettingsChanged = [this](const UISettings& s) { changes_.push_back(s.startWithSession); };
+    ui_->actions().onSettingsChanged = [this](const UISettings& s) { changes_.push_back(s.startWithSession); };
     ui_->setCurrentPage(UIManager::kSettings);
     for (int i = 0; i < 3; ++i) ui_->render();
   }
@@ -46,7 +47,7 @@ class DashboardStartupSwitch : public ::testing::Test {
   // switch is the first widget there that does.
   std::optional<ImVec2> findSwitch() {
     for (float y = 120; y < 700; y += 6) {
-      for (const float x : {UIManager::kSidebarWidth + 30.0f, UIManager::kSidebarWidth + 45.0f}) {
+      for (const float x : {layout::kSidebarWidth + 30.0f, layout::kSidebarWidth + 45.0f}) {
         click(ImVec2(x, y));
         if (!changes_.empty()) return ImVec2(x, y);
       }
@@ -63,15 +64,15 @@ TEST_F(DashboardStartupSwitch, TogglingFiresTheSettingsCallbackWithTheNewState) 
   const auto at = findSwitch();
   ASSERT_TRUE(at) << "no click on the Settings page changed a setting";
   EXPECT_EQ(changes_, std::vector<bool>{true});
-  EXPECT_TRUE(ui_->settings().startWithSession);
+  EXPECT_TRUE(ui_->state().settings().startWithSession);
   click(*at);
   EXPECT_EQ(changes_, (std::vector<bool>{true, false}));
-  EXPECT_FALSE(ui_->settings().startWithSession);
+  EXPECT_FALSE(ui_->state().settings().startWithSession);
 }
 
 TEST_F(DashboardStartupSwitch, ShowsTheStateItWasGivenAtStart) {
   // The entry existed when the host started: the switch is on, and a click turns it off.
-  ui_->settings().startWithSession = true;
+  ui_->state().settings().startWithSession = true;
   ui_->render();
   const auto at = findSwitch();
   ASSERT_TRUE(at);
