@@ -92,6 +92,12 @@ inline constexpr float kTrustedAddressX = 220.0f;
 inline constexpr float kTrustedLastConnectedX = 400.0f;
 inline constexpr float kTrustedRemoveX = 680.0f;
 
+// Logs page.
+inline constexpr float kLogToolbarRounding = 6.0f;
+inline constexpr float kLogFilterFromRight = 200.0f;
+inline constexpr float kLogFilterWidth = 180.0f;
+inline constexpr float kLogListBottomMargin = 5.0f;
+
 // About page.
 inline constexpr float kAboutLogoSize = 80.0f;
 inline constexpr float kAboutTextWidth = 500.0f;

@@ -27,6 +27,14 @@ inline const ImVec4 kTextSelection{0.45f, 0.35f, 0.90f, 0.35f};
 inline const ImVec4 kWindowingDim{0.0f, 0.0f, 0.0f, 0.5f};
 inline const ImVec4 kModalDim{0.0f, 0.0f, 0.0f, 0.6f};
 
+// The Logs page's level colours, trace to critical.
+inline const ImVec4 kLogTrace{0.50f, 0.50f, 0.50f, 1.0f};
+inline const ImVec4 kLogDebug{0.60f, 0.60f, 0.60f, 1.0f};
+inline const ImVec4 kLogInfo{0.40f, 0.80f, 0.40f, 1.0f};
+inline const ImVec4 kLogWarn{1.00f, 0.80f, 0.20f, 1.0f};
+inline const ImVec4 kLogError{1.00f, 0.40f, 0.40f, 1.0f};
+inline const ImVec4 kLogCritical{1.00f, 0.20f, 0.20f, 1.0f};
+
 // Drawn shapes (packed RGBA): the connection dots and the sidebar's gradient rules.
 inline constexpr ImU32 kDotConnected = IM_COL32(77, 217, 140, 255);
 inline constexpr ImU32 kDotWaiting = IM_COL32(165, 165, 191, 255);

@@ -8,6 +8,7 @@
 
 #include "ui/DashboardLayout.h"
 #include "ui/DashboardPalette.h"
+#include "ui/DashboardWidgets.h"
 #include "ui/Utf8Prefix.h"
 
 namespace parvalon::host {
@@ -15,15 +16,16 @@ namespace {
 
 constexpr float kAutoScrollSlackPx = 20.0f;
 
-ImVec4 levelColour(int level) {
+const ImVec4& levelColour(int level) {
+  using namespace palette;
   switch (level) {
-    case 0: return {0.50f, 0.50f, 0.50f, 1.0f};
-    case 1: return {0.60f, 0.60f, 0.60f, 1.0f};
-    case 2: return {0.40f, 0.80f, 0.40f, 1.0f};
-    case 3: return {1.00f, 0.80f, 0.20f, 1.0f};
-    case 4: return {1.00f, 0.40f, 0.40f, 1.0f};
-    case 5: return {1.00f, 0.20f, 0.20f, 1.0f};
-    default: return {0.65f, 0.65f, 0.75f, 1.0f};
+    case 0: return kLogTrace;
+    case 1: return kLogDebug;
+    case 2: return kLogInfo;
+    case 3: return kLogWarn;
+    case 4: return kLogError;
+    case 5: return kLogCritical;
+    default: return kTextSecondary;
   }
 }
 
@@ -120,18 +122,15 @@ std::vector<LogEntry> LogView::visibleEntries() const {
   return out;
 }
 
-void LogView::drawPage(ImFont* titleFont) {
-  ImGui::PushFont(titleFont);
-  ImGui::TextColored(palette::kTextPrimary, "Logs");
-  ImGui::PopFont();
-  ImGui::TextColored(palette::kTextSecondary, "Real-time application logs");
-  space(15);
+void LogView::drawPage(const DashboardFonts& fonts) {
+  widgets::pageTitle(fonts, "Logs", "Real-time application logs");
+  space(layout::kNearGap);
 
   // The clipboard is written only after logMutex_ is released: the platform's clipboard call
   // may log (a windowing error), which would re-enter addLogEntry.
   std::optional<std::string> clipboard;
 
-  ImGui::PushStyleVar(ImGuiStyleVar_FrameRounding, 6.0f);
+  ImGui::PushStyleVar(ImGuiStyleVar_FrameRounding, layout::kLogToolbarRounding);
   ImGui::PushStyleColor(ImGuiCol_Button, palette::kCard);
   ImGui::PushStyleColor(ImGuiCol_ButtonHovered, palette::kCardHover);
   if (ImGui::Button("Clear Logs")) clear();
@@ -140,17 +139,17 @@ void LogView::drawPage(ImFont* titleFont) {
   if (ImGui::IsItemHovered()) ImGui::SetTooltip("Copy all logs to clipboard");
   ImGui::SameLine();
   ImGui::Checkbox("Auto-scroll", &autoScroll);
-  ImGui::SameLine(ImGui::GetWindowWidth() - 200.0f);
-  ImGui::SetNextItemWidth(180.0f);
+  ImGui::SameLine(ImGui::GetWindowWidth() - layout::kLogFilterFromRight);
+  ImGui::SetNextItemWidth(layout::kLogFilterWidth);
   ImGui::Combo("##LogLevel", &logLevelFilter, kFilterItems, kFilterCount);
   ImGui::PopStyleColor(2);
   ImGui::PopStyleVar();
 
   ImGui::TextColored(palette::kTextMuted, "Tip: Right-click a log entry to copy it");
-  space(10);
+  space(layout::kLineGap);
 
   ImGui::PushStyleColor(ImGuiCol_ChildBg, palette::kBackground);
-  ImGui::BeginChild("LogScroll", ImVec2(0, -5.0f), true, ImGuiWindowFlags_HorizontalScrollbar);
+  ImGui::BeginChild("LogScroll", ImVec2(0, -layout::kLogListBottomMargin), true, ImGuiWindowFlags_HorizontalScrollbar);
   {
     std::lock_guard lock(logMutex_);
     for (std::size_t i = 0; i < logEntries_.size(); ++i) {

@@ -9,9 +9,9 @@
 #include <deque>
 #include <vector>
 
-struct ImFont;
-
 namespace parvalon::host {
+
+struct DashboardFonts;
 
 // One line of the live log.
 struct LogEntry {
@@ -64,7 +64,7 @@ class LogView {
   int logLevelFilter = 0;
 
   // Main thread, inside a Dear ImGui frame: the Logs page.
-  void drawPage(ImFont* titleFont);
+  void drawPage(const DashboardFonts& fonts);
 
  private:
   static std::size_t storedBytes(const LogEntry& entry) { return entry.timestamp.size() + entry.message.size(); }

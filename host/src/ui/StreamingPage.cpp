@@ -1,6 +1,7 @@
 #include "ui/StreamingPage.h"
 
 #include <cstddef>
+#include <iterator>
 
 #include <fmt/format.h>
 #include <imgui.h>
@@ -66,7 +67,7 @@ void StreamingPage::draw() {
   heading(fonts, "Video Codec", layout::kSectionGap);
   ImGui::SetNextItemWidth(layout::kCodecComboWidth);
   int codec = settings.codec == "h264" ? 0 : 1;
-  if (ImGui::Combo("##Codec", &codec, kCodecItems, 2)) {
+  if (ImGui::Combo("##Codec", &codec, kCodecItems, static_cast<int>(std::size(kCodecItems)))) {
     settings.codec = codec == 0 ? "h264" : "hevc";
     actions_.settingsChanged();
   }

@@ -169,7 +169,7 @@ void UIManager::drawPage() {
     case kAudio: audioPage_.draw(); break;
     case kInput: inputPage_.draw(); break;
     case kSettings: settingsPage_.draw(); break;
-    case kLogs: logView_.drawPage(assets_.fonts().title); break;
+    case kLogs: logView_.drawPage(assets_.fonts()); break;
     case kAbout: aboutPage_.draw(); break;
     default: currentPage_ = kDashboard; break;
   }
