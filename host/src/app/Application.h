@@ -69,17 +69,18 @@ class Application {
     std::function<std::unique_ptr<platform::ScreenChangeWatcher>(std::function<void()> onChange)> screenWatcher;
   };
   // What the application runs on. Every member left as it is takes the real one; tests put
-  // fakes in the ones they script.
+  // fakes in the ones they script. (Each has an initialiser so that a designated list may
+  // leave it out without a missing-initialiser warning.)
   struct Dependencies {
-    std::unique_ptr<platform::SystemInfo> system;  // null: this machine's
-    OrchestratorFactory orchestratorFactory;       // null: the real capture and encoders
+    std::unique_ptr<platform::SystemInfo> system{};  // null: this machine's
+    OrchestratorFactory orchestratorFactory{};       // null: the real capture and encoders
     // The UDP port the discovery responder binds (tests pass 0 for a free one).
     std::uint16_t discoveryPort = kDiscoveryPort;
-    AudioCaptureFactory audioCaptureFactory;  // null: the real loopback capture
+    AudioCaptureFactory audioCaptureFactory{};  // null: the real loopback capture
     // The clock of congestion control and the connection figures (null: the steady clock);
     // tests drive it by hand.
-    SteadyNow clock;
-    InputSeams input;
+    SteadyNow clock{};
+    InputSeams input{};
   };
 
   Application();
