@@ -51,8 +51,11 @@ void D3D11ImGuiBackend::shutdown() {
 void D3D11ImGuiBackend::newFrame() {
   ImGui_ImplDX11_NewFrame();
   ImGui_ImplWin32_NewFrame();
-  const float scale = ImGui_ImplWin32_GetDpiScaleForHwnd(window_.handle());
-  scale_ = scale > 0.0f ? scale : 1.0f;
+  // The window's own DPI rather than the back end's monitor lookup: where the system reports a
+  // Windows before 8.1 (wine's default prefix) that lookup takes a screen DC on every frame, and
+  // under wine each DC released re-reads the X resources, which made the idle loop's main cost.
+  const UINT dpi = GetDpiForWindow(window_.handle());
+  scale_ = dpi > 0 ? static_cast<float>(dpi) / USER_DEFAULT_SCREEN_DPI : 1.0f;
   if (scale_ == 1.0f) return;
   // The Win32 back end measured the client area and the pointer in pixels.
   ImGuiIO& io = ImGui::GetIO();

@@ -18,6 +18,8 @@
 #include <thread>
 #include <vector>
 
+#include <nlohmann/json.hpp>
+
 #include "support/ChildProcess.h"
 #include "support/FreePortSettings.h"
 
@@ -61,11 +63,7 @@ class WineHost : public ::testing::Test {
 
   void TearDown() override {
     // The host first: it reads the settings file that is put back below.
-    if (host_) {
-      host_->kill(SIGKILL);
-      host_->wait(std::chrono::seconds(20));
-      host_.reset();
-    }
+    stopHost();
     if (!settingsFile_.empty()) {
       if (previousSettings_) {
         std::ofstream(settingsFile_, std::ios::binary) << *previousSettings_;
@@ -95,14 +93,24 @@ class WineHost : public ::testing::Test {
     return std::nullopt;
   }
 
-  // Starts ParvalonHost.exe on free ports (its settings in the prefix, put back in TearDown) and
-  // waits for its main loop. Call once a program made the prefix.
-  void startHost() {
+  // A first short run of the pattern makes a fresh prefix, which the host's settings go into.
+  void makePrefix() {
+    auto prefixMaker = wine(patternExe_, {"--title", "Parvalon Wine prefix", "--duration", "0.2"}, "prefix.txt");
+    ASSERT_TRUE(prefixMaker->start());
+    ASSERT_EQ(prefixMaker->wait(std::chrono::seconds(120)), 0) << prefixMaker->output();
+  }
+
+  // Starts ParvalonHost.exe on free ports with the `extra` settings (in the prefix; what was there
+  // before the first start is put back in TearDown) and waits for its main loop. Call once a
+  // program made the prefix, and again after stopHost for a host with other settings.
+  void startHost(const nlohmann::json& extra = nlohmann::json::object()) {
     const auto local = localAppData();
     ASSERT_TRUE(local) << "no user folder in " << prefix_;
-    settingsFile_ = *local / "Parvalon/settings.json";
-    if (std::filesystem::exists(settingsFile_)) previousSettings_ = readWholeFile(settingsFile_);
-    ports_ = writeSettingsWithFreePorts(*local);
+    if (settingsFile_.empty()) {
+      settingsFile_ = *local / "Parvalon/settings.json";
+      if (std::filesystem::exists(settingsFile_)) previousSettings_ = readWholeFile(settingsFile_);
+    }
+    ports_ = writeSettingsWithFreePorts(*local, extra);
     // Each test meets the host as a first install does: nobody trusted yet, so its first client
     // is (another test's client, left in the prefix, would make this one wait for approval).
     trustFile_ = *local / "Parvalon/trusted-clients.json";
@@ -114,6 +122,28 @@ class WineHost : public ::testing::Test {
     host_ = wine(hostExe_, {}, "host.txt");
     ASSERT_TRUE(host_->start());
     ASSERT_TRUE(waitForLog(kHostReadyLine, std::chrono::seconds(90))) << host_->output() << "\n---- log\n" << log();
+  }
+
+  void stopHost() {
+    if (!host_) return;
+    host_->kill(SIGKILL);
+    host_->wait(std::chrono::seconds(20));
+    host_.reset();
+  }
+
+  // The Win32 test pattern, `width` x `height`, repainting `fps` times a second. GDI reads only
+  // what is on screen: open it after the host, above the host's window.
+  std::unique_ptr<ChildProcess> openPattern(const std::string& title, int width, int height, int fps,
+                                            const char* output) {
+    auto pattern = wine(patternExe_,
+                        {"--title", title, "--width", std::to_string(width), "--height", std::to_string(height), "--fps",
+                         std::to_string(fps)},
+                        output);
+    if (!pattern->start() || !pattern->waitForOutput("parvalon-testpattern window", std::chrono::seconds(60))) {
+      ADD_FAILURE() << "the pattern did not open: " << pattern->output();
+      return nullptr;
+    }
+    return pattern;
   }
 
   // What this run of the host wrote to its log file.
