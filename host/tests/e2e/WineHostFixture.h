@@ -18,6 +18,8 @@
 #include <thread>
 #include <vector>
 
+#include <nlohmann/json.hpp>
+
 #include "support/ChildProcess.h"
 #include "support/FreePortSettings.h"
 
@@ -95,14 +97,32 @@ class WineHost : public ::testing::Test {
     return std::nullopt;
   }
 
-  // Starts ParvalonHost.exe on free ports (its settings in the prefix, put back in TearDown) and
-  // waits for its main loop. Call once a program made the prefix.
-  void startHost() {
+  // A first short run of the pattern makes a fresh prefix, which the host's settings go into.
+  void makePrefix() {
+    auto prefixMaker = wine(patternExe_, {"--title", "Parvalon Wine prefix", "--duration", "0.2"}, "prefix.txt");
+    ASSERT_TRUE(prefixMaker->start());
+    ASSERT_EQ(prefixMaker->wait(std::chrono::seconds(120)), 0) << prefixMaker->output();
+  }
+
+  // The Win32 test pattern with `arguments`, once its window is shown.
+  std::unique_ptr<ChildProcess> startPattern(const std::vector<std::string>& arguments) {
+    auto pattern = wine(patternExe_, arguments, "pattern.txt");
+    EXPECT_TRUE(pattern->start());
+    EXPECT_TRUE(pattern->waitForOutput("parvalon-testpattern window", std::chrono::seconds(60))) << pattern->output();
+    return pattern;
+  }
+
+  // A Linux path as the programs in the prefix name it (drive Z: is the Linux root).
+  static std::string windowsPath(const std::filesystem::path& path) { return "Z:" + path.string(); }
+
+  // Starts ParvalonHost.exe on free ports with `extraSettings` (its settings in the prefix, put
+  // back in TearDown) and waits for its main loop. Call once a program made the prefix.
+  void startHost(const nlohmann::json& extraSettings = nlohmann::json::object()) {
     const auto local = localAppData();
     ASSERT_TRUE(local) << "no user folder in " << prefix_;
     settingsFile_ = *local / "Parvalon/settings.json";
     if (std::filesystem::exists(settingsFile_)) previousSettings_ = readWholeFile(settingsFile_);
-    ports_ = writeSettingsWithFreePorts(*local);
+    ports_ = writeSettingsWithFreePorts(*local, extraSettings);
     // Each test meets the host as a first install does: nobody trusted yet, so its first client
     // is (another test's client, left in the prefix, would make this one wait for approval).
     trustFile_ = *local / "Parvalon/trusted-clients.json";

@@ -38,18 +38,12 @@ double monotonicAheadOfRawMs() {
 }
 
 TEST_F(WineHost, StreamsTheWin32PatternWithItsSizeColoursRateAndTimeStamp) {
-  // GDI reads only what is on screen: the pattern opens after the host, above its window. A
-  // first short run makes a fresh prefix, which the host's settings go into.
-  auto prefixMaker = wine(patternExe_, {"--title", "Parvalon Wine prefix", "--duration", "0.2"}, "prefix.txt");
-  ASSERT_TRUE(prefixMaker->start());
-  ASSERT_EQ(prefixMaker->wait(120s), 0) << prefixMaker->output();
+  // GDI reads only what is on screen: the pattern opens after the host, above its window.
+  ASSERT_NO_FATAL_FAILURE(makePrefix());
   ASSERT_NO_FATAL_FAILURE(startHost());
-  auto pattern = wine(patternExe_,
-                      {"--title", kTitle, "--width", std::to_string(kWidth), "--height", std::to_string(kHeight), "--fps",
-                       std::to_string(kPatternFps)},
-                      "pattern.txt");
-  ASSERT_TRUE(pattern->start());
-  ASSERT_TRUE(pattern->waitForOutput("parvalon-testpattern window", 60s)) << pattern->output();
+  auto pattern = startPattern({"--title", kTitle, "--width", std::to_string(kWidth), "--height", std::to_string(kHeight),
+                               "--fps", std::to_string(kPatternFps)});
+  ASSERT_FALSE(HasFailure());
   const std::string port = std::to_string(ports_.signaling);
 
   const auto [listCode, listed] = test::runViewer({"list", "--host", "127.0.0.1", "--port", port}, work_ / "list.txt", 60s);
