@@ -35,6 +35,7 @@ class WineHostInput : public test::WineHost {
     inputLog_ = std::make_unique<test::PatternInputLog>(work_ / "input.jsonl");
     pattern_ = startPattern({"--title", kTitle, "--width", "640", "--height", "480", "--fps", "30", "--input-log",
                              windowsPath(inputLog_->path())});
+    ASSERT_FALSE(HasFailure());
   }
   void TearDown() override {
     pattern_.reset();
