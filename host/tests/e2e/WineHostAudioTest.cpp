@@ -20,6 +20,8 @@ using namespace std::chrono_literals;
 namespace parvalon::host {
 namespace {
 
+using test::WineHost;
+
 constexpr const char* kTitle = "Parvalon Wine Audio Pattern";
 constexpr double kToneHz = 1000.0;
 constexpr double kToneSeconds = 30.0;  // outlasts the lead-in and the stream; ended by its pid

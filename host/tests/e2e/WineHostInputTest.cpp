@@ -67,7 +67,7 @@ class WineHostInput : public test::WineHost {
     return out;
   }
   std::string report() const {
-    return "\n---- pattern input\n" + readWholeFile(inputLog_->path()) + "---- log\n" + log();
+    return "\n---- pattern input\n" + test::readWholeFile(inputLog_->path()) + "---- log\n" + log();
   }
 
   std::unique_ptr<test::PatternInputLog> inputLog_;
