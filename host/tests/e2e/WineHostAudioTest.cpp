@@ -34,8 +34,9 @@ TEST_F(WineHost, DefaultCaptureCarriesAToneToTheViewerAsOpus) {
   ASSERT_TRUE(sound.hasTools()) << "pactl and pacat (pulseaudio-utils) are needed to play the tone";
   if (!sound.reachable()) GTEST_SKIP() << "the PulseAudio server is not reachable";
 
-  ASSERT_NO_FATAL_FAILURE(makePrefix());
-  ASSERT_NO_FATAL_FAILURE(startHost({{"audioCaptureEndpoint", "default-capture"}}));
+  const auto pattern = startHostAndPattern({"--title", kTitle, "--width", "320", "--height", "240", "--fps", "10"},
+                                           {{"audioCaptureEndpoint", "default-capture"}});
+  ASSERT_FALSE(HasFailure());
   ASSERT_TRUE(waitForLog("Audio capture started", 30s)) << log();
   // The capture runs at the device's mix format and nothing resamples it: Opus takes every
   // sample as one of 48 kHz, so a server at another rate shifts the tone by the ratio.
@@ -47,8 +48,6 @@ TEST_F(WineHost, DefaultCaptureCarriesAToneToTheViewerAsOpus) {
   EXPECT_EQ(format[2].str(), "2") << started;
   const double heardHz = kToneHz * test::kToneRate / mixRate;
 
-  auto pattern = startPattern({"--title", kTitle, "--width", "320", "--height", "240", "--fps", "10"});
-  ASSERT_FALSE(HasFailure());
   const auto player = sound.play(kToneHz, kToneSeconds, work_, "tone");
   ASSERT_TRUE(player);
   // An idle null sink may render its first block up to ~2 s late; the tone leads the stream by

@@ -37,6 +37,9 @@ inline std::string readWholeFile(const std::filesystem::path& path) {
   return s.str();
 }
 
+// A Linux path as the programs in the prefix name it (drive Z: is the Linux root).
+inline std::string windowsPath(const std::filesystem::path& path) { return "Z:" + path.string(); }
+
 inline constexpr const char* kWineHelperProcess = "parvalon-win32-helper.exe";
 inline constexpr const char* kHostReadyLine = "Application initialized, entering main loop...";
 
@@ -97,23 +100,24 @@ class WineHost : public ::testing::Test {
     return std::nullopt;
   }
 
-  // A first short run of the pattern makes a fresh prefix, which the host's settings go into.
-  void makePrefix() {
+  // A fresh prefix, the host on free ports with `extraSettings`, then the Win32 pattern with
+  // `patternArguments` once its window is shown. GDI reads only what is on screen: the pattern
+  // opens after the host, above its window. Callers check HasFailure().
+  std::unique_ptr<ChildProcess> startHostAndPattern(const std::vector<std::string>& patternArguments,
+                                                    const nlohmann::json& extraSettings = nlohmann::json::object()) {
+    // A first short run of the pattern makes the prefix, which the host's settings go into.
     auto prefixMaker = wine(patternExe_, {"--title", "Parvalon Wine prefix", "--duration", "0.2"}, "prefix.txt");
-    ASSERT_TRUE(prefixMaker->start());
-    ASSERT_EQ(prefixMaker->wait(std::chrono::seconds(120)), 0) << prefixMaker->output();
-  }
-
-  // The Win32 test pattern with `arguments`, once its window is shown.
-  std::unique_ptr<ChildProcess> startPattern(const std::vector<std::string>& arguments) {
-    auto pattern = wine(patternExe_, arguments, "pattern.txt");
+    if (!prefixMaker->start() || prefixMaker->wait(std::chrono::seconds(120)) != 0) {
+      ADD_FAILURE() << "the prefix was not made: " << prefixMaker->output();
+      return nullptr;
+    }
+    startHost(extraSettings);
+    if (HasFailure()) return nullptr;
+    auto pattern = wine(patternExe_, patternArguments, "pattern.txt");
     EXPECT_TRUE(pattern->start());
     EXPECT_TRUE(pattern->waitForOutput("parvalon-testpattern window", std::chrono::seconds(60))) << pattern->output();
     return pattern;
   }
-
-  // A Linux path as the programs in the prefix name it (drive Z: is the Linux root).
-  static std::string windowsPath(const std::filesystem::path& path) { return "Z:" + path.string(); }
 
   // Starts ParvalonHost.exe on free ports with `extraSettings` (its settings in the prefix, put
   // back in TearDown) and waits for its main loop. Call once a program made the prefix.

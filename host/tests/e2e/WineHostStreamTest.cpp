@@ -38,11 +38,8 @@ double monotonicAheadOfRawMs() {
 }
 
 TEST_F(WineHost, StreamsTheWin32PatternWithItsSizeColoursRateAndTimeStamp) {
-  // GDI reads only what is on screen: the pattern opens after the host, above its window.
-  ASSERT_NO_FATAL_FAILURE(makePrefix());
-  ASSERT_NO_FATAL_FAILURE(startHost());
-  auto pattern = startPattern({"--title", kTitle, "--width", std::to_string(kWidth), "--height", std::to_string(kHeight),
-                               "--fps", std::to_string(kPatternFps)});
+  const auto pattern = startHostAndPattern({"--title", kTitle, "--width", std::to_string(kWidth), "--height",
+                                            std::to_string(kHeight), "--fps", std::to_string(kPatternFps)});
   ASSERT_FALSE(HasFailure());
   const std::string port = std::to_string(ports_.signaling);
 
