@@ -42,9 +42,12 @@ const char* CommandLine::usage() {
          "       parvalon-viewer stream --host H [--port P] (--window ID | --title REGEX)\n"
          "                [--seconds S | --frames N] [--snapshot FILE.png] [--record FILE.h264]\n"
          "                [--audio FILE.wav] [--stats FILE.json] [--show] [--codec h264|hevc]\n"
-         "                [--reconnect-video-after S]\n"
+         "                [--reconnect-video-after S] [--input STEP]...\n"
          "Window ids are decimal, or hexadecimal with 0x. discover sends to the limited broadcast\n"
-         "address unless --to names another (use --to 127.0.0.1 on a development machine).\n";
+         "address unless --to names another (use --to 127.0.0.1 on a development machine).\n"
+         "--input steps are sent in order once the first picture shows: 'click X Y' and 'press X Y'\n"
+         "(left button at fractions 0..1 of the window; press never releases), 'keydown VK' (never\n"
+         "released), 'type TEXT', 'close-input'.\n";
 }
 
 std::optional<ViewerOptions> CommandLine::parse(const std::vector<std::string>& args, std::string& error) {
@@ -136,6 +139,12 @@ std::optional<ViewerOptions> CommandLine::parse(const std::vector<std::string>& 
       if (!value(v)) return std::nullopt;
       if (!parsePositive(v, d)) { error = "bad --reconnect-video-after '" + v + "'"; return std::nullopt; }
       o.reconnectVideoAfterS = d;
+    } else if (isStream && a == "--input") {
+      if (!value(v)) return std::nullopt;
+      std::string why;
+      auto step = InputStep::parse(v, why);
+      if (!step) { error = "bad --input '" + v + "': " + why; return std::nullopt; }
+      o.inputSteps.push_back(std::move(*step));
     } else {
       error = "unknown option '" + a + "' for " + command;
       return std::nullopt;

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "InputStep.h"
 #include "VideoDecoder.h"
 #include "protocol/DefaultPorts.h"
 
@@ -36,6 +37,8 @@ struct ViewerOptions {
   // Drops and reopens the video connection this many seconds into the stream, as a headset
   // recovering its channel does.
   std::optional<double> reconnectVideoAfterS;
+  // Sent in order once the first picture is decoded.
+  std::vector<InputStep> inputSteps;
 };
 
 class CommandLine {

@@ -190,6 +190,23 @@ void StreamSession::sendInput(const protocol::InputEvent& event) {
   input_.writeAll(bytes.data(), bytes.size());
 }
 
+void StreamSession::sendInputSteps() {
+  if (!input_.isOpen()) {
+    PV_LOG_ERROR("No input connection: the --input steps are not sent");
+    return;
+  }
+  InputForwarder forwarder(static_cast<std::uint8_t>(streamId_.load()));
+  for (const auto& step : options_.inputSteps) {
+    if (step.kind == InputStep::Kind::CloseInput) {
+      input_.close();
+      PV_LOG_INFO("Closed the input connection");
+      return;
+    }
+    for (const auto& e : step.events(forwarder)) sendInput(e);
+  }
+  PV_LOG_INFO("Sent {} input steps", options_.inputSteps.size());
+}
+
 int StreamSession::run(const std::atomic<bool>& interrupted) {
   if (!signaling_.connect(options_.host, options_.port, kConnectTimeout)) return 1;
   if (!greet()) return 1;
@@ -235,6 +252,7 @@ int StreamSession::run(const std::atomic<bool>& interrupted) {
   std::int64_t lastProgressUs = startUs;
   std::uint64_t drawnSerial = 0;
   bool reconnectDone = false;
+  bool inputSent = options_.inputSteps.empty();
   bool failed = false;
   while (!interrupted) {
     for (const auto& m : signaling_.drain()) handleSignaling(m);
@@ -269,6 +287,11 @@ int StreamSession::run(const std::atomic<bool>& interrupted) {
     if (ms - lastPingMs >= kPingIntervalMs) {
       lastPingMs = ms;
       signaling_.send({{"type", "ping"}, {"timestamp", RttTracker::timestampFor(ms)}});
+    }
+    // Once a picture shows, the host has the window and its place on the desktop.
+    if (!inputSent && frames > 0) {
+      inputSent = true;
+      sendInputSteps();
     }
     if (options_.reconnectVideoAfterS && !reconnectDone && elapsedS >= *options_.reconnectVideoAfterS) {
       reconnectDone = true;

@@ -74,6 +74,7 @@ class StreamSession {
   void audioLoop();
   void sendFeedback();
   void sendInput(const protocol::InputEvent& event);
+  void sendInputSteps();
 
   ViewerOptions options_;
   SignalingClient signaling_;

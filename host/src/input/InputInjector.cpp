@@ -138,7 +138,8 @@ std::pair<std::int32_t, std::int32_t> InputInjector::windowToScreen(std::uint16_
 
 std::pair<std::int32_t, std::int32_t> InputInjector::windowToScreenLocked(std::uint16_t x, std::uint16_t y) {
   if (target_ != platform::kNoWindow) {
-    if (const auto rect = windowSystem_->windowRect(target_)) {
+    // Fractions of what the stream shows, so a click lands where the headset saw it.
+    if (const auto rect = windowSystem_->shownRect(target_)) {
       const std::int64_t w = rect->width, h = rect->height;
       lastX_ = static_cast<std::int32_t>((w * x + w / 2) / kFractionMax + rect->x);
       lastY_ = static_cast<std::int32_t>((h * y + h / 2) / kFractionMax + rect->y);

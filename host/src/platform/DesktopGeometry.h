@@ -11,6 +11,10 @@ namespace parvalon::host::platform {
 // resizing a window take.
 class DesktopGeometry : public virtual WindowState {
  public:
+  // The part of the window its capture shows, in desktop pixels: a client's positions are
+  // fractions of it. The window's rectangle unless the capture shows less (Windows' GDI capture
+  // copies the client area alone).
+  virtual std::optional<WindowRect> shownRect(WindowHandle window) { return windowRect(window); }
   // The deepest window shown at a desktop pixel; kNoWindow when none.
   virtual WindowHandle windowFromPoint(std::int32_t x, std::int32_t y) = 0;
   // The outer size a window needs for a client area of the given size (X11: the same size).

@@ -33,7 +33,8 @@ class WindowState {
   // Shown on the desktop or minimized; false for withdrawn or hidden windows.
   virtual bool isVisible(WindowHandle window) = 0;
   virtual bool isMinimized(WindowHandle window) = 0;
-  // The window's rectangle on the desktop: exactly the picture a capture of it shows.
+  // The window's rectangle on the desktop (Windows: the outer frame; X11: exactly the picture a
+  // capture of it shows).
   virtual std::optional<WindowRect> windowRect(WindowHandle window) = 0;
   // The top-level window a window belongs to (X11: the nearest ancestor carrying WM_STATE, else
   // the child of the root); kNoWindow for a handle that names nothing.

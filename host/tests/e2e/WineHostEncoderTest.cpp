@@ -60,7 +60,9 @@ TEST_F(WineHost, StreamsOnX264WhenNvencDoesNotLoadAndSharpeningSteepensEdges) {
     startHost(settings);
     if (::testing::Test::HasFatalFailure()) return {};
     const std::string title = std::string("Parvalon Wine ") + name;
-    const auto pattern = openPattern(title, kWidth, kHeight, kPatternFps, (std::string(name) + "-pattern.txt").c_str());
+    const auto pattern = openPattern({"--title", title, "--width", std::to_string(kWidth), "--height", std::to_string(kHeight),
+                                      "--fps", std::to_string(kPatternFps)},
+                                     (std::string(name) + "-pattern.txt").c_str());
     if (!pattern) return {};
     const auto snapshot = work_ / (std::string(name) + ".png");
     const auto statsFile = work_ / (std::string(name) + ".json");

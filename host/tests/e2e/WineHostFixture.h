@@ -37,6 +37,9 @@ inline std::string readWholeFile(const std::filesystem::path& path) {
   return s.str();
 }
 
+// A Linux path as the programs in the prefix name it (drive Z: is the Linux root).
+inline std::string windowsPath(const std::filesystem::path& path) { return "Z:" + path.string(); }
+
 inline constexpr const char* kWineHelperProcess = "parvalon-win32-helper.exe";
 inline constexpr const char* kHostReadyLine = "Application initialized, entering main loop...";
 
@@ -100,6 +103,18 @@ class WineHost : public ::testing::Test {
     ASSERT_EQ(prefixMaker->wait(std::chrono::seconds(120)), 0) << prefixMaker->output();
   }
 
+  // A fresh prefix, the host on free ports with `extraSettings`, then the Win32 pattern with
+  // `patternArguments` once its window is shown. GDI reads only what is on screen: the pattern
+  // opens after the host, above its window. Callers check HasFailure().
+  std::unique_ptr<ChildProcess> startHostAndPattern(const std::vector<std::string>& patternArguments,
+                                                    const nlohmann::json& extraSettings = nlohmann::json::object()) {
+    makePrefix();
+    if (HasFailure()) return nullptr;
+    startHost(extraSettings);
+    if (HasFailure()) return nullptr;
+    return openPattern(patternArguments);
+  }
+
   // Starts ParvalonHost.exe on free ports with the `extra` settings (in the prefix; what was there
   // before the first start is put back in TearDown) and waits for its main loop. Call once a
   // program made the prefix, and again after stopHost for a host with other settings.
@@ -131,14 +146,11 @@ class WineHost : public ::testing::Test {
     host_.reset();
   }
 
-  // The Win32 test pattern, `width` x `height`, repainting `fps` times a second. GDI reads only
-  // what is on screen: open it after the host, above the host's window.
-  std::unique_ptr<ChildProcess> openPattern(const std::string& title, int width, int height, int fps,
-                                            const char* output) {
-    auto pattern = wine(patternExe_,
-                        {"--title", title, "--width", std::to_string(width), "--height", std::to_string(height), "--fps",
-                         std::to_string(fps)},
-                        output);
+  // The Win32 test pattern with `arguments`, once its window is shown. GDI reads only what is on
+  // screen: open it after the host, above the host's window.
+  std::unique_ptr<ChildProcess> openPattern(const std::vector<std::string>& arguments,
+                                            const char* output = "pattern.txt") {
+    auto pattern = wine(patternExe_, arguments, output);
     if (!pattern->start() || !pattern->waitForOutput("parvalon-testpattern window", std::chrono::seconds(60))) {
       ADD_FAILURE() << "the pattern did not open: " << pattern->output();
       return nullptr;

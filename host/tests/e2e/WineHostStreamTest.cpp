@@ -38,10 +38,9 @@ double monotonicAheadOfRawMs() {
 }
 
 TEST_F(WineHost, StreamsTheWin32PatternWithItsSizeColoursRateAndTimeStamp) {
-  ASSERT_NO_FATAL_FAILURE(makePrefix());
-  ASSERT_NO_FATAL_FAILURE(startHost());
-  const auto pattern = openPattern(kTitle, kWidth, kHeight, kPatternFps, "pattern.txt");
-  ASSERT_TRUE(pattern);
+  const auto pattern = startHostAndPattern({"--title", kTitle, "--width", std::to_string(kWidth), "--height",
+                                            std::to_string(kHeight), "--fps", std::to_string(kPatternFps)});
+  ASSERT_FALSE(HasFailure());
   const std::string port = std::to_string(ports_.signaling);
 
   const auto [listCode, listed] = test::runViewer({"list", "--host", "127.0.0.1", "--port", port}, work_ / "list.txt", 60s);

@@ -3,62 +3,31 @@
 #include <unistd.h>
 
 #include <filesystem>
-#include <fstream>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include <nlohmann/json.hpp>
-
+#include "support/PatternInputLog.h"
 #include "support/TestPatternProcess.h"
 
 namespace parvalon::host {
 
 // A test pattern window with its own input log.
-struct LoggedPattern {
+struct LoggedPattern : test::PatternInputLog {
   LoggedPattern(const std::string& name, std::vector<std::string> args)
-      : log(std::filesystem::temp_directory_path() / ("parvalon-input-" + std::to_string(getpid()) + "-" + name + ".log")) {
-    std::filesystem::remove(log);
+      : test::PatternInputLog(std::filesystem::temp_directory_path() /
+                              ("parvalon-input-" + std::to_string(getpid()) + "-" + name + ".log")) {
+    std::filesystem::remove(path());
     args.push_back("--input-log");
-    args.push_back(log.string());
+    args.push_back(path().string());
     process = std::make_unique<testing::TestPatternProcess>(args);
   }
   ~LoggedPattern() {
     process.reset();
-    std::filesystem::remove(log);
+    std::filesystem::remove(path());
   }
   platform::WindowHandle window() const { return process->window(); }
-  std::vector<nlohmann::json> lines() const {
-    std::vector<nlohmann::json> out;
-    std::ifstream in(log);
-    for (std::string line; std::getline(in, line);) {
-      auto parsed = nlohmann::json::parse(line, nullptr, false);
-      if (!parsed.is_discarded()) out.push_back(parsed);
-    }
-    return out;
-  }
-  std::vector<nlohmann::json> of(const std::string& type) const {
-    std::vector<nlohmann::json> out;
-    for (auto& l : lines()) {
-      if (l.value("type", "") == type) out.push_back(l);
-    }
-    return out;
-  }
-  std::string text() const {
-    std::string out;
-    for (const auto& l : of("text")) out += l.value("text", "");
-    return out;
-  }
-  // "4+ 4- 5+" for the buttons pressed (+) and released (-), in order.
-  std::string buttons() const {
-    std::string out;
-    for (const auto& l : of("button")) {
-      out += (out.empty() ? "" : " ") + std::to_string(l.value("button", 0)) + (l.value("pressed", false) ? "+" : "-");
-    }
-    return out;
-  }
 
-  std::filesystem::path log;
   std::unique_ptr<testing::TestPatternProcess> process;
 };
 

@@ -65,6 +65,20 @@ TEST(ViewerCommandLine, StreamReadsEveryOption) {
   EXPECT_EQ(decimal->port, 9876);
   EXPECT_EQ(decimal->seconds, 3.0);
   EXPECT_EQ(decimal->codec, VideoCodec::H264);
+  EXPECT_TRUE(decimal->inputSteps.empty());
+}
+
+// Repeated --input options keep their order: a close before the key would send nothing.
+TEST(ViewerCommandLine, InputStepsKeepTheirOrder) {
+  const auto o = parse({"stream", "--host", "h", "--window", "1", "--input", "keydown 0x41", "--input", "type a b",
+                        "--input", "close-input"});
+  ASSERT_TRUE(o);
+  ASSERT_EQ(o->inputSteps.size(), 3u);
+  EXPECT_EQ(o->inputSteps[0].kind, InputStep::Kind::KeyDown);
+  EXPECT_EQ(o->inputSteps[0].virtualKey, 0x41);
+  EXPECT_EQ(o->inputSteps[1].kind, InputStep::Kind::Type);
+  EXPECT_EQ(o->inputSteps[1].codepoints, (std::vector<std::uint32_t>{'a', ' ', 'b'}));
+  EXPECT_EQ(o->inputSteps[2].kind, InputStep::Kind::CloseInput);
 }
 
 struct BadCase {
@@ -91,6 +105,9 @@ INSTANTIATE_TEST_SUITE_P(
                       BadCase{{"stream", "--host", "h", "--window", "1", "--seconds", "0"}, "bad --seconds"},
                       BadCase{{"stream", "--host", "h", "--window", "1", "--seconds", "2", "--frames", "3"}, "exclude"},
                       BadCase{{"stream", "--host", "h", "--window", "1", "--codec", "vp9"}, "bad --codec"},
+                      BadCase{{"stream", "--host", "h", "--window", "1", "--input", "wiggle"}, "bad --input 'wiggle'"},
+                      BadCase{{"stream", "--host", "h", "--window", "1", "--input"}, "needs a value"},
+                      BadCase{{"list", "--host", "h", "--input", "close-input"}, "unknown option"},
                       BadCase{{"list", "--host", "h", "--port", "65536"}, "bad --port"},
                       BadCase{{"list", "--host"}, "needs a value"},
                       BadCase{{"discover", "--host", "h"}, "unknown option"},

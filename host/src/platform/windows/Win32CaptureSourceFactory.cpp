@@ -11,6 +11,10 @@ std::shared_ptr<CaptureSourceFactory> CaptureSourceFactory::createDefault() { re
 
 namespace parvalon::host::platform::win32 {
 
+namespace {
+constexpr const char* kGdiMethod = "GDI";
+}  // namespace
+
 std::shared_ptr<CaptureMethodSelection> captureMethods() {
   // One choice serves every capture of the process.
   static const std::shared_ptr<CaptureMethodSelection> selection = std::make_shared<CaptureMethodSelection>(
@@ -18,9 +22,11 @@ std::shared_ptr<CaptureMethodSelection> captureMethods() {
           // Windows.Graphics.Capture reads covered windows and is paced by the compositor; GDI serves
           // where it is missing (older Windows, remote sessions, wine).
           {"Windows Graphics Capture", std::make_shared<WgcCaptureSourceFactory>()},
-          {"GDI", std::make_shared<GdiCaptureSourceFactory>()},
+          {kGdiMethod, std::make_shared<GdiCaptureSourceFactory>()},
       });
   return selection;
 }
+
+bool captureShowsClientArea() { return captureMethods()->chosenName() == kGdiMethod; }
 
 }  // namespace parvalon::host::platform::win32

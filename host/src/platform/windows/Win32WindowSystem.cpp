@@ -5,6 +5,7 @@
 
 #include <memory>
 
+#include "platform/windows/Win32CaptureSourceFactory.h"
 #include "platform/windows/Win32IconRenderer.h"
 #include "platform/windows/Win32Text.h"
 
@@ -125,6 +126,16 @@ std::optional<WindowRect> Win32WindowSystem::clientRect(WindowHandle window) {
   RECT rect{};
   if (!GetClientRect(toHwnd(window), &rect)) return std::nullopt;
   return WindowRect{rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
+}
+
+std::optional<WindowRect> Win32WindowSystem::shownRect(WindowHandle window) {
+  // Windows Graphics Capture shows the whole window, GDI the client area alone.
+  if (!captureShowsClientArea()) return windowRect(window);
+  const HWND hwnd = toHwnd(window);
+  RECT rect{};
+  POINT origin{0, 0};
+  if (!GetClientRect(hwnd, &rect) || !ClientToScreen(hwnd, &origin)) return std::nullopt;
+  return WindowRect{origin.x, origin.y, rect.right - rect.left, rect.bottom - rect.top};
 }
 
 bool Win32WindowSystem::isMinimized(WindowHandle window) { return IsIconic(toHwnd(window)); }

@@ -27,6 +27,7 @@ class Win32WindowSystem final : public WindowSystem {
   std::string className(WindowHandle window) override;
   std::optional<WindowRect> windowRect(WindowHandle window) override;
   std::optional<WindowRect> clientRect(WindowHandle window) override;
+  std::optional<WindowRect> shownRect(WindowHandle window) override;
   bool isMinimized(WindowHandle window) override;
   bool isMaximized(WindowHandle window) override;
   std::string processImagePath(WindowHandle window) override;

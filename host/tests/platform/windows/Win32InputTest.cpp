@@ -85,18 +85,17 @@ class Win32InputTest : public ::testing::Test {
         },
         kDesktopLimit));
   }
-  // The event fraction (0..65535 of the outer rectangle) whose pixel is the client pixel (cx, cy).
+  // The event fraction (0..65535 of the client area, which the GDI capture streams) whose pixel
+  // is the client pixel (cx, cy).
   std::pair<std::uint16_t, std::uint16_t> fractionOf(const InputRecorderWindow& window, int cx, int cy) {
-    RECT outer{};
-    GetWindowRect(window.hwnd(), &outer);
-    POINT p{cx, cy};
-    ClientToScreen(window.hwnd(), &p);
+    RECT client{};
+    GetClientRect(window.hwnd(), &client);
     // The smallest fraction f with (extent × f + extent / 2) / 65535 reaching the offset.
     const auto fraction = [](std::int64_t offset, std::int64_t extent) {
       const std::int64_t numerator = offset * 65535 - extent / 2;
       return static_cast<std::uint16_t>(numerator <= 0 ? 0 : (numerator + extent - 1) / extent);
     };
-    return {fraction(p.x - outer.left, outer.right - outer.left), fraction(p.y - outer.top, outer.bottom - outer.top)};
+    return {fraction(cx, client.right - client.left), fraction(cy, client.bottom - client.top)};
   }
   void click(std::uint16_t x, std::uint16_t y, InputOrigin origin = {}) {
     injector_.processInputPacket(InputPacket{InputInjector::kTypeMouse, InputInjector::kActionButtonDown, x, y}, origin);
@@ -109,21 +108,26 @@ class Win32InputTest : public ::testing::Test {
   FocusManager focus_{windowSystem()};
 };
 
-// A borderless 640 × 480 window is its own client area: a quarter of the stream is client
-// (160, 120), through the desktop pixel, the virtual-desk coordinate and back without a pixel lost.
+// The stream is the client area (GDI copies nothing else): a quarter of it is client (160, 120)
+// of a 640 × 480 window, borderless or framed, through the desktop pixel, the virtual-desk
+// coordinate and back without a pixel lost. Fractions of the framed window's outer rectangle
+// would land the frame's share off.
 TEST_F(Win32InputTest, ClickAtAQuarterOfTheStreamLandsOnTheExactClientPixel) {
-  InputRecorderWindow recorder(L"ParvalonInputPopup", WS_POPUP, 640, 480);
-  bringToFront(recorder);
-  injector_.setTargetWindow(recorder.handle());
-  click(16384, 16384);
-  ASSERT_TRUE(testing::waitUntil([&] { return recorder.events(WM_LBUTTONUP).size() == 1; }, kDesktopLimit));
-  EXPECT_EQ(recorder.events(WM_LBUTTONDOWN), (std::vector<Event>{{WM_LBUTTONDOWN, 160, 120}}));
-  EXPECT_EQ(recorder.events(WM_LBUTTONUP), (std::vector<Event>{{WM_LBUTTONUP, 160, 120}}));
+  for (const DWORD style : {DWORD{WS_POPUP}, DWORD{WS_OVERLAPPEDWINDOW}}) {
+    SCOPED_TRACE(style == WS_POPUP ? "borderless" : "framed");
+    InputRecorderWindow recorder(style == WS_POPUP ? L"ParvalonInputPopup" : L"ParvalonInputQuarter", style, 640, 480);
+    bringToFront(recorder);
+    injector_.setTargetWindow(recorder.handle());
+    click(16384, 16384);
+    ASSERT_TRUE(testing::waitUntil([&] { return recorder.events(WM_LBUTTONUP).size() == 1; }, kDesktopLimit));
+    EXPECT_EQ(recorder.events(WM_LBUTTONDOWN), (std::vector<Event>{{WM_LBUTTONDOWN, 160, 120}}));
+    EXPECT_EQ(recorder.events(WM_LBUTTONUP), (std::vector<Event>{{WM_LBUTTONUP, 160, 120}}));
+  }
   EXPECT_FALSE(log_.contains("Click target mismatch"));
 }
 
-// A framed window: fractions of the outer rectangle reach client pixels exactly, and a press on
-// a child control belongs to its top-level window, so click verification stays quiet.
+// A framed window: fractions of the streamed client area reach client pixels exactly, and a
+// press on a child control belongs to its top-level window, so click verification stays quiet.
 TEST_F(Win32InputTest, ClicksReachClientPixelsOfAFramedWindowAndItsChild) {
   InputRecorderWindow recorder(L"ParvalonInputFramed", WS_OVERLAPPEDWINDOW, 640, 480, true);
   bringToFront(recorder);
