@@ -6,17 +6,20 @@ find_package(Threads REQUIRED)
 
 set(PARVALON_WINDOWS_DEPS_PREFIX ${CMAKE_BINARY_DIR}/deps/prefix CACHE PATH
   "Libraries built for mingw by scripts/build-windows-deps.sh")
-if(NOT EXISTS ${PARVALON_WINDOWS_DEPS_PREFIX}/lib/libgtest.a)
+if(NOT EXISTS ${PARVALON_WINDOWS_DEPS_PREFIX}/lib/libgtest.a OR NOT EXISTS ${PARVALON_WINDOWS_DEPS_PREFIX}/lib/libspdlog.a)
   message(FATAL_ERROR "Run scripts/build-windows-deps.sh ${CMAKE_BINARY_DIR} first")
 endif()
 
 set(PARVALON_DEBIAN_HEADERS ${CMAKE_BINARY_DIR}/debian-headers)
-foreach(dir boost nlohmann spdlog fmt stb)
+foreach(dir boost nlohmann stb)
   if(NOT EXISTS ${PARVALON_DEBIAN_HEADERS}/${dir})
     file(MAKE_DIRECTORY ${PARVALON_DEBIAN_HEADERS})
     file(CREATE_LINK /usr/include/${dir} ${PARVALON_DEBIAN_HEADERS}/${dir} SYMBOLIC)
   endif()
 endforeach()
+# fmt and spdlog are compiled libraries in the prefix (header-only, every file that logs compiled
+# them again); a build folder from before that keeps no links to Debian's copies.
+file(REMOVE ${PARVALON_DEBIAN_HEADERS}/fmt ${PARVALON_DEBIAN_HEADERS}/spdlog)
 
 # parvalon_header_library(<imported name> [definitions...])
 function(parvalon_header_library name)
@@ -26,10 +29,12 @@ function(parvalon_header_library name)
     INTERFACE_COMPILE_DEFINITIONS "${ARGN}")
 endfunction()
 
-parvalon_header_library(fmt::fmt FMT_HEADER_ONLY)
-# Wide file names: the log file opens by its UTF-16 path, so a profile folder outside the ANSI
-# code page (C:\Users\José) still gets its log.
-parvalon_header_library(spdlog::spdlog SPDLOG_HEADER_ONLY SPDLOG_FMT_EXTERNAL FMT_HEADER_ONLY SPDLOG_WCHAR_FILENAMES)
+# spdlog is built with wide file names: the log file opens by its UTF-16 path, so a profile folder
+# outside the ANSI code page (C:\Users\José) still gets its log.
+set(fmt_DIR ${PARVALON_WINDOWS_DEPS_PREFIX}/lib/cmake/fmt)
+set(spdlog_DIR ${PARVALON_WINDOWS_DEPS_PREFIX}/lib/cmake/spdlog)
+find_package(fmt REQUIRED CONFIG)
+find_package(spdlog REQUIRED CONFIG)
 parvalon_header_library(nlohmann_json::nlohmann_json)
 # Winsock 2 before anything includes windows.h; Windows 10 APIs.
 parvalon_header_library(Boost::boost _WIN32_WINNT=0x0A00 WIN32_LEAN_AND_MEAN NOMINMAX)

@@ -6,6 +6,8 @@
 #   - libx264 (source package x264): static, 8-bit, without its command-line program; needs nasm
 #   - libyuv (source package libyuv): the BGRA to I420 conversion of the software encoder
 #   - GoogleTest and GoogleMock (/usr/src/googletest from the googletest package)
+#   - fmt (source package fmtlib) and spdlog (source package spdlog) as compiled static libraries:
+#     header-only, every file that logs would compile them again (half of the build's time)
 # Each library is rebuilt only when its Debian version (or the compiler) changes.
 # Usage: scripts/build-windows-deps.sh [build folder, default build-windows]
 set -euo pipefail
@@ -150,8 +152,36 @@ build_googletest() {
   mark_built googletest "$version"
 }
 
+build_fmt() {
+  local version
+  version=$(source_version fmtlib)
+  if up_to_date fmt "$version"; then return; fi
+  echo "Building fmt $version for Windows"
+  local src
+  src=$(fetch_source fmtlib "$version")
+  cmake_build fmt "$src" -DFMT_DOC=OFF -DFMT_TEST=OFF -DFMT_INSTALL=ON -DCMAKE_INSTALL_LIBDIR=lib \
+    -DCMAKE_CXX_FLAGS="-O2 -g"
+  mark_built fmt "$version"
+}
+
+# Against the fmt above; file names stay wide (the log opens by its UTF-16 path).
+build_spdlog() {
+  local version
+  version=$(source_version spdlog)
+  if up_to_date spdlog "$version $(cat "$DEPS/stamps/fmt" 2>/dev/null)"; then return; fi
+  echo "Building spdlog $version for Windows"
+  local src
+  src=$(fetch_source spdlog "$version")
+  cmake_build spdlog "$src" -DSPDLOG_FMT_EXTERNAL=ON -DSPDLOG_WCHAR_FILENAMES=ON -DSPDLOG_BUILD_EXAMPLE=OFF \
+    -DSPDLOG_BUILD_TESTS=OFF -DSPDLOG_BUILD_BENCH=OFF -DSPDLOG_INSTALL=ON -DCMAKE_INSTALL_LIBDIR=lib \
+    -Dfmt_DIR="$PREFIX/lib/cmake/fmt" -DCMAKE_CXX_FLAGS="-O2 -g"
+  mark_built spdlog "$version $(cat "$DEPS/stamps/fmt" 2>/dev/null)"
+}
+
 ensure_deb_src
 build_googletest
+build_fmt
+build_spdlog
 build_imgui
 build_opus
 build_x264

@@ -24,11 +24,9 @@ cmake --build "$BUILD" --target ParvalonHost parvalon-testpattern parvalon-scree
 
 OUT=$ROOT/out/demo
 mkdir -p "$OUT"
-PIDS=()
+source scripts/lib/processes.sh
 cleanup() {
-  local i
-  for ((i = ${#PIDS[@]} - 1; i >= 0; i--)); do kill "${PIDS[$i]}" 2>/dev/null || true; done
-  for i in "${PIDS[@]}"; do wait "$i" 2>/dev/null || true; done
+  processes_stop
   [ "${VIRTUAL:-0}" = 1 ] && desktop_stop
   return 0
 }

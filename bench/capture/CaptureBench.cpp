@@ -26,6 +26,7 @@
 #include <thread>
 #include <vector>
 
+#include "common/PatternWindow.h"
 #include "common/ProcessTools.h"
 #include "support/ChildProcess.h"
 #include "PatternStamp.h"
@@ -165,34 +166,14 @@ int main(int argc, char** argv) {
               "ffmpeg fps", "ffmpeg ms/fr", "fps ratio", "cpu ratio");
   int failures = 0;
   for (const Size& size : o.sizes) {
-    const std::string idFile = (std::filesystem::temp_directory_path() / "parvalon-bench-pattern.id").string();
-    std::filesystem::remove(idFile);
-    parvalon::host::test::ChildProcess pattern(PARVALON_TESTPATTERN_PATH, {"--title", "Parvalon Capture Bench", "--width",
-                                 std::to_string(size.width), "--height", std::to_string(size.height), "--x", "0",
-                                 "--y", "0", "--fps", std::to_string(o.fps), "--no-icon", "--id-file", idFile,
-                                 "--duration", "300"}, parvalon::host::test::ChildProcess::Options{});
-    pattern.start();
-    unsigned long long id = 0;
-    for (int i = 0; i < 250 && id == 0; ++i) {
-      std::ifstream in(idFile);
-      if (!(in >> id)) std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    }
-    std::optional<parvalon::host::platform::WindowRect> rect;
-    for (int i = 0; i < 250 && id != 0; ++i) {
-      rect = windows->clientRect(id);
-      if (rect && rect->width > 0) break;
-      std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    }
-    if (!rect || rect->width != size.width || rect->height != size.height) {
-      std::printf("%dx%d: the pattern window did not come up at that size (screen too small?)\n", size.width, size.height);
-      pattern.stop();
+    auto pattern = parvalon::bench::openPatternWindow(*windows, "Parvalon Capture Bench", size.width, size.height, o.fps);
+    if (!pattern) {
       ++failures;
       continue;
     }
     std::this_thread::sleep_for(std::chrono::milliseconds(300));
-    const Result ours = measureOurs(id, o, o.xserverPid);
-    const Result ffmpeg = measureFfmpeg(*rect, o, o.xserverPid);
-    pattern.stop();
+    const Result ours = measureOurs(pattern->process->window(), o, o.xserverPid);
+    const Result ffmpeg = measureFfmpeg(pattern->rect, o, o.xserverPid);
     char label[32];
     std::snprintf(label, sizeof label, "%dx%d", size.width, size.height);
     std::printf("%-10s | %9.1f %12.2f %8.1fms | %9.1f %12.2f | %9.2f %9.2f\n", label, ours.fps, ours.cpuMsPerFrame,

@@ -16,14 +16,8 @@ CLIENT_NAGLE=${2:-0}
 mkdir -p "$OUT"
 cmake --build "$BUILD" -j2 --target ParvalonHost parvalon-testpattern parvalon-bench-input >/dev/null
 
-PIDS=()
-cleanup() {
-  local i
-  for ((i = ${#PIDS[@]} - 1; i >= 0; i--)); do kill "${PIDS[$i]}" 2>/dev/null || true; done
-  for i in "${PIDS[@]}"; do wait "$i" 2>/dev/null || true; done
-  desktop_stop
-}
-trap cleanup EXIT
+source scripts/lib/processes.sh
+trap 'processes_stop; desktop_stop' EXIT
 source scripts/lib/desktop.sh
 desktop_start
 

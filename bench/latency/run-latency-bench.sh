@@ -13,14 +13,8 @@ FFMPEG_PORT=9950
 mkdir -p "$OUT"
 cmake --build "$BUILD" -j2 --target ParvalonHost parvalon-testpattern parvalon-viewer parvalon-bench-ffmpeg-receiver >/dev/null
 
-PIDS=()
-cleanup() {
-  local i
-  for ((i = ${#PIDS[@]} - 1; i >= 0; i--)); do kill "${PIDS[$i]}" 2>/dev/null || true; done
-  for i in "${PIDS[@]}"; do wait "$i" 2>/dev/null || true; done
-  desktop_stop
-}
-trap cleanup EXIT
+source scripts/lib/processes.sh
+trap 'processes_stop; desktop_stop' EXIT
 source scripts/lib/desktop.sh
 # A screen larger than 1080p, so a 1920x1080 window with its frame is wholly on screen for x11grab.
 DESKTOP_OWN=1 DESKTOP_SCREEN=2560x1600x24 desktop_start

@@ -17,14 +17,8 @@ HOST_BIN=${PARVALON_HOST_BIN:-$BUILD/host/src/main/ParvalonHost}
 mkdir -p "$OUT"
 cmake --build "$BUILD" -j2 --target ParvalonHost parvalon-testpattern parvalon-bench-multistream >/dev/null
 
-PIDS=()
-cleanup() {
-  local i
-  for ((i = ${#PIDS[@]} - 1; i >= 0; i--)); do kill "${PIDS[$i]}" 2>/dev/null || true; done
-  for i in "${PIDS[@]}"; do wait "$i" 2>/dev/null || true; done
-  desktop_stop
-}
-trap cleanup EXIT
+source scripts/lib/processes.sh
+trap 'processes_stop; desktop_stop' EXIT
 source scripts/lib/desktop.sh
 DESKTOP_OWN=1 DESKTOP_SCREEN=2560x1600x24 DESKTOP_DISPLAY_NUMBER=$DISPLAY_NUMBER desktop_start
 

@@ -33,6 +33,7 @@
 #include <thread>
 #include <vector>
 
+#include "common/PatternWindow.h"
 #include "common/ProcessTools.h"
 #include "support/ChildProcess.h"
 #include "capture/CaptureOrchestrator.h"
@@ -372,36 +373,15 @@ int main(int argc, char** argv) {
               "kbps", "capt", "conv", "cross", "enc", "send", "total", "ff fps", "ff cpu", "ff kbps", "fps x", "cpu x");
   int failures = 0;
   for (const Size& size : o.sizes) {
-    const std::string idFile = (std::filesystem::temp_directory_path() / "parvalon-stream-bench.id").string();
-    std::filesystem::remove(idFile);
-    parvalon::host::test::ChildProcess pattern(PARVALON_TESTPATTERN_PATH, {"--title", "Parvalon Stream Bench", "--width",
-                                 std::to_string(size.width), "--height", std::to_string(size.height), "--x", "0",
-                                 "--y", "0", "--fps", std::to_string(o.patternFps), "--no-icon", "--id-file", idFile,
-                                 "--duration", "300"}, parvalon::host::test::ChildProcess::Options{});
-    pattern.start();
-    unsigned long long id = 0;
-    for (int i = 0; i < 250 && id == 0; ++i) {
-      std::ifstream in(idFile);
-      if (!(in >> id)) std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    }
-    std::optional<parvalon::host::platform::WindowRect> rect;
-    for (int i = 0; i < 250 && id != 0; ++i) {
-      rect = windows->clientRect(id);
-      if (rect && rect->width > 0) break;
-      std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    }
-    if (!rect || rect->width != size.width || rect->height != size.height) {
-      std::printf("%dx%d: the pattern window did not come up at that size (screen too small?)\n", size.width,
-                  size.height);
-      pattern.stop();
+    auto pattern = parvalon::bench::openPatternWindow(*windows, "Parvalon Stream Bench", size.width, size.height, o.patternFps);
+    if (!pattern) {
       ++failures;
       continue;
     }
     std::this_thread::sleep_for(std::chrono::milliseconds(300));
     std::vector<Result> ours;
-    for (const bool sharpening : o.sharpening) ours.push_back(measureOurs(static_cast<std::uint32_t>(id), o, sharpening));
-    const Result ffmpeg = measureFfmpeg(*rect, o);
-    pattern.stop();
+    for (const bool sharpening : o.sharpening) ours.push_back(measureOurs(static_cast<std::uint32_t>(pattern->process->window()), o, sharpening));
+    const Result ffmpeg = measureFfmpeg(pattern->rect, o);
     for (std::size_t run = 0; run < ours.size(); ++run) {
       const Result& r = ours[run];
       char label[32];

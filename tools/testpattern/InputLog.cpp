@@ -3,34 +3,15 @@
 #include <filesystem>
 
 #include "PatternStamp.h"
+#include "platform/Utf8.h"
 
 namespace parvalon::testpattern {
 namespace {
 
-constexpr std::uint32_t kReplacement = 0xFFFD;
+using host::platform::kReplacementCharacter;
 
 bool isHighSurrogate(std::uint32_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
 bool isLowSurrogate(std::uint32_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
-
-std::string utf8Of(std::uint32_t cp) {
-  std::string out;
-  if (cp < 0x80) {
-    out.push_back(static_cast<char>(cp));
-  } else if (cp < 0x800) {
-    out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
-    out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-  } else if (cp < 0x10000) {
-    out.push_back(static_cast<char>(0xE0 | (cp >> 12)));
-    out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-    out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-  } else if (cp <= 0x10FFFF) {
-    out.push_back(static_cast<char>(0xF0 | (cp >> 18)));
-    out.push_back(static_cast<char>(0x80 | ((cp >> 12) & 0x3F)));
-    out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-    out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-  }
-  return out;
-}
 
 }  // namespace
 
@@ -57,8 +38,9 @@ void InputLog::virtualKey(std::uint32_t scanCode, std::uint32_t vk, bool pressed
 }
 
 void InputLog::text(std::uint32_t codePoint) {
-  if (codePoint > 0x10FFFF || isHighSurrogate(codePoint) || isLowSurrogate(codePoint)) codePoint = kReplacement;
-  write({{"type", "text"}, {"text", utf8Of(codePoint)}});
+  std::string utf8;
+  host::platform::appendUtf8(utf8, codePoint);
+  write({{"type", "text"}, {"text", utf8}});
 }
 
 void InputLog::charUnit(std::uint16_t unit) {
@@ -69,7 +51,7 @@ void InputLog::charUnit(std::uint16_t unit) {
       text(0x10000 + ((high - 0xD800) << 10) + (unit - 0xDC00u));
       return;
     }
-    text(kReplacement);  // the pair never completed
+    text(kReplacementCharacter);  // the pair never completed
   }
   if (isHighSurrogate(unit)) {
     highSurrogate_ = unit;

@@ -7,6 +7,7 @@
 #include <sstream>
 #include <string>
 
+#include "support/ReadFile.h"
 #include "app/AutostartEntry.h"
 #include "fakes/TestFolder.h"
 #include "fakes/Environment.h"
@@ -20,12 +21,7 @@ namespace {
 using testing::LogCapture;
 using testing::ScopedEnvironment;
 
-std::string readFile(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
+using test::readFile;
 
 // The whole entry as the session reads it, stated literally: a change to the template shows here.
 constexpr const char* kInstalledEntry =

@@ -7,6 +7,7 @@
 #include <limits>
 #include <sstream>
 
+#include "support/ReadFile.h"
 #include "fakes/LogCapture.h"
 #include "fakes/TestFolder.h"
 #include "app/Settings.h"
@@ -16,12 +17,7 @@ namespace fs = std::filesystem;
 namespace parvalon::host {
 namespace {
 
-std::string readFile(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
+using test::readFile;
 
 class SettingsTest : public ::testing::Test {
  protected:

@@ -8,15 +8,14 @@
 #include <string>
 #include <string_view>
 
+#include "FuzzSupport.h"
 #include "protocol/DiscoveryMessages.h"
 
 namespace {
 
 using namespace parvalon::protocol;
 
-void require(bool condition) {
-  if (!condition) __builtin_trap();
-}
+using parvalon::fuzz::require;
 
 }  // namespace
 

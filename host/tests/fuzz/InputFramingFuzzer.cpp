@@ -7,8 +7,8 @@
 #include <span>
 #include <vector>
 
+#include "FuzzSupport.h"
 #include "protocol/ClientMessages.h"
-#include "protocol/FramedReader.h"
 
 namespace {
 
@@ -16,9 +16,7 @@ using namespace parvalon::protocol;
 
 constexpr std::uint32_t kMaxInputMessage = 1024;
 
-void require(bool condition) {
-  if (!condition) __builtin_trap();
-}
+using parvalon::fuzz::require;
 
 void checkBody(std::span<const std::uint8_t> body) {
   const auto event = decodeInputEvent(body);
@@ -34,28 +32,6 @@ void checkBody(std::span<const std::uint8_t> body) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  FramedReader reader(kMaxInputMessage);
-  std::size_t at = 0;
-  for (std::size_t step = 0; step <= size; ++step) {
-    const auto target = reader.pending();
-    if (target.empty() || size - at < target.size()) break;
-    const bool header = reader.phase() == FramedReader::Phase::Header;
-    std::copy_n(data + at, target.size(), target.begin());
-    at += target.size();
-    const auto outcome = reader.complete();
-    if (header) {
-      require(outcome != FramedReader::Outcome::Message);
-      require((outcome == FramedReader::Outcome::TooLarge) == (reader.length() > kMaxInputMessage));
-      require((outcome == FramedReader::Outcome::Skipped) == (reader.length() == 0));
-    } else {
-      require(outcome == FramedReader::Outcome::Message);
-      require(reader.body().size() == reader.length());
-      checkBody(reader.body());
-    }
-    if (outcome == FramedReader::Outcome::TooLarge) {
-      require(reader.pending().empty());
-      break;
-    }
-  }
+  parvalon::fuzz::readFramedStream(data, size, kMaxInputMessage, checkBody);
   return 0;
 }

@@ -16,6 +16,7 @@
 #include <spdlog/sinks/null_sink.h>
 #include <spdlog/spdlog.h>
 
+#include "FuzzSupport.h"
 #include "network/SignalingMessageHandler.h"
 
 namespace {
@@ -23,9 +24,7 @@ namespace {
 using parvalon::host::SignalingMessageHandler;
 using parvalon::host::SignalingPeer;
 
-void require(bool condition) {
-  if (!condition) __builtin_trap();
-}
+using parvalon::fuzz::require;
 
 class RecordingPeer : public SignalingPeer {
  public:

@@ -9,8 +9,8 @@
 #include <variant>
 #include <vector>
 
+#include "FuzzSupport.h"
 #include "protocol/ClientMessages.h"
-#include "protocol/FramedReader.h"
 
 namespace {
 
@@ -18,9 +18,7 @@ using namespace parvalon::protocol;
 
 constexpr std::uint32_t kMaxVideoMessage = 4194304;
 
-void require(bool condition) {
-  if (!condition) __builtin_trap();
-}
+using parvalon::fuzz::require;
 
 void checkBody(std::span<const std::uint8_t> body) {
   const auto message = decodeVideoClientMessage(body);
@@ -48,29 +46,6 @@ void checkBody(std::span<const std::uint8_t> body) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  FramedReader reader(kMaxVideoMessage);
-  std::size_t at = 0;
-  // Every step takes at least 4 bytes or stops, so the input size bounds the loop.
-  for (std::size_t step = 0; step <= size; ++step) {
-    const auto target = reader.pending();
-    if (target.empty() || size - at < target.size()) break;
-    const bool header = reader.phase() == FramedReader::Phase::Header;
-    std::copy_n(data + at, target.size(), target.begin());
-    at += target.size();
-    const auto outcome = reader.complete();
-    if (header) {
-      require(outcome != FramedReader::Outcome::Message);
-      require((outcome == FramedReader::Outcome::TooLarge) == (reader.length() > kMaxVideoMessage));
-      require((outcome == FramedReader::Outcome::Skipped) == (reader.length() == 0));
-    } else {
-      require(outcome == FramedReader::Outcome::Message);
-      require(reader.body().size() == reader.length());
-      checkBody(reader.body());
-    }
-    if (outcome == FramedReader::Outcome::TooLarge) {
-      require(reader.pending().empty());
-      break;
-    }
-  }
+  parvalon::fuzz::readFramedStream(data, size, kMaxVideoMessage, checkBody);
   return 0;
 }

@@ -11,6 +11,7 @@
 
 #include <spdlog/sinks/ostream_sink.h>
 
+#include "support/ReadFile.h"
 #include "fakes/Environment.h"
 #include "fakes/WaitUntil.h"
 #include "logging/Log.h"
@@ -22,12 +23,7 @@ namespace fs = std::filesystem;
 namespace parvalon::host {
 namespace {
 
-std::string readFile(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
+using test::readFile;
 
 // Each test gets its own data folder and working directory and leaves logging shut down.
 class LoggingTest : public ::testing::Test {

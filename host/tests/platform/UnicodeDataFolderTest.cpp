@@ -8,6 +8,7 @@
 #include <sstream>
 #include <string>
 
+#include "support/ReadFile.h"
 #include "app/Settings.h"
 #include "logging/Log.h"
 #include "logging/Logging.h"
@@ -58,12 +59,7 @@ class ScopedFolderVariable {
   std::optional<fs::path::string_type> old_;
 };
 
-std::string readFile(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
+using test::readFile;
 
 // The UTF-8 text a log line shows for a path on either platform (for UTF-8 names).
 std::string utf8(const fs::path& path) {

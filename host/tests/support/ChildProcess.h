@@ -21,6 +21,8 @@
 #include <utility>
 #include <vector>
 
+#include "support/ReadFile.h"
+
 extern char** environ;
 
 namespace parvalon::host::test {
@@ -114,13 +116,6 @@ class ChildProcess {
       std::this_thread::sleep_for(std::chrono::milliseconds(50));
     }
     return false;
-  }
-
-  static std::string readFile(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
   }
 
  private:

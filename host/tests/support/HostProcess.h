@@ -41,8 +41,8 @@ class HostProcess {
   }
 
   std::filesystem::path logFile() const { return dataFolder_ / "Parvalon" / "logs" / "ParvalonHost.log"; }
-  std::string log() const { return ChildProcess::readFile(logFile()); }
-  std::string output() const { return ChildProcess::readFile(options_.output); }
+  std::string log() const { return readFile(logFile()); }
+  std::string output() const { return readFile(options_.output); }
 
   // Waits (bounded) until the log file or the console output holds `text`.
   bool waitForLog(const std::string& text, std::chrono::milliseconds timeout = std::chrono::seconds(20)) const {

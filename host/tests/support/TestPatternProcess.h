@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -66,8 +67,10 @@ class TestPatternProcess {
   static std::vector<std::string> withIdFile(std::vector<std::string> args, const std::filesystem::path& idFile) {
     args.push_back("--id-file");
     args.push_back(idFile.string());
-    args.push_back("--duration");
-    args.push_back("120");  // never outlives a hung test for long
+    if (std::find(args.begin(), args.end(), "--duration") == args.end()) {
+      args.push_back("--duration");
+      args.push_back("120");  // never outlives a hung test for long
+    }
     return args;
   }
   bool readId() {

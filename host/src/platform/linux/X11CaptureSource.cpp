@@ -141,7 +141,7 @@ X11CaptureSource::~X11CaptureSource() {
 }
 
 bool X11CaptureSource::start(FrameCallback onFrame, ClosedCallback onClosed, std::string& error) {
-  if (thread_.joinable() || !connection_) {
+  if (!thread_.unused() || !connection_) {
     error = "capture source already used";
     return false;
   }
@@ -195,14 +195,12 @@ bool X11CaptureSource::start(FrameCallback onFrame, ClosedCallback onClosed, std
   onFrame_ = std::move(onFrame);
   onClosed_ = std::move(onClosed);
   dirty_ = true;
-  thread_ = std::thread([this] { run(); });
+  thread_.start([this] { run(); });
   return true;
 }
 
 void X11CaptureSource::recreateFramePool(std::uint32_t width, std::uint32_t height) {
-  std::lock_guard lock(poolMutex_);
-  pendingPool_ = {width, height};
-  poolPending_.store(true);
+  pendingPool_.post({width, height});
 }
 
 void X11CaptureSource::requestFrame() {
@@ -223,12 +221,7 @@ void X11CaptureSource::wake() {
 }
 
 void X11CaptureSource::stop() {
-  stopRequested_.store(true);
-  wake();
-  // On the capture thread (a callback stopping the capture) only the request is possible.
-  if (captureThreadId_.load() == std::this_thread::get_id()) return;
-  std::lock_guard lock(joinMutex_);
-  if (thread_.joinable()) thread_.join();
+  thread_.stop([this] { wake(); });
 }
 
 void X11CaptureSource::freePixmap() {
@@ -335,12 +328,9 @@ void X11CaptureSource::handleEvent(const xcb_generic_event_t* event) {
 }
 
 void X11CaptureSource::applyPendingPool() {
-  if (!poolPending_.exchange(false)) return;
-  CaptureSize size;
-  {
-    std::lock_guard lock(poolMutex_);
-    size = pendingPool_;
-  }
+  const auto pending = pendingPool_.take();
+  if (!pending) return;
+  const CaptureSize size = *pending;
   std::string error;
   if (size.width == 0 || size.height == 0 || !image_.create(connection_.get(), size.width, size.height, error)) {
     PV_LOG_ERROR("Capture of window {:x}: frame pool {}x{} not created: {}", window_, size.width, size.height,
@@ -461,14 +451,13 @@ void X11CaptureSource::waitForWork(std::chrono::steady_clock::duration timeout) 
 }
 
 void X11CaptureSource::run() {
-  captureThreadId_.store(std::this_thread::get_id());
   xcb_connection_t* c = connection_.get();
   auto nextAllowed = std::chrono::steady_clock::now();
-  while (!stopRequested_.load()) {
+  while (!thread_.stopRequested()) {
     while (XcbReply<xcb_generic_event_t> event{xcb_poll_for_event(c)}) handleEvent(event.get());
     if (xcb_connection_has_error(c) != 0) closed_ = true;
     if (closed_) {
-      if (!stopRequested_.load() && onClosed_) onClosed_();
+      if (!thread_.stopRequested() && onClosed_) onClosed_();
       break;
     }
     applyPendingPool();

@@ -3,12 +3,12 @@
 #include <atomic>
 #include <chrono>
 #include <memory>
-#include <mutex>
-#include <thread>
 
 #include <xcb/xcb.h>
 
 #include "platform/CaptureSource.h"
+#include "platform/CaptureThread.h"
+#include "platform/PendingCaptureSize.h"
 #include "platform/linux/X11Extensions.h"
 #include "platform/linux/XcbUtil.h"
 
@@ -105,18 +105,10 @@ class X11CaptureSource final : public CaptureSource {
   bool cursorShown_ = false;      // the last picture has the cursor blended in
   std::uint8_t xfixesFirstEvent_ = 0;  // 0: cursor shape changes are not watched
 
-  // Guards pendingPool_; taken by the capture thread and whoever calls recreateFramePool.
-  std::mutex poolMutex_;
-  CaptureSize pendingPool_;
-  std::atomic<bool> poolPending_{false};
-
+  PendingCaptureSize pendingPool_;
   std::atomic<bool> frameRequested_{false};
   std::atomic<std::uint32_t> fps_{CaptureOptions::kDefaultFps};
-  std::atomic<bool> stopRequested_{false};
-  std::atomic<std::thread::id> captureThreadId_{};  // set by the capture thread as it begins
-  // Guards the join of thread_; taken by the threads calling stop and the destructor.
-  std::mutex joinMutex_;
-  std::thread thread_;
+  CaptureThread thread_;  // last: the loop ends before the members it uses go
 };
 
 }  // namespace parvalon::host::platform::linux_x11

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "platform/Utf8.h"
+
 namespace parvalon::host::platform::linux_x11 {
 
 namespace {
@@ -9,24 +11,6 @@ namespace {
 constexpr std::string_view kReplacement = "\xEF\xBF\xBD";  // U+FFFD
 constexpr unsigned char kEsc = 0x1B;
 constexpr unsigned char kStx = 0x02;
-
-void appendCodePoint(std::string& out, std::uint32_t cp) {
-  if (cp < 0x80) {
-    out.push_back(static_cast<char>(cp));
-  } else if (cp < 0x800) {
-    out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
-    out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-  } else if (cp < 0x10000) {
-    out.push_back(static_cast<char>(0xE0 | (cp >> 12)));
-    out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-    out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-  } else {
-    out.push_back(static_cast<char>(0xF0 | (cp >> 18)));
-    out.push_back(static_cast<char>(0x80 | ((cp >> 12) & 0x3F)));
-    out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-    out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-  }
-}
 
 // Length of the valid UTF-8 sequence starting at text[i], or 0 when it is not one.
 std::size_t validSequenceLength(std::string_view text, std::size_t i) {
@@ -91,7 +75,7 @@ std::string sanitizeUtf8(std::string_view text) {
 std::string latin1ToUtf8(std::string_view text) {
   std::string out;
   out.reserve(text.size() * 2);
-  for (char c : text) appendCodePoint(out, static_cast<unsigned char>(c));
+  for (char c : text) appendUtf8(out, static_cast<unsigned char>(c));
   return out;
 }
 
@@ -113,7 +97,7 @@ std::string compoundTextToUtf8(std::string_view text) {
         }
       } else if (b >= 0xA0) {
         if (rightLatin1) {
-          appendCodePoint(out, b);
+          appendUtf8(out, b);
         } else {
           out.append(kReplacement);
         }

@@ -53,7 +53,7 @@ std::unique_ptr<GdiCaptureSource> GdiCaptureSource::create(WindowHandle window, 
 GdiCaptureSource::~GdiCaptureSource() { stop(); }
 
 bool GdiCaptureSource::start(FrameCallback onFrame, ClosedCallback onClosed, std::string& error) {
-  if (thread_.joinable() || stopRequested_.load()) {
+  if (!thread_.unused()) {
     error = "capture source already used";
     return false;
   }
@@ -70,16 +70,12 @@ bool GdiCaptureSource::start(FrameCallback onFrame, ClosedCallback onClosed, std
   if (!pool_.create(initialSize_.width, initialSize_.height, error)) return false;
   onFrame_ = std::move(onFrame);
   onClosed_ = std::move(onClosed);
-  thread_ = std::thread([this] { run(); });
+  thread_.start([this] { run(); });
   return true;
 }
 
 void GdiCaptureSource::recreateFramePool(std::uint32_t width, std::uint32_t height) {
-  {
-    std::lock_guard lock(poolMutex_);
-    pendingPool_ = {width, height};
-  }
-  poolPending_.store(true);
+  pendingPool_.post({width, height});
   wake();
 }
 
@@ -108,21 +104,13 @@ void GdiCaptureSource::waitForWork(std::chrono::steady_clock::time_point until) 
 }
 
 void GdiCaptureSource::stop() {
-  stopRequested_.store(true);
-  wake();
-  // On the capture thread (a callback stopping the capture) only the request is possible.
-  if (captureThreadId_.load() == std::this_thread::get_id()) return;
-  std::lock_guard lock(joinMutex_);
-  if (thread_.joinable()) thread_.join();
+  thread_.stop([this] { wake(); });
 }
 
 bool GdiCaptureSource::applyPendingPool() {
-  if (!poolPending_.exchange(false)) return false;
-  CaptureSize size;
-  {
-    std::lock_guard lock(poolMutex_);
-    size = pendingPool_;
-  }
+  const auto pending = pendingPool_.take();
+  if (!pending) return false;
+  const CaptureSize size = *pending;
   std::string error;
   if (!pool_.create(size.width, size.height, error)) {
     PV_LOG_ERROR("Capture of window {:x}: frame pool {}x{} not created: {}", Win32WindowSystem::fromHwnd(window_),
@@ -181,13 +169,12 @@ bool GdiCaptureSource::captureOnce(bool deliverUnchanged) {
 }
 
 void GdiCaptureSource::run() {
-  captureThreadId_.store(std::this_thread::get_id());
   auto nextCapture = std::chrono::steady_clock::now();
   bool deliverNext = true;  // the first picture goes out even when the window never changes
   bool captureNow = false;
-  while (!stopRequested_.load()) {
+  while (!thread_.stopRequested()) {
     if (!IsWindow(window_)) {
-      if (!stopRequested_.load() && onClosed_) onClosed_();
+      if (!thread_.stopRequested() && onClosed_) onClosed_();
       break;
     }
     if (applyPendingPool()) {

@@ -7,10 +7,11 @@
 #include <condition_variable>
 #include <memory>
 #include <mutex>
-#include <thread>
 #include <vector>
 
 #include "platform/CaptureSource.h"
+#include "platform/CaptureThread.h"
+#include "platform/PendingCaptureSize.h"
 #include "platform/windows/GdiFramePool.h"
 
 namespace parvalon::host::platform::win32 {
@@ -56,10 +57,7 @@ class GdiCaptureSource final : public CaptureSource {
   std::vector<std::uint8_t> lastPicture_;
   CaptureSize lastPictureSize_;
 
-  // Guards pendingPool_; taken by the capture thread and whoever calls recreateFramePool.
-  std::mutex poolMutex_;
-  CaptureSize pendingPool_;
-  std::atomic<bool> poolPending_{false};
+  PendingCaptureSize pendingPool_;
 
   // Guards woken_; taken by the capture thread as it waits and by every thread that wakes it.
   std::mutex wakeMutex_;
@@ -68,11 +66,7 @@ class GdiCaptureSource final : public CaptureSource {
 
   std::atomic<bool> frameRequested_{false};
   std::atomic<std::uint32_t> fps_{CaptureOptions::kDefaultFps};
-  std::atomic<bool> stopRequested_{false};
-  std::atomic<std::thread::id> captureThreadId_{};  // set by the capture thread as it begins
-  // Guards the join of thread_; taken by the threads calling stop and the destructor.
-  std::mutex joinMutex_;
-  std::thread thread_;
+  CaptureThread thread_;  // last: the loop ends before the members it uses go
 };
 
 }  // namespace parvalon::host::platform::win32
