@@ -18,6 +18,7 @@
 #include "fakes/LogCapture.h"
 #include "fakes/WaitUntil.h"
 #include "support/LoopbackClient.h"
+#include "support/UnderWine.h"
 #ifndef _WIN32
 #include "support/DescriptorLimit.h"
 #endif
@@ -369,7 +370,14 @@ TEST_P(EveryWritingChannel, SecondClientResetsTheFirstAndTheSequenceContinues) {
   ASSERT_TRUE(channel_->readSequence(*a));
   auto b = connect();
   EXPECT_TRUE(log_.has(kInfo, GetParam().closing));
-  EXPECT_EQ(a->waitForEnd(), LoopbackClient::End::Reset);
+  const auto end = a->waitForEnd();
+  if (runningUnderWine()) {
+    // Wine closes a socket with SO_LINGER 0 in order (its peer reads an end of stream) where
+    // Linux and Windows reset it: under wine only the end itself can be seen.
+    EXPECT_NE(end, LoopbackClient::End::StillOpen);
+  } else {
+    EXPECT_EQ(end, LoopbackClient::End::Reset);
+  }
   channel_->send(1, pattern(10));
   EXPECT_EQ(channel_->readSequence(*b), 2);
 }
