@@ -21,6 +21,7 @@
 #include "network/AcceptLoop.h"
 #include "network/IoRunner.h"
 #include "network/SignalingMessageHandler.h"
+#include "platform/SocketError.h"
 
 namespace parvalon::host {
 
@@ -177,7 +178,7 @@ class WebSocketSession : public SignalingPeer, public std::enable_shared_from_th
     handshakeDone_ = true;
     handshakeTimer_.cancel();
     if (ec) {
-      PV_LOG_ERROR("WebSocket accept failed: {}", ec.message());
+      PV_LOG_ERROR("WebSocket accept failed: {}", platform::socketErrorText(ec));
       if (auto server = server_.lock()) server->removeSession(this);
       error_code ignored;
       ws_.next_layer().close(ignored);
@@ -200,7 +201,7 @@ class WebSocketSession : public SignalingPeer, public std::enable_shared_from_th
       if (ec == websocket::error::closed) {
         PV_LOG_INFO("Client disconnected");
       } else {
-        PV_LOG_ERROR("WebSocket read failed: {}", ec.message());
+        PV_LOG_ERROR("WebSocket read failed: {}", platform::socketErrorText(ec));
       }
       if (auto server = server_.lock()) {
         server->removeSession(this);
@@ -234,7 +235,7 @@ class WebSocketSession : public SignalingPeer, public std::enable_shared_from_th
   void onWrite(const error_code& ec) {
     if (abandoned_) return;
     if (ec) {
-      PV_LOG_ERROR("WebSocket write failed: {}", ec.message());
+      PV_LOG_ERROR("WebSocket write failed: {}", platform::socketErrorText(ec));
       abandon();
       return;
     }
@@ -288,7 +289,7 @@ bool SignalingServerImpl::start() {
   }
   running = true;
   acceptLoop.start([this](tcp::socket socket) { onAccept(std::move(socket)); },
-                   [](const error_code& ec) { PV_LOG_ERROR("Accept failed: {}", ec.message()); });
+                   [](const error_code& ec) { PV_LOG_ERROR("Accept failed: {}", platform::socketErrorText(ec)); });
   ioThread = std::thread([this] { io_runner::runUntilStopped(io, kIoLabel); });
   PV_LOG_INFO("Signaling server listening on port {}", boundPort.load());
   if (!limits.bindAddress.empty()) PV_LOG_INFO("Signaling server bound to {}", limits.bindAddress);

@@ -10,6 +10,7 @@
 
 #include "logging/Log.h"
 #include "network/IoRunner.h"
+#include "platform/SocketError.h"
 #include "platform/SocketWrite.h"
 #include "protocol/FramedReader.h"
 
@@ -116,7 +117,7 @@ void TcpChannel::onAccepted(tcp::socket socket) {
   // working connection.
   if (configure(conn->socket, ec)) peer = conn->socket.remote_endpoint(ec);
   if (ec) {
-    PV_LOG_ERROR("{}: {}", options_.configureFailed, ec.message());
+    PV_LOG_ERROR("{}: {}", options_.configureFailed, platform::socketErrorText(ec));
     conn->socket.close(ec);
     return;
   }
@@ -201,14 +202,14 @@ void TcpChannel::readNext(const std::shared_ptr<Connection>& conn) {
 void TcpChannel::onRead(const std::shared_ptr<Connection>& conn, const error_code& ec) {
   if (ec) {
     if (conn->reader.phase() == protocol::FramedReader::Phase::Header) {
-      PV_LOG_INFO("{} client disconnected: {}", options_.label, ec.message());
+      PV_LOG_INFO("{} client disconnected: {}", options_.label, platform::socketErrorText(ec));
       std::lock_guard lock(connectionMutex_);
       error_code ignored;
       conn->socket.close(ignored);
       // A replaced connection's late failure must not drop the connection that replaced it.
       if (connection_ == conn) connection_.reset();
     } else {
-      PV_LOG_INFO("{} read error: {}", options_.label, ec.message());
+      PV_LOG_INFO("{} read error: {}", options_.label, platform::socketErrorText(ec));
     }
     reportGone(*conn);  // once: a replaced or closed connection was reported already
     return;
@@ -283,7 +284,7 @@ bool TcpChannel::writeLocked(const std::uint8_t* header, std::size_t headerSize,
   const auto ec = platform::writeAllWithDeadline(connection_->socket.native_handle(), pieces,
                                                  options_.writeDeadline, running_, written);
   if (!ec) return true;
-  PV_LOG_ERROR("{} send failed: {}", options_.label, ec.message());
+  PV_LOG_ERROR("{} send failed: {}", options_.label, platform::socketErrorText(ec));
   if (options_.keepAfterCleanWriteFailure) {
     if (written > 0) {
       // Part of the packet went out: the client can no longer find packet boundaries.

@@ -22,16 +22,12 @@ struct WriteBuffer {
 // non-blocking mode: a blocking write would ignore any deadline once an event loop has made
 // the descriptor non-blocking, so each attempt is non-blocking and waits in poll (Windows:
 // the socket is put in non-blocking mode, which leaves Asio's overlapped reads unaffected). Gives
-// errc::timed_out at the deadline and errc::operation_canceled once `keepGoing` is false.
+// errc::timed_out at the deadline and errc::operation_canceled once `keepGoing` is false
+// (platform/SocketError.h tells these and the system's failures apart).
 // `written` receives the number of bytes that went out, also on failure.
 std::error_code writeAllWithDeadline(NativeSocket socket, std::span<const WriteBuffer> pieces,
                                      std::chrono::milliseconds timeout,
                                      const std::atomic<bool>& keepGoing, std::size_t& written);
-
-// True when a write failed because the peer is gone for good (reset, aborted, not connected,
-// shut down): further writes can only fail the same way. Each system names these its own way
-// (EPIPE and ECONNRESET on Linux, WSAECONNRESET and WSAECONNABORTED on Windows).
-bool isBrokenConnection(const std::error_code& error);
 
 // SO_SNDTIMEO; false when the option cannot be set.
 bool setSendTimeout(NativeSocket socket, std::chrono::milliseconds timeout);

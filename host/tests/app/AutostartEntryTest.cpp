@@ -45,17 +45,20 @@ class AutostartEntryTest : public ::testing::Test {
 };
 
 TEST_F(AutostartEntryTest, FolderFollowsXdgConfigHomeThenHome) {
+  // Absolute as this system reads paths ("/cfg" has no drive on Windows).
+  const fs::path config = root_ / "cfg";
+  const fs::path home = root_ / "home";
   ScopedEnvironment env;
-  env.set("XDG_CONFIG_HOME", "/cfg/home");
-  env.set("HOME", "/home/user");
-  EXPECT_EQ(AutostartEntry::userFolder(), fs::path("/cfg/home/autostart"));
+  env.set("XDG_CONFIG_HOME", config.string());
+  env.set("HOME", home.string());
+  EXPECT_EQ(AutostartEntry::userFolder(), config / "autostart");
   env.unset("XDG_CONFIG_HOME");
-  EXPECT_EQ(AutostartEntry::userFolder(), fs::path("/home/user/.config/autostart"));
+  EXPECT_EQ(AutostartEntry::userFolder(), home / ".config" / "autostart");
   // Empty or relative values are not a base folder; HOME serves instead.
   env.set("XDG_CONFIG_HOME", "");
-  EXPECT_EQ(AutostartEntry::userFolder(), fs::path("/home/user/.config/autostart"));
+  EXPECT_EQ(AutostartEntry::userFolder(), home / ".config" / "autostart");
   env.set("XDG_CONFIG_HOME", "relative/cfg");
-  EXPECT_EQ(AutostartEntry::userFolder(), fs::path("/home/user/.config/autostart"));
+  EXPECT_EQ(AutostartEntry::userFolder(), home / ".config" / "autostart");
   env.unset("HOME");
   EXPECT_EQ(AutostartEntry::userFolder(), std::nullopt);
 }

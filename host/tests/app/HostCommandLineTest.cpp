@@ -9,8 +9,20 @@
 namespace parvalon::host {
 namespace {
 
+// The folders as each system names them; the help prints them with the system's separator.
+#ifdef _WIN32
+const HostCommandLine::Folders kFolders{std::filesystem::path(R"(C:\Users\u\AppData\Local)"),
+                                        std::filesystem::path(R"(C:\Users\u\AppData\Local\Parvalon\logs)")};
+constexpr const char* kSettingsLine = R"(Settings: C:\Users\u\AppData\Local\Parvalon\settings.json)";
+constexpr const char* kLogsLine = R"(Logs:     C:\Users\u\AppData\Local\Parvalon\logs\ParvalonHost.log)";
+constexpr const char* kRelativeLogsLine = R"(Logs:     logs\ParvalonHost.log)";
+#else
 const HostCommandLine::Folders kFolders{std::filesystem::path("/home/u/.local/share"),
                                         std::filesystem::path("/home/u/.local/share/Parvalon/logs")};
+constexpr const char* kSettingsLine = "Settings: /home/u/.local/share/Parvalon/settings.json";
+constexpr const char* kLogsLine = "Logs:     /home/u/.local/share/Parvalon/logs/ParvalonHost.log";
+constexpr const char* kRelativeLogsLine = "Logs:     logs/ParvalonHost.log";
+#endif
 
 TEST(HostCommandLine, NoArgumentsRunsTheHost) { EXPECT_FALSE(HostCommandLine::answer({}, kFolders)); }
 
@@ -30,8 +42,8 @@ TEST(HostCommandLine, HelpNamesWhatItDoesTheFilesAndThePorts) {
     EXPECT_FALSE(answer->toStderr);
     const std::string& help = answer->text;
     EXPECT_NE(help.find("streams application windows"), std::string::npos) << help;
-    EXPECT_NE(help.find("Settings: /home/u/.local/share/Parvalon/settings.json\n"), std::string::npos) << help;
-    EXPECT_NE(help.find("Logs:     /home/u/.local/share/Parvalon/logs/ParvalonHost.log\n"), std::string::npos) << help;
+    EXPECT_NE(help.find(std::string(kSettingsLine) + "\n"), std::string::npos) << help;
+    EXPECT_NE(help.find(std::string(kLogsLine) + "\n"), std::string::npos) << help;
     for (const char* port : {"TCP  9876  signaling (WebSocket)", "TCP  9944  video", "TCP  9945  audio",
                              "TCP  9946  input", "UDP  9877  discovery"}) {
       EXPECT_NE(help.find(port), std::string::npos) << port << "\n" << help;
@@ -43,7 +55,7 @@ TEST(HostCommandLine, WithoutADataFolderTheSettingsAreInTheWorkingFolder) {
   const auto answer = HostCommandLine::answer({"--help"}, {std::nullopt, "logs"});
   ASSERT_TRUE(answer);
   EXPECT_NE(answer->text.find("Settings: settings.json\n"), std::string::npos) << answer->text;
-  EXPECT_NE(answer->text.find("Logs:     logs/ParvalonHost.log\n"), std::string::npos) << answer->text;
+  EXPECT_NE(answer->text.find(std::string(kRelativeLogsLine) + "\n"), std::string::npos) << answer->text;
 }
 
 TEST(HostCommandLine, AnythingElsePrintsTheHelpToStderrAndExitsTwo) {

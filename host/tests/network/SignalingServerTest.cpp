@@ -371,7 +371,11 @@ TEST(SignalingServerStart, PortInUseFailsWithTheBindError) {
   SignalingServer server(holder.local_endpoint().port());
   EXPECT_FALSE(server.start());
   EXPECT_TRUE(log.contains("Failed to start signaling server: "));
+  // Then the system's own words. Windows refuses a reusable bind to a port another socket holds
+  // exclusively with an access error rather than "address in use".
+#ifndef _WIN32
   EXPECT_TRUE(log.contains(boost::system::error_code(asio::error::address_in_use).message()));
+#endif
   EXPECT_EQ(server.getClientCount(), 0u);
 }
 

@@ -18,6 +18,7 @@
 #include "fakes/LogCapture.h"
 #include "fakes/WaitUntil.h"
 #include "support/LoopbackClient.h"
+#include "support/UnderWine.h"
 #ifndef _WIN32
 #include "support/DescriptorLimit.h"
 #endif
@@ -216,7 +217,8 @@ TEST_P(EveryChannel, StopEndsTheClientAndTheListenerOnce) {
   EXPECT_EQ(log_.count(kInfo, GetParam().stopped), 1u);
   EXPECT_NE(client->waitForEnd(), LoopbackClient::End::StillOpen);
   EXPECT_FALSE(channel_->hasClient());
-  EXPECT_FALSE(LoopbackClient(channel_->port()).connected());
+  // Wine's server closes the listener a moment after the call returns.
+  EXPECT_TRUE(waitUntil([&] { return !LoopbackClient(channel_->port()).connected(); }));
 }
 
 TEST_P(EveryChannel, StartFailsOnAPortInUse) {
@@ -369,7 +371,14 @@ TEST_P(EveryWritingChannel, SecondClientResetsTheFirstAndTheSequenceContinues) {
   ASSERT_TRUE(channel_->readSequence(*a));
   auto b = connect();
   EXPECT_TRUE(log_.has(kInfo, GetParam().closing));
-  EXPECT_EQ(a->waitForEnd(), LoopbackClient::End::Reset);
+  const auto end = a->waitForEnd();
+  if (runningUnderWine()) {
+    // Wine closes a socket with SO_LINGER 0 in order (its peer reads an end of stream) where
+    // Linux and Windows reset it: under wine only the end itself can be seen.
+    EXPECT_NE(end, LoopbackClient::End::StillOpen);
+  } else {
+    EXPECT_EQ(end, LoopbackClient::End::Reset);
+  }
   channel_->send(1, pattern(10));
   EXPECT_EQ(channel_->readSequence(*b), 2);
 }

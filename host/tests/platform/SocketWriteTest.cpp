@@ -13,6 +13,7 @@
 #include <boost/asio/io_context.hpp>
 #include <boost/asio/ip/tcp.hpp>
 
+#include "platform/SocketError.h"
 #include "platform/SocketWrite.h"
 #include "support/LoopbackClient.h"
 

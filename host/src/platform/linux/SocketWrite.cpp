@@ -65,11 +65,6 @@ std::error_code writeAllWithDeadline(NativeSocket socket, std::span<const WriteB
   return {};
 }
 
-bool isBrokenConnection(const std::error_code& error) {
-  return error.category() == std::system_category() &&
-         (error.value() == EPIPE || error.value() == ECONNRESET || error.value() == ENOTCONN);
-}
-
 bool setSendTimeout(NativeSocket socket, std::chrono::milliseconds timeout) {
   timeval tv{};
   tv.tv_sec = static_cast<time_t>(timeout.count() / 1000);

@@ -72,19 +72,6 @@ std::error_code writeAllWithDeadline(NativeSocket socket, std::span<const WriteB
   return {};
 }
 
-bool isBrokenConnection(const std::error_code& error) {
-  if (error.category() != std::system_category()) return false;
-  switch (error.value()) {
-    case WSAECONNRESET:
-    case WSAECONNABORTED:
-    case WSAENOTCONN:
-    case WSAESHUTDOWN:
-      return true;
-    default:
-      return false;
-  }
-}
-
 bool setSendTimeout(NativeSocket socket, std::chrono::milliseconds timeout) {
   // Winsock takes the time-out as a DWORD of milliseconds.
   const DWORD ms = static_cast<DWORD>(timeout.count());
