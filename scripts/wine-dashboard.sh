@@ -33,11 +33,9 @@ OUT=$ROOT/out/wine-dashboard
 PREFIX=$OUT/wine
 mkdir -p "$OUT"
 WINE_RUN=(bash "$ROOT/scripts/lib/wine-run.sh" "$PREFIX")
-PIDS=()
+source scripts/lib/processes.sh
 cleanup() {
-  local i
-  for ((i = ${#PIDS[@]} - 1; i >= 0; i--)); do kill "${PIDS[$i]}" 2>/dev/null || true; done
-  for i in "${PIDS[@]}"; do wait "$i" 2>/dev/null || true; done
+  processes_stop
   [ "${VIRTUAL:-0}" = 1 ] && desktop_stop
   return 0
 }

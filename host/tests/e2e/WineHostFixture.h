@@ -21,6 +21,7 @@
 #include <nlohmann/json.hpp>
 
 #include "support/ChildProcess.h"
+#include "support/ReadFile.h"
 #include "support/FreePortSettings.h"
 
 namespace parvalon::host::test {
@@ -28,13 +29,6 @@ namespace parvalon::host::test {
 inline std::filesystem::path windowsBuild() {
   if (const char* dir = std::getenv("PARVALON_WINDOWS_BUILD_DIR")) return dir;
   return PARVALON_WINDOWS_BUILD_DIR_DEFAULT;
-}
-
-inline std::string readWholeFile(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
 }
 
 // A Linux path as the programs in the prefix name it (drive Z: is the Linux root).
@@ -123,7 +117,7 @@ class WineHost : public ::testing::Test {
     ASSERT_TRUE(local) << "no user folder in " << prefix_;
     if (settingsFile_.empty()) {
       settingsFile_ = *local / "Parvalon/settings.json";
-      if (std::filesystem::exists(settingsFile_)) previousSettings_ = readWholeFile(settingsFile_);
+      if (std::filesystem::exists(settingsFile_)) previousSettings_ = readFile(settingsFile_);
     }
     ports_ = writeSettingsWithFreePorts(*local, extra);
     // Each test meets the host as a first install does: nobody trusted yet, so its first client
@@ -160,7 +154,7 @@ class WineHost : public ::testing::Test {
 
   // What this run of the host wrote to its log file.
   std::string log() const {
-    const std::string all = readWholeFile(logFile_);
+    const std::string all = readFile(logFile_);
     return all.size() >= logStart_ ? all.substr(logStart_) : all;
   }
 

@@ -54,7 +54,7 @@ std::vector<bool> keyPresses(const test::PatternInputLog& log, int vk) {
 }
 
 std::string report(const test::PatternInputLog& input, const std::string& hostLog) {
-  return "\n---- pattern input\n" + test::readWholeFile(input.path()) + "---- log\n" + hostLog;
+  return "\n---- pattern input\n" + test::readFile(input.path()) + "---- log\n" + hostLog;
 }
 
 // The stream is the window's client area: a quarter of it is client pixel (160, 120) of the
