@@ -25,18 +25,12 @@ cmake --build "$BUILD" --target ParvalonHost parvalon-testpattern parvalon-scree
 OUT=$ROOT/out/demo
 mkdir -p "$OUT"
 source scripts/lib/processes.sh
-cleanup() {
-  processes_stop
-  [ "${VIRTUAL:-0}" = 1 ] && desktop_stop
-  return 0
-}
-trap cleanup EXIT
+# desktop_stop ends only a desktop this script started.
+trap 'processes_stop; desktop_stop' EXIT
 
 source scripts/lib/desktop.sh
-VIRTUAL=0
 DATA_ENV=()
 if [ -z "${DISPLAY:-}" ] || ! xdpyinfo >/dev/null 2>&1; then
-  VIRTUAL=1
   unset DISPLAY
   desktop_start
   # A private data folder: the demo desktop must not touch the user's settings.

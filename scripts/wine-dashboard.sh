@@ -34,18 +34,12 @@ PREFIX=$OUT/wine
 mkdir -p "$OUT"
 WINE_RUN=(bash "$ROOT/scripts/lib/wine-run.sh" "$PREFIX")
 source scripts/lib/processes.sh
-cleanup() {
-  processes_stop
-  [ "${VIRTUAL:-0}" = 1 ] && desktop_stop
-  return 0
-}
-trap cleanup EXIT
+# desktop_stop ends only a desktop this script started.
+trap 'processes_stop; desktop_stop' EXIT
 
 source scripts/lib/desktop.sh
 source scripts/lib/ports.sh
-VIRTUAL=0
 if [ -z "${DISPLAY:-}" ] || ! xdpyinfo >/dev/null 2>&1; then
-  VIRTUAL=1
   unset DISPLAY
   # Wide enough for the 1400x900 dashboard and the pattern beside it: neither covers the other,
   # so the grab shows the whole dashboard and GDI captures the whole pattern.
