@@ -1,17 +1,14 @@
 #pragma once
 
-namespace parvalon::host {
+#include "ui/EditingPage.h"
 
-class DashboardActions;
-class DashboardAssets;
-class DashboardState;
+namespace parvalon::host {
 
 // The Dashboard page: clients waiting for approval and the pairing PIN, the connection and
 // system cards, and the window list whose items start and stop the dashboard's streams.
-class DashboardPage {
+class DashboardPage : private EditingPage {
  public:
-  DashboardPage(DashboardState& state, DashboardActions& actions, const DashboardAssets& assets)
-      : state_(state), actions_(actions), assets_(assets) {}
+  using EditingPage::EditingPage;
 
   // Main thread, inside a Dear ImGui frame.
   void draw();
@@ -22,10 +19,6 @@ class DashboardPage {
   void drawConnectionCard();
   void drawSystemCard();
   void drawWindowList();
-
-  DashboardState& state_;
-  DashboardActions& actions_;
-  const DashboardAssets& assets_;
 };
 
 }  // namespace parvalon::host

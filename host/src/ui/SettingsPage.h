@@ -1,26 +1,19 @@
 #pragma once
 
+#include "ui/EditingPage.h"
+
 namespace parvalon::host {
 
-class DashboardActions;
-class DashboardAssets;
-class DashboardState;
-
 // The Settings page: the ports, the trusted headsets, the startup switches and the reset.
-class SettingsPage {
+class SettingsPage : private EditingPage {
  public:
-  SettingsPage(DashboardState& state, DashboardActions& actions, const DashboardAssets& assets)
-      : state_(state), actions_(actions), assets_(assets) {}
+  using EditingPage::EditingPage;
 
   // Main thread, inside a Dear ImGui frame.
   void draw();
 
  private:
   void drawTrustedClients();
-
-  DashboardState& state_;
-  DashboardActions& actions_;
-  const DashboardAssets& assets_;
 };
 
 }  // namespace parvalon::host
