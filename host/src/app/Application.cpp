@@ -144,14 +144,20 @@ bool Application::initializeAudio() {
   return true;
 }
 
-void Application::audioPump(const std::int16_t* samples, std::uint32_t frames, std::uint32_t /*sampleRate*/,
+void Application::audioPump(const std::int16_t* samples, std::uint32_t frames, std::uint32_t sampleRate,
                             std::uint32_t channels) {
   // Reading the assignment first orders the rest: a stream is assigned only after every server
   // exists, and the capture is stopped before the encoder goes.
   if (!audioStreamAssigned_.load() || !opusEncoder_ || !audioServer_) return;
   const auto streamId = audioStreamId_.load();
   const int frameSize = opusEncoder_->frameSize();
-  pcmBuffer_.push(samples, static_cast<std::size_t>(frames) * channels,
+  std::size_t count = static_cast<std::size_t>(frames) * channels;
+  if (!PcmFormatConverter::passesThrough(sampleRate, channels)) {
+    const auto& converted = pcmConverter_.convert(samples, frames, sampleRate, channels);
+    samples = converted.data();
+    count = converted.size();
+  }
+  pcmBuffer_.push(samples, count,
                   [&](const std::int16_t* frame, std::size_t) {
                     const auto packet = opusEncoder_->encode(frame, frameSize);
                     if (!packet.empty()) audioServer_->sendAudioData(streamId, packet.data(), packet.size());

@@ -14,6 +14,7 @@
 
 #include "app/ClientApproval.h"
 #include "app/CongestionControl.h"
+#include "app/PcmFormatConverter.h"
 #include "app/PcmFrameBatcher.h"
 #include "app/Settings.h"
 #include "app/StreamPriorityBoost.h"
@@ -279,6 +280,7 @@ class Application {
   std::mutex networkMutex_;
   StreamPriorityBoost priorityBoost_;
 
+  PcmFormatConverter pcmConverter_;
   PcmFrameBatcher pcmBuffer_;
   std::atomic<bool> running_{false};
   // Mirror of the carrying record for the audio capture thread, which reads it lock-free;
