@@ -38,6 +38,7 @@ Application::Application() : Application(Dependencies{}) {}
 
 Application::Application(Dependencies dependencies)
     : system_(dependencies.system ? std::move(dependencies.system) : platform::SystemInfo::create()),
+      settings_(system_->localAppDataFolder()),
       orchestratorFactory_(std::move(dependencies.orchestratorFactory)),
       audioCaptureFactory_(std::move(dependencies.audioCaptureFactory)),
       clock_(dependencies.clock ? std::move(dependencies.clock)

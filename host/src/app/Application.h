@@ -253,8 +253,8 @@ class Application {
   // orchestrator's lock and networkMutex_ held.
   void sendStreamConfigIfDue(std::uint8_t streamId);
 
-  Settings settings_;
   std::unique_ptr<platform::SystemInfo> system_;
+  Settings settings_;  // in system_'s data folder
   OrchestratorFactory orchestratorFactory_;
   AudioCaptureFactory audioCaptureFactory_;
   SteadyNow clock_;

@@ -84,8 +84,6 @@ float Settings::clampSharpness(float sharpness) {
   return std::max(std::min(sharpness, 1.0f), 0.0f);
 }
 
-Settings::Settings() : Settings(platform::localAppDataFolder()) {}
-
 Settings::Settings(std::optional<std::filesystem::path> dataFolder) : dataFolder_(std::move(dataFolder)) {}
 
 void Settings::resetToDefaults() {

@@ -33,9 +33,8 @@ class Settings {
   // range and becomes the default.
   static float clampSharpness(float sharpness);
 
-  Settings();
-  // The folder that holds "Parvalon"; defaults to the platform's local application-data
-  // folder. Tests point it elsewhere; nullopt means "none known" (relative settings.json).
+  // The folder that holds "Parvalon": the platform's local application-data folder, as
+  // SystemInfo finds it; nullopt means "none known" (relative settings.json).
   explicit Settings(std::optional<std::filesystem::path> dataFolder);
 
   void resetToDefaults();

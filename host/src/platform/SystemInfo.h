@@ -1,11 +1,16 @@
 #pragma once
 
+#include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
+
+#include "platform/DataFolder.h"
 
 namespace parvalon::host::platform {
 
-// Process-level operations of the host: machine name, scheduling priority, timer resolution.
+// Process-level operations of the host: machine name, scheduling priority, timer resolution, the
+// folder the settings live under.
 class SystemInfo {
  public:
   virtual ~SystemInfo() = default;
@@ -19,6 +24,8 @@ class SystemInfo {
   // Requests / releases a 1 ms system timer resolution.
   virtual void beginTimerPeriod() = 0;
   virtual void endTimerPeriod() = 0;
+  // The per-user folder the settings and the trust list live under (see DataFolder.h).
+  virtual std::optional<std::filesystem::path> localAppDataFolder() { return platform::localAppDataFolder(); }
 
   // The real implementation of this platform.
   static std::unique_ptr<SystemInfo> create();

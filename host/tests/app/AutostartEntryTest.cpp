@@ -92,7 +92,7 @@ TEST_F(AutostartEntryTest, SettingTheStateItAlreadyHasTouchesNothing) {
 
   // An entry the user edited stays as it is while autostart stays on (every settings change
   // passes the switch's state again).
-  std::ofstream(root_ / "parvalon-host.desktop") << "[Desktop Entry]\nExec=ParvalonHost --edited\n";
+  std::ofstream(root_ / "parvalon-host.desktop", std::ios::binary) << "[Desktop Entry]\nExec=ParvalonHost --edited\n";
   EXPECT_TRUE(entry.setEnabled(true));
   EXPECT_EQ(readFile(root_ / "parvalon-host.desktop"), "[Desktop Entry]\nExec=ParvalonHost --edited\n");
   EXPECT_FALSE(log.contains("Autostart entry"));
@@ -100,7 +100,7 @@ TEST_F(AutostartEntryTest, SettingTheStateItAlreadyHasTouchesNothing) {
 
 TEST_F(AutostartEntryTest, HiddenEntryCountsAsOffAndEnablingReplacesIt) {
   for (const char* off : {"Hidden=true", "X-GNOME-Autostart-enabled=false"}) {
-    std::ofstream(root_ / "parvalon-host.desktop") << "[Desktop Entry]\r\nExec=ParvalonHost\r\n" << off << "\r\n";
+    std::ofstream(root_ / "parvalon-host.desktop", std::ios::binary) << "[Desktop Entry]\r\nExec=ParvalonHost\r\n" << off << "\r\n";
     AutostartEntry entry(root_, "/usr/bin/ParvalonHost");
     EXPECT_FALSE(entry.isEnabled()) << off;
     EXPECT_TRUE(entry.setEnabled(true)) << off;
@@ -124,12 +124,12 @@ TEST_F(AutostartEntryTest, FailuresAreLoggedNotThrown) {
   EXPECT_FALSE(underFile.isEnabled());
 
   // A folder sits where the entry would go.
-  fs::create_directories(root_ / "dir/parvalon-host.desktop");
+  fs::create_directories(root_ / "dir" / "parvalon-host.desktop");
   AutostartEntry overFolder(root_ / "dir", "/usr/bin/ParvalonHost");
   EXPECT_FALSE(overFolder.isEnabled());
   EXPECT_FALSE(overFolder.setEnabled(true));
-  EXPECT_TRUE(log.contains("Failed to write autostart entry " + (root_ / "dir/parvalon-host.desktop").string()));
-  EXPECT_FALSE(fs::exists(root_ / "dir/parvalon-host.desktop.partial"));
+  EXPECT_TRUE(log.contains("Failed to write autostart entry " + (root_ / "dir" / "parvalon-host.desktop").string()));
+  EXPECT_FALSE(fs::exists(root_ / "dir" / "parvalon-host.desktop.partial"));
 }
 
 // The Exec key has its own quoting: a path with a space or a percent sign started nothing (or

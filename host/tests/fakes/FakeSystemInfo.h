@@ -1,6 +1,8 @@
 #pragma once
 
+#include <filesystem>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -23,6 +25,10 @@ class FakeSystemInfo final : public platform::SystemInfo {
   void restorePriority() override { record("restore"); }
   void beginTimerPeriod() override { record("begin"); }
   void endTimerPeriod() override { record("end"); }
+  // The folder the test pointed the platform's variable at when it made the fake (Windows:
+  // LOCALAPPDATA, which the real lookup does not read), so that settings land beside the logs.
+  std::optional<std::filesystem::path> dataFolder = platform::logDataFolder();
+  std::optional<std::filesystem::path> localAppDataFolder() override { return dataFolder; }
 
   std::vector<std::string> calls() {
     std::lock_guard lock(mutex_);
