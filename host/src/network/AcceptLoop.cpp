@@ -1,10 +1,12 @@
 #include "network/AcceptLoop.h"
 
 #include <exception>
+#include <system_error>
 
 #include <boost/asio/strand.hpp>
 
 #include "logging/Log.h"
+#include "platform/SocketWrite.h"
 
 namespace parvalon::host {
 
@@ -19,7 +21,9 @@ std::uint16_t AcceptLoop::open(std::uint16_t port, const std::string& address) {
                                                  : tcp::endpoint(asio::ip::make_address_v4(address), port);
   try {
     acceptor_.open(endpoint.protocol());
-    acceptor_.set_option(asio::socket_base::reuse_address(true));
+    if (const std::error_code ec = platform::claimListeningPort(acceptor_.native_handle())) {
+      throw std::system_error(ec, "set_option");
+    }
     acceptor_.bind(endpoint);
     acceptor_.listen(asio::socket_base::max_listen_connections);
     return acceptor_.local_endpoint().port();

@@ -29,6 +29,13 @@ std::error_code writeAllWithDeadline(NativeSocket socket, std::span<const WriteB
                                      std::chrono::milliseconds timeout,
                                      const std::atomic<bool>& keepGoing, std::size_t& written);
 
+// Readies a listening socket before its bind: the port can be taken again at once after a
+// restart, but never shared with another live socket. Linux: SO_REUSEADDR (past TIME_WAIT only;
+// two listeners still conflict). Windows: SO_EXCLUSIVEADDRUSE, since SO_REUSEADDR there would let
+// a second socket bind the same port and take connections, and a plain bind already gets past
+// TIME_WAIT.
+std::error_code claimListeningPort(NativeSocket socket);
+
 // SO_SNDTIMEO; false when the option cannot be set.
 bool setSendTimeout(NativeSocket socket, std::chrono::milliseconds timeout);
 

@@ -75,5 +75,38 @@ TEST_F(SocketWrite, DeadlineAndStopAreNotBrokenConnections) {
   EXPECT_FALSE(platform::isBrokenConnection(stopped));
 }
 
+// A claimed listening port is the listener's alone: a second socket asking for address reuse
+// (which on Windows would otherwise share the port and take connections) cannot bind it, and
+// once the listener is gone the port binds again at once.
+TEST(ListeningPort, ClaimedPortIsNotSharedAndIsFreeAgainOnceClosed) {
+  asio::io_context io;
+  const asio::ip::tcp::endpoint any(asio::ip::address_v4::loopback(), 0);
+  asio::ip::tcp::acceptor first(io, any.protocol());
+  ASSERT_FALSE(platform::claimListeningPort(first.native_handle()));
+  first.bind(any);
+  first.listen();
+  const asio::ip::tcp::endpoint taken(asio::ip::address_v4::loopback(), first.local_endpoint().port());
+
+  asio::ip::tcp::acceptor second(io, any.protocol());
+  second.set_option(asio::socket_base::reuse_address(true));
+  boost::system::error_code ec;
+  second.bind(taken, ec);
+  EXPECT_TRUE(ec) << "a second socket shares the listening port";
+  second.close();
+
+  // With a client connected and then gone, as after a host that served and quit.
+  {
+    LoopbackClient client(taken.port());
+    ASSERT_TRUE(client.connected());
+    asio::ip::tcp::socket served(io);
+    first.accept(served);
+  }
+  first.close();
+  asio::ip::tcp::acceptor again(io, any.protocol());
+  ASSERT_FALSE(platform::claimListeningPort(again.native_handle()));
+  again.bind(taken, ec);
+  EXPECT_FALSE(ec) << ec.message();
+}
+
 }  // namespace
 }  // namespace parvalon::host

@@ -65,6 +65,14 @@ std::error_code writeAllWithDeadline(NativeSocket socket, std::span<const WriteB
   return {};
 }
 
+std::error_code claimListeningPort(NativeSocket socket) {
+  const int on = 1;
+  if (::setsockopt(static_cast<int>(socket), SOL_SOCKET, SO_REUSEADDR, &on, sizeof on) != 0) {
+    return {errno, std::system_category()};
+  }
+  return {};
+}
+
 bool setSendTimeout(NativeSocket socket, std::chrono::milliseconds timeout) {
   timeval tv{};
   tv.tv_sec = static_cast<time_t>(timeout.count() / 1000);

@@ -72,6 +72,15 @@ std::error_code writeAllWithDeadline(NativeSocket socket, std::span<const WriteB
   return {};
 }
 
+std::error_code claimListeningPort(NativeSocket socket) {
+  const BOOL on = TRUE;
+  if (::setsockopt(static_cast<SOCKET>(socket), SOL_SOCKET, SO_EXCLUSIVEADDRUSE, reinterpret_cast<const char*>(&on),
+                   sizeof on) == SOCKET_ERROR) {
+    return lastError();
+  }
+  return {};
+}
+
 bool setSendTimeout(NativeSocket socket, std::chrono::milliseconds timeout) {
   // Winsock takes the time-out as a DWORD of milliseconds.
   const DWORD ms = static_cast<DWORD>(timeout.count());
