@@ -26,6 +26,8 @@ class FakeWindowSystem : public platform::WindowSystem {
     std::optional<platform::WindowRect> rect = platform::WindowRect{0, 0, 640, 480};
     // Unset: the client rectangle equals `rect`, and 0 × 0 when minimized.
     std::optional<platform::WindowRect> clientRect{};
+    // Unset: the capture shows the whole of `rect` (as on X11).
+    std::optional<platform::WindowRect> shownRect{};
     bool minimized = false;
     bool maximized = false;
     std::string processImagePath{};
@@ -121,6 +123,16 @@ class FakeWindowSystem : public platform::WindowSystem {
       }
       return x.rect;
     });
+  }
+  std::optional<platform::WindowRect> shownRect(platform::WindowHandle w) override {
+    bool ownShown = false;
+    {
+      std::lock_guard lock(mutex_);
+      const auto it = windows_.find(w);
+      ownShown = it != windows_.end() && it->second.shownRect.has_value();
+    }
+    if (!ownShown) return windowRect(w);
+    return query(w, "shownRect", std::optional<platform::WindowRect>{}, [](const Window& x) { return x.shownRect; });
   }
   std::optional<platform::WindowRect> clientRect(platform::WindowHandle w) override {
     return query(w, "clientRect", std::optional<platform::WindowRect>{}, [](const Window& x) {

@@ -60,6 +60,18 @@ TEST_F(InputInjectorTest, MapsWindowFractionToDesktopPixelAndVirtualDesk) {
   EXPECT_EQ(sink_->batches(), std::vector<Records>{{move(25258, 46724)}});
 }
 
+// Where the capture shows only part of the window (the client area, under Windows' GDI capture),
+// fractions are of that part: a quarter of the stream is a quarter of the client area.
+TEST_F(InputInjectorTest, FractionsAreOfThePartTheCaptureShows) {
+  windows_->addWindow({.handle = kOther,
+                       .rect = platform::WindowRect{100, 50, 1280, 720},
+                       .shownRect = platform::WindowRect{108, 81, 1264, 681}});
+  injector_.setTargetWindow(kOther);
+  // (1264 × 16384 + 632) / 65535 + 108 and (681 × 16384 + 340) / 65535 + 81; over the whole
+  // window it would be (420, 230).
+  EXPECT_EQ(injector_.windowToScreen(16384, 16384), (std::pair<std::int32_t, std::int32_t>{424, 251}));
+}
+
 TEST_F(InputInjectorTest, DesktopPositionsOutsideTheScreenClamp) {
   EXPECT_EQ(injector_.screenToNormalized(-1, -500), (std::pair<std::int32_t, std::int32_t>{0, 0}));
   EXPECT_EQ(injector_.screenToNormalized(1920, 5000), (std::pair<std::int32_t, std::int32_t>{65535, 65535}));
