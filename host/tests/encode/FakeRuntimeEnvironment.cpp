@@ -1,0 +1,45 @@
+#include "FakeRuntimeEnvironment.h"
+
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <sstream>
+
+namespace parvalon::host::testing {
+
+std::string FakeRuntimeEnvironment::value(const std::string& name) const {
+  // From the process, not from the DLL's own C runtime, whose copy dates from its load.
+  char text[1024];
+  const DWORD length = GetEnvironmentVariableA((prefix_ + "_" + name).c_str(), text, sizeof text);
+  return length > 0 && length < sizeof text ? std::string(text, length) : std::string();
+}
+
+void FakeRuntimeEnvironment::record(const std::string& line) const {
+  const std::string path = value("LOG");
+  if (path.empty()) return;
+  // Opened per line so the log is complete whenever the test reads it, even with the library
+  // still loaded.
+  if (FILE* file = std::fopen(path.c_str(), "ab")) {
+    std::fprintf(file, "%s\n", line.c_str());
+    std::fclose(file);
+  }
+}
+
+void FakeRuntimeEnvironment::readFailures() {
+  failures_.clear();
+  std::stringstream list(value("FAIL"));
+  for (std::string entry; std::getline(list, entry, ',');) {
+    const auto equals = entry.find('=');
+    failures_[entry.substr(0, equals)] = equals == std::string::npos ? 0 : std::atoi(entry.c_str() + equals + 1);
+  }
+}
+
+int FakeRuntimeEnvironment::result(const std::string& call, int success) {
+  const int count = ++callCounts_[call];
+  if (auto it = failures_.find(call + "#" + std::to_string(count)); it != failures_.end()) return it->second;
+  if (auto it = failures_.find(call); it != failures_.end()) return it->second;
+  return success;
+}
+
+}  // namespace parvalon::host::testing
