@@ -26,19 +26,14 @@ void FakeRuntimeEnvironment::record(const std::string& line) const {
   }
 }
 
-void FakeRuntimeEnvironment::readFailures() {
-  failures_.clear();
+int FakeRuntimeEnvironment::result(const std::string& call, int success) {
+  const std::string nth = call + "#" + std::to_string(++callCounts_[call]);
   std::stringstream list(value("FAIL"));
   for (std::string entry; std::getline(list, entry, ',');) {
     const auto equals = entry.find('=');
-    failures_[entry.substr(0, equals)] = equals == std::string::npos ? 0 : std::atoi(entry.c_str() + equals + 1);
+    const std::string name = entry.substr(0, equals);
+    if (equals != std::string::npos && (name == call || name == nth)) return std::atoi(entry.c_str() + equals + 1);
   }
-}
-
-int FakeRuntimeEnvironment::result(const std::string& call, int success) {
-  const int count = ++callCounts_[call];
-  if (auto it = failures_.find(call + "#" + std::to_string(count)); it != failures_.end()) return it->second;
-  if (auto it = failures_.find(call); it != failures_.end()) return it->second;
   return success;
 }
 

@@ -19,7 +19,6 @@ FakeAmfRecorder& FakeAmfRecorder::instance() {
 void FakeAmfRecorder::configure() {
   std::lock_guard lock(mutex_);
   environment_ = FakeRuntimeEnvironment(kPrefix);  // the calls count from here
-  environment_.readFailures();
   const std::string version = environment_.value("VERSION");
   version_ = version.empty() ? kDefaultVersion : std::strtoull(version.c_str(), nullptr, 16);
   outputLag_ = std::atoi(environment_.value("LAG").c_str());

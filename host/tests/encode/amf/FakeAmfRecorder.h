@@ -9,10 +9,10 @@
 
 namespace parvalon::host::testing {
 
-// The fake AMF runtime's memory: what the test asked of it (through environment variables,
-// read when AMFInit runs) and the log of every call made on it, one line each, appended to the
-// file the test reads (FakeRuntimeEnvironment.h: PARVALON_FAKE_AMF_LOG, PARVALON_FAKE_AMF_FAIL,
-// whose n-th calls count from AMFInit), and:
+// The fake AMF runtime's memory: what the test asked of it and the log of every call made on
+// it, one line each, appended to the file the test reads. PARVALON_FAKE_AMF_LOG and
+// PARVALON_FAKE_AMF_FAIL are FakeRuntimeEnvironment's (n-th calls count from AMFInit); these
+// are read when AMFInit runs:
 //
 //   PARVALON_FAKE_AMF_VERSION  the runtime's version (hex); AMFInit refuses newer requests
 //   PARVALON_FAKE_AMF_LAG      an output becomes ready only after that many further submissions

@@ -417,6 +417,18 @@ TEST_F(NvencEncoderTest, RuntimeThatDoesNotLoad) {
   EXPECT_FALSE(encoder->isInitialized());
 }
 
+// The factory's choice on the shared device, with the fake runtime and the log watched.
+class NvencFactory : public testing::SharedD3D11DeviceTest {
+ protected:
+  std::string bestEncoderName() {
+    const auto encoder = EncoderFactory::createBestEncoder(smallConfig(), device);
+    return encoder ? encoder->getName() : "<none>";
+  }
+
+  FakeNvencLog runtime;
+  LogCapture log;
+};
+
 // Each way NVENC can fail to start: the factory logs the runtime's reason, then falls to the
 // software encoder, and nothing of the runtime is left loaded.
 struct FailureCase {
@@ -430,18 +442,13 @@ struct FailureCase {
 // Failures print by name rather than as a byte dump.
 void PrintTo(const FailureCase& c, std::ostream* out) { *out << c.name; }
 
-class NvencFailureFallsBack : public testing::SharedD3D11DeviceTest,
-                              public ::testing::WithParamInterface<FailureCase> {};
+class NvencFailureFallsBack : public NvencFactory, public ::testing::WithParamInterface<FailureCase> {};
 
 TEST_P(NvencFailureFallsBack, ToTheSoftwareEncoder) {
   const FailureCase& c = GetParam();
-  FakeNvencLog runtime;
   runtime.set("FAIL", c.fail);
   if (!c.maxVersion.empty()) runtime.set("MAX_VERSION", c.maxVersion);
-  LogCapture log;
-  auto encoder = EncoderFactory::createBestEncoder(smallConfig(), device);
-  ASSERT_NE(encoder, nullptr);
-  EXPECT_STREQ(encoder->getName(), "Software");
+  EXPECT_EQ(bestEncoderName(), "Software");
   const int reason = log.indexOf(c.line);
   ASSERT_GE(reason, 0) << c.line;
   const int failed = log.indexOf("Failed to initialize NVENC encoder");
@@ -493,23 +500,15 @@ INSTANTIATE_TEST_SUITE_P(
                      "nvEncDestroyBitstreamBuffer", "nvEncDestroyEncoder"}}),
     [](const ::testing::TestParamInfo<FailureCase>& info) { return info.param.name; });
 
-class NvencFactory : public testing::SharedD3D11DeviceTest {};
-
 TEST_F(NvencFactory, RuntimeThatDoesNotLoadIsNamedAndSoftwareStreams) {
-  FakeNvencLog runtime;
   runtime.set("FAIL", "load");
-  LogCapture log;
-  auto encoder = EncoderFactory::createBestEncoder(smallConfig(), device);
-  ASSERT_NE(encoder, nullptr);
-  EXPECT_STREQ(encoder->getName(), "Software");
+  EXPECT_EQ(bestEncoderName(), "Software");
   EXPECT_TRUE(log.contains("NVENC not usable: the adapter is NVIDIA's but nvEncodeAPI64.dll does not load (error "));
   EXPECT_FALSE(log.contains("Failed to initialize NVENC encoder"));
 }
 
 TEST_F(NvencFactory, NvidiaAdapterWithTheRuntimeGetsNvenc) {
-  FakeNvencLog runtime;
   ASSERT_EQ(device->vendorId(), EncoderFactory::kNvidiaVendorId);
-  LogCapture log;
   EXPECT_EQ(EncoderFactory::getAvailableEncoders(device),
             (std::vector<EncoderType>{EncoderType::NVENC, EncoderType::Software}));
   auto encoder = EncoderFactory::createBestEncoder(smallConfig(), device);
