@@ -16,11 +16,9 @@ std::string FakeRuntimeEnvironment::value(const std::string& name) const {
 }
 
 void FakeRuntimeEnvironment::record(const std::string& line) const {
-  const std::string path = value("LOG");
-  if (path.empty()) return;
   // Opened per line so the log is complete whenever the test reads it, even with the library
-  // still loaded.
-  if (FILE* file = std::fopen(path.c_str(), "ab")) {
+  // still loaded; without a log named, nothing opens.
+  if (FILE* file = std::fopen(value("LOG").c_str(), "ab")) {
     std::fprintf(file, "%s\n", line.c_str());
     std::fclose(file);
   }

@@ -78,13 +78,13 @@ class NvencEncoderTest : public testing::SharedD3D11DeviceTest {
   bool encode() { return encoder->encodeTexture(*picture); }
 
   FakeNvencLog runtime;
+  LogCapture log;
   std::unique_ptr<NvencEncoder> encoder;
   std::unique_ptr<platform::GpuTexture> picture;
   std::vector<testing::DeliveredFrame> delivered;
 };
 
 TEST_F(NvencEncoderTest, InitializeOpensTheSessionOnTheDeviceWithP1UltraLowLatency) {
-  LogCapture log;
   initialize();
   const std::vector<RuntimeCall> calls = runtime.calls();
   ASSERT_EQ(runtime.names(), (std::vector<std::string>{
@@ -174,7 +174,6 @@ TEST_F(NvencEncoderTest, HevcFullRangeSetsItsVuiAndStoresTheVps) {
   EncoderConfig config = smallConfig();
   config.codec = "hevc";
   config.fullRange = true;
-  LogCapture log;
   initialize(config);
   const RuntimeCall init = runtime.calls()[3];
   EXPECT_EQ(runtime.calls()[2].arg("encodeGUID"), "hevc");
@@ -271,7 +270,6 @@ TEST_F(NvencEncoderTest, BitrateChangeReconfiguresLiveAndForcesAnIdr) {
   initialize();
   ASSERT_TRUE(encode());
   runtime.clear();
-  LogCapture log;
   encoder->setBitrate(12000, 36000);
   ASSERT_EQ(runtime.names(), std::vector<std::string>{"nvEncReconfigureEncoder"});
   const RuntimeCall call = runtime.calls()[0];
@@ -304,7 +302,6 @@ TEST_F(NvencEncoderTest, BitrateChangeReconfiguresLiveAndForcesAnIdr) {
 TEST_F(NvencEncoderTest, ResolutionChangeIsRefusedAndTheEncoderKeepsRunning) {
   initialize();
   runtime.clear();
-  LogCapture log;
   EncoderConfig larger = smallConfig();
   larger.width = 1280;
   larger.height = 720;
@@ -322,7 +319,6 @@ TEST_F(NvencEncoderTest, ShutdownReleasesInOrderAndUnloadsTheRuntime) {
   initialize();
   ASSERT_TRUE(encode());
   runtime.clear();
-  LogCapture log;
   encoder->shutdown();
   EXPECT_EQ(runtime.allNames(),
             (std::vector<std::string>{"nvEncUnregisterResource", "nvEncUnregisterResource", "nvEncUnregisterResource",
@@ -355,7 +351,6 @@ TEST_F(NvencEncoderTest, FailedPictureKeepsTheRingEntryAndFrameNumber) {
   initialize();
   runtime.clear();
   runtime.set("FAIL", "nvEncEncodePicture#2=20");
-  LogCapture log;
   ASSERT_TRUE(encode());
   EXPECT_FALSE(encode());
   EXPECT_TRUE(log.has(kError, "nvEncEncodePicture failed: 20"));
@@ -388,7 +383,6 @@ TEST_F(NvencEncoderTest, FailedPictureKeepsTheRingEntryAndFrameNumber) {
 TEST_F(NvencEncoderTest, FailedLockCountsThePictureButDeliversNothing) {
   initialize();
   runtime.set("FAIL", "nvEncLockBitstream#1=8");
-  LogCapture log;
   EXPECT_TRUE(encode());
   EXPECT_TRUE(log.has(kError, "nvEncLockBitstream failed: 8"));
   EXPECT_TRUE(delivered.empty());
@@ -398,7 +392,6 @@ TEST_F(NvencEncoderTest, FailedLockCountsThePictureButDeliversNothing) {
 }
 
 TEST_F(NvencEncoderTest, UninitializedEncoderRefusesQuietly) {
-  LogCapture log;
   auto texture = device->createTexture(640, 368, platform::GpuDevice::TextureUse::Render);
   EXPECT_FALSE(encoder->encodeTexture(*texture));
   EXPECT_FALSE(encoder->reconfigure(smallConfig()));
@@ -411,7 +404,6 @@ TEST_F(NvencEncoderTest, UninitializedEncoderRefusesQuietly) {
 
 TEST_F(NvencEncoderTest, RuntimeThatDoesNotLoad) {
   runtime.set("FAIL", "load");
-  LogCapture log;
   EXPECT_FALSE(encoder->initialize(smallConfig()));
   EXPECT_TRUE(log.has(kError, "Failed to load nvEncodeAPI64.dll"));
   EXPECT_FALSE(encoder->isInitialized());
