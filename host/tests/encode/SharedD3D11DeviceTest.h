@@ -11,20 +11,17 @@ namespace parvalon::host::testing {
 // A suite whose tests share one D3D11 device: creating one per test is slow under wine.
 class SharedD3D11DeviceTest : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() { sharedDevice() = platform::win32::D3D11Device::create(); }
-  static void TearDownTestSuite() { sharedDevice().reset(); }
+  static void SetUpTestSuite() { shared_ = platform::win32::D3D11Device::create(); }
+  static void TearDownTestSuite() { shared_.reset(); }
   void SetUp() override {
-    device = sharedDevice();
+    device = shared_;
     ASSERT_NE(device, nullptr);
   }
 
   std::shared_ptr<platform::win32::D3D11Device> device;
 
  private:
-  static std::shared_ptr<platform::win32::D3D11Device>& sharedDevice() {
-    static std::shared_ptr<platform::win32::D3D11Device> shared;
-    return shared;
-  }
+  static inline std::shared_ptr<platform::win32::D3D11Device> shared_;
 };
 
 }  // namespace parvalon::host::testing
