@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "encode/AnnexB.h"
+#include "encode/DeliveredFrames.h"
 #include "fakes/LogCapture.h"
 #include "fakes/WaitUntil.h"
 #include "encode/SoftwareEncoder.h"
@@ -40,11 +41,7 @@ constexpr int kHevcAud = 35;
 constexpr int kHevcPrefixSei = 39;
 constexpr int kHevcSuffixSei = 40;
 
-struct Output {
-  std::vector<std::uint8_t> bytes;
-  bool isKeyframe;
-  std::uint32_t frameNumber;
-};
+using Output = testing::DeliveredFrame;
 
 // Encoder with a callback that keeps copies of every access unit.
 struct Recorder {
@@ -52,9 +49,7 @@ struct Recorder {
   std::vector<Output> outputs;
 
   explicit Recorder(const EncoderConfig& config) {
-    encoder.setFrameCallback([this](const EncodedFrame& f) {
-      outputs.push_back({std::vector<std::uint8_t>(f.data, f.data + f.size), f.isKeyframe, f.frameNumber});
-    });
+    testing::collectDeliveredFrames(encoder, outputs);
     initialized = encoder.initialize(config);
   }
   bool initialized = false;
@@ -629,7 +624,7 @@ struct Delivery {
   void attach(SoftwareEncoder& encoder) {
     encoder.setFrameCallback([this](const EncodedFrame& f) {
       std::lock_guard lock(mutex);
-      outputs.push_back({std::vector<std::uint8_t>(f.data, f.data + f.size), f.isKeyframe, f.frameNumber});
+      outputs.push_back(Output::of(f));
       threads.insert(std::this_thread::get_id());
     });
   }

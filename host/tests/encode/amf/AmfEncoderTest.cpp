@@ -7,17 +7,16 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "encode/AmfEncoderEntry.h"
-#include "fakes/Environment.h"
+#include "encode/DeliveredFrames.h"
+#include "encode/FakeRuntimeControl.h"
+#include "encode/SharedD3D11DeviceTest.h"
 #include "fakes/LogCapture.h"
-#include "fakes/TestFolder.h"
 #include "FakeAmfText.h"
-#include "platform/windows/D3D11Device.h"
 #include "platform/windows/D3D11Texture.h"
 
 namespace parvalon::host {
@@ -32,63 +31,28 @@ using Bytes = std::vector<std::uint8_t>;
 const Bytes kH264Sps = {0x67, 0x42, 0xC0, 0x1F, 0xDA};
 const Bytes kH264Pps = {0x68, 0xCE, 0x3C, 0x80};
 
-struct Delivered {
-  Bytes bytes;
-  bool isKeyframe;
-  std::uint32_t frameNumber;
-  std::int64_t timestamp;
-};
-
 std::wstring fakeRuntimeFolder() {
   wchar_t exe[MAX_PATH];
   const DWORD length = GetModuleFileNameW(nullptr, exe, MAX_PATH);
   return std::filesystem::path(std::wstring(exe, length)).parent_path() / L"fake-amf";
 }
 
-class AmfEncoderTest : public ::testing::Test {
+class AmfEncoderTest : public testing::SharedD3D11DeviceTest {
  protected:
-  static void SetUpTestSuite() { sharedDevice() = platform::win32::D3D11Device::create(); }
-  static void TearDownTestSuite() { sharedDevice().reset(); }
-  static std::shared_ptr<platform::win32::D3D11Device>& sharedDevice() {
-    static std::shared_ptr<platform::win32::D3D11Device> device;
-    return device;
-  }
-
   void SetUp() override {
-    device = sharedDevice();
-    ASSERT_NE(device, nullptr);
-    folder = std::make_unique<testing::TestFolder>("amf");
-    logPath = folder->path() / "calls.log";
-    environment.set("PARVALON_FAKE_AMF_LOG", logPath.string());
-    for (const char* name : {"PARVALON_FAKE_AMF_FAIL", "PARVALON_FAKE_AMF_VERSION", "PARVALON_FAKE_AMF_LAG",
-                             "PARVALON_FAKE_AMF_INTRA", "PARVALON_FAKE_AMF_EXTRA"}) {
-      environment.unset(name);
-    }
+    ASSERT_NO_FATAL_FAILURE(SharedD3D11DeviceTest::SetUp());
     ASSERT_TRUE(SetDllDirectoryW(fakeRuntimeFolder().c_str()));
     config.width = 1280;
     config.height = 720;
     encoder = makeAmfEncoder(device);
     ASSERT_NE(encoder, nullptr);
-    encoder->setFrameCallback([this](const EncodedFrame& f) {
-      delivered.push_back({Bytes(f.data, f.data + f.size), f.isKeyframe, f.frameNumber, f.timestamp});
-    });
+    testing::collectDeliveredFrames(*encoder, delivered);
   }
   void TearDown() override {
     encoder.reset();  // its shutdown still logs into the folder
     SetDllDirectoryW(nullptr);
   }
 
-  Lines calls() const {
-    Lines lines;
-    std::ifstream in(logPath);
-    for (std::string line; std::getline(in, line);) lines.push_back(line);
-    return lines;
-  }
-  // The calls logged since `mark` lines.
-  Lines callsSince(std::size_t mark) const {
-    Lines all = calls();
-    return Lines(all.begin() + static_cast<std::ptrdiff_t>(std::min(mark, all.size())), all.end());
-  }
   std::unique_ptr<platform::GpuTexture> texture(std::uint32_t width = 1280, std::uint32_t height = 720) {
     return device->createTexture(width, height, platform::GpuDevice::TextureUse::Render);
   }
@@ -97,13 +61,10 @@ class AmfEncoderTest : public ::testing::Test {
   }
   std::string deviceText() const { return testing::fakeAmfPointer(device->native()); }
 
-  std::shared_ptr<platform::win32::D3D11Device> device;
-  testing::ScopedEnvironment environment;
-  std::unique_ptr<testing::TestFolder> folder;
-  std::filesystem::path logPath;
+  testing::FakeRuntimeControl runtime{"PARVALON_FAKE_AMF", {"FAIL", "VERSION", "LAG", "INTRA", "EXTRA"}};
   testing::LogCapture log;
   EncoderConfig config;
-  std::vector<Delivered> delivered;
+  std::vector<testing::DeliveredFrame> delivered;
   std::unique_ptr<EncoderBase> encoder;
 };
 
@@ -143,7 +104,7 @@ TEST_F(AmfEncoderTest, InitializesH264WithThePropertiesInOrder) {
       "Component.SetProperty EnableVBAQ=bool:true",
       "Component.Init format=3 size=1280x720",
   };
-  EXPECT_EQ(calls(), expected);
+  EXPECT_EQ(runtime.lines(), expected);
   EXPECT_TRUE(log.has(kInfo, "AMF encoder initialized: 1280x720 @ 72fps, 20000kbps (H.264)"));
 }
 
@@ -178,7 +139,7 @@ TEST_F(AmfEncoderTest, InitializesHevcWithItsOwnPropertyNames) {
       "Component.SetProperty HevcNominalRange=int64:1",
       "Component.Init format=3 size=1280x720",
   };
-  EXPECT_EQ(calls(), expected);
+  EXPECT_EQ(runtime.lines(), expected);
   EXPECT_TRUE(log.has(kInfo, "AMF HEVC: Full range color (0-255) enabled"));
   EXPECT_TRUE(log.has(kInfo, "AMF encoder initialized: 1280x720 @ 60fps, 10000kbps (HEVC)"));
 }
@@ -186,7 +147,7 @@ TEST_F(AmfEncoderTest, InitializesHevcWithItsOwnPropertyNames) {
 TEST_F(AmfEncoderTest, H264FullRangeSetsItsFlagLast) {
   config.fullRange = true;
   ASSERT_TRUE(encoder->initialize(config));
-  const Lines lines = calls();
+  const Lines lines = runtime.lines();
   ASSERT_GE(lines.size(), 2u);
   EXPECT_EQ(lines[lines.size() - 2], "Component.SetProperty FullRangeColor=bool:true");
   EXPECT_TRUE(log.has(kInfo, "AMF H.264: Full range color (0-255) enabled"));
@@ -208,7 +169,7 @@ TEST_P(AmfSliceTest, SetsSlicesOnlyForH264WithMoreThanOne) {
   config.enableSlices = c.enableSlices;
   config.sliceCount = c.sliceCount;
   ASSERT_TRUE(encoder->initialize(config));
-  const Lines lines = calls();
+  const Lines lines = runtime.lines();
   EXPECT_EQ(countOf(lines, std::string("Factory.CreateComponent context=set id=") + c.component), 1u);
   const auto slicesLines = std::count_if(lines.begin(), lines.end(), [](const std::string& l) {
     return l.find("SlicesPerFrame") != std::string::npos;
@@ -236,7 +197,7 @@ TEST_F(AmfEncoderTest, EncodesByWrappingTheCallersTexture) {
   ASSERT_NE(picture, nullptr);
   const std::string native = nativeOf(*picture);
 
-  std::size_t mark = calls().size();
+  std::size_t mark = runtime.lines().size();
   ASSERT_TRUE(encoder->encodeTexture(*picture));
   const Lines first = {
       "Context.CreateSurfaceFromDX11Native texture=" + native + " observer=null",
@@ -252,11 +213,11 @@ TEST_F(AmfEncoderTest, EncodesByWrappingTheCallersTexture) {
       "Component.QueryOutput none",
       "Surface.Destroy",
   };
-  EXPECT_EQ(callsSince(mark), first);
+  EXPECT_EQ(runtime.linesSince(mark), first);
 
-  mark = calls().size();
+  mark = runtime.lines().size();
   ASSERT_TRUE(encoder->encodeTexture(*picture));
-  const Lines second = callsSince(mark);
+  const Lines second = runtime.linesSince(mark);
   ASSERT_GE(second.size(), 4u);
   EXPECT_EQ(second[1], "Surface.SetPts 1");
   EXPECT_EQ(second[2], "Component.SubmitInput texture=" + native + " pts=1 force=none -> 0");
@@ -290,17 +251,17 @@ TEST_F(AmfEncoderTest, KeyframeRequestForcesIdrOnTheNextPictureOnly) {
   ASSERT_TRUE(encoder->encodeTexture(*picture));
   encoder->requestKeyframe();
 
-  std::size_t mark = calls().size();
+  std::size_t mark = runtime.lines().size();
   ASSERT_TRUE(encoder->encodeTexture(*picture));
-  const Lines forced = callsSince(mark);
+  const Lines forced = runtime.linesSince(mark);
   ASSERT_GE(forced.size(), 4u);
   EXPECT_EQ(forced[1], "Surface.SetPts 1");
   EXPECT_EQ(forced[2], "Surface.SetProperty ForcePictureType=int64:2");
   EXPECT_EQ(forced[3], "Component.SubmitInput texture=" + native + " pts=1 force=int64:2 -> 0");
 
-  mark = calls().size();
+  mark = runtime.lines().size();
   ASSERT_TRUE(encoder->encodeTexture(*picture));
-  const Lines after = callsSince(mark);
+  const Lines after = runtime.linesSince(mark);
   ASSERT_GE(after.size(), 3u);
   EXPECT_EQ(after[2], "Component.SubmitInput texture=" + native + " pts=2 force=none -> 0");
 
@@ -315,9 +276,9 @@ TEST_F(AmfEncoderTest, HevcForcesWithItsOwnPropertyAndKeepsItsVps) {
   auto picture = texture();
   ASSERT_TRUE(encoder->encodeTexture(*picture));
   encoder->requestKeyframe();
-  const std::size_t mark = calls().size();
+  const std::size_t mark = runtime.lines().size();
   ASSERT_TRUE(encoder->encodeTexture(*picture));
-  const Lines lines = callsSince(mark);
+  const Lines lines = runtime.linesSince(mark);
   EXPECT_EQ(countOf(lines, "Surface.SetProperty HevcForcePictureType=int64:2"), 1u);
   EXPECT_EQ(countOf(lines, "Buffer.GetProperty HevcOutputDataType"), 1u);
   ASSERT_EQ(delivered.size(), 2u);
@@ -330,12 +291,12 @@ TEST_F(AmfEncoderTest, HevcForcesWithItsOwnPropertyAndKeepsItsVps) {
 
 TEST_F(AmfEncoderTest, BitrateChangeSetsOnlyTheTwoRates) {
   encoder->setBitrate(1000, 2000);  // not initialized: ignored
-  EXPECT_TRUE(calls().empty());
+  EXPECT_TRUE(runtime.lines().empty());
   ASSERT_TRUE(encoder->initialize(config));
 
-  std::size_t mark = calls().size();
+  std::size_t mark = runtime.lines().size();
   encoder->setBitrate(8000, 12000);
-  EXPECT_EQ(callsSince(mark), (Lines{"Component.SetProperty TargetBitrate=int64:8000000",
+  EXPECT_EQ(runtime.linesSince(mark), (Lines{"Component.SetProperty TargetBitrate=int64:8000000",
                                      "Component.SetProperty PeakBitrate=int64:12000000"}));
   EXPECT_TRUE(log.has(kInfo, "AMF bitrate updated to 8000 / 12000 kbps"));
 
@@ -343,9 +304,9 @@ TEST_F(AmfEncoderTest, BitrateChangeSetsOnlyTheTwoRates) {
   EncoderConfig next = config;
   next.bitrateKbps = 5000;
   next.maxBitrateKbps = 9000;
-  mark = calls().size();
+  mark = runtime.lines().size();
   ASSERT_TRUE(encoder->reconfigure(next));
-  EXPECT_EQ(callsSince(mark), (Lines{"Component.SetProperty TargetBitrate=int64:5000000",
+  EXPECT_EQ(runtime.linesSince(mark), (Lines{"Component.SetProperty TargetBitrate=int64:5000000",
                                      "Component.SetProperty PeakBitrate=int64:9000000"}));
   EXPECT_TRUE(encoder->isInitialized());
 }
@@ -358,12 +319,12 @@ TEST_F(AmfEncoderTest, NewSizeReinitializesOnTheSameDevice) {
   EncoderConfig next = config;
   next.width = 640;
   next.height = 480;
-  const std::size_t mark = calls().size();
+  const std::size_t mark = runtime.lines().size();
   ASSERT_TRUE(encoder->reconfigure(next));
   EXPECT_TRUE(encoder->isInitialized());
   EXPECT_TRUE(log.has(kInfo, "AMF resolution change requires reinit: 1280x720 -> 640x480"));
   EXPECT_TRUE(log.has(kInfo, "AMF encoder shutdown"));
-  const Lines lines = callsSince(mark);
+  const Lines lines = runtime.linesSince(mark);
   ASSERT_GE(lines.size(), 9u);
   const Lines teardown(lines.begin(), lines.begin() + 4);
   EXPECT_EQ(teardown, (Lines{"Component.Terminate", "Component.Destroy", "Context.Terminate", "Context.Destroy"}));
@@ -382,7 +343,7 @@ TEST_F(AmfEncoderTest, NewSizeReinitializesOnTheSameDevice) {
 TEST_F(AmfEncoderTest, FailedReinitializationLeavesItUninitialized) {
   ASSERT_TRUE(encoder->initialize(config));
   // The runtime is loaded again for the new size, and reads its instructions again.
-  environment.set("PARVALON_FAKE_AMF_FAIL", "Component.Init=10");
+  runtime.set("FAIL", "Component.Init=10");
   EncoderConfig next = config;
   next.width = 4096;
   next.height = 4096;
@@ -392,27 +353,27 @@ TEST_F(AmfEncoderTest, FailedReinitializationLeavesItUninitialized) {
 }
 
 TEST_F(AmfEncoderTest, ShutdownTerminatesComponentThenContextWithoutDraining) {
-  environment.set("PARVALON_FAKE_AMF_LAG", "1");  // one output still inside at shutdown
+  runtime.set("LAG", "1");  // one output still inside at shutdown
   ASSERT_TRUE(encoder->initialize(config));
   auto picture = texture();
   ASSERT_TRUE(encoder->encodeTexture(*picture));
   EXPECT_TRUE(delivered.empty());
 
-  const std::size_t mark = calls().size();
+  const std::size_t mark = runtime.lines().size();
   encoder->shutdown();
-  EXPECT_EQ(callsSince(mark), (Lines{"Component.Terminate", "Buffer.Destroy", "Component.Destroy",
+  EXPECT_EQ(runtime.linesSince(mark), (Lines{"Component.Terminate", "Buffer.Destroy", "Component.Destroy",
                                      "Context.Terminate", "Context.Destroy"}));
   EXPECT_FALSE(encoder->isInitialized());
   EXPECT_EQ(log.count(kInfo, "AMF encoder shutdown"), 1u);
 
   encoder->shutdown();  // not initialized: nothing
-  EXPECT_EQ(callsSince(mark).size(), 5u);
+  EXPECT_EQ(runtime.linesSince(mark).size(), 5u);
   EXPECT_EQ(log.count(kInfo, "AMF encoder shutdown"), 1u);
   EXPECT_FALSE(encoder->encodeTexture(*picture));
 }
 
 TEST_F(AmfEncoderTest, CollectsOutputsWithoutWaitingForTheLastPicture) {
-  environment.set("PARVALON_FAKE_AMF_LAG", "1");
+  runtime.set("LAG", "1");
   ASSERT_TRUE(encoder->initialize(config));
   auto picture = texture();
   ASSERT_TRUE(encoder->encodeTexture(*picture));
@@ -424,16 +385,16 @@ TEST_F(AmfEncoderTest, CollectsOutputsWithoutWaitingForTheLastPicture) {
 }
 
 TEST_F(AmfEncoderTest, InputFullDeliversPendingOutputsThenSubmitsOnceMore) {
-  environment.set("PARVALON_FAKE_AMF_LAG", "1");
-  environment.set("PARVALON_FAKE_AMF_FAIL", "Component.SubmitInput#2=25");
+  runtime.set("LAG", "1");
+  runtime.set("FAIL", "Component.SubmitInput#2=25");
   ASSERT_TRUE(encoder->initialize(config));
   auto picture = texture();
   const std::string native = nativeOf(*picture);
   ASSERT_TRUE(encoder->encodeTexture(*picture));
 
-  const std::size_t mark = calls().size();
+  const std::size_t mark = runtime.lines().size();
   ASSERT_TRUE(encoder->encodeTexture(*picture));
-  const Lines lines = callsSince(mark);
+  const Lines lines = runtime.linesSince(mark);
   const std::size_t full = positionOf(lines, "Component.SubmitInput texture=" + native + " pts=1 force=none -> 25");
   const std::size_t output = positionOf(lines, "Component.QueryOutput pts=0");
   const std::size_t again = positionOf(lines, "Component.SubmitInput texture=" + native + " pts=1 force=none -> 0");
@@ -445,32 +406,32 @@ TEST_F(AmfEncoderTest, InputFullDeliversPendingOutputsThenSubmitsOnceMore) {
 }
 
 TEST_F(AmfEncoderTest, FailedSubmissionLosesThePictureButNotTheCount) {
-  environment.set("PARVALON_FAKE_AMF_FAIL", "Component.SubmitInput#1=1");
+  runtime.set("FAIL", "Component.SubmitInput#1=1");
   ASSERT_TRUE(encoder->initialize(config));
   auto picture = texture();
   EXPECT_FALSE(encoder->encodeTexture(*picture));
   EXPECT_TRUE(log.has(kError, "Failed to submit frame to AMF encoder: 1"));
-  const std::size_t mark = calls().size();
+  const std::size_t mark = runtime.lines().size();
   ASSERT_TRUE(encoder->encodeTexture(*picture));
-  EXPECT_EQ(countOf(callsSince(mark), "Surface.SetPts 0"), 1u);  // the failed one did not count
+  EXPECT_EQ(countOf(runtime.linesSince(mark), "Surface.SetPts 0"), 1u);  // the failed one did not count
   // Every surface made was released, the failed one included.
-  const Lines all = calls();
+  const Lines all = runtime.lines();
   EXPECT_EQ(countOf(all, "Surface.Destroy"), 2u);
 }
 
 TEST_F(AmfEncoderTest, SurfaceFailureSubmitsNothing) {
-  environment.set("PARVALON_FAKE_AMF_FAIL", "Context.CreateSurfaceFromDX11Native=1");
+  runtime.set("FAIL", "Context.CreateSurfaceFromDX11Native=1");
   ASSERT_TRUE(encoder->initialize(config));
   auto picture = texture();
-  const std::size_t mark = calls().size();
+  const std::size_t mark = runtime.lines().size();
   EXPECT_FALSE(encoder->encodeTexture(*picture));
   EXPECT_TRUE(log.has(kError, "Failed to create AMF surface from texture: 1"));
-  EXPECT_EQ(callsSince(mark), (Lines{"Context.CreateSurfaceFromDX11Native texture=" + nativeOf(*picture) +
+  EXPECT_EQ(runtime.linesSince(mark), (Lines{"Context.CreateSurfaceFromDX11Native texture=" + nativeOf(*picture) +
                                      " observer=null"}));
 }
 
 TEST_F(AmfEncoderTest, IntraPictureIsNotAKeyFrame) {
-  environment.set("PARVALON_FAKE_AMF_INTRA", "1");
+  runtime.set("INTRA", "1");
   ASSERT_TRUE(encoder->initialize(config));
   auto picture = texture();
   ASSERT_TRUE(encoder->encodeTexture(*picture));
@@ -484,7 +445,7 @@ TEST_F(AmfEncoderTest, IntraPictureIsNotAKeyFrame) {
 }
 
 TEST_F(AmfEncoderTest, UnreadablePictureKindCountsAsIdr) {
-  environment.set("PARVALON_FAKE_AMF_FAIL", "Buffer.GetProperty=11");
+  runtime.set("FAIL", "Buffer.GetProperty=11");
   ASSERT_TRUE(encoder->initialize(config));
   auto picture = texture();
   ASSERT_TRUE(encoder->encodeTexture(*picture));
@@ -494,12 +455,12 @@ TEST_F(AmfEncoderTest, UnreadablePictureKindCountsAsIdr) {
 }
 
 TEST_F(AmfEncoderTest, DataThatIsNotABufferIsDropped) {
-  environment.set("PARVALON_FAKE_AMF_EXTRA", "1");
+  runtime.set("EXTRA", "1");
   ASSERT_TRUE(encoder->initialize(config));
   auto picture = texture();
-  const std::size_t mark = calls().size();
+  const std::size_t mark = runtime.lines().size();
   ASSERT_TRUE(encoder->encodeTexture(*picture));
-  const Lines lines = callsSince(mark);
+  const Lines lines = runtime.linesSince(mark);
   const std::size_t extra = positionOf(lines, "Component.QueryOutput extra surface");
   ASSERT_LT(extra + 2, lines.size());
   EXPECT_EQ(lines[extra + 1], "Surface.QueryInterface AMFBuffer");
@@ -513,7 +474,7 @@ TEST_F(AmfEncoderTest, WithoutCallbackOutputsAreReleasedUncounted) {
   ASSERT_TRUE(encoder->initialize(config));
   auto picture = texture();
   ASSERT_TRUE(encoder->encodeTexture(*picture));
-  const Lines lines = calls();
+  const Lines lines = runtime.lines();
   EXPECT_EQ(countOf(lines, "Buffer.Destroy"), 1u);
   EXPECT_EQ(countOf(lines, "Buffer.GetProperty OutputDataType"), 0u);
   EXPECT_EQ(encoder->getStats().framesEncoded, 0u);
@@ -523,12 +484,12 @@ TEST_F(AmfEncoderTest, WithoutCallbackOutputsAreReleasedUncounted) {
 
 TEST_F(AmfEncoderTest, SecondInitializeKeepsTheFirstConfiguration) {
   ASSERT_TRUE(encoder->initialize(config));
-  const std::size_t mark = calls().size();
+  const std::size_t mark = runtime.lines().size();
   EncoderConfig other = config;
   other.width = 320;
   EXPECT_TRUE(encoder->initialize(other));
   EXPECT_TRUE(log.has(kWarn, "AMF encoder already initialized"));
-  EXPECT_TRUE(callsSince(mark).empty());
+  EXPECT_TRUE(runtime.linesSince(mark).empty());
 }
 
 TEST_F(AmfEncoderTest, RefusesWorkBeforeInitializeWithoutALine) {
@@ -539,12 +500,12 @@ TEST_F(AmfEncoderTest, RefusesWorkBeforeInitializeWithoutALine) {
   EXPECT_EQ(log.lines().size(), before);
   EXPECT_FALSE(encoder->reconfigure(config));
   EXPECT_TRUE(log.has(kError, "AMF encoder not initialized, cannot reconfigure"));
-  EXPECT_TRUE(calls().empty());
+  EXPECT_TRUE(runtime.lines().empty());
 }
 
 struct FailureCase {
   const char* name;
-  const char* variable;  // environment variable set for the case ("" for none)
+  const char* variable;  // the runtime's variable set for the case ("" for none)
   const char* value;
   std::vector<std::string> lines;  // error lines, in order
 };
@@ -553,9 +514,9 @@ class AmfFailureTest : public AmfEncoderTest, public ::testing::WithParamInterfa
 
 TEST_P(AmfFailureTest, ReportsAndReleasesWhatItTook) {
   const FailureCase& c = GetParam();
-  if (*c.variable != '\0') environment.set(c.variable, c.value);
+  if (*c.variable != '\0') runtime.set(c.variable, c.value);
   if (std::string(c.name) == "RuntimeMissing") {
-    ASSERT_TRUE(SetDllDirectoryW(folder->path().wstring().c_str()));  // a folder without it
+    ASSERT_TRUE(SetDllDirectoryW(runtime.folder().wstring().c_str()));  // a folder without it
   }
   EXPECT_FALSE(encoder->initialize(config));
   EXPECT_FALSE(encoder->isInitialized());
@@ -567,7 +528,7 @@ TEST_P(AmfFailureTest, ReportsAndReleasesWhatItTook) {
     EXPECT_TRUE(log.has(kError, line)) << line;
   }
   // Whatever was created was released again at once.
-  const Lines lines = calls();
+  const Lines lines = runtime.lines();
   EXPECT_EQ(countOf(lines, "Factory.CreateContext") - (std::string(c.name) == "ContextFails" ? 1 : 0),
             countOf(lines, "Context.Destroy"));
   EXPECT_EQ(countOf(lines, "Component.Init format=3 size=1280x720"), countOf(lines, "Component.Destroy"));
@@ -580,25 +541,25 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         FailureCase{"RuntimeMissing", "", "",
                     {"Failed to load amfrt64.dll - AMD drivers may not be installed", "Failed to load AMF library"}},
-        FailureCase{"VersionTooOld", "PARVALON_FAKE_AMF_VERSION", "0001000400000000",
+        FailureCase{"VersionTooOld", "VERSION", "0001000400000000",
                     {"AMFInit failed: 10", "Failed to load AMF library"}},
-        FailureCase{"InitFails", "PARVALON_FAKE_AMF_FAIL", "AMFInit=1", {"AMFInit failed: 1", "Failed to load AMF library"}},
-        FailureCase{"ContextFails", "PARVALON_FAKE_AMF_FAIL", "Factory.CreateContext=6",
+        FailureCase{"InitFails", "FAIL", "AMFInit=1", {"AMFInit failed: 1", "Failed to load AMF library"}},
+        FailureCase{"ContextFails", "FAIL", "Factory.CreateContext=6",
                     {"Failed to create AMF context: 6", "Failed to load AMF library"}},
-        FailureCase{"NoDevice", "PARVALON_FAKE_AMF_FAIL", "Context.InitDX11=17",
+        FailureCase{"NoDevice", "FAIL", "Context.InitDX11=17",
                     {"Failed to init AMF context with D3D11: 17", "Failed to load AMF library"}},
-        FailureCase{"ComponentFails", "PARVALON_FAKE_AMF_FAIL", "Factory.CreateComponent=10",
+        FailureCase{"ComponentFails", "FAIL", "Factory.CreateComponent=10",
                     {"Failed to create AMF encoder component: 10", "Failed to create AMF encoder"}},
-        FailureCase{"InitOutOfRange", "PARVALON_FAKE_AMF_FAIL", "Component.Init=5",
+        FailureCase{"InitOutOfRange", "FAIL", "Component.Init=5",
                     {kInitError + "5). Resolution may be too small (min ~64x64) or too large", "Failed to create AMF encoder"}},
-        FailureCase{"InitOutOfMemory", "PARVALON_FAKE_AMF_FAIL", "Component.Init=6",
+        FailureCase{"InitOutOfMemory", "FAIL", "Component.Init=6",
                     {kInitError + "6). GPU memory exhausted - close other apps using GPU", "Failed to create AMF encoder"}},
-        FailureCase{"InitNotSupported", "PARVALON_FAKE_AMF_FAIL", "Component.Init=10",
+        FailureCase{"InitNotSupported", "FAIL", "Component.Init=10",
                     {kInitError + "10). This resolution/format not supported by GPU", "Failed to create AMF encoder"}},
-        FailureCase{"InitNotInitialized", "PARVALON_FAKE_AMF_FAIL", "Component.Init=13",
+        FailureCase{"InitNotInitialized", "FAIL", "Component.Init=13",
                     {kInitError + "13). AMF library not properly initialized - reinstall AMD drivers",
                      "Failed to create AMF encoder"}},
-        FailureCase{"InitOther", "PARVALON_FAKE_AMF_FAIL", "Component.Init=1",
+        FailureCase{"InitOther", "FAIL", "Component.Init=1",
                     {kInitError + "1). Try updating AMD drivers", "Failed to create AMF encoder"}}),
     [](const ::testing::TestParamInfo<FailureCase>& info) { return std::string(info.param.name); });
 

@@ -1,21 +1,19 @@
 #pragma once
 
-#include <map>
 #include <mutex>
 #include <set>
 #include <string>
 
 #include "encode/amf/AmfApi.h"
+#include "encode/FakeRuntimeEnvironment.h"
 
 namespace parvalon::host::testing {
 
-// The fake AMF runtime's memory: what the test asked of it (through environment variables,
-// read when AMFInit runs) and the log of every call made on it, one line each, appended to the
-// file the test reads.
+// The fake AMF runtime's memory: what the test asked of it and the log of every call made on
+// it, one line each, appended to the file the test reads. PARVALON_FAKE_AMF_LOG and
+// PARVALON_FAKE_AMF_FAIL are FakeRuntimeEnvironment's (n-th calls count from AMFInit); these
+// are read when AMFInit runs:
 //
-//   PARVALON_FAKE_AMF_LOG      the log file
-//   PARVALON_FAKE_AMF_FAIL     "Call=result,Call#n=result": every call of that name (or only its
-//                              n-th, counted from AMFInit) returns that result
 //   PARVALON_FAKE_AMF_VERSION  the runtime's version (hex); AMFInit refuses newer requests
 //   PARVALON_FAKE_AMF_LAG      an output becomes ready only after that many further submissions
 //   PARVALON_FAKE_AMF_INTRA    time stamps delivered as intra (not IDR) pictures, comma separated
@@ -35,11 +33,11 @@ class FakeAmfRecorder {
   bool extraDataFirst() const { return extraDataFirst_; }
 
  private:
+  static constexpr const char* kPrefix = "PARVALON_FAKE_AMF";
+
   // Guards every member; the runtime's callers may come from any thread.
   mutable std::mutex mutex_;
-  std::string logPath_;
-  std::map<std::string, int> failures_;
-  std::map<std::string, int> callCounts_;
+  FakeRuntimeEnvironment environment_{kPrefix};
   amf::amf_uint64 version_ = 0;
   int outputLag_ = 0;
   std::set<amf::amf_pts> intra_;

@@ -1,12 +1,11 @@
 #pragma once
 
-#include <windows.h>
-
-#include <fstream>
 #include <map>
 #include <sstream>
 #include <string>
 #include <vector>
+
+#include "encode/FakeRuntimeControl.h"
 
 namespace parvalon::host::testing {
 
@@ -20,50 +19,21 @@ struct RuntimeCall {
   }
 };
 
-// Drives the fake runtime (host/tests/encode/nvenc/FakeNvencRuntime.cpp) through its
-// environment variables and reads back what it recorded. One per test; it resets the variables
-// when it ends so the next test starts from a well-behaved runtime.
-class FakeNvencLog {
+// The fake NVENC runtime (FakeNvencRuntime.cpp), with its log read as calls. set("FAIL", ...)
+// takes "call=status[,call#n=status...]" or "load"; set("MAX_VERSION", ...) the driver's newest
+// API.
+class FakeNvencLog : public FakeRuntimeControl {
  public:
-  FakeNvencLog() {
-    char folder[MAX_PATH];
-    char file[MAX_PATH];
-    GetTempPathA(MAX_PATH, folder);
-    GetTempFileNameA(folder, "nve", 0, file);
-    path_ = file;
-    SetEnvironmentVariableA("PARVALON_FAKE_NVENC_LOG", path_.c_str());
-    SetEnvironmentVariableA("PARVALON_FAKE_NVENC_FAIL", nullptr);
-    SetEnvironmentVariableA("PARVALON_FAKE_NVENC_MAX_VERSION", nullptr);
-  }
-  ~FakeNvencLog() {
-    SetEnvironmentVariableA("PARVALON_FAKE_NVENC_LOG", nullptr);
-    SetEnvironmentVariableA("PARVALON_FAKE_NVENC_FAIL", nullptr);
-    SetEnvironmentVariableA("PARVALON_FAKE_NVENC_MAX_VERSION", nullptr);
-    DeleteFileA(path_.c_str());
-  }
-  FakeNvencLog(const FakeNvencLog&) = delete;
-  FakeNvencLog& operator=(const FakeNvencLog&) = delete;
-
-  // "call=status[,call#n=status...]" or "load"; see the fake's header comment.
-  void fail(const std::string& spec) { SetEnvironmentVariableA("PARVALON_FAKE_NVENC_FAIL", spec.c_str()); }
-  void maxVersion(const std::string& value) {
-    SetEnvironmentVariableA("PARVALON_FAKE_NVENC_MAX_VERSION", value.c_str());
-  }
-  // Forgets what was recorded so far.
-  void clear() { std::ofstream(path_, std::ios::trunc); }
+  FakeNvencLog() : FakeRuntimeControl("PARVALON_FAKE_NVENC", {"FAIL", "MAX_VERSION"}) {}
 
   // Every recorded line, including the DLL's "load" and "unload".
   std::vector<RuntimeCall> all() const {
     std::vector<RuntimeCall> calls;
-    std::ifstream in(path_);
-    std::string line;
-    while (std::getline(in, line)) {
-      if (!line.empty() && line.back() == '\r') line.pop_back();
+    for (const std::string& line : lines()) {
       std::istringstream words(line);
       RuntimeCall call;
       words >> call.name;
-      std::string word;
-      while (words >> word) {
+      for (std::string word; words >> word;) {
         const auto equals = word.find('=');
         if (equals == std::string::npos) {
           call.name += " " + word;
@@ -83,19 +53,15 @@ class FakeNvencLog {
     }
     return out;
   }
-  std::vector<std::string> names() const {
-    std::vector<std::string> out;
-    for (const auto& call : calls()) out.push_back(call.name);
-    return out;
-  }
-  std::vector<std::string> allNames() const {
-    std::vector<std::string> out;
-    for (const auto& call : all()) out.push_back(call.name);
-    return out;
-  }
+  std::vector<std::string> names() const { return namesOf(calls()); }
+  std::vector<std::string> allNames() const { return namesOf(all()); }
 
  private:
-  std::string path_;
+  static std::vector<std::string> namesOf(const std::vector<RuntimeCall>& calls) {
+    std::vector<std::string> out;
+    for (const auto& call : calls) out.push_back(call.name);
+    return out;
+  }
 };
 
 }  // namespace parvalon::host::testing

@@ -4,8 +4,8 @@
 // Annex B access units: an IDR picture with its parameter sets (first picture, forced IDR, a
 // rate change's IDR, every idrPeriod pictures), P pictures otherwise.
 //
-// PARVALON_FAKE_NVENC_FAIL makes calls fail: a comma list of "<call>=<status>", or
-// "<call>#<n>=<status>" for the n-th such call only; "load" makes DllMain refuse to load.
+// PARVALON_FAKE_NVENC_FAIL makes calls fail (FakeRuntimeEnvironment.h); "load" makes DllMain
+// refuse to load.
 // PARVALON_FAKE_NVENC_MAX_VERSION is the newest API the "driver" supports, (major << 4) | minor
 // as NvEncodeAPIGetMaxSupportedVersion reports it (default 13.0); a session asking for a newer
 // one fails with NV_ENC_ERR_INVALID_VERSION as a driver that is too old does.
@@ -21,7 +21,11 @@
 #include <string>
 #include <vector>
 
+#include "encode/FakeRuntimeEnvironment.h"
+
 namespace {
+
+namespace testing = parvalon::host::testing;
 
 constexpr std::uintptr_t kSessionBase = 0x5000;
 constexpr std::uintptr_t kRegisteredBase = 0x1000;
@@ -29,62 +33,31 @@ constexpr std::uintptr_t kMappedBase = 0x2000;
 constexpr std::uintptr_t kBitstreamBase = 0x3000;
 constexpr std::uint32_t kDefaultMaxVersion = (13 << 4) | 0;
 
-std::string environment(const char* name) {
-  char value[1024];
-  const DWORD length = GetEnvironmentVariableA(name, value, sizeof value);
-  return length > 0 && length < sizeof value ? std::string(value, length) : std::string();
+// Never destroyed: DllMain records "unload" as the library goes, when statics may be gone.
+testing::FakeRuntimeEnvironment& environment() {
+  static auto* e = new testing::FakeRuntimeEnvironment("PARVALON_FAKE_NVENC");
+  return *e;
 }
 
 void record(const char* format, ...) {
-  const std::string path = environment("PARVALON_FAKE_NVENC_LOG");
-  if (path.empty()) return;
-  FILE* file = std::fopen(path.c_str(), "a");
-  if (file == nullptr) return;
+  char line[4096];
   va_list args;
   va_start(args, format);
-  std::vfprintf(file, format, args);
+  std::vsnprintf(line, sizeof line, format, args);
   va_end(args);
-  std::fputc('\n', file);
-  std::fclose(file);
-}
-
-std::map<std::string, int>& callCounts() {
-  static std::map<std::string, int> counts;
-  return counts;
+  environment().record(line);
 }
 
 // The status the test asked this call to fail with, or NV_ENC_SUCCESS.
 NVENCSTATUS injected(const char* call) {
-  const int count = ++callCounts()[call];
-  const std::string spec = environment("PARVALON_FAKE_NVENC_FAIL");
-  std::size_t start = 0;
-  while (start < spec.size()) {
-    std::size_t end = spec.find(',', start);
-    if (end == std::string::npos) end = spec.size();
-    const std::string item = spec.substr(start, end - start);
-    start = end + 1;
-    const std::size_t equals = item.find('=');
-    std::string name = item.substr(0, equals);
-    const int status = equals == std::string::npos ? NV_ENC_ERR_GENERIC : std::atoi(item.c_str() + equals + 1);
-    int only = 0;
-    const std::size_t hash = name.find('#');
-    if (hash != std::string::npos) {
-      only = std::atoi(name.c_str() + hash + 1);
-      name.resize(hash);
-    }
-    if (name == call && (only == 0 || only == count)) return static_cast<NVENCSTATUS>(status);
-  }
-  return NV_ENC_SUCCESS;
+  return static_cast<NVENCSTATUS>(environment().result(call, NV_ENC_SUCCESS));
 }
 
 // "load" alone in the failure list: DllMain refuses, so LoadLibrary fails.
-bool loadRefused() {
-  const std::string spec = "," + environment("PARVALON_FAKE_NVENC_FAIL") + ",";
-  return spec.find(",load,") != std::string::npos;
-}
+bool loadRefused() { return ("," + environment().value("FAIL") + ",").find(",load,") != std::string::npos; }
 
 std::uint32_t maxSupportedVersion() {
-  const std::string value = environment("PARVALON_FAKE_NVENC_MAX_VERSION");
+  const std::string value = environment().value("MAX_VERSION");
   return value.empty() ? kDefaultMaxVersion : static_cast<std::uint32_t>(std::strtoul(value.c_str(), nullptr, 0));
 }
 

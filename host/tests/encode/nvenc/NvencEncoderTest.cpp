@@ -7,11 +7,12 @@
 #include <string>
 #include <vector>
 
+#include "encode/DeliveredFrames.h"
 #include "encode/EncoderFactory.h"
+#include "encode/SharedD3D11DeviceTest.h"
 #include "encode/windows/NvencEncoder.h"
 #include "encode/nvenc/FakeNvencLog.h"
 #include "fakes/LogCapture.h"
-#include "platform/windows/D3D11Device.h"
 
 namespace parvalon::host {
 namespace {
@@ -42,12 +43,6 @@ constexpr const char* kPictureVersion = "0xf104000b";
 constexpr const char* kLockVersion = "0x7101000b";
 constexpr const char* kReconfigureVersion = "0xf101000b";
 
-struct Delivered {
-  Bytes bytes;
-  bool keyframe;
-  std::uint32_t frameNumber;
-};
-
 bool runtimeLoaded() { return GetModuleHandleW(L"nvEncodeAPI64.dll") != nullptr; }
 
 EncoderConfig smallConfig() {
@@ -62,15 +57,13 @@ EncoderConfig smallConfig() {
   return config;
 }
 
-class NvencEncoderTest : public ::testing::Test {
+// llvmpipe under wine reports NVIDIA's vendor id, so its device opens NVENC sessions.
+class NvencEncoderTest : public testing::SharedD3D11DeviceTest {
  protected:
   void SetUp() override {
-    device = platform::win32::D3D11Device::create();
-    ASSERT_NE(device, nullptr);  // llvmpipe under wine reports NVIDIA's vendor id
+    ASSERT_NO_FATAL_FAILURE(SharedD3D11DeviceTest::SetUp());
     encoder = std::make_unique<NvencEncoder>(device);
-    encoder->setFrameCallback([this](const EncodedFrame& frame) {
-      delivered.push_back({Bytes(frame.data, frame.data + frame.size), frame.isKeyframe, frame.frameNumber});
-    });
+    testing::collectDeliveredFrames(*encoder, delivered);
   }
   void TearDown() override {
     encoder.reset();
@@ -85,14 +78,13 @@ class NvencEncoderTest : public ::testing::Test {
   bool encode() { return encoder->encodeTexture(*picture); }
 
   FakeNvencLog runtime;
-  std::shared_ptr<platform::win32::D3D11Device> device;
+  LogCapture log;
   std::unique_ptr<NvencEncoder> encoder;
   std::unique_ptr<platform::GpuTexture> picture;
-  std::vector<Delivered> delivered;
+  std::vector<testing::DeliveredFrame> delivered;
 };
 
 TEST_F(NvencEncoderTest, InitializeOpensTheSessionOnTheDeviceWithP1UltraLowLatency) {
-  LogCapture log;
   initialize();
   const std::vector<RuntimeCall> calls = runtime.calls();
   ASSERT_EQ(runtime.names(), (std::vector<std::string>{
@@ -182,7 +174,6 @@ TEST_F(NvencEncoderTest, HevcFullRangeSetsItsVuiAndStoresTheVps) {
   EncoderConfig config = smallConfig();
   config.codec = "hevc";
   config.fullRange = true;
-  LogCapture log;
   initialize(config);
   const RuntimeCall init = runtime.calls()[3];
   EXPECT_EQ(runtime.calls()[2].arg("encodeGUID"), "hevc");
@@ -234,11 +225,11 @@ TEST_F(NvencEncoderTest, EncodeWalksTheRingAndDeliversEachPictureBeforeReturning
   }
   ASSERT_EQ(delivered.size(), 5u);
   EXPECT_EQ(delivered[0].bytes, kH264Idr);
-  EXPECT_TRUE(delivered[0].keyframe);
+  EXPECT_TRUE(delivered[0].isKeyframe);
   for (std::uint32_t i = 0; i < 5; ++i) EXPECT_EQ(delivered[i].frameNumber, i);
   for (std::size_t i = 1; i < 5; ++i) {
     EXPECT_EQ(delivered[i].bytes, kH264P);
-    EXPECT_FALSE(delivered[i].keyframe);
+    EXPECT_FALSE(delivered[i].isKeyframe);
   }
   // The parameter sets of the key frame, without start codes, for the stream configuration.
   const CodecParameterSets sets = encoder->getParameterSets();
@@ -270,16 +261,15 @@ TEST_F(NvencEncoderTest, KeyFrameRequestForcesIdrOnTheNextPictureOnly) {
   // FORCEINTRA | FORCEIDR as the 11.1 headers number them (0x1 | 0x2).
   EXPECT_EQ(flags, (std::vector<std::string>{"3", "0", "3", "3", "0"}));
   ASSERT_EQ(delivered.size(), 5u);
-  EXPECT_TRUE(delivered[2].keyframe);
-  EXPECT_TRUE(delivered[3].keyframe);
-  EXPECT_FALSE(delivered[4].keyframe);
+  EXPECT_TRUE(delivered[2].isKeyframe);
+  EXPECT_TRUE(delivered[3].isKeyframe);
+  EXPECT_FALSE(delivered[4].isKeyframe);
 }
 
 TEST_F(NvencEncoderTest, BitrateChangeReconfiguresLiveAndForcesAnIdr) {
   initialize();
   ASSERT_TRUE(encode());
   runtime.clear();
-  LogCapture log;
   encoder->setBitrate(12000, 36000);
   ASSERT_EQ(runtime.names(), std::vector<std::string>{"nvEncReconfigureEncoder"});
   const RuntimeCall call = runtime.calls()[0];
@@ -294,11 +284,11 @@ TEST_F(NvencEncoderTest, BitrateChangeReconfiguresLiveAndForcesAnIdr) {
   for (const auto& [key, value] : expected) EXPECT_EQ(call.arg(key), value) << key;
   EXPECT_TRUE(log.has(kInfo, "Bitrate updated to 12000 / 36000 kbps"));
   ASSERT_TRUE(encode());
-  EXPECT_TRUE(delivered.back().keyframe);
+  EXPECT_TRUE(delivered.back().isKeyframe);
 
   // The same size through reconfigure is a rate change; a refused one keeps the old rates.
   runtime.clear();
-  runtime.fail("nvEncReconfigureEncoder=8");
+  runtime.set("FAIL", "nvEncReconfigureEncoder=8");
   EncoderConfig same = smallConfig();
   same.bitrateKbps = 9000;
   same.maxBitrateKbps = 18000;
@@ -312,7 +302,6 @@ TEST_F(NvencEncoderTest, BitrateChangeReconfiguresLiveAndForcesAnIdr) {
 TEST_F(NvencEncoderTest, ResolutionChangeIsRefusedAndTheEncoderKeepsRunning) {
   initialize();
   runtime.clear();
-  LogCapture log;
   EncoderConfig larger = smallConfig();
   larger.width = 1280;
   larger.height = 720;
@@ -330,7 +319,6 @@ TEST_F(NvencEncoderTest, ShutdownReleasesInOrderAndUnloadsTheRuntime) {
   initialize();
   ASSERT_TRUE(encode());
   runtime.clear();
-  LogCapture log;
   encoder->shutdown();
   EXPECT_EQ(runtime.allNames(),
             (std::vector<std::string>{"nvEncUnregisterResource", "nvEncUnregisterResource", "nvEncUnregisterResource",
@@ -356,14 +344,13 @@ TEST_F(NvencEncoderTest, ShutdownReleasesInOrderAndUnloadsTheRuntime) {
   ASSERT_TRUE(encoder->initialize(smallConfig()));
   ASSERT_TRUE(encode());
   EXPECT_EQ(delivered.back().frameNumber, 0u);
-  EXPECT_TRUE(delivered.back().keyframe);
+  EXPECT_TRUE(delivered.back().isKeyframe);
 }
 
 TEST_F(NvencEncoderTest, FailedPictureKeepsTheRingEntryAndFrameNumber) {
   initialize();
   runtime.clear();
-  runtime.fail("nvEncEncodePicture#2=20");
-  LogCapture log;
+  runtime.set("FAIL", "nvEncEncodePicture#2=20");
   ASSERT_TRUE(encode());
   EXPECT_FALSE(encode());
   EXPECT_TRUE(log.has(kError, "nvEncEncodePicture failed: 20"));
@@ -395,8 +382,7 @@ TEST_F(NvencEncoderTest, FailedPictureKeepsTheRingEntryAndFrameNumber) {
 
 TEST_F(NvencEncoderTest, FailedLockCountsThePictureButDeliversNothing) {
   initialize();
-  runtime.fail("nvEncLockBitstream#1=8");
-  LogCapture log;
+  runtime.set("FAIL", "nvEncLockBitstream#1=8");
   EXPECT_TRUE(encode());
   EXPECT_TRUE(log.has(kError, "nvEncLockBitstream failed: 8"));
   EXPECT_TRUE(delivered.empty());
@@ -406,7 +392,6 @@ TEST_F(NvencEncoderTest, FailedLockCountsThePictureButDeliversNothing) {
 }
 
 TEST_F(NvencEncoderTest, UninitializedEncoderRefusesQuietly) {
-  LogCapture log;
   auto texture = device->createTexture(640, 368, platform::GpuDevice::TextureUse::Render);
   EXPECT_FALSE(encoder->encodeTexture(*texture));
   EXPECT_FALSE(encoder->reconfigure(smallConfig()));
@@ -418,12 +403,23 @@ TEST_F(NvencEncoderTest, UninitializedEncoderRefusesQuietly) {
 }
 
 TEST_F(NvencEncoderTest, RuntimeThatDoesNotLoad) {
-  runtime.fail("load");
-  LogCapture log;
+  runtime.set("FAIL", "load");
   EXPECT_FALSE(encoder->initialize(smallConfig()));
   EXPECT_TRUE(log.has(kError, "Failed to load nvEncodeAPI64.dll"));
   EXPECT_FALSE(encoder->isInitialized());
 }
+
+// The factory's choice on the shared device, with the fake runtime and the log watched.
+class NvencFactory : public testing::SharedD3D11DeviceTest {
+ protected:
+  std::string bestEncoderName() {
+    const auto encoder = EncoderFactory::createBestEncoder(smallConfig(), device);
+    return encoder ? encoder->getName() : "<none>";
+  }
+
+  FakeNvencLog runtime;
+  LogCapture log;
+};
 
 // Each way NVENC can fail to start: the factory logs the runtime's reason, then falls to the
 // software encoder, and nothing of the runtime is left loaded.
@@ -438,19 +434,13 @@ struct FailureCase {
 // Failures print by name rather than as a byte dump.
 void PrintTo(const FailureCase& c, std::ostream* out) { *out << c.name; }
 
-class NvencFailureFallsBack : public ::testing::TestWithParam<FailureCase> {};
+class NvencFailureFallsBack : public NvencFactory, public ::testing::WithParamInterface<FailureCase> {};
 
 TEST_P(NvencFailureFallsBack, ToTheSoftwareEncoder) {
   const FailureCase& c = GetParam();
-  FakeNvencLog runtime;
-  runtime.fail(c.fail);
-  if (!c.maxVersion.empty()) runtime.maxVersion(c.maxVersion);
-  std::shared_ptr<platform::GpuDevice> device = platform::win32::D3D11Device::create();
-  ASSERT_NE(device, nullptr);
-  LogCapture log;
-  auto encoder = EncoderFactory::createBestEncoder(smallConfig(), device);
-  ASSERT_NE(encoder, nullptr);
-  EXPECT_STREQ(encoder->getName(), "Software");
+  runtime.set("FAIL", c.fail);
+  if (!c.maxVersion.empty()) runtime.set("MAX_VERSION", c.maxVersion);
+  EXPECT_EQ(bestEncoderName(), "Software");
   const int reason = log.indexOf(c.line);
   ASSERT_GE(reason, 0) << c.line;
   const int failed = log.indexOf("Failed to initialize NVENC encoder");
@@ -502,25 +492,15 @@ INSTANTIATE_TEST_SUITE_P(
                      "nvEncDestroyBitstreamBuffer", "nvEncDestroyEncoder"}}),
     [](const ::testing::TestParamInfo<FailureCase>& info) { return info.param.name; });
 
-TEST(NvencFactory, RuntimeThatDoesNotLoadIsNamedAndSoftwareStreams) {
-  FakeNvencLog runtime;
-  runtime.fail("load");
-  std::shared_ptr<platform::GpuDevice> device = platform::win32::D3D11Device::create();
-  ASSERT_NE(device, nullptr);
-  LogCapture log;
-  auto encoder = EncoderFactory::createBestEncoder(smallConfig(), device);
-  ASSERT_NE(encoder, nullptr);
-  EXPECT_STREQ(encoder->getName(), "Software");
+TEST_F(NvencFactory, RuntimeThatDoesNotLoadIsNamedAndSoftwareStreams) {
+  runtime.set("FAIL", "load");
+  EXPECT_EQ(bestEncoderName(), "Software");
   EXPECT_TRUE(log.contains("NVENC not usable: the adapter is NVIDIA's but nvEncodeAPI64.dll does not load (error "));
   EXPECT_FALSE(log.contains("Failed to initialize NVENC encoder"));
 }
 
-TEST(NvencFactory, NvidiaAdapterWithTheRuntimeGetsNvenc) {
-  FakeNvencLog runtime;
-  std::shared_ptr<platform::GpuDevice> device = platform::win32::D3D11Device::create();
-  ASSERT_NE(device, nullptr);
+TEST_F(NvencFactory, NvidiaAdapterWithTheRuntimeGetsNvenc) {
   ASSERT_EQ(device->vendorId(), EncoderFactory::kNvidiaVendorId);
-  LogCapture log;
   EXPECT_EQ(EncoderFactory::getAvailableEncoders(device),
             (std::vector<EncoderType>{EncoderType::NVENC, EncoderType::Software}));
   auto encoder = EncoderFactory::createBestEncoder(smallConfig(), device);
