@@ -16,8 +16,7 @@ class TestFolder {
  public:
   explicit TestFolder(const std::string& prefix)
       : path_(std::filesystem::temp_directory_path() /
-              (prefix + "-" + std::to_string(::getpid()) + "-" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name())) {
+              (prefix + "-" + std::to_string(::getpid()) + "-" + testName())) {
     std::filesystem::remove_all(path_);
     std::filesystem::create_directories(path_);
   }
@@ -31,6 +30,15 @@ class TestFolder {
   const std::filesystem::path& path() const { return path_; }
 
  private:
+  // One folder level even for a parameterised test ("Case/2"), so that nothing is left behind.
+  static std::string testName() {
+    std::string name = ::testing::UnitTest::GetInstance()->current_test_info()->name();
+    for (char& c : name) {
+      if (c == '/' || c == '\\') c = '-';
+    }
+    return name;
+  }
+
   std::filesystem::path path_;
 };
 
