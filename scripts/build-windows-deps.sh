@@ -57,13 +57,22 @@ fetch_source() {
   find "$dir" -mindepth 1 -maxdepth 1 -type d | head -1
 }
 
+# from_source <name> <source package> <label> <build function> [what else the build depends on]:
+# runs <build function> on the unpacked Debian source unless <name> is built from that version.
+from_source() {
+  local name=$1 package=$2 label=$3 builder=$4 also=${5:-}
+  local version src
+  version=$(source_version "$package")
+  local stamp=$version${also:+ $also}
+  if up_to_date "$name" "$stamp"; then return; fi
+  echo "Building $label $version for Windows"
+  src=$(fetch_source "$package" "$version")
+  "$builder" "$src"
+  mark_built "$name" "$stamp"
+}
+
 build_imgui() {
-  local version
-  version=$(source_version imgui)
-  if up_to_date imgui "$version"; then return; fi
-  echo "Building Dear ImGui $version for Windows"
-  local src
-  src=$(fetch_source imgui "$version")
+  local src=$1
   local obj=$DEPS/obj/imgui
   rm -rf "$obj" && mkdir -p "$obj"
   local files=(imgui.cpp imgui_draw.cpp imgui_tables.cpp imgui_widgets.cpp imgui_demo.cpp
@@ -75,7 +84,6 @@ build_imgui() {
   rm -rf "$PREFIX/include/imgui" && mkdir -p "$PREFIX/include/imgui/backends"
   cp "$src"/imgui.h "$src"/imconfig.h "$src"/imgui_internal.h "$src"/imstb_*.h "$PREFIX/include/imgui/"
   cp "$src"/backends/imgui_impl_win32.h "$src"/backends/imgui_impl_dx11.h "$PREFIX/include/imgui/backends/"
-  mark_built imgui "$version"
 }
 
 # cmake_build <name> <source folder> [cmake arguments...]: a CMake project built and installed.
@@ -91,12 +99,7 @@ cmake_build() {
 }
 
 build_opus() {
-  local version
-  version=$(source_version opus)
-  if up_to_date opus "$version"; then return; fi
-  echo "Building libopus $version for Windows"
-  local src
-  src=$(fetch_source opus "$version")
+  local src=$1
   # The release tarball's CMake files are incomplete; its configure script is the supported way.
   local bld=$DEPS/obj/opus
   rm -rf "$bld" && mkdir -p "$bld"
@@ -104,16 +107,10 @@ build_opus() {
       --disable-shared --enable-static --disable-doc --disable-extra-programs --disable-stack-protector \
       CC=x86_64-w64-mingw32-gcc-posix CFLAGS="-O2 -g" >/dev/null &&
     make -s -j "$JOBS" >/dev/null 2>&1 && make -s install >/dev/null)
-  mark_built opus "$version"
 }
 
 build_x264() {
-  local version
-  version=$(source_version x264)
-  if up_to_date x264 "$version"; then return; fi
-  echo "Building libx264 $version for Windows"
-  local src
-  src=$(fetch_source x264 "$version")
+  local src=$1
   local bld=$DEPS/obj/x264
   rm -rf "$bld" && mkdir -p "$bld"
   # Win32 threads (x264's default for mingw): the encoder's slice threads need no pthreads DLL.
@@ -121,16 +118,10 @@ build_x264() {
       --cross-prefix=x86_64-w64-mingw32- --prefix="$PREFIX" --enable-static --disable-cli \
       --bit-depth=8 --chroma-format=all --disable-opencl >/dev/null &&
     make -s -j "$JOBS" lib-static >/dev/null 2>&1 && make -s install-lib-static >/dev/null)
-  mark_built x264 "$version"
 }
 
 build_libyuv() {
-  local version
-  version=$(source_version libyuv)
-  if up_to_date libyuv "$version"; then return; fi
-  echo "Building libyuv $version for Windows"
-  local src
-  src=$(fetch_source libyuv "$version")
+  local src=$1
   local obj=$DEPS/obj/libyuv
   rm -rf "$obj" && mkdir -p "$obj"
   # Every file: the ones for other processors compile to nothing on x86-64. No JPEG support.
@@ -139,7 +130,6 @@ build_libyuv() {
   rm -f "$PREFIX/lib/libyuv.a"
   $AR rcs "$PREFIX/lib/libyuv.a" "$obj"/*.o
   rm -rf "$PREFIX/include/libyuv" && cp -r "$src/include/libyuv" "$src/include/libyuv.h" "$PREFIX/include/"
-  mark_built libyuv "$version"
 }
 
 build_googletest() {
@@ -153,36 +143,22 @@ build_googletest() {
 }
 
 build_fmt() {
-  local version
-  version=$(source_version fmtlib)
-  if up_to_date fmt "$version"; then return; fi
-  echo "Building fmt $version for Windows"
-  local src
-  src=$(fetch_source fmtlib "$version")
-  cmake_build fmt "$src" -DFMT_DOC=OFF -DFMT_TEST=OFF -DFMT_INSTALL=ON -DCMAKE_INSTALL_LIBDIR=lib \
+  cmake_build fmt "$1" -DFMT_DOC=OFF -DFMT_TEST=OFF -DFMT_INSTALL=ON -DCMAKE_INSTALL_LIBDIR=lib \
     -DCMAKE_CXX_FLAGS="-O2 -g"
-  mark_built fmt "$version"
 }
 
 # Against the fmt above; file names stay wide (the log opens by its UTF-16 path).
 build_spdlog() {
-  local version
-  version=$(source_version spdlog)
-  if up_to_date spdlog "$version $(cat "$DEPS/stamps/fmt" 2>/dev/null)"; then return; fi
-  echo "Building spdlog $version for Windows"
-  local src
-  src=$(fetch_source spdlog "$version")
-  cmake_build spdlog "$src" -DSPDLOG_FMT_EXTERNAL=ON -DSPDLOG_WCHAR_FILENAMES=ON -DSPDLOG_BUILD_EXAMPLE=OFF \
+  cmake_build spdlog "$1" -DSPDLOG_FMT_EXTERNAL=ON -DSPDLOG_WCHAR_FILENAMES=ON -DSPDLOG_BUILD_EXAMPLE=OFF \
     -DSPDLOG_BUILD_TESTS=OFF -DSPDLOG_BUILD_BENCH=OFF -DSPDLOG_INSTALL=ON -DCMAKE_INSTALL_LIBDIR=lib \
     -Dfmt_DIR="$PREFIX/lib/cmake/fmt" -DCMAKE_CXX_FLAGS="-O2 -g"
-  mark_built spdlog "$version $(cat "$DEPS/stamps/fmt" 2>/dev/null)"
 }
 
 ensure_deb_src
 build_googletest
-build_fmt
-build_spdlog
-build_imgui
-build_opus
-build_x264
-build_libyuv
+from_source fmt fmtlib fmt build_fmt
+from_source spdlog spdlog spdlog build_spdlog "$(cat "$DEPS/stamps/fmt" 2>/dev/null)"
+from_source imgui imgui "Dear ImGui" build_imgui
+from_source opus opus libopus build_opus
+from_source x264 x264 libx264 build_x264
+from_source libyuv libyuv libyuv build_libyuv
