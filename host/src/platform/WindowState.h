@@ -13,6 +13,8 @@ struct WindowRect {
   std::int32_t y = 0;
   std::int32_t width = 0;
   std::int32_t height = 0;
+
+  friend bool operator==(const WindowRect&, const WindowRect&) = default;
 };
 
 // Size in pixels.

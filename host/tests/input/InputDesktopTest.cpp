@@ -349,10 +349,18 @@ TEST_F(InputDesktopTest, ResizeOfAMaximisedWindowThatKeepsItsSizeFails) {
   auto pattern = start("maximised", {"--x", "100", "--y", "100", "--width", "700", "--height", "500", "--static"});
   const platform::WindowHandle window = pattern->window();
   requestMaximized(window, true);
+  // The manager may show the maximised state before its final size: wait for a size that holds.
   std::optional<platform::WindowRect> maximised;
+  auto heldSince = std::chrono::steady_clock::now();
   ASSERT_TRUE(waitFor([&] {
-    maximised = windows_->windowRect(window);
-    return windows_->isMaximized(window) && maximised && maximised->width > 700 && maximised->height > 500;
+    const auto rect = windows_->windowRect(window);
+    const auto now = std::chrono::steady_clock::now();
+    if (rect != maximised) {
+      maximised = rect;
+      heldSince = now;
+    }
+    return windows_->isMaximized(window) && maximised && maximised->width > 700 && maximised->height > 500 &&
+           now - heldSince >= std::chrono::milliseconds(300);
   }, kWindowManagerLimit));
 
   EXPECT_FALSE(injector_.resizeWindow(window, 640, 480, true));
