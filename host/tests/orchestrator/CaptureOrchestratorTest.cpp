@@ -591,18 +591,27 @@ class HookedWindowSystem : public fakes::FakeWindowSystem {
   }
 };
 
+// An orchestrator with the one window kWindowA, over the hooked window system.
+class OrchestratorLocking : public ::testing::Test {
+ protected:
+  OrchestratorLocking() {
+    fakes::FakeWindowSystem::Window w;
+    w.handle = kWindowA;
+    windows->addWindow(w);
+  }
+  void TearDown() override { windows->hook = nullptr; }  // it refers to the finished case's locals
+
+  std::shared_ptr<HookedWindowSystem> windows = std::make_shared<HookedWindowSystem>();
+  std::shared_ptr<fakes::FakeCaptureSourceFactory> sources = std::make_shared<fakes::FakeCaptureSourceFactory>();
+  std::shared_ptr<FakeEncoderJournal> journal = std::make_shared<FakeEncoderJournal>();
+  CaptureOrchestrator orchestrator{windows, sources, FakeEncoder::factory(journal),
+                                   [] { return std::vector<EncoderType>{EncoderType::Software}; }};
+};
+
 // update decides to remove a session while that session's capture thread has begun a delivery
 // that may wait for the orchestrator's locks. Stopping the capture under a lock the delivery
 // takes would wait for that delivery forever.
-TEST(OrchestratorLocking, UpdateStopsSessionsOutsideTheLock) {
-  auto windows = std::make_shared<HookedWindowSystem>();
-  auto sources = std::make_shared<fakes::FakeCaptureSourceFactory>();
-  auto journal = std::make_shared<FakeEncoderJournal>();
-  CaptureOrchestrator orchestrator(windows, sources, FakeEncoder::factory(journal),
-                                   [] { return std::vector<EncoderType>{EncoderType::Software}; });
-  fakes::FakeWindowSystem::Window w;
-  w.handle = kWindowA;
-  windows->addWindow(w);
+TEST_F(OrchestratorLocking, UpdateStopsSessionsOutsideTheLock) {
   ASSERT_TRUE(orchestrator.startCapture(kWindowA, 1));
   auto source = sources->lastSource();
   ASSERT_TRUE(source->pushFilledFrame(1, 1, 1));
@@ -629,15 +638,7 @@ TEST(OrchestratorLocking, UpdateStopsSessionsOutsideTheLock) {
 // The main loop's update runs while a stream starts (the session is already in the table so
 // its first frame waits for it, but its capture does not run yet): update must not take the
 // starting session for a stopped one.
-TEST(OrchestratorLocking, UpdateDuringAStartKeepsTheStartingSession) {
-  auto windows = std::make_shared<HookedWindowSystem>();
-  auto sources = std::make_shared<fakes::FakeCaptureSourceFactory>();
-  auto journal = std::make_shared<FakeEncoderJournal>();
-  CaptureOrchestrator orchestrator(windows, sources, FakeEncoder::factory(journal),
-                                   [] { return std::vector<EncoderType>{EncoderType::Software}; });
-  fakes::FakeWindowSystem::Window w;
-  w.handle = kWindowA;
-  windows->addWindow(w);
+TEST_F(OrchestratorLocking, UpdateDuringAStartKeepsTheStartingSession) {
   bool inHook = false;
   int updates = 0;
   // Every window query during the start (the capture's checks and diagnostics) runs an update.
