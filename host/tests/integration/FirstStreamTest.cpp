@@ -8,9 +8,6 @@
 #include <optional>
 #include <thread>
 
-#include <boost/asio/ip/tcp.hpp>
-#include <boost/asio/read.hpp>
-#include <boost/asio/write.hpp>
 #include <nlohmann/json.hpp>
 
 #include "support/ChildProcess.h"
@@ -26,8 +23,6 @@
 #include "protocol/PacketHeaders.h"
 
 namespace fs = std::filesystem;
-namespace asio = boost::asio;
-using tcp = asio::ip::tcp;
 using namespace std::chrono_literals;
 using nlohmann::json;
 
