@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
@@ -16,6 +14,7 @@
 #include "support/FreePortSettings.h"
 #include "protocol/Base64.h"
 #include "support/TestPatternProcess.h"
+#include "fakes/TestFolder.h"
 #include "encode/TestDecoder.h"
 #include "support/VideoTestClient.h"
 #include "fakes/WsTestClient.h"
@@ -65,13 +64,11 @@ class FirstStreamTest : public ::testing::Test {
  protected:
   void SetUp() override {
     if (!std::getenv("DISPLAY")) GTEST_SKIP() << "needs the virtual desktop (scripts/test.sh starts it)";
-    root_ = fs::temp_directory_path() / ("parvalon-first-stream-" + std::to_string(::getpid()));
-    fs::remove_all(root_);
-    ports_ = test::writeSettingsWithFreePorts(root_);
+    ports_ = test::writeSettingsWithFreePorts(folder_.path());
     pattern_.emplace(std::vector<std::string>{"--title", "First Stream Pattern", "--width", "640", "--height",
                                               "360", "--fps", "30"});
     ASSERT_NE(pattern_->window(), 0u);
-    host_.emplace(root_);
+    host_.emplace(folder_.path());
     ASSERT_TRUE(host_->startAndWaitForMainLoop()) << host_->output();
   }
   void TearDown() override {
@@ -80,10 +77,9 @@ class FirstStreamTest : public ::testing::Test {
     }
     host_.reset();
     pattern_.reset();
-    fs::remove_all(root_);
   }
 
-  fs::path root_;
+  testing::TestFolder folder_{"parvalon-first-stream"};
   test::HostPorts ports_;
   std::optional<testing::TestPatternProcess> pattern_;
   std::optional<test::HostProcess> host_;
