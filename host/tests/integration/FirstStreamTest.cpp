@@ -44,7 +44,9 @@ struct StartReplies {
   json config;
 };
 
-std::optional<StartReplies> readStartReplies(testing::WsTestClient& ws) {
+// Asks for a stream of `window` and reads the replies.
+std::optional<StartReplies> startStream(testing::WsTestClient& ws, platform::WindowHandle window) {
+  ws.send(json{{"type", "stream_start"}, {"windowId", window}}.dump());
   std::optional<json> started;
   std::optional<json> config;
   for (int i = 0; i < 20 && !(started && config); ++i) {
@@ -101,8 +103,7 @@ TEST_F(FirstStreamTest, StreamsThePatternDecodablyAndStopsOnRequest) {
 
   VideoChannel video(ports_.video);
   ASSERT_TRUE(host_->waitForLog("TCP client connected from 127.0.0.1:"));
-  ws.send(json{{"type", "stream_start"}, {"windowId", pattern_->window()}}.dump());
-  const auto replies = readStartReplies(ws);
+  const auto replies = startStream(ws, pattern_->window());
   ASSERT_TRUE(replies);
   const auto* started = &replies->started;
   const int streamId = started->at("streamId");
@@ -174,8 +175,7 @@ TEST_F(FirstStreamTest, ResizedWindowGetsANewConfigurationAndKeepsDecoding) {
   testing::WsTestClient ws(ports_.signaling);
   VideoChannel video(ports_.video);
   ASSERT_TRUE(host_->waitForLog("TCP client connected from 127.0.0.1:"));
-  ws.send(json{{"type", "stream_start"}, {"windowId", pattern_->window()}}.dump());
-  const auto replies = readStartReplies(ws);
+  const auto replies = startStream(ws, pattern_->window());
   ASSERT_TRUE(replies);
   const auto* first = &replies->config;  // 640x360
   EXPECT_EQ(first->at("width"), 640);
@@ -237,8 +237,7 @@ TEST_F(FirstStreamTest, EveryStartOnAStaticWindowGetsItsConfigurationBeforeItsFi
   VideoChannel video(ports_.video);
   ASSERT_TRUE(host_->waitForLog("TCP client connected from 127.0.0.1:"));
   for (int run = 1; run <= 50; ++run) {
-    ws.send(json{{"type", "stream_start"}, {"windowId", still.window()}}.dump());
-    const auto replies = readStartReplies(ws);
+    const auto replies = startStream(ws, still.window());
     ASSERT_TRUE(replies) << "no stream_started or no stream_config, run " << run << "\n" << host_->log();
     const int streamId = replies->started.at("streamId");
     EXPECT_EQ(replies->config.at("streamId"), streamId);
