@@ -29,24 +29,11 @@ using TcpClient = testing::VideoTestClient;
 
 protocol::InputEvent mouseEvent(std::uint8_t stream, std::uint8_t action, std::uint16_t x, std::uint16_t y,
                                 std::uint8_t button = 0) {
-  protocol::InputEvent e;
-  e.streamId = stream;
-  e.type = InputInjector::kTypeMouse;
-  e.action = action;
-  e.x = x;
-  e.y = y;
-  e.code = button;
-  return e;
+  return {.streamId = stream, .type = InputInjector::kTypeMouse, .action = action, .x = x, .y = y, .code = button};
 }
 
 protocol::InputEvent keyEvent(std::uint8_t stream, std::uint8_t action, std::uint8_t vk, std::uint8_t modifiers) {
-  protocol::InputEvent e;
-  e.streamId = stream;
-  e.type = InputInjector::kTypeKeyboard;
-  e.action = action;
-  e.code = vk;
-  e.modifiers = modifiers;
-  return e;
+  return {.streamId = stream, .type = InputInjector::kTypeKeyboard, .action = action, .code = vk, .modifiers = modifiers};
 }
 
 protocol::ClientInput asClientInput(const protocol::InputEvent& e) {

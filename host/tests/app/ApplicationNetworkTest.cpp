@@ -1,34 +1,19 @@
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
 #include <chrono>
-#include <cstdlib>
-#include <filesystem>
-#include <optional>
+#include <fstream>
 #include <thread>
 
-#include <boost/asio/connect.hpp>
 #include <boost/asio/ip/tcp.hpp>
-#include <boost/asio/read.hpp>
-#include <boost/asio/write.hpp>
 #include <nlohmann/json.hpp>
 
 #include "ApplicationHarness.h"
 #include "support/FreePortSettings.h"
 #include "fakes/LogCapture.h"
-#include "app/Application.h"
-#include "capture/CaptureOrchestrator.h"
-#include "fakes/FakeCaptureSource.h"
-#include "fakes/FakeSystemInfo.h"
-#include "fakes/FakeWindowSystem.h"
 #include "support/VideoTestClient.h"
 #include "fakes/WsTestClient.h"
 #include "protocol/ClientMessages.h"
-#include "protocol/PacketHeaders.h"
-#include "orchestrator/FakeEncoder.h"
 
-namespace fs = std::filesystem;
 namespace asio = boost::asio;
 using tcp = asio::ip::tcp;
 using namespace std::chrono_literals;

@@ -5,11 +5,11 @@
 #include <fstream>
 #include <memory>
 #include <string>
-#include <unistd.h>
 
 #include "app/ClientApproval.h"
 #include "app/TrustList.h"
 #include "fakes/LogCapture.h"
+#include "fakes/TestFolder.h"
 
 // Who may use the host, without a network: the first client, waiting clients, the operator's
 // answers, wrong PINs and the file the trusted clients are kept in.
@@ -21,15 +21,7 @@ using namespace std::chrono_literals;
 
 class ClientApprovalTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    folder_ = fs::temp_directory_path() / ("parvalon-trust-" + std::to_string(::getpid()) + "-" +
-                                           ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(folder_);
-    fs::create_directories(folder_);
-  }
-  void TearDown() override { fs::remove_all(folder_); }
-
-  fs::path file() const { return folder_ / TrustList::kFileName; }
+  fs::path file() const { return folder_.path() / TrustList::kFileName; }
   std::unique_ptr<ClientApproval> make(ClientApproval::Options options = {}) {
     TrustList list(file());
     const auto loaded = list.load();
@@ -38,7 +30,7 @@ class ClientApprovalTest : public ::testing::Test {
   }
 
   testing::LogCapture log_;
-  fs::path folder_;
+  testing::TestFolder folder_{"parvalon-trust"};
   ClientApproval::Clock::time_point now_{std::chrono::hours(1)};
 };
 

@@ -40,11 +40,7 @@ class ClientTrustTest : public ApplicationHarness {
     return reply ? json::parse(*reply) : json();
   }
   static protocol::InputEvent click(std::uint8_t streamId) {
-    protocol::InputEvent e;
-    e.streamId = streamId;
-    e.type = InputInjector::kTypeMouse;
-    e.action = InputInjector::kActionButtonDown;
-    return e;
+    return {.streamId = streamId, .type = InputInjector::kTypeMouse, .action = InputInjector::kActionButtonDown};
   }
 };
 

@@ -125,16 +125,21 @@ class DesktopCapture : public ::testing::Test {
       return sink.patchMismatches() == 0 && sink.stamp().has_value();
     });
   }
+  // Opens a pattern window and starts capturing it at `fps` into `sink`.
+  bool capturePattern(std::vector<std::string> args, std::uint32_t fps = 30) {
+    pattern = openPattern(std::move(args));
+    return capture.initialize(pattern->window(), fps) && capture.startCapture(sink.callback());
+  }
   std::shared_ptr<platform::WindowSystem> windows = platform::WindowSystem::create();
+  // In this order so the capture thread is joined before the sink and the window go away.
+  std::unique_ptr<TestPatternProcess> pattern;
+  FrameSink sink;
+  WindowCapture capture;
 };
 
 TEST_F(DesktopCapture, FramesShowThePatternPixelForPixel) {
-  auto pattern = openPattern({"--title", "Parvalon Cap Content", "--width", "640", "--height", "480", "--x", "60",
-                              "--y", "60", "--fps", "30"});
-  WindowCapture capture;
-  ASSERT_TRUE(capture.initialize(pattern->window(), 30));
-  FrameSink sink;
-  ASSERT_TRUE(capture.startCapture(sink.callback()));
+  ASSERT_TRUE(capturePattern({"--title", "Parvalon Cap Content", "--width", "640", "--height", "480", "--x", "60",
+                              "--y", "60", "--fps", "30"}));
   ASSERT_TRUE(sink.waitBeyond(2));
   EXPECT_EQ(sink.size(), (std::pair<std::uint32_t, std::uint32_t>{640, 480}));
   EXPECT_EQ(sink.patchMismatches(), 0);
@@ -151,16 +156,11 @@ TEST_F(DesktopCapture, FramesShowThePatternPixelForPixel) {
   const auto later = sink.stamp();
   ASSERT_TRUE(later.has_value());
   EXPECT_GT(later->frame, stamp->frame);
-  capture.stopCapture();
 }
 
 TEST_F(DesktopCapture, CoveredWindowStillCapturesItsOwnPixels) {
-  auto pattern = openPattern({"--title", "Parvalon Cap Covered", "--width", "640", "--height", "480", "--x", "40",
-                              "--y", "40", "--fps", "30"});
-  WindowCapture capture;
-  ASSERT_TRUE(capture.initialize(pattern->window(), 30));
-  FrameSink sink;
-  ASSERT_TRUE(capture.startCapture(sink.callback()));
+  ASSERT_TRUE(capturePattern({"--title", "Parvalon Cap Covered", "--width", "640", "--height", "480", "--x", "40",
+                              "--y", "40", "--fps", "30"}));
   ASSERT_TRUE(sink.waitBeyond(1));
   // A second window right over the first, over its stamp and patches.
   auto cover = openPattern({"--title", "Parvalon Cap Cover", "--width", "700", "--height", "500", "--x", "30",
@@ -182,15 +182,10 @@ TEST_F(DesktopCapture, CoveredWindowStillCapturesItsOwnPixels) {
   ASSERT_TRUE(sink.waitBeyond(seen + 3));
   EXPECT_EQ(sink.patchMismatches(), 0);
   EXPECT_TRUE(sink.stamp().has_value());
-  capture.stopCapture();
 }
 
 TEST_F(DesktopCapture, ResizeRecreatesThePoolAndFramesFollow) {
-  auto pattern = openPattern({"--title", "Parvalon Cap Resize", "--width", "640", "--height", "480", "--fps", "30"});
-  WindowCapture capture;
-  ASSERT_TRUE(capture.initialize(pattern->window(), 30));
-  FrameSink sink;
-  ASSERT_TRUE(capture.startCapture(sink.callback()));
+  ASSERT_TRUE(capturePattern({"--title", "Parvalon Cap Resize", "--width", "640", "--height", "480", "--fps", "30"}));
   ASSERT_TRUE(sink.waitBeyond(1));
   LogCapture log;
   runCommand("xdotool windowsize " + pattern->hexId() + " 800 600");
@@ -205,17 +200,12 @@ TEST_F(DesktopCapture, ResizeRecreatesThePoolAndFramesFollow) {
   ASSERT_TRUE(sink.waitBeyond(seen));
   EXPECT_EQ(sink.patchMismatches(), 0);
   EXPECT_TRUE(sink.stamp().has_value());
-  capture.stopCapture();
 }
 
 // Minimizing unmaps the window and frees its composite pixmap; after the restore the pixmap
 // must be named again, or no frame would ever come back.
 TEST_F(DesktopCapture, FramesResumeAfterMinimizeAndRestore) {
-  auto pattern = openPattern({"--title", "Parvalon Cap Remap", "--width", "640", "--height", "300", "--fps", "30"});
-  WindowCapture capture;
-  ASSERT_TRUE(capture.initialize(pattern->window(), 30));
-  FrameSink sink;
-  ASSERT_TRUE(capture.startCapture(sink.callback()));
+  ASSERT_TRUE(capturePattern({"--title", "Parvalon Cap Remap", "--width", "640", "--height", "300", "--fps", "30"}));
   ASSERT_TRUE(sink.waitBeyond(1));
   runCommand("xdotool windowminimize " + pattern->hexId());
   ASSERT_TRUE(testing::waitFor([&] { return windows->isMinimized(pattern->window()) && unmapped(*pattern); }));
@@ -236,11 +226,7 @@ TEST_F(DesktopCapture, FramesResumeAfterMinimizeAndRestore) {
 }
 
 TEST_F(DesktopCapture, DestroyedWindowStopsTheCapture) {
-  auto pattern = openPattern({"--title", "Parvalon Cap Destroy", "--width", "400", "--height", "300", "--fps", "30"});
-  WindowCapture capture;
-  ASSERT_TRUE(capture.initialize(pattern->window(), 30));
-  FrameSink sink;
-  ASSERT_TRUE(capture.startCapture(sink.callback()));
+  ASSERT_TRUE(capturePattern({"--title", "Parvalon Cap Destroy", "--width", "400", "--height", "300", "--fps", "30"}));
   ASSERT_TRUE(sink.waitBeyond(0));
   LogCapture log;
   pattern->terminate();
@@ -253,11 +239,7 @@ TEST_F(DesktopCapture, DestroyedWindowStopsTheCapture) {
 }
 
 TEST_F(DesktopCapture, StaticWindowDeliversItsFirstFrameAtStart) {
-  auto pattern = openPattern({"--title", "Parvalon Cap Static", "--width", "600", "--height", "300", "--static"});
-  WindowCapture capture;
-  ASSERT_TRUE(capture.initialize(pattern->window(), 30));
-  FrameSink sink;
-  ASSERT_TRUE(capture.startCapture(sink.callback()));
+  ASSERT_TRUE(capturePattern({"--title", "Parvalon Cap Static", "--width", "600", "--height", "300", "--static"}));
   ASSERT_TRUE(sink.waitBeyond(0, std::chrono::milliseconds(2000)));
   EXPECT_EQ(sink.patchMismatches(), 0);
   // Nothing changes, so nothing more is captured.
@@ -268,11 +250,7 @@ TEST_F(DesktopCapture, StaticWindowDeliversItsFirstFrameAtStart) {
 // A key frame of a static window needs a picture: asked for, the capture delivers the
 // unchanged window once more, shown or minimized.
 TEST_F(DesktopCapture, RequestedFrameOfAStaticWindowArrives) {
-  auto pattern = openPattern({"--title", "Parvalon Cap Request", "--width", "600", "--height", "300", "--static"});
-  WindowCapture capture;
-  ASSERT_TRUE(capture.initialize(pattern->window(), 30));
-  FrameSink sink;
-  ASSERT_TRUE(capture.startCapture(sink.callback()));
+  ASSERT_TRUE(capturePattern({"--title", "Parvalon Cap Request", "--width", "600", "--height", "300", "--static"}));
   ASSERT_TRUE(sink.waitBeyond(0));
   ASSERT_TRUE(wholePicture(sink));  // a late expose may still bring a frame
   const int settled = sink.frames();
@@ -293,11 +271,7 @@ TEST_F(DesktopCapture, RequestedFrameOfAStaticWindowArrives) {
 // applies to the running capture. Checked on the capture times, so a slow machine (fewer
 // captures) cannot fail it.
 TEST_F(DesktopCapture, CaptureRateStaysWithinFpsAndFollowsSetFps) {
-  auto pattern = openPattern({"--title", "Parvalon Cap Rate", "--width", "640", "--height", "360", "--fps", "60"});
-  WindowCapture capture;
-  ASSERT_TRUE(capture.initialize(pattern->window(), 10));
-  FrameSink sink;
-  ASSERT_TRUE(capture.startCapture(sink.callback()));
+  ASSERT_TRUE(capturePattern({"--title", "Parvalon Cap Rate", "--width", "640", "--height", "360", "--fps", "60"}, 10));
   // Frames k..k+n-1 at most `fps` a second: the captures keep their schedule's phase, so they
   // span at least (n - 1) intervals less the lateness of frame k; one interval of slack covers it.
   auto spanAtLeast = [](const std::vector<std::int64_t>& t, std::size_t first, std::size_t count, int fps) {
@@ -315,16 +289,11 @@ TEST_F(DesktopCapture, CaptureRateStaysWithinFpsAndFollowsSetFps) {
   const auto atFour = sink.timestamps();
   // The first capture after the change may still be on the old schedule.
   spanAtLeast(atFour, static_cast<std::size_t>(before) + 1, 5, 4);
-  capture.stopCapture();
 }
 
 TEST_F(DesktopCapture, CursorOverTheWindowIsBlendedIn) {
-  auto pattern = openPattern({"--title", "Parvalon Cap Cursor", "--width", "640", "--height", "480", "--x", "200",
-                              "--y", "200", "--fps", "30"});
-  WindowCapture capture;
-  ASSERT_TRUE(capture.initialize(pattern->window(), 30));
-  FrameSink sink;
-  ASSERT_TRUE(capture.startCapture(sink.callback()));
+  ASSERT_TRUE(capturePattern({"--title", "Parvalon Cap Cursor", "--width", "640", "--height", "480", "--x", "200",
+                              "--y", "200", "--fps", "30"}));
   ASSERT_TRUE(sink.waitBeyond(1));
   ASSERT_EQ(sink.patchMismatches(), 0);
   const auto rect = windows->windowRect(pattern->window());
@@ -337,17 +306,12 @@ TEST_F(DesktopCapture, CursorOverTheWindowIsBlendedIn) {
     return sink.patchMismatches() > 0;
   }));
   runCommand("xdotool mousemove 1910 1070");
-  capture.stopCapture();
 }
 
 // The pointer a user steers over a window that never repaints still moves in the picture.
 TEST_F(DesktopCapture, PointerMovingOverAStaticWindowBringsFramesWithTheCursorMoved) {
-  auto pattern = openPattern({"--title", "Parvalon Cap Pointer", "--width", "640", "--height", "480", "--x", "200",
-                              "--y", "200", "--static"});
-  WindowCapture capture;
-  ASSERT_TRUE(capture.initialize(pattern->window(), 30));
-  FrameSink sink;
-  ASSERT_TRUE(capture.startCapture(sink.callback()));
+  ASSERT_TRUE(capturePattern({"--title", "Parvalon Cap Pointer", "--width", "640", "--height", "480", "--x", "200",
+                              "--y", "200", "--static"}));
   ASSERT_TRUE(sink.waitBeyond(0));
   ASSERT_TRUE(wholePicture(sink));  // a frame taken before the pattern drew may come first
   const auto rect = windows->windowRect(pattern->window());
@@ -369,7 +333,6 @@ TEST_F(DesktopCapture, PointerMovingOverAStaticWindowBringsFramesWithTheCursorMo
     sink.waitBeyond(sink.frames(), std::chrono::milliseconds(200));
     return sink.patchMismatches() == 0;
   }));
-  capture.stopCapture();
 }
 
 TEST_F(DesktopCapture, WindowsThatCannotBeCapturedFailInitialize) {
@@ -378,7 +341,7 @@ TEST_F(DesktopCapture, WindowsThatCannotBeCapturedFailInitialize) {
   EXPECT_FALSE(notAWindow.initialize(0x1fffffff, 30));
   EXPECT_TRUE(log.has(LogCapture::kError, "Invalid window handle"));
 
-  auto pattern = openPattern({"--title", "Parvalon Cap Iconic", "--width", "400", "--height", "300", "--static"});
+  pattern = openPattern({"--title", "Parvalon Cap Iconic", "--width", "400", "--height", "300", "--static"});
   runCommand("xdotool windowminimize " + pattern->hexId());
   // The window manager marks the window iconic before it unmaps it.
   ASSERT_TRUE(testing::waitFor([&] { return windows->isMinimized(pattern->window()) && unmapped(*pattern); }));

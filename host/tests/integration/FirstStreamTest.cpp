@@ -1,16 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <optional>
 #include <thread>
 
-#include <boost/asio/ip/tcp.hpp>
-#include <boost/asio/read.hpp>
-#include <boost/asio/write.hpp>
 #include <nlohmann/json.hpp>
 
 #include "support/ChildProcess.h"
@@ -19,6 +14,7 @@
 #include "support/FreePortSettings.h"
 #include "protocol/Base64.h"
 #include "support/TestPatternProcess.h"
+#include "fakes/TestFolder.h"
 #include "encode/TestDecoder.h"
 #include "support/VideoTestClient.h"
 #include "fakes/WsTestClient.h"
@@ -26,8 +22,6 @@
 #include "protocol/PacketHeaders.h"
 
 namespace fs = std::filesystem;
-namespace asio = boost::asio;
-using tcp = asio::ip::tcp;
 using namespace std::chrono_literals;
 using nlohmann::json;
 
@@ -50,7 +44,9 @@ struct StartReplies {
   json config;
 };
 
-std::optional<StartReplies> readStartReplies(testing::WsTestClient& ws) {
+// Asks for a stream of `window` and reads the replies.
+std::optional<StartReplies> startStream(testing::WsTestClient& ws, platform::WindowHandle window) {
+  ws.send(json{{"type", "stream_start"}, {"windowId", window}}.dump());
   std::optional<json> started;
   std::optional<json> config;
   for (int i = 0; i < 20 && !(started && config); ++i) {
@@ -70,13 +66,11 @@ class FirstStreamTest : public ::testing::Test {
  protected:
   void SetUp() override {
     if (!std::getenv("DISPLAY")) GTEST_SKIP() << "needs the virtual desktop (scripts/test.sh starts it)";
-    root_ = fs::temp_directory_path() / ("parvalon-first-stream-" + std::to_string(::getpid()));
-    fs::remove_all(root_);
-    ports_ = test::writeSettingsWithFreePorts(root_);
+    ports_ = test::writeSettingsWithFreePorts(folder_.path());
     pattern_.emplace(std::vector<std::string>{"--title", "First Stream Pattern", "--width", "640", "--height",
                                               "360", "--fps", "30"});
     ASSERT_NE(pattern_->window(), 0u);
-    host_.emplace(root_);
+    host_.emplace(folder_.path());
     ASSERT_TRUE(host_->startAndWaitForMainLoop()) << host_->output();
   }
   void TearDown() override {
@@ -85,10 +79,9 @@ class FirstStreamTest : public ::testing::Test {
     }
     host_.reset();
     pattern_.reset();
-    fs::remove_all(root_);
   }
 
-  fs::path root_;
+  testing::TestFolder folder_{"parvalon-first-stream"};
   test::HostPorts ports_;
   std::optional<testing::TestPatternProcess> pattern_;
   std::optional<test::HostProcess> host_;
@@ -110,8 +103,7 @@ TEST_F(FirstStreamTest, StreamsThePatternDecodablyAndStopsOnRequest) {
 
   VideoChannel video(ports_.video);
   ASSERT_TRUE(host_->waitForLog("TCP client connected from 127.0.0.1:"));
-  ws.send(json{{"type", "stream_start"}, {"windowId", pattern_->window()}}.dump());
-  const auto replies = readStartReplies(ws);
+  const auto replies = startStream(ws, pattern_->window());
   ASSERT_TRUE(replies);
   const auto* started = &replies->started;
   const int streamId = started->at("streamId");
@@ -183,8 +175,7 @@ TEST_F(FirstStreamTest, ResizedWindowGetsANewConfigurationAndKeepsDecoding) {
   testing::WsTestClient ws(ports_.signaling);
   VideoChannel video(ports_.video);
   ASSERT_TRUE(host_->waitForLog("TCP client connected from 127.0.0.1:"));
-  ws.send(json{{"type", "stream_start"}, {"windowId", pattern_->window()}}.dump());
-  const auto replies = readStartReplies(ws);
+  const auto replies = startStream(ws, pattern_->window());
   ASSERT_TRUE(replies);
   const auto* first = &replies->config;  // 640x360
   EXPECT_EQ(first->at("width"), 640);
@@ -246,8 +237,7 @@ TEST_F(FirstStreamTest, EveryStartOnAStaticWindowGetsItsConfigurationBeforeItsFi
   VideoChannel video(ports_.video);
   ASSERT_TRUE(host_->waitForLog("TCP client connected from 127.0.0.1:"));
   for (int run = 1; run <= 50; ++run) {
-    ws.send(json{{"type", "stream_start"}, {"windowId", still.window()}}.dump());
-    const auto replies = readStartReplies(ws);
+    const auto replies = startStream(ws, still.window());
     ASSERT_TRUE(replies) << "no stream_started or no stream_config, run " << run << "\n" << host_->log();
     const int streamId = replies->started.at("streamId");
     EXPECT_EQ(replies->config.at("streamId"), streamId);

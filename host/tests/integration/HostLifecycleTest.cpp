@@ -4,23 +4,16 @@
 
 #include <cstdlib>
 
+#include "fakes/TestFolder.h"
 #include "support/HostProcess.h"
-
-namespace fs = std::filesystem;
 
 namespace parvalon::host {
 namespace {
 
-fs::path tempFolder(const char* name) {
-  auto path = fs::temp_directory_path() / ("parvalon-host-" + std::to_string(::getpid()) + "-" + name);
-  fs::remove_all(path);
-  return path;
-}
-
 TEST(HostLifecycle, StartsOnTheDesktopAndStopsCleanlyOnSigterm) {
   ASSERT_NE(std::getenv("DISPLAY"), nullptr) << "needs the virtual desktop (scripts/test.sh)";
-  const auto folder = tempFolder("sigterm");
-  test::HostProcess host(folder);
+  const testing::TestFolder folder("parvalon-host");
+  test::HostProcess host(folder.path());
   ASSERT_TRUE(host.startAndWaitForMainLoop()) << host.output();
   EXPECT_EQ(host.terminate(), 0);
   const auto log = host.log();
@@ -32,23 +25,21 @@ TEST(HostLifecycle, StartsOnTheDesktopAndStopsCleanlyOnSigterm) {
   // The first run writes no settings file but logs the fallback.
   EXPECT_NE(log.find("[warning] [ParvalonHost] ["), std::string::npos);
   EXPECT_NE(log.find("Failed to load settings, using defaults"), std::string::npos);
-  fs::remove_all(folder);
 }
 
 TEST(HostLifecycle, SigintEndsTheLoopLikeClosingTheWindow) {
   ASSERT_NE(std::getenv("DISPLAY"), nullptr);
-  const auto folder = tempFolder("sigint");
-  test::HostProcess host(folder);
+  const testing::TestFolder folder("parvalon-host");
+  test::HostProcess host(folder.path());
   ASSERT_TRUE(host.startAndWaitForMainLoop());
   host.signal(SIGINT);
   EXPECT_EQ(host.wait(), 0);
   EXPECT_NE(host.log().find("Parvalon Host exiting"), std::string::npos);
-  fs::remove_all(folder);
 }
 
 TEST(HostLifecycle, WithoutDisplayFailsToCreateTheWindow) {
-  const auto folder = tempFolder("nodisplay");
-  test::HostProcess host(folder);
+  const testing::TestFolder folder("parvalon-host");
+  test::HostProcess host(folder.path());
   host.setEnv("DISPLAY", std::nullopt);
   host.setEnv("WAYLAND_DISPLAY", std::nullopt);
   ASSERT_TRUE(host.start());
@@ -56,7 +47,6 @@ TEST(HostLifecycle, WithoutDisplayFailsToCreateTheWindow) {
   EXPECT_NE(host.log().find("[error] [ParvalonHost] ["), std::string::npos) << host.log();
   EXPECT_NE(host.log().find("Failed to create window"), std::string::npos) << host.log();
   EXPECT_EQ(host.log().find("Application initialized"), std::string::npos);
-  fs::remove_all(folder);
 }
 
 }  // namespace

@@ -2,8 +2,6 @@
 // hand-made client, checked against the test pattern's input log.
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
 #include <atomic>
 #include <chrono>
 #include <cstdio>
@@ -18,6 +16,7 @@
 #include "support/HostProcess.h"
 #include "support/FreePortSettings.h"
 #include "fakes/ScopedKeyboardLayout.h"
+#include "fakes/TestFolder.h"
 #include "support/VideoTestClient.h"
 #include "fakes/WsTestClient.h"
 #include "input/LoggedPattern.h"
@@ -84,10 +83,8 @@ class InputRoutingTest : public ::testing::TestWithParam<Path> {
  protected:
   void SetUp() override {
     if (!std::getenv("DISPLAY")) GTEST_SKIP() << "needs the virtual desktop (scripts/test.sh starts it)";
-    root_ = fs::temp_directory_path() / ("parvalon-input-routing-" + std::to_string(::getpid()));
-    fs::remove_all(root_);
-    ports_ = test::writeSettingsWithFreePorts(root_);
-    host_.emplace(root_);
+    ports_ = test::writeSettingsWithFreePorts(folder_.path());
+    host_.emplace(folder_.path());
     ASSERT_TRUE(host_->startAndWaitForMainLoop()) << host_->output();
   }
   void TearDown() override {
@@ -96,7 +93,6 @@ class InputRoutingTest : public ::testing::TestWithParam<Path> {
       EXPECT_EQ(host_->terminate(), 0) << host_->output();
     }
     host_.reset();
-    fs::remove_all(root_);
   }
   std::unique_ptr<LoggedPattern> pattern(const std::string& name, std::vector<std::string> args) {
     auto p = std::make_unique<LoggedPattern>(name, std::move(args));
@@ -116,7 +112,7 @@ class InputRoutingTest : public ::testing::TestWithParam<Path> {
     return GetParam() == Path::InputChannel ? client_->sendInput(e) : client_->sendVideoInput(e);
   }
 
-  fs::path root_;
+  testing::TestFolder folder_{"parvalon-input-routing"};
   test::HostPorts ports_;
   std::optional<test::HostProcess> host_;
   std::unique_ptr<HeadsetClient> client_;

@@ -23,6 +23,7 @@
 #include "audio/AudioCapture.h"
 #include "capture/CASProcessor.h"
 #include "support/TestPatternProcess.h"
+#include "fakes/TestFolder.h"
 #include "encode/TestDecoder.h"
 #include "fakes/FakeAudioEndpoint.h"
 #include "fakes/FakeSystemInfo.h"
@@ -179,9 +180,7 @@ class SharpenedStreamTest : public ::testing::Test {
  protected:
   void SetUp() override {
     if (!std::getenv("DISPLAY")) GTEST_SKIP() << "needs the virtual desktop (scripts/test.sh starts it)";
-    root_ = fs::temp_directory_path() / ("parvalon-sharpened-" + std::to_string(::getpid()));
-    fs::remove_all(root_);
-    ports_ = test::writeSettingsWithFreePorts(root_, json{{"sharpeningEnabled", true}, {"sharpness", kSharpness}});
+    ports_ = test::writeSettingsWithFreePorts(folder_.path(), json{{"sharpeningEnabled", true}, {"sharpness", kSharpness}});
     // Clear of the pointer, which Xvfb keeps in the middle of the screen.
     pattern_.emplace(std::vector<std::string>{"--title", "Sharpened Pattern", "--width", std::to_string(kWidth),
                                               "--height", std::to_string(kHeight), "--x", "20", "--y", "20",
@@ -201,7 +200,6 @@ class SharpenedStreamTest : public ::testing::Test {
   }
   void TearDown() override {
     pattern_.reset();
-    fs::remove_all(root_);
   }
 
   // A picture of the window as it is now: the first picture, then (once the exposes that
@@ -217,7 +215,7 @@ class SharpenedStreamTest : public ::testing::Test {
     return nextKeyPicture(video, decoder, pump);
   }
 
-  fs::path root_;
+  testing::TestFolder folder_{"parvalon-sharpened"};
   test::HostPorts ports_;
   std::optional<testing::TestPatternProcess> pattern_;
   std::optional<platform::CpuImage> window_;
@@ -226,7 +224,7 @@ class SharpenedStreamTest : public ::testing::Test {
 
 // Switched on in the settings file before the real host starts.
 TEST_F(SharpenedStreamTest, RealHostStreamsTheSharpenedPictureWithBlackBands) {
-  test::HostProcess host(root_);
+  test::HostProcess host(folder_.path());
   ASSERT_TRUE(host.startAndWaitForMainLoop()) << host.output();
   EXPECT_TRUE(host.waitForLog("CASProcessor initialized (sharpening available)", 1s));
   EXPECT_TRUE(host.waitForLog("FramePacer initialized (refresh rate: 60.0Hz)", 1s));
@@ -257,7 +255,7 @@ TEST_F(SharpenedStreamTest, RealHostStreamsTheSharpenedPictureWithBlackBands) {
 TEST_F(SharpenedStreamTest, RunTimeSwitchChangesTheStreamedPicture) {
   const char* oldXdg = std::getenv("XDG_DATA_HOME");
   const std::optional<std::string> savedXdg = oldXdg ? std::optional<std::string>(oldXdg) : std::nullopt;
-  ::setenv("XDG_DATA_HOME", root_.c_str(), 1);
+  ::setenv("XDG_DATA_HOME", folder_.path().c_str(), 1);
   testing::LogCapture log;
   auto audio = std::make_shared<test::FakeAudioEndpoint::Device>();
   {

@@ -51,16 +51,8 @@ TEST_F(SignalingServerTest, RepliesGoToTheSenderAndStreamConfigToEverySession) {
   a.send(R"({"type":"ping","timestamp":7})");
   EXPECT_EQ(a.read(), R"({"timestamp":7,"type":"pong"})");
 
-  protocol::StreamConfig config;
-  config.windowId = 0x1234;
-  config.streamId = 3;
-  config.width = 1280;
-  config.height = 720;
-  config.sps = "Z0LAHg==";
-  config.pps = "aM4G4g==";
-  config.targetBitrate = 20000;
-  config.targetFps = 72;
-  server.sendStreamConfig(config);
+  server.sendStreamConfig({.windowId = 0x1234, .streamId = 3, .width = 1280, .height = 720, .sps = "Z0LAHg==",
+                           .pps = "aM4G4g==", .targetBitrate = 20000, .targetFps = 72});
   const std::string expected =
       R"({"codec":"video/avc","height":720,"pps":"aM4G4g==","sps":"Z0LAHg==","streamId":3,)"
       R"("targetBitrate":20000,"targetFps":72,"type":"stream_config","width":1280,"windowId":4660})";

@@ -61,13 +61,23 @@ class ChannelUnderTest {
   virtual std::optional<std::uint16_t> readSequence(LoopbackClient&) { return std::nullopt; }
 };
 
-class VideoUnderTest : public ChannelUnderTest {
+// The calls every channel's server answers alike.
+template <class Server>
+class ServerUnderTest : public ChannelUnderTest {
  public:
-  explicit VideoUnderTest(std::uint16_t port) : server_(port) {}
+  explicit ServerUnderTest(std::uint16_t port) : server_(port) {}
   bool start() override { return server_.start(); }
   void stop() override { server_.stop(); }
   std::uint16_t port() const override { return server_.boundPort(); }
   bool hasClient() const override { return server_.hasClient(); }
+
+ protected:
+  Server server_;
+};
+
+class VideoUnderTest : public ServerUnderTest<TcpTransportServer> {
+ public:
+  using ServerUnderTest::ServerUnderTest;
   bool carriesTraffic(LoopbackClient& client) override {
     send(1, pattern(10));
     return client.readExact(20 + 10).has_value();
@@ -89,18 +99,11 @@ class VideoUnderTest : public ChannelUnderTest {
     if (!header || !client.readExact(le32(*header, 0) - 16)) return std::nullopt;
     return le16(*header, 8);
   }
-
- private:
-  TcpTransportServer server_;
 };
 
-class AudioUnderTest : public ChannelUnderTest {
+class AudioUnderTest : public ServerUnderTest<TcpAudioServer> {
  public:
-  explicit AudioUnderTest(std::uint16_t port) : server_(port) {}
-  bool start() override { return server_.start(); }
-  void stop() override { server_.stop(); }
-  std::uint16_t port() const override { return server_.boundPort(); }
-  bool hasClient() const override { return server_.hasClient(); }
+  using ServerUnderTest::ServerUnderTest;
   bool carriesTraffic(LoopbackClient& client) override {
     send(1, pattern(10));
     return client.readExact(16 + 10).has_value();
@@ -111,20 +114,14 @@ class AudioUnderTest : public ChannelUnderTest {
     if (!header || !client.readExact(le32(*header, 0) - 12)) return std::nullopt;
     return le16(*header, 8);
   }
-
- private:
-  TcpAudioServer server_;
 };
 
-class InputUnderTest : public ChannelUnderTest {
+class InputUnderTest : public ServerUnderTest<TcpInputServer> {
  public:
-  explicit InputUnderTest(std::uint16_t port) : server_(port) {
+  explicit InputUnderTest(std::uint16_t port) : ServerUnderTest(port) {
     server_.setInputEventCallback([this](const InputEvent&, std::uint64_t) { ++events_; });
   }
-  bool start() override { return server_.start(); }
-  void stop() override { server_.stop(); }
-  std::uint16_t port() const override { return server_.boundPort(); }
-  bool hasClient() const override { return server_.hasClient(); }
+  ~InputUnderTest() override { stop(); }  // the io thread counts into events_, which goes first
   bool carriesTraffic(LoopbackClient& client) override {
     const int before = events_.load();
     return client.sendAll(framed(Bytes(12, 1))) && waitUntil([&] { return events_.load() > before; });
@@ -138,7 +135,6 @@ class InputUnderTest : public ChannelUnderTest {
 
  private:
   std::atomic<int> events_{0};
-  TcpInputServer server_;
 };
 
 struct ChannelKind {

@@ -83,6 +83,15 @@ class Orchestrator : public ::testing::Test {
     sources->sourceSize = {width, height};
   }
 
+  // addWindow, then starts stream `streamId` on the window; its source, or null if the start failed.
+  std::shared_ptr<fakes::FakeCaptureControl> startWindow(std::uint32_t handle, std::uint32_t width,
+                                                         std::uint32_t height, std::uint8_t streamId) {
+    addWindow(handle, width, height);
+    const bool started = orchestrator->startCapture(handle, streamId);
+    EXPECT_TRUE(started) << "stream " << int{streamId};
+    return started ? sources->lastSource() : nullptr;
+  }
+
   std::vector<Received> receivedFrames() {
     std::lock_guard lock(receivedMutex);
     return received;
@@ -233,14 +242,10 @@ TEST_F(Orchestrator, CaptureStartFailureShutsTheNewEncoderDown) {
 }
 
 TEST_F(Orchestrator, StreamReplacedStopsOldWindowFirst) {
-  addWindow(kWindowA, 640, 480);
-  addWindow(kWindowB, 800, 600);
-  sources->sourceSize = {640, 480};
-  ASSERT_TRUE(orchestrator->startCapture(kWindowA, 1));
-  auto first = sources->lastSource();
-  sources->sourceSize = {800, 600};
+  auto first = startWindow(kWindowA, 640, 480, 1);
+  ASSERT_TRUE(first);
   LogCapture log;
-  ASSERT_TRUE(orchestrator->startCapture(kWindowB, 1));
+  ASSERT_TRUE(startWindow(kWindowB, 800, 600, 1));
   EXPECT_EQ(log.count(kWarn, "Stream 1 already exists, stopping first"), 1u);
   EXPECT_EQ(journal->instance(0).shutdowns, 1);
   EXPECT_TRUE(journal->instance(0).destroyed);
@@ -271,9 +276,8 @@ const std::uint8_t* pixelAt(const FakeEncoderJournal::Frame& f, std::uint32_t x,
 }
 
 TEST_F(Orchestrator, FramesArePaddedWithBlackBandsRightAndBottom) {
-  addWindow(kWindowA, 1366, 1080);
-  ASSERT_TRUE(orchestrator->startCapture(kWindowA, 2));
-  auto source = sources->lastSource();
+  auto source = startWindow(kWindowA, 1366, 1080, 2);
+  ASSERT_TRUE(source);
   ASSERT_TRUE(source->pushFilledFrame(10, 20, 30));
   ASSERT_TRUE(source->pushFilledFrame(40, 50, 60));
   const auto encoder = journal->instance(0);
@@ -310,14 +314,10 @@ TEST_F(Orchestrator, AlignedSizeEncodesTheCapturedFrameDirectly) {
 }
 
 TEST_F(Orchestrator, EncodedFramesLeaveTaggedWithTheirStream) {
-  addWindow(kWindowA, 640, 480);
-  addWindow(kWindowB, 320, 240);
-  sources->sourceSize = {640, 480};
-  ASSERT_TRUE(orchestrator->startCapture(kWindowA, 7));
-  auto a = sources->lastSource();
-  sources->sourceSize = {320, 240};
-  ASSERT_TRUE(orchestrator->startCapture(kWindowB, 200));
-  auto b = sources->lastSource();
+  auto a = startWindow(kWindowA, 640, 480, 7);
+  ASSERT_TRUE(a);
+  auto b = startWindow(kWindowB, 320, 240, 200);
+  ASSERT_TRUE(b);
   ASSERT_TRUE(a->pushFilledFrame(0, 0, 0));
   ASSERT_TRUE(b->pushFilledFrame(0, 0, 0));
   ASSERT_TRUE(a->pushFilledFrame(0, 0, 0));
@@ -333,9 +333,8 @@ TEST_F(Orchestrator, EncodedFramesLeaveTaggedWithTheirStream) {
 }
 
 TEST_F(Orchestrator, SizeChangeRecreatesEncoderAndTellsTheApplication) {
-  addWindow(kWindowA, 640, 480);
-  ASSERT_TRUE(orchestrator->startCapture(kWindowA, 1));
-  auto source = sources->lastSource();
+  auto source = startWindow(kWindowA, 640, 480, 1);
+  ASSERT_TRUE(source);
   ASSERT_TRUE(source->pushFilledFrame(1, 1, 1));
   LogCapture log;
   // The source announces the new size; the capture re-creates its pool and the next frame
@@ -382,9 +381,8 @@ TEST_F(Orchestrator, FirstFrameOfOtherContentSizeRecreatesBeforeEncoding) {
 }
 
 TEST_F(Orchestrator, FailedRecreationLeavesASilentSessionUntilStopped) {
-  addWindow(kWindowA, 640, 480);
-  ASSERT_TRUE(orchestrator->startCapture(kWindowA, 1));
-  auto source = sources->lastSource();
+  auto source = startWindow(kWindowA, 640, 480, 1);
+  ASSERT_TRUE(source);
   journal->failNextCreates = 1;
   LogCapture log;
   ASSERT_TRUE(source->pushResize(800, 600));
@@ -434,9 +432,8 @@ TEST_F(Orchestrator, EncodeFailureIsWarnedWithTheAttemptNumber) {
 // A static window produces no frame after its first: a key-frame request must also ask the
 // capture for a picture, or the key frame never comes.
 TEST_F(Orchestrator, KeyframeRequestAlsoAsksTheCaptureForAPicture) {
-  addWindow(kWindowA, 640, 480);
-  ASSERT_TRUE(orchestrator->startCapture(kWindowA, 1));
-  auto source = sources->lastSource();
+  auto source = startWindow(kWindowA, 640, 480, 1);
+  ASSERT_TRUE(source);
   ASSERT_TRUE(source->pushFilledFrame(5, 5, 5));
   ASSERT_TRUE(source->pushFilledFrame(5, 5, 5));
   orchestrator->requestKeyframe(1);
@@ -452,9 +449,8 @@ TEST_F(Orchestrator, KeyframeRequestAlsoAsksTheCaptureForAPicture) {
 }
 
 TEST_F(Orchestrator, TargetFpsReachesRunningCapturesAndEncoders) {
-  addWindow(kWindowA, 1366, 768);
-  ASSERT_TRUE(orchestrator->startCapture(kWindowA, 1));
-  auto source = sources->lastSource();
+  auto source = startWindow(kWindowA, 1366, 768, 1);
+  ASSERT_TRUE(source);
   ASSERT_TRUE(source->pushFilledFrame(1, 1, 1));
   EXPECT_EQ(journal->instance(0).config.fps, 72u);
   LogCapture log;
@@ -521,9 +517,8 @@ TEST_F(Orchestrator, StopUnknownStreamWarnsAndChangesNothing) {
 }
 
 TEST_F(Orchestrator, StopShutsEncoderDownThenStopsCapture) {
-  addWindow(kWindowA, 640, 480);
-  ASSERT_TRUE(orchestrator->startCapture(kWindowA, 1));
-  auto source = sources->lastSource();
+  auto source = startWindow(kWindowA, 640, 480, 1);
+  ASSERT_TRUE(source);
   orchestrator->stopCapture(1);
   EXPECT_EQ(journal->instance(0).shutdowns, 1);
   EXPECT_TRUE(journal->instance(0).destroyed);
@@ -536,12 +531,10 @@ TEST_F(Orchestrator, StopShutsEncoderDownThenStopsCapture) {
 }
 
 TEST_F(Orchestrator, UpdateRemovesSessionsOfClosedWindowsAndStoppedCaptures) {
-  addWindow(kWindowA, 640, 480);
-  addWindow(kWindowB, 640, 480);
-  ASSERT_TRUE(orchestrator->startCapture(kWindowA, 1));
-  auto a = sources->lastSource();
-  ASSERT_TRUE(orchestrator->startCapture(kWindowB, 2));
-  auto b = sources->lastSource();
+  auto a = startWindow(kWindowA, 640, 480, 1);
+  ASSERT_TRUE(a);
+  auto b = startWindow(kWindowB, 640, 480, 2);
+  ASSERT_TRUE(b);
   orchestrator->update();
   EXPECT_EQ(journal->instance(0).shutdowns, 0);
 
@@ -591,18 +584,27 @@ class HookedWindowSystem : public fakes::FakeWindowSystem {
   }
 };
 
+// An orchestrator with the one window kWindowA, over the hooked window system.
+class OrchestratorLocking : public ::testing::Test {
+ protected:
+  OrchestratorLocking() {
+    fakes::FakeWindowSystem::Window w;
+    w.handle = kWindowA;
+    windows->addWindow(w);
+  }
+  void TearDown() override { windows->hook = nullptr; }  // it refers to the finished case's locals
+
+  std::shared_ptr<HookedWindowSystem> windows = std::make_shared<HookedWindowSystem>();
+  std::shared_ptr<fakes::FakeCaptureSourceFactory> sources = std::make_shared<fakes::FakeCaptureSourceFactory>();
+  std::shared_ptr<FakeEncoderJournal> journal = std::make_shared<FakeEncoderJournal>();
+  CaptureOrchestrator orchestrator{windows, sources, FakeEncoder::factory(journal),
+                                   [] { return std::vector<EncoderType>{EncoderType::Software}; }};
+};
+
 // update decides to remove a session while that session's capture thread has begun a delivery
 // that may wait for the orchestrator's locks. Stopping the capture under a lock the delivery
 // takes would wait for that delivery forever.
-TEST(OrchestratorLocking, UpdateStopsSessionsOutsideTheLock) {
-  auto windows = std::make_shared<HookedWindowSystem>();
-  auto sources = std::make_shared<fakes::FakeCaptureSourceFactory>();
-  auto journal = std::make_shared<FakeEncoderJournal>();
-  CaptureOrchestrator orchestrator(windows, sources, FakeEncoder::factory(journal),
-                                   [] { return std::vector<EncoderType>{EncoderType::Software}; });
-  fakes::FakeWindowSystem::Window w;
-  w.handle = kWindowA;
-  windows->addWindow(w);
+TEST_F(OrchestratorLocking, UpdateStopsSessionsOutsideTheLock) {
   ASSERT_TRUE(orchestrator.startCapture(kWindowA, 1));
   auto source = sources->lastSource();
   ASSERT_TRUE(source->pushFilledFrame(1, 1, 1));
@@ -629,15 +631,7 @@ TEST(OrchestratorLocking, UpdateStopsSessionsOutsideTheLock) {
 // The main loop's update runs while a stream starts (the session is already in the table so
 // its first frame waits for it, but its capture does not run yet): update must not take the
 // starting session for a stopped one.
-TEST(OrchestratorLocking, UpdateDuringAStartKeepsTheStartingSession) {
-  auto windows = std::make_shared<HookedWindowSystem>();
-  auto sources = std::make_shared<fakes::FakeCaptureSourceFactory>();
-  auto journal = std::make_shared<FakeEncoderJournal>();
-  CaptureOrchestrator orchestrator(windows, sources, FakeEncoder::factory(journal),
-                                   [] { return std::vector<EncoderType>{EncoderType::Software}; });
-  fakes::FakeWindowSystem::Window w;
-  w.handle = kWindowA;
-  windows->addWindow(w);
+TEST_F(OrchestratorLocking, UpdateDuringAStartKeepsTheStartingSession) {
   bool inHook = false;
   int updates = 0;
   // Every window query during the start (the capture's checks and diagnostics) runs an update.
@@ -722,12 +716,10 @@ INSTANTIATE_TEST_SUITE_P(Encoders, OrchestratorLockingWithEncoder, ::testing::Bo
 // encodes overlap. Under one lock for all streams the first encode would wait for the second in
 // vain and every stream would encode on one core.
 TEST_F(Orchestrator, DifferentStreamsEncodeInParallel) {
-  addWindow(kWindowA, 64, 48);
-  addWindow(kWindowB, 64, 48);
-  ASSERT_TRUE(orchestrator->startCapture(kWindowA, 1));
-  auto a = sources->lastSource();
-  ASSERT_TRUE(orchestrator->startCapture(kWindowB, 2));
-  auto b = sources->lastSource();
+  auto a = startWindow(kWindowA, 64, 48, 1);
+  ASSERT_TRUE(a);
+  auto b = startWindow(kWindowB, 64, 48, 2);
+  ASSERT_TRUE(b);
   {
     std::lock_guard lock(journal->mutex);
     journal->onEncode = [this] {
@@ -945,9 +937,7 @@ class OrchestratorSharpening : public Orchestrator {
   }
   // Starts stream 1 on a window of width × height and returns its source.
   std::shared_ptr<fakes::FakeCaptureControl> start(std::uint32_t width, std::uint32_t height) {
-    addWindow(kWindowA, width, height);
-    EXPECT_TRUE(orchestrator->startCapture(kWindowA, 1));
-    return sources->lastSource();
+    return startWindow(kWindowA, width, height, 1);
   }
   // The pixels of the last frame the stream's current encoder received.
   std::vector<std::uint8_t> lastEncoded() {
@@ -1057,12 +1047,10 @@ TEST_F(OrchestratorSharpening, FailedPassEncodesTheUnsharpenedFrame) {
 
 // Both streams sharpen at once on the shared pass (run under ThreadSanitizer too).
 TEST_F(OrchestratorSharpening, StreamsSharpenInParallel) {
-  addWindow(kWindowA, 70, 50);
-  ASSERT_TRUE(orchestrator->startCapture(kWindowA, 1));
-  auto a = sources->lastSource();
-  addWindow(kWindowB, 90, 40);
-  ASSERT_TRUE(orchestrator->startCapture(kWindowB, 2));
-  auto b = sources->lastSource();
+  auto a = startWindow(kWindowA, 70, 50, 1);
+  ASSERT_TRUE(a);
+  auto b = startWindow(kWindowB, 90, 40, 2);
+  ASSERT_TRUE(b);
   orchestrator->setSharpeningEnabled(true);
   const platform::CpuImage inputA = texturedImage(70, 50, 1);
   const platform::CpuImage inputB = texturedImage(90, 40, 2);
@@ -1140,9 +1128,7 @@ class OrchestratorFrameKinds : public Orchestrator {
   std::shared_ptr<fakes::FakeCaptureControl> start(std::uint32_t width, std::uint32_t height,
                                                    platform::FrameKind kind) {
     journal->inputKind = kind;
-    addWindow(kWindowA, width, height);
-    EXPECT_TRUE(orchestrator->startCapture(kWindowA, 1));
-    return sources->lastSource();
+    return startWindow(kWindowA, width, height, 1);
   }
   // A captured texture of width × height in one colour.
   std::unique_ptr<fakes::FakeGpuTexture> texture(std::uint32_t width, std::uint32_t height,

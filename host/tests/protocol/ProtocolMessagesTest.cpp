@@ -33,15 +33,8 @@ TEST(SignalingRecords, StreamStartedAndErrorTexts) {
 }
 
 TEST(SignalingRecords, StreamConfigCarriesEveryField) {
-  StreamConfig config;
-  config.windowId = 0x2a00007;
-  config.streamId = 3;
-  config.width = 1366;
-  config.height = 768;
-  config.sps = "Z0LAH9kA";
-  config.pps = "aM4G4g==";
-  config.targetBitrate = 20000;
-  config.targetFps = 72;
+  const StreamConfig config{.windowId = 0x2a00007, .streamId = 3, .width = 1366, .height = 768, .sps = "Z0LAH9kA",
+                            .pps = "aM4G4g==", .targetBitrate = 20000, .targetFps = 72};
   EXPECT_EQ(serialize(toJson(config)),
             R"({"codec":"video/avc","height":768,"pps":"aM4G4g==","sps":"Z0LAH9kA","streamId":3,)"
             R"("targetBitrate":20000,"targetFps":72,"type":"stream_config","width":1366,)"

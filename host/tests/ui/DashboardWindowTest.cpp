@@ -15,6 +15,7 @@
 #include "XcbScreen.h"
 #include "support/FreePortSettings.h"
 #include "support/VideoTestClient.h"
+#include "fakes/TestFolder.h"
 #include "fakes/WaitUntil.h"
 #include "fakes/WsTestClient.h"
 #include "support/HostProcess.h"
@@ -96,18 +97,12 @@ class DashboardWindow : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_NE(std::getenv("DISPLAY"), nullptr) << "needs the virtual desktop (scripts/test.sh)";
-    folder_ = fs::temp_directory_path() / ("parvalon-dashboard-" + std::to_string(::getpid()) + "-" +
-                                           ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(folder_);
-    ports_ = test::writeSettingsWithFreePorts(folder_);
+    ports_ = test::writeSettingsWithFreePorts(folder_.path());
   }
-  void TearDown() override {
-    host_.reset();
-    fs::remove_all(folder_);
-  }
+  void TearDown() override { host_.reset(); }
 
   void startHost() {
-    host_ = std::make_unique<test::HostProcess>(folder_);
+    host_ = std::make_unique<test::HostProcess>(folder_.path());
     ASSERT_TRUE(host_->startAndWaitForMainLoop()) << host_->output();
     ASSERT_TRUE(screen_.ok());
     ASSERT_TRUE(testing::waitUntil([&] { return (window_ = screen_.windowOf(host_->pid())) != 0; }, 10s));
@@ -170,7 +165,7 @@ class DashboardWindow : public ::testing::Test {
     return count;
   }
 
-  fs::path folder_;
+  testing::TestFolder folder_{"parvalon-dashboard"};
   test::HostPorts ports_;
   std::unique_ptr<test::HostProcess> host_;
   tools::XcbScreen screen_;
@@ -224,7 +219,7 @@ TEST_F(DashboardWindow, ClientStatusPresetAndLogFilter) {
   ASSERT_TRUE(grab());
   save("streaming-preset-open.png");
   click(kPresetComboX, kMediumItemY);
-  const fs::path settingsFile = folder_ / "Parvalon" / "settings.json";
+  const fs::path settingsFile = folder_.path() / "Parvalon" / "settings.json";
   nlohmann::json stored;
   EXPECT_TRUE(testing::waitUntil([&] {
     std::ifstream in(settingsFile);
