@@ -125,14 +125,9 @@ class FakeWindowSystem : public platform::WindowSystem {
     });
   }
   std::optional<platform::WindowRect> shownRect(platform::WindowHandle w) override {
-    bool ownShown = false;
-    {
-      std::lock_guard lock(mutex_);
-      const auto it = windows_.find(w);
-      ownShown = it != windows_.end() && it->second.shownRect.has_value();
-    }
-    if (!ownShown) return windowRect(w);
-    return query(w, "shownRect", std::optional<platform::WindowRect>{}, [](const Window& x) { return x.shownRect; });
+    const auto shown =
+        query(w, "shownRect", std::optional<platform::WindowRect>{}, [](const Window& x) { return x.shownRect; });
+    return shown ? shown : windowRect(w);
   }
   std::optional<platform::WindowRect> clientRect(platform::WindowHandle w) override {
     return query(w, "clientRect", std::optional<platform::WindowRect>{}, [](const Window& x) {
